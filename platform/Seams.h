@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 #include <functional>
 #include <utility>
@@ -60,6 +61,19 @@ struct MessageRequest {
 // The button pressed, as the platform numbers them: 1 OK, 2 Cancel, 6 Yes, 7 No.
 enum MessageResult { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
+// What a pick list shows: its rows of text, the first column being the value chosen.
+struct PickListColumn {
+    QString heading;
+    int widthTwips = 0;  // 0 leaves the list's own width
+    bool hidden = false;
+};
+struct PickListRequest {
+    QString title;
+    int widthTwips = 0;  // the window's width; 0 leaves the list's own width
+    QList<PickListColumn> columns;
+    QList<QStringList> rows;
+};
+
 struct FileRequest {
     QString filter;       // "Description (*.ext)|*.ext[|...]"
     QString initialName;  // the name chosen last time
@@ -71,6 +85,8 @@ Seam<int(QWidget* parent, const MessageRequest&)>& messageBoxSeam();
 Seam<QString(QWidget* parent, const FileRequest&)>& saveFileSeam();
 // Whether the user confirmed printing; the printer carries the choices made.
 Seam<bool(QWidget* parent, QPrinter& printer)>& printDialogSeam();
+// The first column of the chosen row, or "" when the user chose nothing.
+Seam<QString(QWidget* parent, const PickListRequest&)>& pickListSeam();
 // Hands a file to the desktop to open with its default program.
 Seam<bool(const QString& path)>& shellOpenSeam();
 

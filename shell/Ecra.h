@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+namespace zav {
+class zavCoreDataAccess2016;
+}
+
+// A screen opened from the main window's menu. Each opening makes a new one:
+// the opener sets `bd` (and `iOpcao` on a screen with modes), calls Form_Load,
+// shows it modally and destroys it when it closes.
+class Ecra : public QDialog {
+    Q_OBJECT
+public:
+    explicit Ecra(QWidget* parent = nullptr) : QDialog(parent) {}
+
+    zav::zavCoreDataAccess2016* bd = nullptr;
+
+    // Runs once, after `bd` and `iOpcao` are set and before the screen shows.
+    virtual void Form_Load() {}
+};
+
+// A screen whose content depends on a mode chosen by the menu item that opens it.
+class EcraComOpcao : public Ecra {
+    Q_OBJECT
+public:
+    using Ecra::Ecra;
+
+    int iOpcao = 0;
+};
