@@ -99,7 +99,6 @@ public:
 private:
     void applyGroupSpans();
     void applyColumnLook(int index);
-    int twipsToPixels(int twips) const;
 
     GridModel* model_;
     QTableView* view_;

@@ -32,7 +32,7 @@ public:
     QStringList pageTexts(int page) const;
 
     // Lays the pages out for the printer's paper and prints them all.
-    void print(QPrinter& printer);
+    void print(QPrinter& printer) const;
 
     const GridPrintSettings& settings() const { return settings_; }
 
@@ -42,6 +42,7 @@ private:
     double scale() const;
     QString footerFor(int page) const;
     double headingHeight() const;
+    double rowHeight() const;
 
     GridContent content_;
     GridPrintSettings settings_;

@@ -8,6 +8,7 @@ class QAction;
 class QToolBar;
 class QScrollArea;
 class QLabel;
+class QLineEdit;
 
 namespace zav {
 
@@ -73,6 +74,8 @@ private:
     QToolBar* toolBar_;
     QScrollArea* scroll_;
     QWidget* pagesHost_;
+    QLineEdit* findBar_ = nullptr;
+    QLabel* pageLabel_ = nullptr;
     std::vector<QAction*> tools_;
     std::shared_ptr<GridPages> pages_;
     int current_ = 0;

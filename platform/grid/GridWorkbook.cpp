@@ -1,0 +1,63 @@
+#include "platform/grid/GridWorkbook.h"
+
+#include "platform/grid/NumberFormat.h"
+#include "platform/xls/XlsWorkbook.h"
+
+namespace zav {
+
+namespace {
+
+bool writesAsNumber(const GridContent::Column& column, const QVariant& value)
+{
+    if (column.kind != ValueKind::Text)
+        return true;
+    // A text column keeps texts as they are, but a figure stored as a number stays a figure.
+    return value.typeId() != QMetaType::QString;
+}
+
+XlsCellStyle styleFor(const GridContent::Column& column, const QString& shown)
+{
+    XlsCellStyle style;
+    if (column.kind != ValueKind::Text)
+        style.format = shown.contains(QLatin1Char(',')) ? XlsNumberFormat::TwoDecimals : XlsNumberFormat::Integer;
+    return style;
+}
+
+} // namespace
+
+void writeWorkbook(const GridContent& content, const QString& path)
+{
+    XlsWorkbook book(QStringLiteral("Folha1"));
+    book.reserve(qsizetype(content.lines.size() + 1) * content.columns.size());
+
+    const XlsCellStyle bold{true, XlsNumberFormat::General};
+    for (int c = 0; c < int(content.columns.size()); ++c) {
+        const GridContent::Column& column = content.columns[c];
+        book.setColumnWidthTwips(c, column.widthTwips);
+        QString heading = column.heading;
+        book.setText(0, c, heading.replace(QLatin1String("\r\n"), QLatin1String("\n")), bold);
+    }
+
+    int row = 1;
+    for (const GridContent::Line& line : content.lines) {
+        if (line.isGroupHeading) {
+            if (!line.groupHeading.isEmpty())
+                book.setText(row, 0, line.groupHeading, bold);
+            ++row;
+            continue;
+        }
+        for (int c = 0; c < int(content.columns.size()); ++c) {
+            const GridContent::Column& column = content.columns[c];
+            const QString& shown = line.texts.at(c);
+            double number = 0;
+            if (writesAsNumber(column, line.values.at(c)) && toNumber(line.values.at(c), number))
+                book.setNumber(row, c, number, styleFor(column, shown));
+            else if (!shown.isEmpty())
+                book.setText(row, c, shown);
+        }
+        ++row;
+    }
+    book.save(path);
+}
+
+} // namespace zav

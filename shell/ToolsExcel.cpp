@@ -1,0 +1,61 @@
+#include "shell/Tools.h"
+
+#include "platform/CommonDialog.h"
+#include "platform/RuntimeError.h"
+#include "platform/Seams.h"
+#include "platform/grid/Grelha.h"
+
+#include <QApplication>
+
+namespace Tools {
+
+namespace {
+
+// The largest grid a workbook sheet holds below its heading row.
+constexpr int MaxExportRows = 65534;
+
+void tell(QWidget* parent, const QString& text, zav::MessageIcon icon)
+{
+    zav::messageBoxSeam()(parent, zav::MessageRequest{QString(), text, icon, zav::MessageButtons::Ok, false});
+}
+
+void reportFailure(QWidget* parent, const QString& number, const QString& description)
+{
+    tell(parent,
+         QStringLiteral("Não foi possivel executar a exportação para Excel !") + QStringLiteral("\r\n")
+             + QStringLiteral("Erro: ") + number + QStringLiteral("\r\n") + description,
+         zav::MessageIcon::Critical);
+}
+
+} // namespace
+
+void ExportarExcel(zav::Grelha& grid, zav::CommonDialog& dialog)
+{
+    try {
+        if (grid.rowCount() > MaxExportRows) {
+            tell(&grid, QStringLiteral("Não é possivel exportar para excel grelhas com mais de 65534 linhas!"),
+                 zav::MessageIcon::Information);
+            return;
+        }
+        const QString path = SelecionaFicheiro(dialog, QStringLiteral("Ficheiros de excel (*.xls)|*.xls"));
+        if (path.isEmpty())
+            return;
+        grid.exportToXls(path);
+        zav::shellOpenSeam()(path);
+    } catch (const zav::RuntimeError& error) {
+        reportFailure(&grid, error.numberText(), error.description());
+    } catch (const std::exception& error) {
+        reportFailure(&grid, zav::RuntimeError(zav::errors::Unspecified, {}).numberText(), QString::fromLocal8Bit(error.what()));
+    }
+}
+
+QString SelecionaFicheiro(zav::CommonDialog& dialog, const QString& filter)
+{
+    try {
+        return dialog.showSave(QApplication::activeWindow(), filter);
+    } catch (...) {
+        return {};
+    }
+}
+
+} // namespace Tools
