@@ -1,0 +1,25 @@
+#pragma once
+
+#include "reports/MapasSql.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace zav {
+struct GridPrintSettings;
+}
+
+// The page layout of the order maps: a header that names the criteria of the
+// map on screen and a footer with the page count and when it was printed.
+namespace ImpressaoMapas {
+
+// The header lines of map mode `modo` (1 to 6), separated by CR LF; the
+// family and sub-family descriptions go in only for the summary and detail
+// maps and only when group, family and sub-family are all filled.
+QString cabecalho(int modo, const MapasSql::Filtros& filtros, const QString& descFamilia,
+                  const QString& descSubFamilia);
+
+// Header, footer, fonts, margins and bands of an order map printed at `agora`.
+void formata(zav::GridPrintSettings& impressao, const QString& cabecalho, const QDateTime& agora);
+
+} // namespace ImpressaoMapas

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "platform/zav_input.h"
+#include "reports/MapasSql.h"
+#include "reports/MatrizCorTamanho.h"
+#include "shell/Ecra.h"
+
+#include <QList>
+#include <QString>
+#include <memory>
+
+class QDateTimeEdit;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace zav {
+class CommonDialog;
+class Grelha;
+class PreviewSwitch;
+class Visualizador;
+}
+
+class CamposValidados;
+
+// The order maps: one screen, six maps over the customer orders chosen by
+// `iOpcao`. The filter panel picks the references, customers, salesmen,
+// groups, dates and quantity basis; the map shows in the grid, previews and
+// prints from the viewer, and exports to Excel through the main window's
+// file dialog.
+class frmMapas : public EcraComOpcao {
+    Q_OBJECT
+public:
+    explicit frmMapas(zav::CommonDialog& CommonDialog1, QWidget* parent = nullptr);
+    ~frmMapas() override;
+
+    void Form_Load() override;
+
+    bool CampoAlterado = false;
+    QString DescFamilia;
+    QString DescSubFamilia;
+
+    // Controls, by the names and indexes the users' documentation shows.
+    QGroupBox* GroupBox1;
+    zav::zav_inputArray campo;
+    QList<QPushButton*> btLista;   // 0 .. 11, beside the field of the same index
+    QList<QLabel*> Label2;         // 0 .. 14
+    QList<QDateTimeEdit*> Data;    // 0 first, 1 last order date
+    QList<QRadioButton*> Option1;  // "Todas", "Pendentes", "Satisfeitas"
+    QPushButton* btCarga;
+    zav::Grelha* Grelha;
+    zav::Visualizador* Visualizador;
+    QPushButton* btCancelar;
+    QPushButton* btImp;
+    QPushButton* btExcel;
+    QPushButton* btExpandir;
+    QPushButton* btSair;
+
+    void LimparForm();
+    void btCarga_Click();
+    void btCancelar_Click();
+    void btExcel_Click();
+    void btExpandir_Click();
+    void btImp_Click();
+    void btSair_Click();
+
+    void CarregaRefIndividual();
+    // The grid's look for the current mode, with `NoTam` heading lines.
+    void Act_Grelha(int NoTam);
+    void FormataPrintGrelha();
+    void ImprimeGrelha();
+
+    // The filter panel as it stands.
+    MapasSql::Filtros filtros() const;
+    CamposValidados& campos() { return *campos_; }
+
+    // The colour × size matrix of mode 1, for the grid's columns and widths.
+    static ValoresMatriz valoresRefIndividual();
+
+private:
+    void constroiPainel();
+    void constroiBotoes();
+    void defineCampos();
+    void mostraSoEm(const QList<QWidget*>& controlos, bool mostrar);
+
+    zav::CommonDialog& CommonDialog1_;
+    CamposValidados* campos_;
+    std::unique_ptr<zav::PreviewSwitch> preview_;
+    std::unique_ptr<MatrizCorTamanho> matriz_;
+};
