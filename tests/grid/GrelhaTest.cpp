@@ -1,0 +1,255 @@
+#include "GridTestSupport.h"
+
+#include "platform/RuntimeError.h"
+#include "platform/grid/GridContent.h"
+#include "platform/grid/Grelha.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+using namespace zav;
+
+namespace {
+
+const QString TotalQuant = QStringLiteral(" ' Total Quant = ' & Format((GroupCalc(1) ),'Standard') & '  '");
+
+GridColumn column(ColumnKey key, QString heading, int width, ValueKind kind = ValueKind::Text,
+                  QString format = {}, bool hidden = false)
+{
+    GridColumn c;
+    c.key = std::move(key);
+    c.heading = std::move(heading);
+    c.widthTwips = width;
+    c.kind = kind;
+    c.format = std::move(format);
+    c.hidden = hidden;
+    return c;
+}
+
+void addQuantityColumns(Grelha& grid)
+{
+    grid.addColumn(column("Referencia", QStringLiteral("Referência"), 1300, ValueKind::Text, {}, true));
+    grid.addColumn(column("Cliente", QStringLiteral("Cliente"), 3000));
+    grid.addColumn(column("Quant", QStringLiteral("Quantidade"), 1200, ValueKind::Currency, QStringLiteral("## ###")));
+}
+
+QStringList shownColumn(const Grelha& grid, int column)
+{
+    QStringList texts;
+    QAbstractItemModel* model = grid.view()->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, column).data().toString();
+    return texts;
+}
+
+} // namespace
+
+TEST(Grelha, BoundRecordsetShowsFieldsByNameAndNumberFormatted)
+{
+    auto rs = gridtest::quantitiesByReference({{"R1/Camisa", "C01", 1500}, {"R2/Saia", "C02", 0}, {"R3/Blusa", "C03", -2000}});
+    Grelha grid;
+    grid.setDataSource(rs);
+    grid.addColumn(column(1, QStringLiteral("Ref"), 1300));                 // by field number
+    grid.addColumn(column("quant", QStringLiteral("Qtd"), 800, ValueKind::Currency, QStringLiteral("# ###"))); // any case
+    grid.rebind();
+
+    ASSERT_EQ(grid.rowCount(), 3);
+    EXPECT_EQ(shownColumn(grid, 0), (QStringList{"R1/Camisa", "R2/Saia", "R3/Blusa"}));
+    EXPECT_EQ(shownColumn(grid, 1), (QStringList{"1 500", "", "-2 000"}));
+    EXPECT_EQ(grid.view()->model()->index(0, 1).data(Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask,
+              int(Qt::AlignRight)) << "numbers to the right";
+    EXPECT_EQ(grid.view()->model()->index(0, 0).data(Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask,
+              int(Qt::AlignLeft)) << "text to the left";
+
+    // The grid follows the recordset: a changed value and a new row.
+    rs->MoveFirst();
+    rs->Fields(QStringLiteral("Quant")) = Currency::fromInteger(2500);
+    rs->Update();
+    rs->AddNew();
+    rs->Fields(QStringLiteral("Referencia")) = QStringLiteral("R4/Casaco");
+    rs->Fields(QStringLiteral("Quant")) = Currency::fromInteger(40);
+    rs->Update();
+    EXPECT_EQ(shownColumn(grid, 1), (QStringList{"2 500", "", "-2 000", "40"}));
+}
+
+TEST(Grelha, RebindRefusesAKeyWithoutField)
+{
+    Grelha grid;
+    grid.setDataSource(gridtest::quantitiesByReference({{"R1", "C1", 1}}));
+    grid.addColumn(column("Inexistente", QStringLiteral("X"), 800));
+    try {
+        grid.rebind();
+        FAIL() << "no error";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), errors::ItemNotFound);
+    }
+    grid.clearColumns();
+    grid.addColumn(column(4, QStringLiteral("X"), 800));
+    EXPECT_THROW(grid.rebind(), RuntimeError) << "field number beyond the last field";
+}
+
+TEST(Grelha, CellsWrittenOneByOneInAGrowingGrid)
+{
+    Grelha grid;
+    grid.addColumn(column("Ord", QStringLiteral("Ord"), 1000, ValueKind::Text, {}, true));
+    grid.addColumn(column("Produto", QStringLiteral("Produto"), 5000));
+    grid.addColumn(column("QtdProd", QStringLiteral("Qtd.Prod."), 1500));
+    grid.setRowCount(10);
+    EXPECT_EQ(grid.rowCount(), 10);
+
+    for (int row = 0; row < 14; ++row) {
+        grid.setText(row, 1, QStringLiteral("Linha %1").arg(row));
+        grid.setText(row, 2, QString::number(row * 1000));
+        if (row >= grid.rowCount() - 1)
+            grid.addRow();
+    }
+    EXPECT_EQ(grid.rowCount(), 15);
+    EXPECT_EQ(grid.displayText(13, 1), QStringLiteral("Linha 13"));
+    EXPECT_EQ(grid.displayText(13, 2), QStringLiteral("13000")) << "no format: the text as written";
+    EXPECT_EQ(grid.displayText(14, 1), QString()) << "the grown row is empty";
+    EXPECT_EQ(grid.view()->model()->index(13, 1).data().toString(), QStringLiteral("Linha 13"));
+    EXPECT_THROW(grid.setText(15, 1, QStringLiteral("x")), RuntimeError);
+
+    EXPECT_TRUE(grid.view()->isColumnHidden(0));
+    const GridContent content = grid.content();
+    ASSERT_EQ(content.columns.size(), 2) << "hidden columns are not shown";
+    EXPECT_EQ(content.columns[0].heading, QStringLiteral("Produto"));
+    EXPECT_EQ(content.lines.size(), 15);
+    EXPECT_EQ(content.lines[3].texts, (QStringList{"Linha 3", "3000"}));
+}
+
+TEST(Grelha, LookInTwips)
+{
+    Grelha grid;
+    const int dpi = grid.logicalDpiX();
+    grid.addColumn(column("Produto", QStringLiteral("Produto"), 1440));
+    grid.addColumn(column("Cor", QStringLiteral("Cor\r\nTamanho"), 720));
+    grid.setHeadingHeightTwips(600);
+    EXPECT_EQ(grid.view()->columnWidth(0), dpi);
+    EXPECT_EQ(grid.view()->columnWidth(1), dpi / 2);
+    EXPECT_EQ(grid.view()->horizontalHeader()->height(), qRound(600.0 * grid.logicalDpiY() / 1440));
+    EXPECT_EQ(grid.view()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Cor\nTamanho"));
+}
+
+TEST(Grelha, GroupsCarryTheirSumAndKeylessRowsStandApart)
+{
+    auto rs = gridtest::quantitiesByReference({{"R1/Camisa", "C01", 1000},
+                                               {"R1/Camisa", "C02", 234},
+                                               {"R2/Saia", "C01", 5},
+                                               {QString(), "", 1239}});
+    Grelha grid;
+    grid.setDataSource(rs);
+    addQuantityColumns(grid);
+    grid.rebind();
+    grid.setGroup(GroupSpec{"Referencia", TotalQuant, {"Quant"}, true});
+
+    ASSERT_EQ(grid.groupCount(), 3);
+    EXPECT_EQ(grid.groupHeading(0), QStringLiteral("R1/Camisa Total Quant = 1 234,00  "));
+    EXPECT_EQ(grid.groupHeading(1), QStringLiteral("R2/Saia Total Quant = 5,00  "));
+    EXPECT_EQ(grid.groupHeading(2), QString()) << "the row without a key: empty heading";
+    EXPECT_EQ(grid.groupRowCount(0), 2);
+    EXPECT_EQ(grid.groupRowCount(2), 1);
+    EXPECT_EQ(grid.rowCount(), 4) << "group headings are no data rows";
+
+    // Headings stand in the first visible column, spanning the row.
+    EXPECT_EQ(shownColumn(grid, 1), (QStringList{"R1/Camisa Total Quant = 1 234,00  ", "C01", "C02",
+                                                 "R2/Saia Total Quant = 5,00  ", "C01", "", ""}));
+    EXPECT_EQ(grid.view()->columnSpan(0, 1), 2);
+
+    const GridContent content = grid.content();
+    ASSERT_EQ(content.lines.size(), 7);
+    EXPECT_TRUE(content.lines[0].isGroupHeading);
+    EXPECT_EQ(content.lines[6].texts, (QStringList{"", "1 239"}));
+
+    // A new quantity changes the group's sum.
+    rs->MoveFirst();
+    rs->Fields(QStringLiteral("Quant")) = Currency::fromInteger(2000);
+    rs->Update();
+    EXPECT_EQ(grid.groupHeading(0), QStringLiteral("R1/Camisa Total Quant = 2 234,00  "));
+}
+
+TEST(Grelha, GroupWithoutExpressionShowsTheKeyAlone)
+{
+    Grelha grid;
+    grid.setDataSource(gridtest::quantitiesByReference({{"C01/Loja Porto", "C01", 3}, {"C02/Loja Braga", "C02", 4}}));
+    addQuantityColumns(grid);
+    grid.rebind();
+    grid.setGroup(GroupSpec{"Referencia", {}, {}, true});
+    EXPECT_EQ(grid.groupHeading(0), QStringLiteral("C01/Loja Porto"));
+    EXPECT_THROW(grid.setGroup(GroupSpec{"Referencia", QStringLiteral("'Total = ' &"), {}, true}), RuntimeError);
+}
+
+TEST(Grelha, ExpandAndCollapseAll)
+{
+    Grelha grid;
+    grid.setDataSource(gridtest::quantitiesByReference(
+        {{"R1", "C1", 1}, {"R1", "C2", 2}, {"R2", "C1", 3}, {"R3", "C1", 4}, {"R3", "C2", 5}}));
+    addQuantityColumns(grid);
+    grid.rebind();
+    grid.setGroup(GroupSpec{"Referencia", TotalQuant, {"Quant"}, true});
+    QAbstractItemModel* model = grid.view()->model();
+    EXPECT_EQ(model->rowCount(), 8);
+
+    grid.collapseAll();
+    EXPECT_EQ(model->rowCount(), 3) << "only the headings";
+    for (int g = 0; g < grid.groupCount(); ++g)
+        EXPECT_FALSE(grid.isExpanded(g));
+    EXPECT_EQ(grid.content().lines.size(), 8) << "printing and export see every row";
+
+    grid.setExpanded(2, true);
+    EXPECT_EQ(shownColumn(grid, 1).mid(2), (QStringList{"R3 Total Quant = 9,00  ", "C1", "C2"}));
+
+    grid.expandAll();
+    EXPECT_EQ(model->rowCount(), 8);
+    EXPECT_EQ(grid.view()->columnSpan(5, 1), 2) << "spans follow the headings after each change";
+}
+
+TEST(Grelha, SixtyFiveThousandRowsFillAndScrollQuickly)
+{
+    auto rs = std::make_shared<Recordset>();
+    rs->appendField(QStringLiteral("Referencia"), FieldType::Text, 100);
+    rs->appendField(QStringLiteral("Cliente"), FieldType::Text, 15);
+    rs->appendField(QStringLiteral("Quant"), FieldType::Currency);
+    rs->open();
+    for (int i = 0; i < 65000; ++i) {
+        rs->AddNew();
+        rs->Fields(0) = QStringLiteral("R%1").arg(i / 10, 5, 10, QLatin1Char('0'));
+        rs->Fields(1) = QStringLiteral("C%1").arg(i % 10);
+        rs->Fields(2) = Currency::fromInteger(i);
+        rs->Update();
+    }
+
+    Grelha grid;
+    grid.resize(800, 600);
+    grid.show();
+    QElapsedTimer timer;
+    timer.start();
+    grid.setDataSource(rs);
+    addQuantityColumns(grid);
+    grid.rebind();
+    QApplication::processEvents();
+    const qint64 fillMs = timer.elapsed();
+    EXPECT_LT(fillMs, 1000);
+
+    timer.restart();
+    grid.setGroup(GroupSpec{"Referencia", TotalQuant, {"Quant"}, true});
+    QApplication::processEvents();
+    const qint64 groupMs = timer.elapsed();
+    EXPECT_EQ(grid.groupCount(), 6500);
+    EXPECT_LT(groupMs, 1000);
+
+    timer.restart();
+    QScrollBar* bar = grid.view()->verticalScrollBar();
+    for (int step = 0; step <= 50; ++step) {
+        bar->setValue(bar->maximum() * step / 50);
+        grid.view()->viewport()->repaint();
+    }
+    const qint64 scrollMs = timer.elapsed();
+    EXPECT_LT(scrollMs, 1000) << "51 repaints across the grid";
+    std::printf("[ figures ] fill %lld ms, group 6500 %lld ms, 51 scroll repaints %lld ms\n",
+                static_cast<long long>(fillMs), static_cast<long long>(groupMs), static_cast<long long>(scrollMs));
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/Recordset.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace gridtest {
+
+// Runs /usr/bin/python3 with the script and arguments; its standard output.
+QString runPython(const QString& script, const QStringList& arguments);
+// The text of a PDF as pdftotext lays it out.
+QString pdfText(const QString& path);
+// Reads a workbook back with xlrd: one line per row, cells separated by tabs,
+// numbers as repr(float), texts as they are.
+QStringList readWorkbook(const QString& path);
+
+// A recordset of reference and customer quantities, the shape the grouped maps use.
+zav::RecordsetPtr quantitiesByReference(const QList<std::tuple<QString, QString, qint64>>& rows);
+
+} // namespace gridtest

@@ -1,0 +1,280 @@
+#include "GridTestSupport.h"
+
+#include "platform/Seams.h"
+#include "platform/grid/GridPages.h"
+#include "platform/grid/Grelha.h"
+#include "platform/grid/PreviewSwitch.h"
+#include "platform/grid/Visualizador.h"
+
+#include <QAction>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zav;
+
+namespace {
+
+// The statistical report's print values.
+void statisticalPrintSettings(Grelha& grid)
+{
+    GridPrintSettings& print = grid.printSettings();
+    print.marginLeftTwips = 300;
+    print.marginTopTwips = 900;
+    print.marginBottomTwips = 900;
+    print.marginRightTwips = 300;
+    print.headerHeightTwips = 1500;
+    print.footerHeightTwips = 750;
+    print.headerText = QStringLiteral("Mapa Estatístico\r\n\r\n de '01-03-2026' a '31-03-2026'");
+    print.headerFont = PrintFont{QStringLiteral("Verdana"), 14, true};
+    print.footerText = QStringLiteral("Página: {page} de {pagecount}");
+    print.footerFont.pointSize = 8;
+}
+
+void fillRows(Grelha& grid, int rows)
+{
+    GridColumn product;
+    product.key = "Produto";
+    product.heading = QStringLiteral("Produto");
+    product.widthTwips = 5000;
+    GridColumn quantity;
+    quantity.key = "Qtd";
+    quantity.heading = QStringLiteral("Qtd.\r\nVend.");
+    quantity.widthTwips = 1500;
+    quantity.kind = ValueKind::Currency;
+    quantity.format = QStringLiteral("# ###");
+    grid.addColumn(product);
+    grid.addColumn(quantity);
+    grid.setRowCount(rows);
+    for (int row = 0; row < rows; ++row) {
+        grid.setText(row, 0, QStringLiteral("Artigo%1").arg(row + 1, 3, 10, QLatin1Char('0')));
+        grid.setValue(row, 1, QVariant::fromValue(Currency::fromInteger(1000 + row)));
+    }
+}
+
+// Prints through the viewer's print tool into a PDF, the dialog answered by the test.
+QString printToPdf(Visualizador& viewer, const QString& path)
+{
+    Seam<bool(QWidget*, QPrinter&)>::Override answer(printDialogSeam(), [&](QWidget*, QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        return true;
+    });
+    viewer.tool(Visualizador::ToolPrint)->trigger();
+    return gridtest::pdfText(path);
+}
+
+// Rows that make exactly two A4 pages with the statistical report's settings.
+int rowsForTwoPages(Grelha& grid)
+{
+    fillRows(grid, 1);
+    const int perPage = [&] {
+        for (int rows = 1;; ++rows) {
+            grid.setRowCount(rows);
+            if (grid.pages()->pageCount() > 1)
+                return rows - 1;
+        }
+    }();
+    return perPage + perPage / 2;
+}
+
+} // namespace
+
+TEST(GridPrint, TwoPagePreviewPrintsHeaderEveryRowAndPageNumbers)
+{
+    QTemporaryDir dir;
+    Grelha grid;
+    statisticalPrintSettings(grid);
+    const int rows = rowsForTwoPages(grid);
+    grid.clearColumns();
+    fillRows(grid, rows);
+
+    Visualizador viewer;
+    viewer.setPages(grid.pages());
+    ASSERT_EQ(viewer.pageCount(), 2);
+    const QString text = printToPdf(viewer, dir.filePath(QStringLiteral("mapa.pdf")));
+
+    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 2);
+    for (int page = 0; page < 2; ++page) {
+        EXPECT_TRUE(pages[page].contains(QStringLiteral("Mapa Estatístico"))) << page;
+        EXPECT_TRUE(pages[page].contains(QStringLiteral("de '01-03-2026' a '31-03-2026'"))) << page;
+        EXPECT_TRUE(pages[page].contains(QStringLiteral("Produto"))) << "headings repeat on every page";
+        EXPECT_TRUE(pages[page].contains(QStringLiteral("Página: %1 de 2").arg(page + 1))) << page;
+    }
+    for (int row = 0; row < rows; ++row) {
+        const QString name = QStringLiteral("Artigo%1").arg(row + 1, 3, 10, QLatin1Char('0'));
+        EXPECT_EQ(text.count(name), 1) << name.toStdString();
+    }
+    EXPECT_TRUE(text.contains(QStringLiteral("1 000")));
+}
+
+TEST(GridPrint, EmptyGridGivesAPageWithHeaderAndFooter)
+{
+    Grelha grid;
+    statisticalPrintSettings(grid);
+    fillRows(grid, 0);
+    auto pages = grid.pages();
+    ASSERT_EQ(pages->pageCount(), 1);
+    const QStringList texts = pages->pageTexts(0);
+    EXPECT_TRUE(texts.contains(QStringLiteral("Mapa Estatístico")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Página: 1 de 1")));
+}
+
+TEST(GridPrint, FooterTextAfterThePlaceholdersAndGroupsPrintedExpanded)
+{
+    QTemporaryDir dir;
+    Grelha grid;
+    grid.setDataSource(gridtest::quantitiesByReference({{"R1/Camisa", "C01", 7}, {"R1/Camisa", "C02", 8}, {"R2/Saia", "C03", 9}}));
+    for (const auto& [key, width] : {std::pair{"Referencia", 1300}, {"Cliente", 3000}, {"Quant", 1200}}) {
+        GridColumn c;
+        c.key = key;
+        c.heading = QString::fromUtf8(key);
+        c.widthTwips = width;
+        c.hidden = QLatin1String(key) == QLatin1String("Referencia");
+        grid.addColumn(c);
+    }
+    grid.rebind();
+    grid.setGroup(GroupSpec{"Referencia", QStringLiteral("' Total Quant = ' & Format((GroupCalc(1) ),'Standard')"), {"Quant"}, true});
+    grid.collapseAll();
+    grid.printSettings().footerText = QStringLiteral("Página: {page} de {pagecount}              Data:06-12-2026 21:40");
+    grid.printSettings().headerText = QStringLiteral("Referências/Cliente\r\nDatas 01-11-2026 a 06-12-2026");
+
+    Visualizador viewer;
+    viewer.setPages(grid.pages());
+    const QString text = printToPdf(viewer, dir.filePath(QStringLiteral("grupos.pdf")));
+    EXPECT_TRUE(text.contains(QStringLiteral("R1/Camisa Total Quant = 15,00")));
+    EXPECT_TRUE(text.contains(QStringLiteral("R2/Saia Total Quant = 9,00")));
+    for (const char* customer : {"C01", "C02", "C03"})
+        EXPECT_TRUE(text.contains(QLatin1String(customer))) << customer;
+    EXPECT_TRUE(text.contains(QStringLiteral("Data:06-12-2026 21:40")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Página: 1 de 1")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Datas 01-11-2026 a 06-12-2026")));
+}
+
+TEST(GridPrint, ColumnsWiderThanThePageAreScaledToFit)
+{
+    Grelha grid;
+    statisticalPrintSettings(grid);
+    for (int c = 0; c < 12; ++c) {
+        GridColumn column;
+        column.key = c + 1;
+        column.heading = QStringLiteral("Col%1").arg(c);
+        column.widthTwips = 2000;  // 24000 twips: twice an A4 page
+        grid.addColumn(column);
+    }
+    grid.setRowCount(1);
+    grid.setText(0, 11, QStringLiteral("Ultima"));
+    auto pages = grid.pages();
+    const QImage page = pages->pageImage(0, 72);
+    // Only the body's own width may hold ink: nothing beyond the right margin.
+    const int rightMargin = int((pages->pageSizeTwips().width() - 300) * 72 / 1440.0);
+    bool inkBeyondMargin = false;
+    for (int x = rightMargin + 2; x < page.width(); ++x)
+        for (int y = 0; y < page.height(); ++y)
+            inkBeyondMargin = inkBeyondMargin || page.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_FALSE(inkBeyondMargin);
+    EXPECT_TRUE(pages->pageTexts(0).contains(QStringLiteral("Ultima")));
+}
+
+TEST(Visualizador, ToolbarCaptionsAndTips)
+{
+    Visualizador viewer;
+    EXPECT_FALSE(viewer.tool(0)->isVisible() || viewer.tool(0)->isEnabled());
+    EXPECT_FALSE(viewer.tool(1)->isVisible() || viewer.tool(1)->isEnabled());
+    EXPECT_EQ(viewer.tool(2)->text(), QStringLiteral("&Imprimir..."));
+    const std::vector<std::pair<int, QString>> tips = {
+        {2, "Imprimir"}, {4, "Copiar"}, {6, "Procurar"}, {8, "Página Simples"}, {9, "Páginas Múltiplas"},
+        {11, "Diminuir"}, {12, "Aumentar"}, {15, "Página anterior"}, {16, "Página seguinte"},
+        {19, "Recuar"}, {20, "Avançar"}};
+    for (const auto& [position, tip] : tips)
+        EXPECT_EQ(viewer.tool(position)->toolTip(), tip) << position;
+    EXPECT_EQ(viewer.tool(19)->text(), QStringLiteral("Recuar"));
+    EXPECT_EQ(viewer.tool(20)->text(), QStringLiteral("Avançar"));
+}
+
+TEST(Visualizador, PagesZoomFindAndHistory)
+{
+    Grelha grid;
+    statisticalPrintSettings(grid);
+    fillRows(grid, 200);
+    Visualizador viewer;
+    viewer.resize(600, 500);
+    viewer.setPages(grid.pages());
+    const int count = viewer.pageCount();
+    ASSERT_GE(count, 4);
+
+    EXPECT_FALSE(viewer.tool(Visualizador::ToolPreviousPage)->isEnabled());
+    viewer.tool(Visualizador::ToolNextPage)->trigger();
+    viewer.tool(Visualizador::ToolNextPage)->trigger();
+    EXPECT_EQ(viewer.currentPage(), 2);
+    viewer.tool(Visualizador::ToolPreviousPage)->trigger();
+    EXPECT_EQ(viewer.currentPage(), 1);
+
+    // Back and forward walk the pages viewed: 0, 1, 2, 1.
+    viewer.tool(Visualizador::ToolBack)->trigger();
+    EXPECT_EQ(viewer.currentPage(), 2);
+    viewer.tool(Visualizador::ToolBack)->trigger();
+    viewer.tool(Visualizador::ToolBack)->trigger();
+    EXPECT_EQ(viewer.currentPage(), 0);
+    EXPECT_FALSE(viewer.tool(Visualizador::ToolBack)->isEnabled());
+    viewer.tool(Visualizador::ToolForward)->trigger();
+    EXPECT_EQ(viewer.currentPage(), 1);
+
+    EXPECT_TRUE(viewer.find(QStringLiteral("artigo200")));
+    EXPECT_EQ(viewer.currentPage(), count - 1);
+    EXPECT_TRUE(viewer.find(QStringLiteral("Artigo001"))) << "wraps around to the first page";
+    EXPECT_EQ(viewer.currentPage(), 0);
+    EXPECT_FALSE(viewer.find(QStringLiteral("Inexistente")));
+    EXPECT_EQ(viewer.currentPage(), 0);
+
+    const double zoom = viewer.zoom();
+    viewer.tool(Visualizador::ToolZoomIn)->trigger();
+    EXPECT_GT(viewer.zoom(), zoom);
+    viewer.tool(Visualizador::ToolZoomOut)->trigger();
+    viewer.tool(Visualizador::ToolZoomOut)->trigger();
+    EXPECT_LT(viewer.zoom(), zoom);
+    viewer.tool(Visualizador::ToolMultiplePages)->trigger();
+    EXPECT_TRUE(viewer.showsMultiplePages());
+    viewer.tool(Visualizador::ToolSinglePage)->trigger();
+    EXPECT_FALSE(viewer.showsMultiplePages());
+
+    Seam<bool(QWidget*, QPrinter&)>::Override cancel(printDialogSeam(), [](QWidget*, QPrinter&) { return false; });
+    EXPECT_FALSE(viewer.printPages());
+}
+
+TEST(PreviewSwitch, SwapsGridAndViewerInPlace)
+{
+    QWidget screen;
+    screen.resize(900, 700);
+    auto* grid = new Grelha(&screen);
+    grid->setGeometry(20, 80, 640, 420);
+    auto* viewer = new Visualizador(&screen);
+    viewer->hide();
+    auto* print = new QPushButton(QStringLiteral("&Imprimir"), &screen);
+    auto* load = new QPushButton(QStringLiteral("&Carregar"), &screen);
+    auto* excel = new QPushButton(QStringLiteral("&Excel"), &screen);
+    screen.show();
+    fillRows(*grid, 3);
+
+    PreviewSwitch preview(*grid, *viewer, *print, QStringLiteral("Grelha"), QStringLiteral("Imprimir"), {load, excel});
+    preview.toggle();
+    EXPECT_TRUE(preview.previewShown());
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_FALSE(grid->isVisible());
+    EXPECT_EQ(viewer->geometry(), QRect(20, 80, 640, 420));
+    EXPECT_EQ(print->text(), QStringLiteral("Grelha"));
+    EXPECT_FALSE(load->isEnabled());
+    EXPECT_FALSE(excel->isEnabled());
+    EXPECT_EQ(viewer->pageCount(), 1);
+
+    preview.toggle();
+    EXPECT_FALSE(preview.previewShown());
+    EXPECT_FALSE(viewer->isVisible());
+    EXPECT_TRUE(grid->isVisible());
+    EXPECT_EQ(print->text(), QStringLiteral("Imprimir"));
+    EXPECT_TRUE(load->isEnabled());
+    EXPECT_TRUE(excel->isEnabled());
+}
