@@ -1,0 +1,153 @@
+#include "platform/xls/XlsWorkbook.h"
+
+#include "platform/RuntimeError.h"
+#include "platform/xls/CompoundFile.h"
+#include "platform/xls/XlsErrors.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+
+namespace zav {
+
+namespace {
+
+QString validSheetName(const QString& name)
+{
+    static const QString forbidden = QStringLiteral("[]:*?/\\");
+    QString valid = name.left(31);
+    for (QChar& c : valid) {
+        if (forbidden.contains(c))
+            c = QLatin1Char('_');
+    }
+    return valid.isEmpty() ? QStringLiteral("Sheet1") : valid;
+}
+
+quint16 clampedWidth(double units)
+{
+    return quint16(std::clamp(units, 1.0, 65535.0));
+}
+
+// Column widths count characters of the default font (Arial 10: a digit is 7
+// pixels wide at 96 dpi, 15 twips a pixel), 5 pixels of margin included.
+constexpr double DigitPixels = 7.0;
+constexpr double MarginPixels = 5.0;
+constexpr double TwipsPerPixel = 15.0;
+
+void checkColumn(int column)
+{
+    if (column < 0 || column >= XlsWorkbook::MaxColumns)
+        throw RuntimeError(xlsErrors::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+}
+
+RuntimeError fileError(const QString& path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists() || !folder.isDir())
+        return RuntimeError(xlsErrors::PathNotFound, QStringLiteral("Path not found"), path);
+    if (!folder.isWritable() || (file.exists() && !file.isWritable()))
+        return RuntimeError(xlsErrors::PermissionDenied, QStringLiteral("Permission denied"), path);
+    return RuntimeError(xlsErrors::PathFileAccess, QStringLiteral("Path/File access error"), path);
+}
+
+} // namespace
+
+XlsWorkbook::XlsWorkbook(const QString& sheetName)
+{
+    sheet_.name = validSheetName(sheetName);
+}
+
+void XlsWorkbook::setColumnWidthTwips(int column, int twips)
+{
+    checkColumn(column);
+    sheet_.columnWidths[column] = clampedWidth(twips / TwipsPerPixel / DigitPixels * 256.0);
+}
+
+void XlsWorkbook::setColumnWidthCharacters(int column, double characters)
+{
+    checkColumn(column);
+    sheet_.columnWidths[column] =
+        clampedWidth(std::trunc((characters * DigitPixels + MarginPixels) / DigitPixels * 256.0));
+}
+
+void XlsWorkbook::setText(int row, int column, const QString& text, XlsCellStyle style)
+{
+    if (text.size() > MaxTextLength)
+        throw RuntimeError(xlsErrors::SubscriptOutOfRange,
+                           QStringLiteral("Text longer than %1 characters").arg(MaxTextLength));
+    xls::Cell cell{};
+    cell.kind = xls::Cell::Text;
+    cell.xf = xls::cellXfIndex(style);
+    cell.stringIndex = sheet_.strings.add(text);
+    addCell(row, column, cell);
+}
+
+void XlsWorkbook::setNumber(int row, int column, double value, XlsCellStyle style)
+{
+    if (!std::isfinite(value))
+        throw RuntimeError(errors::Overflow, QStringLiteral("Overflow"));
+    xls::Cell cell{};
+    cell.kind = xls::Cell::Number;
+    cell.xf = xls::cellXfIndex(style);
+    cell.number = value;
+    addCell(row, column, cell);
+}
+
+void XlsWorkbook::addCell(int row, int column, xls::Cell cell)
+{
+    checkColumn(column);
+    if (row < 0 || row >= MaxRows)
+        throw RuntimeError(xlsErrors::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+    cell.position = quint32(row) << 8 | quint32(column);
+    if (!sheet_.cells.empty() && sheet_.cells.back().position >= cell.position)
+        cellsInOrder_ = false;
+    sheet_.cells.push_back(cell);
+}
+
+// Grids write row by row, so sorting is the exception; when it is needed the
+// last value set at a position wins.
+void XlsWorkbook::putCellsInOrder()
+{
+    if (cellsInOrder_)
+        return;
+    auto& cells = sheet_.cells;
+    std::stable_sort(cells.begin(), cells.end(),
+                     [](const xls::Cell& a, const xls::Cell& b) { return a.position < b.position; });
+    auto kept = cells.begin();
+    for (auto next = cells.begin(); next != cells.end(); ++next) {
+        if (next + 1 != cells.end() && (next + 1)->position == next->position)
+            continue;
+        *kept++ = *next;
+    }
+    cells.erase(kept, cells.end());
+    cellsInOrder_ = true;
+}
+
+QByteArray XlsWorkbook::workbookStream()
+{
+    putCellsInOrder();
+    return xls::buildWorkbookStream(sheet_);
+}
+
+void XlsWorkbook::save(const QString& path)
+{
+    const QByteArray stream = workbookStream();
+    const xls::CompoundFileLayout layout = xls::layoutCompoundFile(QStringLiteral("Workbook"), stream.size());
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw fileError(path);
+    const QByteArray padding(layout.padding, '\0');
+    for (const QByteArray* part : {&layout.header, &stream, &padding, &layout.trailer}) {
+        if (file.write(*part) != part->size()) {
+            file.cancelWriting();
+            throw fileError(path);
+        }
+    }
+    if (!file.commit())
+        throw fileError(path);
+}
+
+} // namespace zav

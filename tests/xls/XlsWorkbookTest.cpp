@@ -1,0 +1,247 @@
+#include "ReadBack.h"
+
+#include "platform/RuntimeError.h"
+#include "platform/xls/XlsErrors.h"
+#include "platform/xls/XlsWorkbook.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <cmath>
+#include <functional>
+#include <unistd.h>
+
+namespace {
+
+class XlsWorkbookTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    static quint32 errorNumber(const std::function<void()>& action)
+    {
+        try {
+            action();
+        } catch (const zav::RuntimeError& error) {
+            return error.number();
+        }
+        return 0;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(XlsWorkbookTest, TextsAndNumbersReadBackCellForCell)
+{
+    const QStringList texts{"Ficha Amostra", "Coleção", "€", "Não", "", "Ref. 12/B", "Ω size – 40", "日本"};
+    const QList<double> numbers{0,    -1,       1234.56, -1234.56, 0.1,  1e12, 536870911, 536870912,
+                                -536870912, 3.5, 65534,  1e-300,   -0.05, 12345678.9};
+    zav::XlsWorkbook book("Mapa");
+    for (int i = 0; i < texts.size(); ++i)
+        book.setText(0, i, texts[i]);
+    for (int i = 0; i < numbers.size(); ++i)
+        book.setNumber(1 + i / 4, i % 4, numbers[i]);
+    book.save(path("cells.xls"));
+
+    const ReadBack sheet = readBack(path("cells.xls"));
+    EXPECT_EQ(sheet.problems(), QStringList());
+    EXPECT_EQ(sheet.json.value("sheets").toVariant().toStringList(), QStringList{"Mapa"});
+    for (int i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(sheet.text(0, i), texts[i]);
+    for (int i = 0; i < numbers.size(); ++i)
+        EXPECT_EQ(sheet.number(1 + i / 4, i % 4), numbers[i]) << "number " << i;
+    EXPECT_EQ(sheet.cells.size(), std::size_t(texts.size() + numbers.size()));
+}
+
+TEST_F(XlsWorkbookTest, CellsSetOutOfOrderAreSortedAndTheLastValueWins)
+{
+    zav::XlsWorkbook book("Sheet");
+    book.setNumber(40, 2, 1);
+    book.setText(3, 5, "first");
+    book.setText(40, 0, "a");
+    book.setText(3, 5, "second");
+    book.setNumber(0, 0, 7);
+    book.setNumber(3, 5, 8.25);
+    book.save(path("order.xls"));
+
+    const ReadBack sheet = readBack(path("order.xls"));
+    EXPECT_EQ(sheet.problems(), QStringList());
+    EXPECT_EQ(sheet.cells.size(), 4u);
+    EXPECT_EQ(sheet.number(0, 0), 7);
+    EXPECT_EQ(sheet.number(3, 5), 8.25);
+    EXPECT_EQ(sheet.text(40, 0), "a");
+    EXPECT_EQ(sheet.number(40, 2), 1);
+    EXPECT_EQ(sheet.rows(), 41);
+    EXPECT_EQ(sheet.columns(), 6);
+}
+
+TEST_F(XlsWorkbookTest, BoldHeadingsNumberFormatsAndColumnWidths)
+{
+    zav::XlsWorkbook book("Formatos");
+    book.setText(0, 0, "Referência", {.bold = true});
+    book.setText(0, 1, "Quant", {.bold = true});
+    book.setText(1, 0, "A100");
+    book.setNumber(1, 1, 1234, {.format = zav::XlsNumberFormat::Integer});
+    book.setNumber(1, 2, 99.5, {.format = zav::XlsNumberFormat::TwoDecimals});
+    book.setNumber(2, 1, 7, {.bold = true, .format = zav::XlsNumberFormat::Integer});
+    book.setColumnWidthTwips(0, 1440);
+    book.setColumnWidthCharacters(1, 10);
+    book.setColumnWidthCharacters(2, 10);
+    book.save(path("formats.xls"));
+
+    const ReadBack sheet = readBack(path("formats.xls"), true);
+    EXPECT_EQ(sheet.problems(), QStringList());
+    EXPECT_TRUE(sheet.at(0, 0).bold);
+    EXPECT_TRUE(sheet.at(0, 1).bold);
+    EXPECT_FALSE(sheet.at(1, 0).bold);
+    EXPECT_EQ(sheet.at(1, 0).format, "General");
+    EXPECT_EQ(sheet.at(1, 1).format, "#,##0");
+    EXPECT_EQ(sheet.at(1, 2).format, "#,##0.00");
+    EXPECT_TRUE(sheet.at(2, 1).bold);
+    EXPECT_EQ(sheet.at(2, 1).format, "#,##0");
+    // An inch is 96 pixels; Arial 10 digits are 7 pixels wide.
+    const QJsonObject widths = sheet.json.value("widths").toObject();
+    EXPECT_EQ(widths.value("0").toInt(), 3510);
+    EXPECT_EQ(widths.value("1").toInt(), 2742);
+    EXPECT_EQ(widths.value("2").toInt(), 2742);
+    EXPECT_FALSE(widths.contains("3"));
+}
+
+TEST_F(XlsWorkbookTest, EmptySheetIsASmallWorkbookInTheMiniStream)
+{
+    zav::XlsWorkbook book("Vazia");
+    book.save(path("empty.xls"));
+
+    const ReadBack sheet = readBack(path("empty.xls"));
+    EXPECT_EQ(sheet.problems(), QStringList());
+    EXPECT_EQ(sheet.rows(), 0);
+    EXPECT_EQ(sheet.json.value("sheets").toVariant().toStringList(), QStringList{"Vazia"});
+    EXPECT_EQ(sheet.container("miniFatSectors"), 1);
+    EXPECT_EQ(QFile(path("empty.xls")).size() % 512, 0);
+}
+
+TEST_F(XlsWorkbookTest, SheetHoldsAll65536RowsAnd256ColumnsAndRefusesMore)
+{
+    zav::XlsWorkbook book("Linhas");
+    for (int row = 0; row < zav::XlsWorkbook::MaxRows; ++row)
+        book.setNumber(row, 0, row);
+    book.setText(zav::XlsWorkbook::MaxRows - 1, zav::XlsWorkbook::MaxColumns - 1, "fim");
+    EXPECT_EQ(errorNumber([&] { book.setNumber(zav::XlsWorkbook::MaxRows, 0, 1); }), zav::xlsErrors::SubscriptOutOfRange);
+    EXPECT_EQ(errorNumber([&] { book.setText(0, zav::XlsWorkbook::MaxColumns, "x"); }), zav::xlsErrors::SubscriptOutOfRange);
+    EXPECT_EQ(errorNumber([&] { book.setNumber(-1, 0, 1); }), zav::xlsErrors::SubscriptOutOfRange);
+    book.save(path("rows.xls"));
+
+    const ReadBack sheet = readBack(path("rows.xls"));
+    EXPECT_EQ(sheet.problems(), QStringList());
+    EXPECT_EQ(sheet.rows(), 65536);
+    EXPECT_EQ(sheet.columns(), 256);
+    for (int row = 0; row < zav::XlsWorkbook::MaxRows; ++row)
+        ASSERT_EQ(sheet.number(row, 0), row);
+    EXPECT_EQ(sheet.text(65535, 255), "fim");
+}
+
+TEST_F(XlsWorkbookTest, LargeStringTableRunsOnInContinueRecords)
+{
+    zav::XlsWorkbook book("Textos");
+    QStringList texts;
+    for (int i = 0; i < 6000; ++i)
+        texts << (i % 3 ? QStringLiteral("Artigo %1 Coleção").arg(i) : QStringLiteral("Artigo %1 €").arg(i));
+    texts << QString(20000, QChar(u'ã')) << QString(9000, QChar(u'€')) + "fim";
+    for (int i = 0; i < texts.size(); ++i) {
+        book.setText(i, 0, texts[i]);
+        book.setText(i, 1, texts[i % 50]); // repeated texts are stored once
+    }
+    book.save(path("strings.xls"));
+
+    const ReadBack sheet = readBack(path("strings.xls"));
+    EXPECT_EQ(sheet.problems(), QStringList());
+    EXPECT_GT(sheet.json.value("continueRecords").toInt(), 10);
+    for (int i = 0; i < texts.size(); ++i) {
+        ASSERT_EQ(sheet.text(i, 0), texts[i]) << "row " << i;
+        ASSERT_EQ(sheet.text(i, 1), texts[i % 50]) << "row " << i;
+    }
+}
+
+TEST_F(XlsWorkbookTest, WorkbookOverSevenMegabytesNeedsTheDifat)
+{
+    constexpr int Rows = 65534;
+    zav::XlsWorkbook book("Grelha");
+    book.reserve(Rows * 8);
+    for (int row = 0; row < Rows; ++row) {
+        for (int column = 0; column < 8; ++column) {
+            if (column % 2)
+                book.setNumber(row, column, (row * 8 + column) / 100.0);
+            else
+                book.setText(row, column, QStringLiteral("R%1").arg(row % 5000 + column));
+        }
+    }
+    book.save(path("big.xls"));
+
+    EXPECT_GT(QFile(path("big.xls")).size(), 109 * 128 * 512);
+    const ReadBack sheet = readBack(path("big.xls"));
+    EXPECT_EQ(sheet.problems(), QStringList());
+    EXPECT_GT(sheet.container("difatSectors"), 0);
+    EXPECT_EQ(sheet.rows(), Rows);
+    for (int row = 0; row < Rows; ++row) {
+        for (int column = 0; column < 8; ++column) {
+            if (column % 2)
+                ASSERT_EQ(sheet.number(row, column), (row * 8 + column) / 100.0) << row << "," << column;
+            else
+                ASSERT_EQ(sheet.text(row, column), QStringLiteral("R%1").arg(row % 5000 + column)) << row;
+        }
+    }
+}
+
+TEST_F(XlsWorkbookTest, SaveReportsTheRunTimeErrorOfAnUnwritablePath)
+{
+    zav::XlsWorkbook book("Erro");
+    book.setText(0, 0, "x");
+
+    try {
+        book.save(path("missing/folder/book.xls"));
+        FAIL() << "saved into a missing folder";
+    } catch (const zav::RuntimeError& error) {
+        EXPECT_EQ(error.number(), zav::xlsErrors::PathNotFound);
+        EXPECT_EQ(error.description(), "Path not found");
+    }
+
+    QFile plainFile(path("not-a-folder"));
+    ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
+    plainFile.close();
+    EXPECT_EQ(errorNumber([&] { book.save(path("not-a-folder/book.xls")); }), zav::xlsErrors::PathNotFound);
+
+    // Root writes anywhere; the permission check only means something for other users.
+    if (geteuid() != 0) {
+        ASSERT_TRUE(QDir(folder.path()).mkdir("locked"));
+        QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_EQ(errorNumber([&] { book.save(path("locked/book.xls")); }), zav::xlsErrors::PermissionDenied);
+    }
+}
+
+TEST_F(XlsWorkbookTest, SavingAgainReplacesTheFile)
+{
+    zav::XlsWorkbook first("Um");
+    for (int row = 0; row < 2000; ++row)
+        first.setText(row, 0, QStringLiteral("linha %1").arg(row));
+    first.save(path("again.xls"));
+
+    zav::XlsWorkbook second("Dois");
+    second.setNumber(0, 0, 2);
+    second.save(path("again.xls"));
+
+    const ReadBack sheet = readBack(path("again.xls"));
+    EXPECT_EQ(sheet.json.value("sheets").toVariant().toStringList(), QStringList{"Dois"});
+    EXPECT_EQ(sheet.cells.size(), 1u);
+}
+
+TEST_F(XlsWorkbookTest, RefusesWhatACellCannotHoldAndMendsSheetNames)
+{
+    zav::XlsWorkbook book("Mapa: 1/2 [Encomendas por cliente e fornecedor]");
+    EXPECT_EQ(book.sheetName(), "Mapa_ 1_2 _Encomendas por clien");
+    EXPECT_EQ(errorNumber([&] { book.setNumber(0, 0, std::nan("")); }), zav::errors::Overflow);
+    EXPECT_EQ(errorNumber([&] { book.setNumber(0, 0, HUGE_VAL); }), zav::errors::Overflow);
+    EXPECT_EQ(errorNumber([&] { book.setText(0, 0, QString(32768, 'x')); }), zav::xlsErrors::SubscriptOutOfRange);
+    EXPECT_EQ(errorNumber([&] { book.setText(0, 0, QString(32767, 'x')); }), 0u);
+}
+
+} // namespace
