@@ -1,9 +1,12 @@
 #include "platform/Seams.h"
 
+#include "platform/ListaPesquisaDialog.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinter>
 #include <QUrl>
 
@@ -70,6 +73,12 @@ bool askPrinter(QWidget* parent, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+QString choosePick(QWidget* parent, const PickListRequest& request)
+{
+    ListaPesquisaDialog dialog(request, parent);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenValue() : QString();
+}
+
 bool openWithDesktop(const QString& path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
@@ -92,6 +101,12 @@ Seam<QString(QWidget*, const FileRequest&)>& saveFileSeam()
 Seam<bool(QWidget*, QPrinter&)>& printDialogSeam()
 {
     static Seam<bool(QWidget*, QPrinter&)> seam(askPrinter);
+    return seam;
+}
+
+Seam<QString(QWidget*, const PickListRequest&)>& pickListSeam()
+{
+    static Seam<QString(QWidget*, const PickListRequest&)> seam(choosePick);
     return seam;
 }
 

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QKeyEvent;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -63,6 +64,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    class ClickWatcher;
+
     bool handleKey(QKeyEvent* event);
     bool handleClickElsewhere(QObject* target);
     bool raiseValida();
@@ -78,6 +81,7 @@ private:
     bool deliveringReplacement_ = false;
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
+    ClickWatcher* clicks_;
 };
 
 // A control array of input fields (`campo`, `cmp`): fields by index, and the

@@ -1,0 +1,58 @@
+#include "shell/FalhaNaoTratada.h"
+
+#include "platform/RuntimeError.h"
+#include "platform/Seams.h"
+#include "shell/mod_main.h"
+
+#include <cstdlib>
+
+namespace FalhaNaoTratada {
+
+namespace {
+
+zav::RuntimeError comoErro(const std::exception& falha)
+{
+    if (const auto* erro = dynamic_cast<const zav::RuntimeError*>(&falha))
+        return *erro;
+    return zav::RuntimeError(zav::errors::Unspecified, QString::fromLocal8Bit(falha.what()));
+}
+
+} // namespace
+
+QString Mensagem(const std::exception& falha)
+{
+    const zav::RuntimeError erro = comoErro(falha);
+    return QStringLiteral("Run-time error '") + erro.numberText() + QStringLiteral("':\n\n") + erro.description();
+}
+
+int Protege(const std::function<void()>& trabalho)
+{
+    try {
+        trabalho();
+        return 0;
+    } catch (const std::exception& falha) {
+        zav::MessageRequest pedido;
+        pedido.title = mod_main::NomePrograma;
+        pedido.text = Mensagem(falha);
+        pedido.icon = zav::MessageIcon::Critical;
+        zav::messageBoxSeam()(nullptr, pedido);
+        return CodigoSaida;
+    }
+}
+
+} // namespace FalhaNaoTratada
+
+AplicacaoTarvelo::AplicacaoTarvelo(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(mod_main::NomePrograma);
+    setOrganizationName(mod_main::NomePrograma);
+}
+
+bool AplicacaoTarvelo::notify(QObject* receiver, QEvent* event)
+{
+    bool tratado = false;
+    const int codigo = FalhaNaoTratada::Protege([&] { tratado = QApplication::notify(receiver, event); });
+    if (codigo != 0)
+        std::_Exit(codigo); // whatever was half done stays so: nothing runs after a fatal failure
+    return tratado;
+}

@@ -1,0 +1,40 @@
+#include "shell/PosicaoJanela.h"
+
+#include <QSettings>
+#include <cmath>
+
+namespace {
+
+int leNumero(QSettings& definicoes, const char* chave, int omissao)
+{
+    bool ok = false;
+    const double valor = definicoes.value(QLatin1String(chave)).toString().trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(valor) || std::abs(valor) > 1e9)
+        return omissao;
+    return int(std::lround(valor));
+}
+
+} // namespace
+
+PosicaoJanela PosicaoJanela::le(QSettings& definicoes)
+{
+    const PosicaoJanela omissao;
+    definicoes.beginGroup(QStringLiteral("Settings"));
+    PosicaoJanela posicao;
+    posicao.left = leNumero(definicoes, "MainLeft", omissao.left);
+    posicao.top = leNumero(definicoes, "MainTop", omissao.top);
+    posicao.width = leNumero(definicoes, "MainWidth", omissao.width);
+    posicao.height = leNumero(definicoes, "MainHeight", omissao.height);
+    definicoes.endGroup();
+    return posicao;
+}
+
+void PosicaoJanela::grava(QSettings& definicoes) const
+{
+    definicoes.beginGroup(QStringLiteral("Settings"));
+    definicoes.setValue(QStringLiteral("MainLeft"), QString::number(left));
+    definicoes.setValue(QStringLiteral("MainTop"), QString::number(top));
+    definicoes.setValue(QStringLiteral("MainWidth"), QString::number(width));
+    definicoes.setValue(QStringLiteral("MainHeight"), QString::number(height));
+    definicoes.endGroup();
+}

@@ -1,0 +1,72 @@
+#include "shell/Tools.h"
+
+#include "platform/Seams.h"
+#include "shell/NotacaoTeclas.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
+
+namespace Tools {
+
+namespace {
+
+void entrega(const TeclaEnviada& tecla)
+{
+    // Each stroke goes to whatever has the focus when it arrives: an earlier
+    // Tab may have moved it.
+    QWidget* alvo = QApplication::focusWidget();
+    if (!alvo)
+        alvo = QApplication::activeWindow();
+    if (!alvo)
+        return;
+    QKeyEvent press(QEvent::KeyPress, tecla.key, tecla.modifiers, tecla.text);
+    QCoreApplication::sendEvent(alvo, &press);
+    QKeyEvent release(QEvent::KeyRelease, tecla.key, tecla.modifiers, tecla.text);
+    if (QWidget* agora = QApplication::focusWidget())
+        QCoreApplication::sendEvent(agora, &release);
+}
+
+} // namespace
+
+// The keys join the queue of input like typed ones: they take effect after the
+// handler that sent them has returned, so a key handler that sends Shift+Tab
+// and then swallows its own key sees both happen in that order.
+void EnviaTeclas(const QString& keys)
+{
+    const QList<TeclaEnviada> teclas = leNotacaoTeclas(keys);
+    QTimer::singleShot(0, qApp, [teclas] {
+        for (const TeclaEnviada& tecla : teclas)
+            entrega(tecla);
+    });
+}
+
+int MostraMensagem(const QString& campo, const QString& texto, int tipo)
+{
+    zav::MessageRequest pedido;
+    pedido.title = QStringLiteral("Informação");
+    pedido.text = texto;
+    pedido.icon = zav::MessageIcon::Information;
+    switch (tipo) {
+    case 1:
+        pedido.text = QStringLiteral("Campo obrigatório [") + campo + QStringLiteral("].");
+        pedido.icon = zav::MessageIcon::Exclamation;
+        break;
+    case 2:
+        break;
+    case 3:
+        pedido.buttons = zav::MessageButtons::OkCancel;
+        pedido.secondButtonDefault = true;
+        break;
+    case 4:
+        pedido.buttons = zav::MessageButtons::YesNo;
+        break;
+    default:
+        return 0;
+    }
+    const int resposta = zav::messageBoxSeam()(QApplication::activeWindow(), pedido);
+    return tipo == 3 || tipo == 4 ? resposta : 0;
+}
+
+} // namespace Tools

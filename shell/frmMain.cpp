@@ -1,0 +1,183 @@
+#include "shell/frmMain.h"
+
+#include "platform/RuntimeError.h"
+#include "platform/Twips.h"
+#include "platform/zavCoreDataAccess2016.h"
+#include "shell/PosicaoJanela.h"
+#include "shell/mod_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+
+namespace {
+
+constexpr int NumeroPaineis = 6;
+constexpr int IntervaloRelogio = 60000;
+
+QSettings definicoes()
+{
+    return QSettings(mod_main::NomePrograma, mod_main::NomePrograma);
+}
+
+} // namespace
+
+frmMain::frmMain(TabelaEcras ecras, QWidget* parent) : QMainWindow(parent), ecras_(std::move(ecras))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    criaMenu();
+    criaBarraEstado();
+    Relogio.setInterval(IntervaloRelogio);
+    Relogio.start();
+}
+
+void frmMain::criaMenu()
+{
+    QWidget* barra = menuBar();
+    adicionaItem(barra, QStringLiteral("sair"), QStringLiteral("&Sair"));
+    adicionaItem(barra, QStringLiteral("Tarvelo"), QStringLiteral("&Tarvelo"), QStringLiteral("frmTarvelo"));
+    adicionaItem(barra, QStringLiteral("Moradas"), QStringLiteral("M&oradas"), QStringLiteral("frmMoradas"));
+
+    QWidget* mapas = adicionaSubmenu(QStringLiteral("Mp"), QStringLiteral("&Mapas"));
+    const QString frmMapas = QStringLiteral("frmMapas");
+    adicionaItem(mapas, QStringLiteral("QuantRef"), QStringLiteral("&Encomendas/Referência"), frmMapas, 1);
+    adicionaItem(mapas, QStringLiteral("EncResumo"), QStringLiteral("Encomendas &Resumo"), frmMapas, 2);
+    adicionaItem(mapas, QStringLiteral("EncDet"), QStringLiteral("Encomendas &Detalhe"), frmMapas, 3);
+    adicionaSeparador(mapas, QStringLiteral("mm"));
+    adicionaItem(mapas, QStringLiteral("Ficha"), QStringLiteral("&Ficha Amostra"), QStringLiteral("frmFichaAmostra_New"));
+    adicionaSeparador(mapas, QStringLiteral("mm1"));
+    adicionaItem(mapas, QStringLiteral("Encom"), QStringLiteral("E&ncomendas"), QStringLiteral("frmMapaEncomendas"));
+    adicionaSeparador(mapas, QStringLiteral("mm2"));
+    adicionaItem(mapas, QStringLiteral("RefCli"), QStringLiteral("Referência/Cliente"), frmMapas, 5);
+    adicionaSeparador(mapas, QStringLiteral("mm3"));
+    adicionaItem(mapas, QStringLiteral("EncFor"), QStringLiteral("Encomendas Fornecedor"), frmMapas, 6);
+
+    adicionaItem(barra, QStringLiteral("Artigo"), QStringLiteral("&Artigos"), QStringLiteral("frmArtigos"));
+
+    QWidget* idiomas = adicionaSubmenu(QStringLiteral("Idiomas"), QStringLiteral("&Idiomas"));
+    const QString frmTabIdiomas = QStringLiteral("frmTabIdiomas");
+    adicionaItem(idiomas, QStringLiteral("Cat"), QStringLiteral("&Categorias"), frmTabIdiomas, 1);
+    adicionaItem(idiomas, QStringLiteral("Tipo"), QStringLiteral("&Tipos"), frmTabIdiomas, 2);
+    adicionaItem(idiomas, QStringLiteral("Compor"), QStringLiteral("C&omposição"), frmTabIdiomas, 3);
+    // Classifications stay switched off whatever screens exist.
+    adicionaItem(idiomas, QStringLiteral("Class"), QStringLiteral("C&lassificação"), frmTabIdiomas, 4)->setEnabled(false);
+    adicionaSeparador(idiomas, QStringLiteral("m3"));
+    adicionaItem(idiomas, QStringLiteral("Est"), QStringLiteral("&Estação"), frmTabIdiomas, 6);
+    adicionaItem(idiomas, QStringLiteral("Col"), QStringLiteral("Col&eção"), frmTabIdiomas, 5);
+    adicionaSeparador(idiomas, QStringLiteral("m1"));
+    adicionaItem(idiomas, QStringLiteral("Tam"), QStringLiteral("&Tamanhos/Cores"), QStringLiteral("frmTabMedidas"));
+
+    adicionaItem(barra, QStringLiteral("FichaAm"), QStringLiteral("&Campos Amostra"), QStringLiteral("frmCamposAmostra"));
+    adicionaItem(barra, QStringLiteral("FComp"), QStringLiteral("&Fichas Composição"), QStringLiteral("frmComposicao"));
+}
+
+QAction* frmMain::adicionaItem(QWidget* menu, const QString& controlo, const QString& legenda, const QString& ecra,
+                               std::optional<int> iOpcao)
+{
+    auto* accao = new QAction(legenda, menu);
+    accao->setObjectName(controlo);
+    if (ecra.isEmpty()) {
+        connect(accao, &QAction::triggered, this, &QWidget::close);
+    } else {
+        accao->setEnabled(ecras_.count(ecra) > 0);
+        connect(accao, &QAction::triggered, this, [this, ecra, iOpcao] { AbreEcra(ecra, iOpcao); });
+    }
+    menu->addAction(accao);
+    return accao;
+}
+
+QWidget* frmMain::adicionaSubmenu(const QString& controlo, const QString& legenda)
+{
+    QMenu* submenu = menuBar()->addMenu(legenda);
+    submenu->setObjectName(controlo);
+    submenu->menuAction()->setObjectName(controlo);
+    return submenu;
+}
+
+void frmMain::adicionaSeparador(QWidget* menu, const QString& controlo)
+{
+    auto* separador = new QAction(menu);
+    separador->setSeparator(true);
+    separador->setObjectName(controlo);
+    menu->addAction(separador);
+}
+
+void frmMain::criaBarraEstado()
+{
+    for (int numero = 1; numero <= NumeroPaineis; ++numero) {
+        auto* painel = new QLabel(this);
+        painel->setObjectName(QStringLiteral("Painel%1").arg(numero));
+        statusBar()->addWidget(painel, 1);
+        paineis_ << painel;
+    }
+    Painel(1)->setText(QStringLiteral("Status"));
+}
+
+QLabel* frmMain::Painel(int numero) const
+{
+    if (numero < 1 || numero > paineis_.size())
+        throw zav::RuntimeError(35600, QStringLiteral("Index out of bounds"));
+    return paineis_[numero - 1];
+}
+
+QAction* frmMain::item(const QString& controlo) const
+{
+    const QList<QAction*> accoes = findChildren<QAction*>(controlo);
+    return accoes.isEmpty() ? nullptr : accoes.first();
+}
+
+void frmMain::Form_Load()
+{
+    QSettings guardadas = definicoes();
+    const PosicaoJanela posicao = PosicaoJanela::le(guardadas);
+    move(zav::twipsToPixelsX(posicao.left), zav::twipsToPixelsY(posicao.top));
+    resize(zav::twipsToPixelsX(posicao.width), zav::twipsToPixelsY(posicao.height));
+}
+
+void frmMain::EscreveStatus(const QString& Texto)
+{
+    Q_UNUSED(Texto);
+}
+
+void frmMain::getNomeEmpresa()
+{
+    const zav::RecordsetPtr rs = bd->AbreRecordsetEdicao(QStringLiteral("SELECT NOME, NumContr FROM dbo.EMPRESA"));
+    if (rs->RecordCount() > 0)
+        setWindowTitle(QStringLiteral("[") + rs->Fields(0).text() + QStringLiteral("]"));
+    else
+        setWindowTitle(QString());
+    rs->close();
+}
+
+void frmMain::AbreEcra(const QString& ecra, std::optional<int> iOpcao)
+{
+    const std::unique_ptr<Ecra> instancia = ecras_.at(ecra)(*this);
+    instancia->bd = bd;
+    if (iOpcao) {
+        auto* comOpcao = dynamic_cast<EcraComOpcao*>(instancia.get());
+        if (!comOpcao)
+            throw zav::RuntimeError(438, QStringLiteral("Object doesn't support this property or method"));
+        comOpcao->iOpcao = *iOpcao;
+    }
+    instancia->Form_Load();
+    instancia->exec();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (!isMinimized()) {
+        QSettings guardadas = definicoes();
+        PosicaoJanela{zav::pixelsToTwipsX(x()), zav::pixelsToTwipsY(y()), zav::pixelsToTwipsX(width()),
+                      zav::pixelsToTwipsY(height())}
+            .grava(guardadas);
+    }
+    if (bd)
+        bd->FechaLigacao();
+    event->accept();
+    QCoreApplication::quit();
+}

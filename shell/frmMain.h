@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/CommonDialog.h"
+#include "shell/Ecra.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QWidget;
+class frmMain;
+
+// Makes a new instance of one screen; the main window is its parent and lends
+// it the common dialog.
+using FabricaEcra = std::function<std::unique_ptr<Ecra>(frmMain&)>;
+// The screens the program has, by form name ("frmMapas"). A menu item whose
+// screen is not in the table is shown switched off.
+using TabelaEcras = std::map<QString, FabricaEcra>;
+
+// The factory of a screen whose constructor takes only its parent.
+template <class EcraConcreto>
+FabricaEcra fabricaDe()
+{
+    return [](frmMain& principal) { return std::make_unique<EcraConcreto>(&principal); };
+}
+
+// The program's one top-level window: the menu that opens every screen, the
+// status bar and the placement kept between runs. Closing it ends the program.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(TabelaEcras ecras = {}, QWidget* parent = nullptr);
+
+    zav::zavCoreDataAccess2016* bd = nullptr;
+    // A second data-access reference that nothing sets yet.
+    zav::zavCoreDataAccess2016* bdExt = nullptr;
+    // The file dialog shared by every screen's Excel export.
+    zav::CommonDialog CommonDialog1;
+    // Ticks every minute; nothing is tied to it.
+    QTimer Relogio;
+
+    // Restores the placement saved by the last run.
+    void Form_Load();
+    // Kept for the screens that report progress; it shows nothing.
+    void EscreveStatus(const QString& Texto);
+    // The caption: the company's name from EMPRESA between square brackets, or "" without a row.
+    void getNomeEmpresa();
+
+    // Status-bar panel 1 to 6.
+    QLabel* Painel(int numero) const;
+    // The menu item of that control name ("QuantRef", "sair", "mm").
+    QAction* item(const QString& controlo) const;
+
+    // Opens a screen the one way every menu item does: a new instance, `bd`,
+    // the mode when given, Form_Load, shown modally, destroyed when closed.
+    void AbreEcra(const QString& ecra, std::optional<int> iOpcao = std::nullopt);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void criaMenu();
+    QAction* adicionaItem(QWidget* menu, const QString& controlo, const QString& legenda,
+                          const QString& ecra = {}, std::optional<int> iOpcao = std::nullopt);
+    QWidget* adicionaSubmenu(const QString& controlo, const QString& legenda);
+    void adicionaSeparador(QWidget* menu, const QString& controlo);
+    void criaBarraEstado();
+
+    TabelaEcras ecras_;
+    QList<QLabel*> paineis_;
+};

@@ -1,0 +1,25 @@
+#include "shell/FalhaNaoTratada.h"
+#include "shell/mod_main.h"
+
+#include <QStringList>
+
+namespace {
+
+// The screens the menu opens; a menu item whose screen is missing here stays switched off.
+TabelaEcras ecrasDoPrograma()
+{
+    return {};
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    AplicacaoTarvelo aplicacao(argc, argv);
+    const QString linhaComandos = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
+    int estado = FalhaNaoTratada::Protege([&] { mod_main::Main(linhaComandos, ecrasDoPrograma()); });
+    if (estado == 0)
+        estado = aplicacao.exec();
+    mod_main::Termina();
+    return estado;
+}

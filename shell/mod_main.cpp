@@ -1,0 +1,99 @@
+#include "shell/mod_main.h"
+
+#include "platform/ConfigBaseDados.h"
+#include "platform/PastasSistema.h"
+#include "platform/StringLigacao.h"
+#include "platform/Versao.h"
+#include "platform/zavCoreDataAccess2016.h"
+#include "shell/TabelasAdicionais.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+
+namespace mod_main {
+
+QString CaminhoConfiguracao;
+std::unique_ptr<zav::zavCoreDataAccess2016> bd;
+std::unique_ptr<frmMain> JanelaPrincipal;
+
+namespace {
+
+QString numeroVersao()
+{
+    return QStringLiteral("%1.%2.%3").arg(TARVELO_VERSION_MAJOR).arg(TARVELO_VERSION_MINOR).arg(TARVELO_VERSION_PATCH);
+}
+
+} // namespace
+
+QString PastaDados()
+{
+    const QString pasta = zav::PastasSistema().PastaBase() + QStringLiteral("/TALVEX");
+    if (zav::FuncoesPastas().ExistePasta(pasta))
+        return pasta;
+    return QCoreApplication::applicationDirPath();
+}
+
+QString CaminhoDaConfiguracao(const QString& linhaComandos)
+{
+    const QString nome = linhaComandos.isEmpty() ? QStringLiteral("Tarvelo.zav") : linhaComandos;
+    return PastaDados() + QLatin1Char('/') + nome;
+}
+
+void Main(const QString& linhaComandos, TabelaEcras ecras)
+{
+    CaminhoConfiguracao = CaminhoDaConfiguracao(linhaComandos);
+    AbreBaseDados();
+    CriaTabelasIdiomas();
+    CriaTabelaFichaAmostra();
+
+    zav::Versao versao;
+    versao.Numero = numeroVersao();
+    const QString textoVersao = versao.Texto();
+
+    JanelaPrincipal = std::make_unique<frmMain>(std::move(ecras));
+    JanelaPrincipal->Form_Load();
+    JanelaPrincipal->bd = bd.get();
+    JanelaPrincipal->show();
+    JanelaPrincipal->getNomeEmpresa();
+    JanelaPrincipal->Painel(6)->setText(QStringLiteral("Versão: ") + textoVersao);
+}
+
+void AbreBaseDados()
+{
+    zav::ConfigBaseDados config;
+    config.setFicheiro(CaminhoConfiguracao);
+    if (config.Servidor().isEmpty() || config.BaseDados().isEmpty() || config.Utilizador().isEmpty()) {
+        config.setFicheiroCatalogo(QCoreApplication::applicationDirPath() + QStringLiteral("/Catalogos/bd.sql"));
+        config.setEscolha(true);
+        config.EscolheBaseDados();
+    }
+
+    zav::StringLigacao ligacao;
+    ligacao.Provider = QStringLiteral("MSDataShape");
+    ligacao.Modo = 1;
+    ligacao.Servidor = config.Servidor();
+    ligacao.BaseDados = config.BaseDados();
+    ligacao.Utilizador = config.Utilizador();
+    ligacao.Senha = config.Senha();
+
+    bd = std::make_unique<zav::zavCoreDataAccess2016>();
+    bd->AbreLigacao(ligacao.ConnectionString());
+}
+
+void CriaTabelasIdiomas()
+{
+    criaTabelasEmFalta(*bd, tabelasIdiomas());
+}
+
+void CriaTabelaFichaAmostra()
+{
+    criaTabelasEmFalta(*bd, tabelasFichaAmostra());
+}
+
+void Termina()
+{
+    JanelaPrincipal.reset();
+    bd.reset();
+}
+
+} // namespace mod_main
