@@ -18,6 +18,7 @@ struct GridContent {
         int widthTwips = 0;
         ValueKind kind = ValueKind::Text;
         Qt::Alignment alignment = Qt::AlignLeft;
+        QString format;        // the display format of its cells
     };
     struct Line {
         bool isGroupHeading = false;

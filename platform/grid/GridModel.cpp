@@ -338,7 +338,8 @@ GridContent GridModel::content() const
         if (columns_[i].hidden)
             continue;
         visible.push_back(int(i));
-        content.columns.append({columns_[i].heading, columns_[i].widthTwips, columns_[i].kind, alignmentOf(int(i))});
+        content.columns.append({columns_[i].heading, columns_[i].widthTwips, columns_[i].kind, alignmentOf(int(i)),
+                                columns_[i].format});
     }
     auto addRow = [&](int row) {
         GridContent::Line line;

@@ -15,11 +15,14 @@ bool writesAsNumber(const GridContent::Column& column, const QVariant& value)
     return value.typeId() != QMetaType::QString;
 }
 
-XlsCellStyle styleFor(const GridContent::Column& column, const QString& shown)
+// The workbook's nearest number format to the grid's display format.
+XlsCellStyle styleFor(const GridContent::Column& column)
 {
     XlsCellStyle style;
-    if (column.kind != ValueKind::Text)
-        style.format = shown.contains(QLatin1Char(',')) ? XlsNumberFormat::TwoDecimals : XlsNumberFormat::Integer;
+    if (column.format.compare(QLatin1String("Standard"), Qt::CaseInsensitive) == 0)
+        style.format = XlsNumberFormat::TwoDecimals;
+    else if (column.format.contains(QLatin1Char('#')))
+        style.format = XlsNumberFormat::Integer;
     return style;
 }
 
@@ -51,7 +54,7 @@ void writeWorkbook(const GridContent& content, const QString& path)
             const QString& shown = line.texts.at(c);
             double number = 0;
             if (writesAsNumber(column, line.values.at(c)) && toNumber(line.values.at(c), number))
-                book.setNumber(row, c, number, styleFor(column, shown));
+                book.setNumber(row, c, number, styleFor(column));
             else if (!shown.isEmpty())
                 book.setText(row, c, shown);
         }
