@@ -104,17 +104,19 @@ void writeBuiltInFormats(BiffStream& out)
     }
 }
 
-void writeXf(BiffStream& out, quint16 font, quint16 format, bool isStyle, quint8 attributeFlags)
+constexpr quint8 AlignBottom = 0x20;
+constexpr quint8 WrapText = 0x08;
+
+void writeXf(BiffStream& out, quint16 font, quint16 format, bool isStyle, quint8 alignment, quint8 attributeFlags)
 {
     constexpr quint16 LockedStyleWithoutParent = 0xFFF5;
     constexpr quint16 LockedCellOfNormalStyle = 0x0001;
-    constexpr quint8 AlignBottom = 0x20;
     constexpr quint16 AutomaticPatternColours = 0x20C0;
     out.beginRecord(record::Xf);
     out.u16(font);
     out.u16(format);
     out.u16(isStyle ? LockedStyleWithoutParent : LockedCellOfNormalStyle);
-    out.u8(AlignBottom);
+    out.u8(alignment);
     out.u8(0);
     out.u8(0);
     out.u8(attributeFlags);
@@ -125,19 +127,24 @@ void writeXf(BiffStream& out, quint16 font, quint16 format, bool isStyle, quint8
 }
 
 // The 15 style XFs Excel expects (Normal and the outline levels), then the
-// cell XFs that cellXfIndex hands out.
+// cell XFs in cellXfIndex's order: unwrapped before wrapped, plain before
+// bold, each in every number format.
 void writeXfs(BiffStream& out)
 {
     constexpr quint8 StyleIgnoresAll = 0xF4;
     constexpr quint8 FormatDiffers = 0x04;
     constexpr quint8 FontDiffers = 0x08;
-    writeXf(out, 0, 0, true, 0);
+    constexpr quint8 AlignmentDiffers = 0x10;
+    writeXf(out, 0, 0, true, AlignBottom, 0);
     for (int level = 1; level < FirstCellXf; ++level)
-        writeXf(out, level <= 2 ? 1 : level <= 4 ? 2 : 0, 0, true, StyleIgnoresAll);
-    for (bool bold : {false, true}) {
-        for (quint16 format : NumberFormatIds) {
-            const quint8 differs = (bold ? FontDiffers : 0) | (format ? FormatDiffers : 0);
-            writeXf(out, bold ? BoldFont : RegularFont, format, false, differs);
+        writeXf(out, level <= 2 ? 1 : level <= 4 ? 2 : 0, 0, true, AlignBottom, StyleIgnoresAll);
+    for (bool wrap : {false, true}) {
+        for (bool bold : {false, true}) {
+            for (quint16 format : NumberFormatIds) {
+                const quint8 differs =
+                    (bold ? FontDiffers : 0) | (format ? FormatDiffers : 0) | (wrap ? AlignmentDiffers : 0);
+                writeXf(out, bold ? BoldFont : RegularFont, format, false, AlignBottom | (wrap ? WrapText : 0), differs);
+            }
         }
     }
 }
@@ -186,7 +193,8 @@ quint32 textCellCount(const SheetContent& sheet)
 
 quint8 cellXfIndex(XlsCellStyle style)
 {
-    return quint8(FirstCellXf + (style.bold ? NumberFormatIds.size() : 0) + int(style.format));
+    constexpr int PerWeight = int(NumberFormatIds.size());
+    return quint8(FirstCellXf + (style.wrap ? 2 * PerWeight : 0) + (style.bold ? PerWeight : 0) + int(style.format));
 }
 
 qsizetype writeGlobalsSubstream(BiffStream& out, const SheetContent& sheet)

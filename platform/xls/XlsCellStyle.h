@@ -13,6 +13,7 @@ enum class XlsNumberFormat : quint8 {
 struct XlsCellStyle {
     bool bold = false;
     XlsNumberFormat format = XlsNumberFormat::General;
+    bool wrap = false; // line breaks in the text show as lines
 };
 
 } // namespace zav

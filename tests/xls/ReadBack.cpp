@@ -56,6 +56,7 @@ ReadBack readBack(const QString& path, bool formatting)
         cell.value = fields.at(3).toVariant();
         cell.bold = fields.at(4).toBool();
         cell.format = fields.at(5).toString();
+        cell.wrapped = fields.at(6).toBool();
         result.cells[{fields.at(0).toInt(), fields.at(1).toInt()}] = cell;
     }
     return result;

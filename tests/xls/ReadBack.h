@@ -14,6 +14,7 @@ struct ReadBack {
         QVariant value;
         bool bold = false;
         QString format;
+        bool wrapped = false;
     };
 
     QJsonObject json;

@@ -75,11 +75,11 @@ TEST_F(XlsWorkbookTest, CellsSetOutOfOrderAreSortedAndTheLastValueWins)
     EXPECT_EQ(sheet.columns(), 6);
 }
 
-TEST_F(XlsWorkbookTest, BoldHeadingsNumberFormatsAndColumnWidths)
+TEST_F(XlsWorkbookTest, BoldAndWrappedHeadingsNumberFormatsAndColumnWidths)
 {
     zav::XlsWorkbook book("Formatos");
     book.setText(0, 0, "Referência", {.bold = true});
-    book.setText(0, 1, "Quant", {.bold = true});
+    book.setText(0, 1, "Quant\nTotal", {.bold = true, .wrap = true});
     book.setText(1, 0, "A100");
     book.setNumber(1, 1, 1234, {.format = zav::XlsNumberFormat::Integer});
     book.setNumber(1, 2, 99.5, {.format = zav::XlsNumberFormat::TwoDecimals});
@@ -93,6 +93,9 @@ TEST_F(XlsWorkbookTest, BoldHeadingsNumberFormatsAndColumnWidths)
     EXPECT_EQ(sheet.problems(), QStringList());
     EXPECT_TRUE(sheet.at(0, 0).bold);
     EXPECT_TRUE(sheet.at(0, 1).bold);
+    EXPECT_TRUE(sheet.at(0, 1).wrapped);
+    EXPECT_EQ(sheet.text(0, 1), "Quant\nTotal");
+    EXPECT_FALSE(sheet.at(0, 0).wrapped);
     EXPECT_FALSE(sheet.at(1, 0).bold);
     EXPECT_EQ(sheet.at(1, 0).format, "General");
     EXPECT_EQ(sheet.at(1, 1).format, "#,##0");

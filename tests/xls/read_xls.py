@@ -179,7 +179,8 @@ def main():
                      cell.value]
             if formatting:
                 xf = book.xf_list[cell.xf_index]
-                entry += [bool(book.font_list[xf.font_index].bold), book.format_map[xf.format_key].format_str]
+                entry += [bool(book.font_list[xf.font_index].bold), book.format_map[xf.format_key].format_str,
+                          bool(xf.alignment.text_wrapped)]
             cells.append(entry)
     result = {
         'sheets': book.sheet_names(),
