@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/Currency.h"
+#include "platform/FieldValue.h"
+#include "platform/RecordFilter.h"
 
 #include <QList>
 #include <QObject>
@@ -11,24 +13,6 @@
 #include <vector>
 
 namespace zav {
-
-enum class FieldType {
-    Text,      // variable length, at most `size` characters
-    Currency,  // zav::Currency
-    SmallInt,  // 16-bit integer
-    Long,      // 32-bit integer
-    BigInt,    // 64-bit integer (database results)
-    Double,    // database results only
-    DateTime,  // QDateTime
-    Boolean,
-};
-
-struct FieldInfo {
-    QString name;
-    FieldType type = FieldType::Text;
-    int size = 0;          // characters, for text; 0 means no limit
-    bool nullable = true;
-};
 
 class Recordset;
 
@@ -82,7 +66,12 @@ private:
 // Filter texts: "" clears; otherwise comparisons `Field op value` with op one of
 // = <> < > <= >= LIKE, values 'text' (quotes doubled inside), numbers or #date#,
 // joined by AND / OR, parentheses allowed. Text compares without regard to case.
-// Sort texts: "Field[ ASC|DESC][, Field ...]".
+// Sort texts: "Field[ ASC|DESC][, Field ...]". Both put the position on the first row.
+//
+// As ADO in immediate mode, changes to a row are saved by Update or by leaving
+// the row (a move, AddNew, Filter, Sort or Close). A bound view follows the
+// signals: AddNew emits rowInserted and a save rowChanged, each for one row, so
+// filling a bound recordset row by row stays linear.
 class Recordset : public QObject {
     Q_OBJECT
 public:
@@ -134,9 +123,13 @@ public:
     static QString plainText(const QVariant& value);
 
 signals:
-    // Rows were added, removed, re-filtered or re-sorted.
+    // The visible rows were rebuilt: opened, closed, re-filtered or re-sorted.
     void layoutChanged();
-    // One visible row's values changed.
+    // AddNew appended one visible row (the last); cheap enough to follow per row.
+    void rowInserted(int visibleRow);
+    // Delete took out one visible row.
+    void rowRemoved(int visibleRow);
+    // One visible row's values were saved (Update, or moving off a changed row).
     void rowChanged(int visibleRow);
 
 private:
@@ -156,6 +149,8 @@ private:
     void setFieldValue(int field, const QVariant& value);
     void rebuildView();
     void flushPending();
+    void resetView();
+    int visibleIndexOf(int row) const;
 
     QList<FieldInfo> fields_;
     std::vector<Row> rows_;
@@ -164,6 +159,9 @@ private:
     bool open_ = false;
     QString filter_;
     QString sort_;
+    RecordFilter filterSpec_;
+    RecordSort sortSpec_;
+    bool onDeletedRow_ = false; // Delete leaves the position on the gap until the next move
     std::unique_ptr<RecordWriter> writer_;
     int pendingRow_ = -1; // row with changes not yet written, index into rows_
 };

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace zav {
+
+enum class FieldType {
+    Text,      // variable length, at most `size` characters
+    Currency,  // zav::Currency
+    SmallInt,  // 16-bit integer
+    Long,      // 32-bit integer
+    BigInt,    // 64-bit integer (database results)
+    Double,    // database results only
+    DateTime,  // QDateTime
+    Boolean,
+};
+
+struct FieldInfo {
+    QString name;
+    FieldType type = FieldType::Text;
+    int size = 0;          // characters, for text; 0 means no limit
+    bool nullable = true;
+};
+
+// How a value is held in a field of a given type. Null is a null QVariant
+// throughout; text is QString, Currency zav::Currency, SmallInt and Long int,
+// BigInt qlonglong, Double double, DateTime QDateTime, Boolean bool.
+namespace fieldvalue {
+
+// Converts to the field's type; see Recordset for the faults it raises.
+QVariant convert(const QVariant& value, const FieldInfo& field);
+// Converts without the field's size and null checks, as filter values are.
+QVariant convertForComparison(const QVariant& value, FieldType type);
+// Text as the program shows a value: Null is "", numbers plain with '.',
+// dates "yyyy-mm-dd" or "yyyy-mm-dd hh:mm:ss", booleans "True"/"False".
+QString plainText(const QVariant& value);
+// Orders two values already held in the given type; Null first, text without
+// regard to case.
+int compare(const QVariant& a, const QVariant& b, FieldType type);
+
+} // namespace fieldvalue
+} // namespace zav

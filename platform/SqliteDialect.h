@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace zav {
+
+// Turns the SQL Server text the program sends into text SQLite runs the same
+// way. Only the constructs the program uses are rewritten, and never inside a
+// string literal:
+//  - CONVERT(DATETIME, 'yyyy-mm-dd[ hh:mm:ss][ ]', 102) becomes the literal
+//    'yyyy-mm-dd hh:mm:ss', the form dates are stored in (a date alone is midnight);
+//  - SELECT [DISTINCT] TOP n ... becomes SELECT [DISTINCT] ... LIMIT n;
+//  - [dbo]. and dbo. prefixes are dropped, [names] become "names";
+//  - CREATE TABLE loses CLUSTERED, WITH (...), ON [filegroup] and TEXTIMAGE_ON,
+//    and every text column gets COLLATE NOCASE, since the company database
+//    compares text without regard to case; timestamp columns become binary(8).
+// CONCAT needs no rewriting: the SQLite connection registers it as a function.
+class SqliteDialect {
+public:
+    static QString translate(const QString& sqlServerText);
+};
+
+} // namespace zav

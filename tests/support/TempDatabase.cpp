@@ -1,0 +1,27 @@
+#include "support/TempDatabase.h"
+
+namespace zav::test {
+
+TempDatabase::TempDatabase(const QString& fileName)
+    : path_(dir_.filePath(fileName)), bd_(std::make_unique<zavCoreDataAccess2016>())
+{
+    bd_->AbreLigacao(connectionString());
+}
+
+QString TempDatabase::connectionString() const
+{
+    return QStringLiteral("Provider=MSDataShape;Data Provider=SQLite;Data Source=") + path_;
+}
+
+QString TempDatabase::odbcConnectionString() const
+{
+    return QStringLiteral("Provider=MSDataShape;Data Provider=SQLOLEDB;Driver=SQLite3;Initial Catalog=") + path_;
+}
+
+void TempDatabase::exec(std::initializer_list<QString> statements)
+{
+    for (const QString& sql : statements)
+        bd_->ExecutaSQL(QString(), sql);
+}
+
+} // namespace zav::test
