@@ -25,6 +25,28 @@ void concatFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
     sqlite3_result_text(context, text.constData(), int(text.size()), SQLITE_TRANSIENT);
 }
 
+// NOCASE as the company database compares text: without regard to case and,
+// as SQL Server pads the shorter text with blanks, ignoring trailing blanks
+// ('PR ' = 'pr'). Otherwise it orders exactly as SQLite's own NOCASE, so
+// indexes built by other SQLite programs stay in order.
+int compareNoCase(void*, int length1, const void* text1, int length2, const void* text2)
+{
+    const auto* a = static_cast<const unsigned char*>(text1);
+    const auto* b = static_cast<const unsigned char*>(text2);
+    while (length1 > 0 && a[length1 - 1] == ' ')
+        --length1;
+    while (length2 > 0 && b[length2 - 1] == ' ')
+        --length2;
+    const int common = std::min(length1, length2);
+    for (int i = 0; i < common; ++i) {
+        const int ca = (a[i] >= 'A' && a[i] <= 'Z') ? a[i] + 32 : a[i];
+        const int cb = (b[i] >= 'A' && b[i] <= 'Z') ? b[i] + 32 : b[i];
+        if (ca != cb)
+            return ca - cb;
+    }
+    return length1 - length2;
+}
+
 struct StatementDeleter {
     void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
 };
@@ -102,6 +124,7 @@ SqliteBackend::SqliteBackend(const QString& file)
         close();
         throw RuntimeError(errors::Unspecified, QStringLiteral("No SQLite handle for %1").arg(file), Source);
     }
+    sqlite3_create_collation_v2(handle_, "NOCASE", SQLITE_UTF8, nullptr, &compareNoCase, nullptr);
     sqlite3_create_function_v2(handle_, "concat", -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, &concatFunction,
                                nullptr, nullptr, nullptr);
 }

@@ -112,6 +112,17 @@ TEST_F(CompanyDatabase, TextComparesWithoutRegardToCase)
     EXPECT_EQ(rs->Fields(QStringLiteral("N")).integer(), 5);
 }
 
+TEST_F(CompanyDatabase, TrailingBlanksDoNotCountAsTheServerPadsText)
+{
+    // The order sheet's document lookup puts a blank after the type inside its quotes.
+    RecordsetPtr rs = db.bd().AbreRecordset(QString(),
+        " select c.NNumdoc,c.Data from DocgcCab as c Where   c.nvias<>-1  and c.tpdoc='pr ' and c.Nnumdoc>=2  and c.Nnumdoc<=2"
+        " and c.Serie='A'  and c.ano=2026 ");
+    ASSERT_EQ(rs->RecordCount(), 1);
+    EXPECT_EQ(rs->Fields(QStringLiteral("NNumdoc")).integer(), 2);
+    EXPECT_EQ(db.bd().AbreRecordset(QString(), "select * from Artigos where Codigo >= 'abc  ' and Codigo < 'O'")->RecordCount(), 2);
+}
+
 TEST_F(CompanyDatabase, ResultsCarryTheirColumnsTypes)
 {
     RecordsetPtr rs = db.bd().AbreRecordset(QString(), "select c.*, l.Quant, l.Valor from DOCGCCAB as c inner join DOCGCLIN as l"
