@@ -11,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace zav {
 
@@ -46,7 +47,9 @@ bool isLeavingKey(const QKeyEvent* key)
 
 } // namespace
 
-// Watches the clicks of the whole program while its field has the focus.
+// Watches the clicks of the whole program while its field has the focus. A
+// click reaches the window before the widget under the mouse, and the widget
+// takes the focus before it sees the click: so the click is caught at the window.
 class zav_input::ClickWatcher : public QObject {
 public:
     explicit ClickWatcher(zav_input* field) : QObject(field), field_(field) {}
@@ -55,7 +58,12 @@ public:
     {
         if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
             return false;
-        return field_->handleClickElsewhere(watched);
+        QWidget* window = field_->window();
+        if (watched != static_cast<QObject*>(window->windowHandle()))
+            return false;
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        QWidget* target = window->childAt(at);
+        return field_->handleClickOn(target ? target : window);
     }
 
 private:
@@ -229,10 +237,9 @@ bool zav_input::handleKey(QKeyEvent* event)
 // A click on another control of this window is a way of leaving the field:
 // the control that would take the focus is the nearest one up the parent chain
 // that accepts focus by click.
-bool zav_input::handleClickElsewhere(QObject* target)
+bool zav_input::handleClickOn(QWidget* widget)
 {
-    auto* widget = qobject_cast<QWidget*>(target);
-    if (!widget || widget->window() != window() || ownsWidget(widget))
+    if (ownsWidget(widget))
         return false;
     for (QWidget* w = widget; w; w = w->parentWidget()) {
         if (ownsWidget(w))

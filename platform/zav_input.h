@@ -67,7 +67,7 @@ private:
     class ClickWatcher;
 
     bool handleKey(QKeyEvent* event);
-    bool handleClickElsewhere(QObject* target);
+    bool handleClickOn(QWidget* widget);
     bool raiseValida();
     bool acceptsCharacter(QChar c) const;
     bool ownsWidget(const QWidget* widget) const;

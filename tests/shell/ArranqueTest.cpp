@@ -1,0 +1,260 @@
+// Start-up: where the configuration is looked for, what it says, how the
+// database is chosen and opened, and what the user sees when start-up fails.
+
+#include "ShellTestSupport.h"
+
+#include "platform/ConfigBaseDados.h"
+#include "platform/StringLigacao.h"
+#include "platform/Versao.h"
+#include "shell/FalhaNaoTratada.h"
+#include "shell/mod_main.h"
+#include "support/ErrorNumber.h"
+#include "support/TempDatabase.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+void writeFile(const QString& path, const QString& text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+}
+
+QString configText(const QString& servidor, const QString& baseDados, const QString& utilizador,
+                   const QString& senha = {})
+{
+    return QStringLiteral("[BaseDados]\nServidor=%1\nBaseDados=%2\nUtilizador=%3\nSenha=%4\n[Diversos]\nPercursoImagens=\n")
+        .arg(servidor, baseDados, utilizador, senha);
+}
+
+// Sets TARVELO_PASTA_BASE for the life of the object.
+class BaseFolder {
+public:
+    explicit BaseFolder(bool withDataFolder)
+    {
+        if (withDataFolder)
+            QDir(dir_.path()).mkpath(QStringLiteral("TALVEX"));
+        qputenv("TARVELO_PASTA_BASE", dir_.path().toUtf8());
+    }
+    ~BaseFolder() { qunsetenv("TARVELO_PASTA_BASE"); }
+    QString dataFolder() const { return dir_.path() + QStringLiteral("/TALVEX"); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+class StartUp : public ::testing::Test {
+protected:
+    void TearDown() override { mod_main::Termina(); }
+    shelltest::TemporarySettings settings;
+};
+
+} // namespace
+
+TEST(ConfigurationPath, IsInTheDataFolderWithOrWithoutCommandLine)
+{
+    BaseFolder base(true);
+    EXPECT_EQ(mod_main::PastaDados(), base.dataFolder());
+    EXPECT_EQ(mod_main::CaminhoDaConfiguracao(QString()), base.dataFolder() + "/Tarvelo.zav");
+    EXPECT_EQ(mod_main::CaminhoDaConfiguracao("Outra Empresa.zav"), base.dataFolder() + "/Outra Empresa.zav");
+    // Even a full path is a name inside the data folder.
+    EXPECT_EQ(mod_main::CaminhoDaConfiguracao("/etc/x.zav"), base.dataFolder() + "//etc/x.zav");
+}
+
+TEST(ConfigurationPath, FallsBackToTheProgramFolderWithoutTalvex)
+{
+    BaseFolder base(false);
+    EXPECT_EQ(mod_main::PastaDados(), QCoreApplication::applicationDirPath());
+    EXPECT_EQ(mod_main::CaminhoDaConfiguracao(QString()), QCoreApplication::applicationDirPath() + "/Tarvelo.zav");
+    EXPECT_EQ(mod_main::CaminhoDaConfiguracao("a.zav"), QCoreApplication::applicationDirPath() + "/a.zav");
+}
+
+TEST(ConfigurationFile, ReadsSettingsAndResolvesARelativeSqliteFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Tarvelo.zav");
+    writeFile(path, "; written by hand\n[basedados]\n servidor = sqlite \nBASEDADOS=dados/empresa.db\nUtilizador=ana\nSenha=s;e=gredo\n");
+    zav::ConfigBaseDados config;
+    config.setFicheiro(path);
+    EXPECT_EQ(config.Servidor(), "sqlite");
+    EXPECT_EQ(config.BaseDados(), dir.path() + "/dados/empresa.db");
+    EXPECT_EQ(config.Utilizador(), "ana");
+    EXPECT_EQ(config.Senha(), "s;e=gredo");
+
+    // A SQL Server's database is a catalogue name, not a file.
+    writeFile(path, configText("srv01", "EMPRESA01", "sa"));
+    config.setFicheiro(path);
+    EXPECT_EQ(config.BaseDados(), "EMPRESA01");
+
+    config.setFicheiro(dir.filePath("missing.zav"));
+    EXPECT_TRUE(config.Servidor().isEmpty());
+    EXPECT_TRUE(config.BaseDados().isEmpty());
+}
+
+TEST(ConfigurationFile, ChoosesFromTheCatalogue)
+{
+    QTemporaryDir dir;
+    const QString catalogue = dir.filePath("Catalogos/bd.sql");
+    writeFile(catalogue, "-- name|server|database|user|password\n\n"
+                         "Demo | SQLite | demo.db | demo |\n"
+                         "Empresa|srv01|EMPRESA01|sa|segredo\n");
+    zav::PickListRequest offered;
+    QString answer = "1";
+    zav::Seam<QString(QWidget*, const zav::PickListRequest&)>::Override pick(
+        zav::pickListSeam(), [&](QWidget*, const zav::PickListRequest& request) {
+            offered = request;
+            return answer;
+        });
+
+    zav::ConfigBaseDados config;
+    config.setFicheiroCatalogo(catalogue);
+    config.setEscolha(true);
+    config.EscolheBaseDados();
+    ASSERT_EQ(offered.rows.size(), 2);
+    EXPECT_TRUE(offered.columns[0].hidden);
+    EXPECT_EQ(offered.rows[0], QStringList({"0", "Demo", "SQLite", dir.path() + "/Catalogos/demo.db"}));
+    EXPECT_EQ(config.Servidor(), "srv01");
+    EXPECT_EQ(config.BaseDados(), "EMPRESA01");
+    EXPECT_EQ(config.Utilizador(), "sa");
+    EXPECT_EQ(config.Senha(), "segredo");
+
+    answer = "";  // cancelled: the values stay
+    config.EscolheBaseDados();
+    EXPECT_EQ(config.Servidor(), "srv01");
+
+    // One database and no choice asked for: taken without asking.
+    writeFile(catalogue, "Demo|SQLite|/x/demo.db|demo|\n");
+    offered = {};
+    zav::ConfigBaseDados single;
+    single.setFicheiroCatalogo(catalogue);
+    single.EscolheBaseDados();
+    EXPECT_TRUE(offered.rows.isEmpty());
+    EXPECT_EQ(single.BaseDados(), "/x/demo.db");
+}
+
+TEST(ConnectionString, SqliteAndSqlServerForms)
+{
+    zav::StringLigacao ligacao;
+    ligacao.Provider = "MSDataShape";
+    ligacao.Modo = 1;
+    ligacao.Servidor = "SQLITE";
+    ligacao.BaseDados = "/d/e.db";
+    ligacao.Utilizador = "demo";
+    EXPECT_EQ(ligacao.ConnectionString(), "Provider=MSDataShape;Data Provider=SQLite;Data Source=/d/e.db");
+    ligacao.Servidor = "srv01";
+    ligacao.BaseDados = "EMPRESA01";
+    ligacao.Utilizador = "sa";
+    ligacao.Senha = "pw";
+    EXPECT_EQ(ligacao.ConnectionString(),
+              "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=srv01;Initial Catalog=EMPRESA01;User ID=sa;Password=pw");
+    ligacao.Modo = 2;
+    EXPECT_EQ(zav::test::errorNumberOf([&] { ligacao.ConnectionString(); }), 5u);
+}
+
+TEST(VersionText, PlainDecimalParts)
+{
+    zav::Versao versao;
+    versao.Numero = "24.5.2";
+    EXPECT_EQ(versao.Texto(), "24.5.2");
+    versao.Numero = "024.05";
+    EXPECT_EQ(versao.Texto(), "24.5.0");
+    versao.Numero = "24.x.1";
+    EXPECT_EQ(zav::test::errorNumberOf([&] { versao.Texto(); }), zav::errors::TypeMismatch);
+}
+
+TEST_F(StartUp, EmptySettingAsksForTheDatabaseButAnEmptyPasswordDoesNot)
+{
+    zav::test::TempDatabase chosen;
+    QTemporaryDir dir;
+    const QString catalogue = QCoreApplication::applicationDirPath() + "/Catalogos/bd.sql";
+    writeFile(catalogue, "Escolhida|SQLite|" + chosen.path() + "|demo|\n");
+    int asked = 0;
+    zav::Seam<QString(QWidget*, const zav::PickListRequest&)>::Override pick(
+        zav::pickListSeam(), [&](QWidget*, const zav::PickListRequest&) {
+            ++asked;
+            return QStringLiteral("0");
+        });
+
+    struct Case {
+        QString servidor, baseDados, utilizador, senha;
+        int asks;
+    };
+    const QList<Case> cases = {
+        {"SQLite", chosen.path(), "demo", "", 0},
+        {"", chosen.path(), "demo", "x", 1},
+        {"SQLite", "", "demo", "x", 1},
+        {"SQLite", chosen.path(), "", "x", 1},
+    };
+    for (const Case& c : cases) {
+        asked = 0;
+        mod_main::CaminhoConfiguracao = dir.filePath("Tarvelo.zav");
+        writeFile(mod_main::CaminhoConfiguracao, configText(c.servidor, c.baseDados, c.utilizador, c.senha));
+        mod_main::AbreBaseDados();
+        EXPECT_EQ(asked, c.asks) << c.servidor.toStdString() << "/" << c.utilizador.toStdString();
+        EXPECT_TRUE(mod_main::bd->isOpen());
+    }
+    QFile::remove(catalogue);
+    QDir().rmdir(QFileInfo(catalogue).absolutePath());
+}
+
+TEST_F(StartUp, ShowsTheCompanyAndVersionOnTheMainWindow)
+{
+    BaseFolder base(true);
+    zav::test::TempDatabase empresa;
+    empresa.exec({"CREATE TABLE EMPRESA (NumContr TEXT, NOME TEXT)",
+                  "INSERT INTO EMPRESA (NumContr, NOME) VALUES ('500100200', 'Confecções Tarvelo, Lda')"});
+    writeFile(base.dataFolder() + "/Tarvelo.zav", configText("SQLite", empresa.path(), "demo"));
+
+    mod_main::Main(QString(), {});
+    ASSERT_TRUE(mod_main::JanelaPrincipal);
+    frmMain& janela = *mod_main::JanelaPrincipal;
+    EXPECT_EQ(mod_main::CaminhoConfiguracao, base.dataFolder() + "/Tarvelo.zav");
+    EXPECT_EQ(janela.bd, mod_main::bd.get());
+    EXPECT_TRUE(janela.isVisible());
+    EXPECT_EQ(janela.windowTitle(), "[Confecções Tarvelo, Lda]");
+    EXPECT_EQ(janela.Painel(1)->text(), "Status");
+    EXPECT_EQ(janela.Painel(6)->text(), QStringLiteral("Versão: %1.%2.%3")
+                                            .arg(TARVELO_VERSION_MAJOR)
+                                            .arg(TARVELO_VERSION_MINOR)
+                                            .arg(TARVELO_VERSION_PATCH));
+}
+
+TEST_F(StartUp, AFailureIsShownAndEndsBeforeTheMainWindow)
+{
+    BaseFolder base(true);
+    writeFile(base.dataFolder() + "/Tarvelo.zav", configText("SQLite", "/no/such/folder/empresa.db", "demo"));
+    shelltest::MessageRecorder messages;
+
+    const int status = FalhaNaoTratada::Protege([] { mod_main::Main(QString(), {}); });
+    EXPECT_NE(status, 0);
+    EXPECT_FALSE(mod_main::JanelaPrincipal);
+    ASSERT_EQ(messages.requests.size(), 1);
+    EXPECT_TRUE(messages.requests[0].text.startsWith("Run-time error '")) << messages.requests[0].text.toStdString();
+    EXPECT_EQ(messages.requests[0].icon, zav::MessageIcon::Critical);
+    EXPECT_EQ(messages.requests[0].title, "Tarvelo");
+}
+
+TEST(UnhandledFailure, MessageCarriesNumberAndDescription)
+{
+    EXPECT_EQ(FalhaNaoTratada::Mensagem(zav::RuntimeError(zav::errors::ObjectNotFound, "Invalid object name 'X'.")),
+              "Run-time error '80040E37':\n\nInvalid object name 'X'.");
+    EXPECT_EQ(FalhaNaoTratada::Mensagem(zav::RuntimeError(zav::errors::TypeMismatch, "Type mismatch")),
+              "Run-time error '13':\n\nType mismatch");
+    EXPECT_EQ(FalhaNaoTratada::Mensagem(std::runtime_error("disk full")), "Run-time error '80004005':\n\ndisk full");
+
+    shelltest::MessageRecorder messages;
+    EXPECT_EQ(FalhaNaoTratada::Protege([] {}), 0);
+    EXPECT_TRUE(messages.requests.isEmpty());
+    EXPECT_EQ(FalhaNaoTratada::Protege([] { throw zav::RuntimeError(6, "Overflow"); }), FalhaNaoTratada::CodigoSaida);
+    ASSERT_EQ(messages.requests.size(), 1);
+    EXPECT_EQ(messages.requests[0].text, "Run-time error '6':\n\nOverflow");
+}

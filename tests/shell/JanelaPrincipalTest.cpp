@@ -1,0 +1,165 @@
+// The main window: menu, caption, placement and the way screens are opened.
+
+#include "ShellTestSupport.h"
+
+#include "platform/Twips.h"
+#include "shell/frmMain.h"
+#include "support/TempDatabase.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Remembers what the opener handed it, then closes itself as soon as it shows.
+class EcraDeTeste : public EcraComOpcao {
+public:
+    explicit EcraDeTeste(QWidget* parent) : EcraComOpcao(parent) { ++criados; }
+    ~EcraDeTeste() override { ++destruidos; }
+
+    void Form_Load() override
+    {
+        bdVisto = bd;
+        opcaoVista = iOpcao;
+        ++carregamentos;
+        EXPECT_EQ(carregamentos, 1);  // each opening starts from a fresh screen
+        QTimer::singleShot(0, this, [this] {
+            modalVisto = isModal() && isVisible();
+            modalAoMostrar = modalVisto;
+            accept();
+        });
+    }
+
+    int carregamentos = 0;
+    bool modalVisto = false;
+    static inline int criados = 0;
+    static inline int destruidos = 0;
+    static inline zav::zavCoreDataAccess2016* bdVisto = nullptr;
+    static inline int opcaoVista = -1;
+    static inline bool modalAoMostrar = false;
+};
+
+QStringList captionsOf(const QList<QAction*>& actions)
+{
+    QStringList captions;
+    for (QAction* action : actions)
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return captions;
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    shelltest::TemporarySettings settings;
+};
+
+} // namespace
+
+TEST_F(MainWindow, MenuHasEveryItemAndOnlyBuiltScreensAreOn)
+{
+    frmMain janela({{"frmMapas", fabricaDe<EcraDeTeste>()}, {"frmTabIdiomas", fabricaDe<EcraDeTeste>()}});
+    EXPECT_EQ(captionsOf(janela.menuBar()->actions()),
+              QStringList({"&Sair", "&Tarvelo", "M&oradas", "&Mapas", "&Artigos", "&Idiomas", "&Campos Amostra",
+                           "&Fichas Composição"}));
+    auto* mapas = janela.findChild<QMenu*>("Mp");
+    ASSERT_TRUE(mapas);
+    EXPECT_EQ(captionsOf(mapas->actions()),
+              QStringList({"&Encomendas/Referência", "Encomendas &Resumo", "Encomendas &Detalhe", "-", "&Ficha Amostra",
+                           "-", "E&ncomendas", "-", "Referência/Cliente", "-", "Encomendas Fornecedor"}));
+    auto* idiomas = janela.findChild<QMenu*>("Idiomas");
+    ASSERT_TRUE(idiomas);
+    EXPECT_EQ(captionsOf(idiomas->actions()),
+              QStringList({"&Categorias", "&Tipos", "C&omposição", "C&lassificação", "-", "&Estação", "Col&eção", "-",
+                           "&Tamanhos/Cores"}));
+
+    EXPECT_TRUE(janela.item("sair")->isEnabled());
+    EXPECT_TRUE(janela.item("QuantRef")->isEnabled());
+    EXPECT_TRUE(janela.item("Col")->isEnabled());
+    EXPECT_FALSE(janela.item("Class")->isEnabled());  // off even though its screen exists
+    EXPECT_FALSE(janela.item("Tarvelo")->isEnabled());
+    EXPECT_FALSE(janela.item("Ficha")->isEnabled());
+    EXPECT_FALSE(janela.item("FComp")->isEnabled());
+    EXPECT_TRUE(janela.item("mm3")->isSeparator());
+}
+
+TEST_F(MainWindow, MenuItemOpensAFreshModalScreenWithBdAndMode)
+{
+    zav::test::TempDatabase database;
+    frmMain janela({{"frmMapas", fabricaDe<EcraDeTeste>()}, {"frmTabIdiomas", fabricaDe<EcraDeTeste>()}});
+    janela.bd = &database.bd();
+    EcraDeTeste::criados = EcraDeTeste::destruidos = 0;
+
+    const QList<std::pair<QString, int>> items = {{"EncResumo", 2}, {"EncResumo", 2}, {"RefCli", 5}, {"Est", 6}, {"Col", 5}};
+    for (const auto& [controlo, modo] : items) {
+        EcraDeTeste::bdVisto = nullptr;
+        EcraDeTeste::opcaoVista = -1;
+        EcraDeTeste::modalAoMostrar = false;
+        janela.item(controlo)->trigger();
+        EXPECT_EQ(EcraDeTeste::bdVisto, &database.bd()) << controlo.toStdString();
+        EXPECT_EQ(EcraDeTeste::opcaoVista, modo) << controlo.toStdString();
+        EXPECT_TRUE(EcraDeTeste::modalAoMostrar) << controlo.toStdString();
+    }
+    EXPECT_EQ(EcraDeTeste::criados, items.size());
+    EXPECT_EQ(EcraDeTeste::destruidos, items.size());
+}
+
+TEST_F(MainWindow, CaptionIsTheCompanyName)
+{
+    zav::test::TempDatabase database;
+    database.exec({"CREATE TABLE EMPRESA (NumContr TEXT, NOME TEXT)"});
+    frmMain janela;
+    janela.bd = &database.bd();
+
+    janela.setWindowTitle("before");
+    janela.getNomeEmpresa();
+    EXPECT_EQ(janela.windowTitle(), "");
+
+    database.exec({"INSERT INTO EMPRESA (NumContr, NOME) VALUES ('1', '')"});
+    janela.getNomeEmpresa();
+    EXPECT_EQ(janela.windowTitle(), "[]");
+
+    database.exec({"UPDATE EMPRESA SET NOME = 'Malhas do Ave, S.A.'"});
+    janela.getNomeEmpresa();
+    EXPECT_EQ(janela.windowTitle(), "[Malhas do Ave, S.A.]");
+}
+
+TEST_F(MainWindow, PlacementDefaultsRoundTripAndBadValues)
+{
+    {
+        frmMain first;
+        first.Form_Load();
+        EXPECT_EQ(first.pos(), QPoint(zav::twipsToPixelsX(1000), zav::twipsToPixelsY(1000)));
+        EXPECT_EQ(first.size(), QSize(zav::twipsToPixelsX(6500), zav::twipsToPixelsY(6500)));
+        first.move(120, 80);
+        first.resize(700, 500);
+        first.close();
+    }
+    {
+        QSettings stored("Tarvelo", "Tarvelo");
+        EXPECT_EQ(stored.value("Settings/MainLeft").toString(), QString::number(zav::pixelsToTwipsX(120)));
+        EXPECT_EQ(stored.value("Settings/MainHeight").toString(), QString::number(zav::pixelsToTwipsY(500)));
+    }
+    {
+        frmMain second;
+        second.Form_Load();
+        EXPECT_EQ(second.pos(), QPoint(120, 80));
+        EXPECT_EQ(second.size(), QSize(700, 500));
+
+        // Closing while minimized keeps what was saved before.
+        second.resize(300, 300);
+        second.setWindowState(Qt::WindowMinimized);
+        second.close();
+    }
+    {
+        QSettings stored("Tarvelo", "Tarvelo");
+        stored.setValue("Settings/MainLeft", "abc");
+        stored.setValue("Settings/MainWidth", "");
+    }
+    frmMain third;
+    third.Form_Load();
+    EXPECT_EQ(third.pos(), QPoint(zav::twipsToPixelsX(1000), 80));
+    EXPECT_EQ(third.size(), QSize(zav::twipsToPixelsX(6500), 500));
+}
