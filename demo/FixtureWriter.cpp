@@ -1,0 +1,62 @@
+#include "demo/FixtureWriter.h"
+
+#include "demo/SqliteConnection.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+#include <stdexcept>
+
+namespace demo {
+namespace {
+
+QVariant storedValue(const QVariant& value)
+{
+    switch (value.metaType().id()) {
+    case QMetaType::QDate:
+        return value.toDate().isValid() ? QVariant(FixtureWriter::dateText(value.toDate())) : QVariant();
+    case QMetaType::QDateTime:
+        return value.toDateTime().isValid() ? QVariant(FixtureWriter::dateTimeText(value.toDateTime())) : QVariant();
+    default:
+        return value;
+    }
+}
+
+[[noreturn]] void fail(const QSqlQuery& query, const QString& sql)
+{
+    throw std::runtime_error(QStringLiteral("%1\n%2").arg(query.lastError().text(), sql).toStdString());
+}
+
+} // namespace
+
+void FixtureWriter::insert(const QString& table, const Row& row) const
+{
+    QStringList columns;
+    QStringList marks;
+    for (const auto& [column, value] : row) {
+        columns << QLatin1Char('"') + column + QLatin1Char('"');
+        marks << QStringLiteral("?");
+    }
+    const QString sql = columns.isEmpty()
+        ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
+        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, columns.join(','), marks.join(','));
+    QSqlQuery query(db_);
+    if (!query.prepare(sql))
+        fail(query, sql);
+    for (const auto& entry : row)
+        query.addBindValue(storedValue(entry.second));
+    if (!query.exec())
+        fail(query, sql);
+}
+
+void FixtureWriter::execute(const QString& sql) const
+{
+    executeSql(db_, sql);
+}
+
+QString FixtureWriter::dateTimeText(const QDateTime& value)
+{
+    return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+} // namespace demo
