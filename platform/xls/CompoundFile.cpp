@@ -1,5 +1,6 @@
 #include "platform/xls/CompoundFile.h"
 
+#include <QIODevice>
 #include <QtEndian>
 #include <vector>
 
@@ -179,18 +180,23 @@ QByteArray headerSector(const SectorMap& map)
     return header;
 }
 
+bool writeAll(QIODevice& device, const QByteArray& bytes)
+{
+    return device.write(bytes) == bytes.size();
+}
+
 } // namespace
 
-CompoundFileLayout layoutCompoundFile(const QString& streamName, qsizetype streamSize)
+// The file is the header, the stream (or the mini stream that holds it)
+// filled out to whole sectors, then the mini FAT, directory, FAT and DIFAT.
+bool writeCompoundFile(QIODevice& device, const QString& streamName, const QByteArray& stream)
 {
     Q_ASSERT(streamName.size() < 32);
-    const SectorMap map = mapSectors(streamSize);
-    CompoundFileLayout layout;
-    layout.header = headerSector(map);
-    layout.padding = map.payloadSectors * SectorSize - streamSize;
-    layout.trailer = miniFatSectors(map) + directorySector(map, streamName, streamSize) + fatSectors(map)
-                     + difatSectors(map);
-    return layout;
+    const SectorMap map = mapSectors(stream.size());
+    const QByteArray padding(map.payloadSectors * SectorSize - stream.size(), '\0');
+    return writeAll(device, headerSector(map)) && writeAll(device, stream) && writeAll(device, padding)
+           && writeAll(device, miniFatSectors(map)) && writeAll(device, directorySector(map, streamName, stream.size()))
+           && writeAll(device, fatSectors(map)) && writeAll(device, difatSectors(map));
 }
 
 } // namespace zav::xls

@@ -3,18 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
+
 namespace zav::xls {
 
-// The compound file (OLE2, 512-byte sectors) around one stream. The stream
-// is not copied: the file is `header`, the stream itself, `padding` zero
-// bytes to fill its last sector, then `trailer`. Streams under 4096 bytes go
-// into the mini stream, as the container requires.
-struct CompoundFileLayout {
-    QByteArray header;
-    qsizetype padding = 0;
-    QByteArray trailer;
-};
-
-CompoundFileLayout layoutCompoundFile(const QString& streamName, qsizetype streamSize);
+// Writes a compound file (OLE2, 512-byte sectors) holding one stream. The
+// stream goes out as it is, never copied; streams under 4096 bytes go into
+// the mini stream, as the container requires. False when the device
+// refuses any part.
+bool writeCompoundFile(QIODevice& device, const QString& streamName, const QByteArray& stream);
 
 } // namespace zav::xls

@@ -134,19 +134,11 @@ QByteArray XlsWorkbook::workbookStream()
 void XlsWorkbook::save(const QString& path)
 {
     const QByteArray stream = workbookStream();
-    const xls::CompoundFileLayout layout = xls::layoutCompoundFile(QStringLiteral("Workbook"), stream.size());
-
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw fileError(path);
-    const QByteArray padding(layout.padding, '\0');
-    for (const QByteArray* part : {&layout.header, &stream, &padding, &layout.trailer}) {
-        if (file.write(*part) != part->size()) {
-            file.cancelWriting();
-            throw fileError(path);
-        }
-    }
-    if (!file.commit())
+    // A failed write makes commit() fail too, and the file is left as it was.
+    if (!xls::writeCompoundFile(file, QStringLiteral("Workbook"), stream) || !file.commit())
         throw fileError(path);
 }
 

@@ -36,12 +36,14 @@ QStringList ReadBack::problems() const
     return list;
 }
 
-ReadBack readBack(const QString& path, bool formatting)
+ReadBack readBack(const QString& path, ReadMode mode)
 {
     QProcess python;
     QStringList arguments{readerScript(), path};
-    if (formatting)
+    if (mode == ReadMode::CellsAndFormatting)
         arguments << QStringLiteral("--formatting");
+    else if (mode == ReadMode::ContainerOnly)
+        arguments << QStringLiteral("--container");
     python.start(QStringLiteral("/usr/bin/python3"), arguments);
     python.waitForFinished(180000);
     const QByteArray output = python.readAllStandardOutput();

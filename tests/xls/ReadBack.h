@@ -29,5 +29,8 @@ struct ReadBack {
     int container(const char* field) const { return json.value("container").toObject().value(field).toInt(); }
 };
 
-// With formatting, xlrd also reports fonts, number formats and column widths (slower).
-ReadBack readBack(const QString& path, bool formatting = false);
+enum class ReadMode { Cells, CellsAndFormatting, ContainerOnly };
+
+// With formatting, xlrd also reports fonts, number formats and column widths
+// (slower); the container alone gives the Workbook stream's size and MD5.
+ReadBack readBack(const QString& path, ReadMode mode = ReadMode::Cells);

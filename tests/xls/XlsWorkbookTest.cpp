@@ -89,7 +89,7 @@ TEST_F(XlsWorkbookTest, BoldAndWrappedHeadingsNumberFormatsAndColumnWidths)
     book.setColumnWidthCharacters(2, 10);
     book.save(path("formats.xls"));
 
-    const ReadBack sheet = readBack(path("formats.xls"), true);
+    const ReadBack sheet = readBack(path("formats.xls"), ReadMode::CellsAndFormatting);
     EXPECT_EQ(sheet.problems(), QStringList());
     EXPECT_TRUE(sheet.at(0, 0).bold);
     EXPECT_TRUE(sheet.at(0, 1).bold);

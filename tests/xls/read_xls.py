@@ -2,7 +2,9 @@
 of its Workbook stream (record sizes, stream pointers) checked independently.
 
 usage: read_xls.py PATH [--formatting]   prints one JSON object
+       read_xls.py PATH --container      only the Workbook stream's size and MD5
 """
+import hashlib
 import json
 import struct
 import sys
@@ -165,6 +167,9 @@ def main():
     with open(path, 'rb') as f:
         data = f.read()
     stream = compdoc.CompDoc(data, logfile=sys.stderr).get_named_stream('Workbook')
+    if '--container' in sys.argv:
+        json.dump({'size': len(stream), 'md5': hashlib.md5(stream).hexdigest(), 'difatSectors': struct.unpack_from('<I', data, 0x48)[0]}, sys.stdout)
+        return
     layout = Layout(stream)
     layout.check()
 
