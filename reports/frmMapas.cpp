@@ -107,6 +107,10 @@ void frmMapas::constroiPainel()
         anterior = entrada;
     }
     grelhaPainel->addWidget(Label2[0], 0, 4, 1, 8);
+    // Group, family, sub-family and supplier are for the summary and detail maps only.
+    for (int i : {8, 9, 10, 11})
+        mostraSoEm({&campo(i), btLista[i]}, false);
+    mostraSoEm({Label2[11], Label2[12], Label2[13], Label2[14]}, false);
 
     for (int i = 0; i < 2; ++i) {
         auto* data = new QDateTimeEdit(GroupBox1);

@@ -1,0 +1,120 @@
+#include "FixtureMapas.h"
+
+#include "demo/CompanySchema.h"
+#include "demo/FixtureWriter.h"
+#include "demo/SqliteConnection.h"
+
+namespace maps {
+
+namespace {
+
+void artigo(const demo::FixtureWriter& rows, const QString& codigo, const QString& codRef, const QString& tmHor,
+            const QString& medHor, const QString& tmVer, const QString& medVert, const QString& grupo)
+{
+    rows.insert(QStringLiteral("Artigos"), {{"Codigo", codigo},
+                                            {"Nome", QStringLiteral("Artigo ") + codigo},
+                                            {"CodRef", codRef},
+                                            {"TmHor", tmHor},
+                                            {"MedHor", medHor},
+                                            {"TmVer", tmVer},
+                                            {"MedVert", medVert},
+                                            {"Grupo", grupo}});
+}
+
+void medida(const demo::FixtureWriter& rows, const QString& tipo, const QString& codigo, const QString& descricao,
+            int posicao)
+{
+    rows.insert(QStringLiteral("MedTamCo"),
+                {{"CodTipoM", tipo}, {"CodMed", codigo}, {"Descrica", descricao}, {"PosImp", posicao}});
+}
+
+struct Linha {
+    QString artigo;
+    double qtdOrig;
+    double quant;
+};
+
+void encomenda(const demo::FixtureWriter& rows, int numero, const QDateTime& data, const QString& cliente,
+               const QString& vendedor, const QList<Linha>& linhas, int nvias = 1, int tpterc = 2)
+{
+    rows.insert(QStringLiteral("DOCGCCAB"), {{"TPDOC", "ENC"},
+                                             {"SERIE", "A"},
+                                             {"ANO", data.date().year()},
+                                             {"NNUMDOC", numero},
+                                             {"Data", data},
+                                             {"Terceiro", cliente},
+                                             {"Vendedor", vendedor},
+                                             {"AREAG", 2},
+                                             {"TPTERC", tpterc},
+                                             {"NVIAS", nvias}});
+    int n = 0;
+    for (const Linha& linha : linhas)
+        rows.insert(QStringLiteral("DOCGCLIN"), {{"TPDOCUM", "ENC"},
+                                                 {"SERIE", "A"},
+                                                 {"ANO", data.date().year()},
+                                                 {"NNUMDOC", numero},
+                                                 {"NLinha", ++n},
+                                                 {"Artigo", linha.artigo},
+                                                 {"QtdOrig", linha.qtdOrig},
+                                                 {"Quant", linha.quant}});
+}
+
+} // namespace
+
+FixtureMapas::FixtureMapas() : agora_(QDateTime::currentDateTime())
+{
+    {
+        demo::SqliteConnection ligacao(caminho());
+        demo::CompanySchema::create(ligacao.database());
+        const demo::FixtureWriter rows(ligacao.database());
+
+        for (const auto& [codigo, descricao, posicao] :
+             QList<std::tuple<QString, QString, int>>{{"S", "Small", 1}, {"M", "Medium", 2}, {"L", "Large", 3},
+                                                       {"XL", "Extra", 4}})
+            medida(rows, QStringLiteral("LETRAS"), codigo, descricao, posicao);
+        medida(rows, QStringLiteral("NUMEROS"), QStringLiteral("36"), QStringLiteral("36"), 1);
+        medida(rows, QStringLiteral("NUMEROS"), QStringLiteral("38"), QStringLiteral("38"), 2);
+        medida(rows, QStringLiteral("CORES"), QStringLiteral("BR"), QStringLiteral("Branco"), 1);
+        medida(rows, QStringLiteral("CORES"), QStringLiteral("PR"), QStringLiteral("Preto"), 2);
+        medida(rows, QStringLiteral("CORES"), QStringLiteral("AZ"), QStringLiteral("Azul"), 3);
+
+        artigo(rows, "R1", "", "LETRAS", "", "CORES", "", "G1");
+        artigo(rows, "R1-BR-S", "R1", "LETRAS", "S", "CORES", "BR", "G1");
+        artigo(rows, "R1-BR-M", "R1", "LETRAS", "M", "CORES", "BR", "G1");
+        artigo(rows, "R1-PR-L", "R1", "LETRAS", "L", "CORES", "PR", "G1");
+        artigo(rows, "R1-PR-L2", "R1", "LETRAS", "L", "CORES", "PR", "G1");
+        artigo(rows, "R1-PR-S", "R1", "LETRAS", "S", "CORES", "PR", "G2");
+        artigo(rows, "R2", "", "NUMEROS", "", "CORES", "", "G1");
+        artigo(rows, "R2-BR-36", "R2", "NUMEROS", "36", "CORES", "BR", "G1");
+        artigo(rows, "R3", "", "VAZIO", "", "CORES", "", "G1");
+        artigo(rows, "R4", "", "LETRAS", "", "SEMCOR", "", "G1");
+
+        rows.insert("Clientes", {{"Codigo", "C1"}, {"Nome", "Cliente Um"}});
+        rows.insert("Clientes", {{"Codigo", "C2"}, {"Nome", "Cliente Dois"}});
+        rows.insert("Vendedor", {{"Codigo", "V1"}, {"Nome", "Vendedor Um"}});
+        rows.insert("Vendedor", {{"Codigo", "V2"}, {"Nome", "Vendedor Dois"}});
+        rows.insert("Fornec", {{"Codigo", "F1"}, {"Nome", "Fornecedor Um"}});
+        rows.insert("Grupos", {{"Cod", "G1"}, {"Descr", "Grupo Um"}});
+        rows.insert("Grupos", {{"Cod", "G2"}, {"Descr", "Grupo Dois"}});
+        rows.insert("Familia", {{"Grupo", "G1"}, {"Cod", "FA"}, {"Descr", "Familia A"}});
+        rows.insert("Familia", {{"Grupo", "G2"}, {"Cod", "FB"}, {"Descr", "Familia B"}});
+        rows.insert("SubFamil", {{"Grupo", "G1"}, {"Familia", "FA"}, {"Cod", "SA"}, {"Descr", "Sub A"}});
+
+        const QDateTime hoje(agora_.date(), QTime(0, 0));
+        encomenda(rows, 1, hoje.addSecs(23 * 3600), "C1", "V1", {{"R1-BR-S", 10, 6}, {"R1-BR-M", 5, 5}});
+        encomenda(rows, 2, hoje.addDays(-10), "C2", "V2",
+                  {{"R1-PR-L", 4, 1}, {"R1-PR-L2", 7, 3}, {"R1-PR-S", 2, 2}});
+        encomenda(rows, 3, hoje.addMonths(-2), "C1", "V1", {{"R1-BR-S", 100, 100}});
+        encomenda(rows, 4, hoje.addDays(-3), "C1", "V1", {{"R1-BR-S", 1000, 1000}}, -1);
+        encomenda(rows, 5, hoje.addDays(-3), "C1", "V1", {{"R1-BR-M", 500, 500}}, 1, 1);
+    }
+    bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
+    bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho());
+}
+
+QString FixtureMapas::caminho() const
+{
+    return pasta_.filePath(QStringLiteral("empresa.db"));
+}
+
+} // namespace maps

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/zavCoreDataAccess2016.h"
+
+#include <QDateTime>
+#include <QTemporaryDir>
+#include <memory>
+#include <ostream>
+
+// Lets failures show texts as texts.
+inline void PrintTo(const QString& texto, std::ostream* saida)
+{
+    *saida << '"' << texto.toStdString() << '"';
+}
+
+namespace maps {
+
+// A company database with the customer orders the order-map tests read:
+//  - reference R1 (sizes of type LETRAS: S, M, L, XL; colours of type CORES:
+//    BR "Branco", PR "Preto", AZ "Azul"), its variants in group G1 except
+//    R1-PR-S in group G2, and two variants R1-PR-L and R1-PR-L2 on one cell;
+//  - R2 of the other size type NUMEROS with no orders; R3 whose size type has
+//    no sizes; R4 whose colour type has no colours;
+//  - customers C1, C2, salesmen V1, V2, groups G1, G2 with families and sub-families;
+//  - orders in the window (one of them late on the last day), one before it,
+//    one cancelled (nvias -1) and one that is not a customer order.
+//
+// Quantities in the window (ordered / still open):
+//   C1 V1: R1-BR-S 10/6, R1-BR-M 5/5
+//   C2 V2: R1-PR-L 4/1, R1-PR-L2 7/3, R1-PR-S 2/2
+class FixtureMapas {
+public:
+    FixtureMapas();
+
+    zav::zavCoreDataAccess2016& bd() { return *bd_; }
+    const QDateTime& agora() const { return agora_; }
+    QString caminho() const;
+
+private:
+    QTemporaryDir pasta_;
+    QDateTime agora_;
+    std::unique_ptr<zav::zavCoreDataAccess2016> bd_;
+};
+
+} // namespace maps

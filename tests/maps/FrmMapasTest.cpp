@@ -1,0 +1,396 @@
+#include "FixtureMapas.h"
+
+#include "platform/CommonDialog.h"
+#include "platform/Seams.h"
+#include "platform/grid/GridPages.h"
+#include "platform/grid/Grelha.h"
+#include "platform/grid/Visualizador.h"
+#include "reports/ImpressaoMapas.h"
+#include "reports/frmMapas.h"
+#include "shell/CampoValidado.h"
+
+#include <QApplication>
+#include <QDateTimeEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString u(const char* texto)
+{
+    return QString::fromUtf8(texto);
+}
+
+class FrmMapasTest : public ::testing::Test {
+protected:
+    FrmMapasTest()
+        : respostas(zav::messageBoxSeam(), [this](QWidget*, const zav::MessageRequest& pedido) {
+              mensagens << pedido.text;
+              return int(zav::vbOK);
+          })
+    {
+    }
+
+    frmMapas& abre(int modo)
+    {
+        ecra = std::make_unique<frmMapas>(dialogo);
+        ecra->bd = &fixture.bd();
+        ecra->iOpcao = modo;
+        ecra->Form_Load();
+        ecra->show();
+        QApplication::setActiveWindow(ecra.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(ecra.get()));
+        QApplication::processEvents();
+        return *ecra;
+    }
+
+    // Puts the focus in a field and types, as the user does.
+    void escreve(int index, const QString& texto)
+    {
+        ecra->campo(index).setFocus();
+        QApplication::processEvents();
+        QTest::keyClicks(ecra->campo(index).editor(), texto);
+    }
+
+    void tecla(int index, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::keyClick(ecra->campo(index).editor(), key, mods);
+        QApplication::processEvents();
+        QApplication::processEvents();
+    }
+
+    bool temFoco(int index) const { return ecra->campo(index).editor()->hasFocus(); }
+
+    maps::FixtureMapas fixture;
+    zav::CommonDialog dialogo;
+    QStringList mensagens;
+    zav::Seam<int(QWidget*, const zav::MessageRequest&)>::Override respostas;
+    std::unique_ptr<frmMapas> ecra;
+};
+
+TEST_F(FrmMapasTest, OpensInMode1WithTheDefaultFilters)
+{
+    frmMapas& f = abre(1);
+    EXPECT_EQ(f.windowTitle(), u("Encomendas/Referência"));
+    EXPECT_EQ(f.campo(0).Text(), "");
+    EXPECT_EQ(f.campo(3).Text(), "zzzzzz");
+    EXPECT_EQ(f.campo(2).Text(), "zzzzzzzz");
+    EXPECT_EQ(f.campo(5).Text(), "zzzzzzzz");
+    EXPECT_EQ(f.campo(7).Text(), "zzzzzzzz");
+    EXPECT_EQ(f.Data[1]->dateTime().date(), QDate::currentDate());
+    EXPECT_EQ(f.Data[0]->dateTime().date(), QDate::currentDate().addMonths(-1));
+    EXPECT_TRUE(f.Option1[1]->isChecked());
+    EXPECT_FALSE(f.Option1[0]->isChecked() || f.Option1[2]->isChecked());
+    EXPECT_TRUE(f.Grelha->isHidden());
+    EXPECT_FALSE(f.btExcel->isEnabled());
+    EXPECT_TRUE(f.btExpandir->isHidden());
+    EXPECT_TRUE(f.campo(3).isHidden() && f.btLista[3]->isHidden() && f.Label2[6]->isHidden());
+    EXPECT_TRUE(f.campo(8).isHidden() && f.campo(11).isHidden());
+    EXPECT_EQ(f.campo(0).MaxLength(), 15);
+    EXPECT_EQ(f.campo(4).MaxLength(), 6);
+    EXPECT_EQ(f.Label2[14]->text(), "Forn.");
+    EXPECT_EQ(f.Label2[0]->font().family(), "Verdana");
+    EXPECT_EQ(f.Option1[2]->text(), "Satisfeitas");
+}
+
+TEST_F(FrmMapasTest, EachModeShowsItsOwnFilters)
+{
+    struct Caso {
+        int modo;
+        const char* titulo;
+        const char* referencia;
+        bool ultimaReferencia, grupos, familias, fornecedor;
+    };
+    const Caso casos[] = {
+        {2, "Encomendas Resumo", "1ªReferência", true, false, true, false},
+        {3, "Encomendas Detalhe", "1ªReferência", true, false, true, true},
+        {4, "Referências/Cliente", "1ªReferência", true, true, false, false},
+        {5, "Referência/Cliente", "Referência", false, true, false, false},
+        {6, "Encomendas Fornecedor", "Referência", false, true, false, false},
+        {9, "Encomendas/Referência", "Referência", true, true, false, false},
+    };
+    for (const Caso& c : casos) {
+        frmMapas& f = abre(c.modo);
+        SCOPED_TRACE(c.modo);
+        EXPECT_EQ(f.windowTitle(), u(c.titulo));
+        EXPECT_EQ(f.Label2[3]->text(), u(c.referencia));
+        EXPECT_EQ(!f.campo(3).isHidden(), c.ultimaReferencia);
+        EXPECT_EQ(!f.campo(6).isHidden() && !f.btLista[7]->isHidden() && !f.Label2[10]->isHidden(), c.grupos);
+        EXPECT_EQ(!f.campo(10).isHidden() && !f.btLista[9]->isHidden() && !f.Label2[13]->isHidden(), c.familias);
+        EXPECT_EQ(!f.campo(11).isHidden() && !f.btLista[11]->isHidden(), c.fornecedor);
+    }
+}
+
+TEST_F(FrmMapasTest, CancelResetsTheFiltersButKeepsTheSupplier)
+{
+    frmMapas& f = abre(3);
+    f.campo(11).setText("F1");
+    f.campo(8).setText("G1");
+    f.campo(1).setText("C1");
+    f.DescFamilia = "x";
+    f.Option1[0]->setChecked(true);
+    f.GroupBox1->setEnabled(false);
+    f.btCancelar_Click();
+    EXPECT_EQ(f.campo(11).Text(), "F1");
+    EXPECT_EQ(f.campo(8).Text(), "");
+    EXPECT_EQ(f.campo(1).Text(), "");
+    EXPECT_EQ(f.DescFamilia, "");
+    EXPECT_TRUE(f.Option1[1]->isChecked());
+    EXPECT_TRUE(f.GroupBox1->isEnabled());
+    EXPECT_TRUE(temFoco(0));
+}
+
+TEST_F(FrmMapasTest, Mode1LoadShowsTheMatrixAndLocksThePanel)
+{
+    frmMapas& f = abre(1);
+    f.campo(0).setText("R1");
+    f.btCarga_Click();
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('|').toStdString();
+    EXPECT_FALSE(f.Grelha->isHidden());
+    EXPECT_TRUE(f.btExcel->isEnabled());
+    EXPECT_FALSE(f.GroupBox1->isEnabled());
+    EXPECT_TRUE(f.btExpandir->isHidden());
+
+    zav::Grelha& g = *f.Grelha;
+    ASSERT_EQ(g.columnCount(), 8);
+    EXPECT_TRUE(g.column(0).hidden && g.column(1).hidden);
+    EXPECT_EQ(g.column(2).heading, "Cor/Tamanho");
+    EXPECT_EQ(g.column(2).widthTwips, 1700);
+    EXPECT_EQ(g.column(3).heading, "S");
+    EXPECT_EQ(g.column(3).widthTwips, 800);
+    EXPECT_EQ(g.column(7).heading, "Total");
+    EXPECT_EQ(g.column(7).widthTwips, 1200);
+    EXPECT_EQ(g.rowCount(), 5);
+    EXPECT_EQ(g.displayText(0, 2), "Branco");
+    EXPECT_EQ(g.displayText(0, 3), "6");
+    EXPECT_EQ(g.displayText(4, 2), "Total");
+    EXPECT_EQ(g.headingHeightTwips(), 300);
+}
+
+TEST_F(FrmMapasTest, LoadMessagesHideTheGridAndOnlyMissingDataReopensThePanel)
+{
+    frmMapas& f = abre(1);
+    f.campo(0).setText("NADA");
+    f.GroupBox1->setEnabled(false);
+    f.btCarga_Click();
+    EXPECT_EQ(mensagens, QStringList{u("Referência não existente!")});
+    EXPECT_TRUE(f.Grelha->isHidden());
+    EXPECT_FALSE(f.GroupBox1->isEnabled());
+
+    mensagens.clear();
+    f.campo(0).setText("R2");
+    f.btCarga_Click();
+    EXPECT_EQ(mensagens, QStringList{u("Não existe informação para a Referência selecionada!")});
+    EXPECT_TRUE(f.Grelha->isHidden());
+    EXPECT_TRUE(f.GroupBox1->isEnabled());
+}
+
+TEST_F(FrmMapasTest, AModeOutsideTheSixLoadsNothing)
+{
+    frmMapas& f = abre(9);
+    f.campo(0).setText("R1");
+    f.btCarga_Click();
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_TRUE(f.Grelha->isHidden());
+    EXPECT_TRUE(f.GroupBox1->isEnabled());
+}
+
+TEST_F(FrmMapasTest, EscGoesBackOneFieldAndClosesFromTheFirst)
+{
+    frmMapas& f = abre(1);
+    escreve(4, "V");
+    EXPECT_TRUE(f.CampoAlterado);
+    tecla(4, Qt::Key_Escape);
+    EXPECT_TRUE(temFoco(2));
+    EXPECT_FALSE(f.CampoAlterado);
+    EXPECT_EQ(f.campo(4).Text(), "V");
+    EXPECT_TRUE(f.isVisible());
+
+    f.campo(0).setFocus();
+    QApplication::processEvents();
+    tecla(0, Qt::Key_Escape);
+    EXPECT_FALSE(f.isVisible());
+}
+
+TEST_F(FrmMapasTest, OnlyAnEditedFieldIsCheckedAndAMissingGroupIsEmptied)
+{
+    frmMapas& f = abre(2);
+    escreve(8, "GX");
+    tecla(8, Qt::Key_Tab);
+    EXPECT_EQ(mensagens, QStringList{u("Grupo não existente!")});
+    EXPECT_EQ(f.campo(8).Text(), "");
+    EXPECT_TRUE(temFoco(8));
+    EXPECT_FALSE(f.CampoAlterado);
+
+    mensagens.clear();
+    f.campo(8).setText("GX");  // not typed: leaving checks nothing
+    tecla(8, Qt::Key_Tab);
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_TRUE(temFoco(9));
+
+    escreve(8, "' or ''='");
+    tecla(8, Qt::Key_Tab);
+    EXPECT_EQ(mensagens, QStringList{u("Grupo não existente!")});
+}
+
+TEST_F(FrmMapasTest, TheReferenceFieldNamesTheArticleOrRefusesItInMode1Only)
+{
+    frmMapas& f = abre(1);
+    escreve(0, "R1-BR-S");  // a variant, not a reference
+    tecla(0, Qt::Key_Tab);
+    EXPECT_EQ(mensagens, QStringList{u("Referência não existente!")});
+    EXPECT_EQ(f.campo(0).Text(), "R1-BR-S");
+    EXPECT_TRUE(temFoco(0));
+
+    mensagens.clear();
+    f.campo(0).setText("");
+    escreve(0, "R1");
+    tecla(0, Qt::Key_Tab);
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_EQ(f.Label2[0]->text(), "Artigo R1");
+
+    frmMapas& resumo = abre(2);
+    escreve(0, "NADA");
+    tecla(0, Qt::Key_Tab);
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_EQ(resumo.Label2[0]->text(), "");
+    EXPECT_TRUE(temFoco(3));
+}
+
+TEST_F(FrmMapasTest, FamilyListIsFilteredOnlyWhenTheGroupIsFilled)
+{
+    frmMapas& f = abre(2);
+    QList<zav::PickListRequest> pedidos;
+    QString escolha;
+    zav::Seam<QString(QWidget*, const zav::PickListRequest&)>::Override lista(
+        zav::pickListSeam(), [&](QWidget*, const zav::PickListRequest& pedido) {
+            pedidos << pedido;
+            return escolha;
+        });
+    const auto codigos = [](const zav::PickListRequest& pedido) {
+        QStringList c;
+        for (const QStringList& linha : pedido.rows)
+            c << linha.value(0);
+        return c;
+    };
+
+    f.btLista[9]->click();
+    ASSERT_EQ(pedidos.size(), 1);
+    EXPECT_EQ(pedidos[0].title, u("Famílias"));
+    EXPECT_EQ(pedidos[0].widthTwips, 5500);
+    EXPECT_EQ(codigos(pedidos[0]), (QStringList{"FA", "FB"}));
+    ASSERT_EQ(pedidos[0].columns.size(), 2);
+    EXPECT_EQ(pedidos[0].columns[1].widthTwips, 3500);
+    EXPECT_EQ(f.campo(9).Text(), "");  // nothing picked: nothing changes
+
+    f.campo(8).setText("G1");
+    f.btLista[9]->click();
+    EXPECT_EQ(codigos(pedidos[1]), QStringList{"FA"});
+
+    f.campo(8).setText("G1' or 'a'='a");
+    f.campo(9).setText("FA");
+    f.btLista[10]->click();
+    EXPECT_TRUE(pedidos[2].rows.isEmpty());
+}
+
+TEST_F(FrmMapasTest, APickFillsTheFieldAndIsValidated)
+{
+    frmMapas& f = abre(2);
+    QString escolha = "G1";
+    zav::Seam<QString(QWidget*, const zav::PickListRequest&)>::Override lista(
+        zav::pickListSeam(), [&](QWidget*, const zav::PickListRequest&) { return escolha; });
+
+    f.btLista[8]->click();
+    QApplication::processEvents();
+    EXPECT_EQ(f.campo(8).Text(), "G1");
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_TRUE(temFoco(9));  // the Tab sent after the pick validated and left the field
+
+    escolha = "FZ";
+    f.btLista[9]->click();
+    QApplication::processEvents();
+    EXPECT_EQ(mensagens, QStringList{u("Família não existente!")});
+    EXPECT_EQ(f.campo(9).Text(), "");
+    EXPECT_TRUE(temFoco(9));
+
+    escolha = "FA";
+    f.btLista[9]->click();
+    QApplication::processEvents();
+    EXPECT_EQ(f.DescFamilia, "Familia A");
+    escolha = "SA";
+    f.btLista[10]->click();
+    QApplication::processEvents();
+    EXPECT_EQ(f.DescSubFamilia, "Sub A");
+}
+
+TEST_F(FrmMapasTest, PrintBeforeALoadDoesNothing)
+{
+    frmMapas& f = abre(1);
+    f.btImp_Click();
+    EXPECT_TRUE(f.Visualizador->isHidden());
+    EXPECT_EQ(f.btImp->text(), "&Imprimir");
+    EXPECT_TRUE(f.btCancelar->isEnabled());
+}
+
+TEST_F(FrmMapasTest, PreviewShowsTheMapWithItsHeaderAndFooter)
+{
+    frmMapas& f = abre(1);
+    f.campo(0).setText("R1");
+    f.campo(4).setText("V1");
+    f.Option1[0]->setChecked(true);
+    f.btCarga_Click();
+    f.btImp_Click();
+    EXPECT_FALSE(f.Visualizador->isHidden());
+    EXPECT_TRUE(f.Grelha->isHidden());
+    EXPECT_EQ(f.btImp->text(), "&Grelha");
+    EXPECT_FALSE(f.btCancelar->isEnabled() || f.btExcel->isEnabled() || f.btExpandir->isEnabled());
+
+    const zav::GridPrintSettings& impressao = f.Grelha->printSettings();
+    EXPECT_EQ(impressao.headerHeightTwips, 1400);
+    EXPECT_EQ(impressao.footerHeightTwips, 500);
+
+    ASSERT_TRUE(f.Visualizador->pages());
+    QTemporaryDir pasta;
+    const QString pdf = pasta.filePath("mapa.pdf");
+    QPrinter impressora(QPrinter::HighResolution);
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setOutputFileName(pdf);
+    f.Visualizador->pages()->print(impressora);
+    QProcess texto;
+    texto.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(texto.waitForFinished(30000));
+    // pdftotext lays runs of blanks out as it likes; the blanks themselves are in the header text.
+    EXPECT_EQ(impressao.headerText, ImpressaoMapas::cabecalho(1, f.filtros(), "", ""));
+    const QString paginas = QString::fromUtf8(texto.readAllStandardOutput()).simplified();
+    EXPECT_TRUE(paginas.contains(u("Encomendas/Referência Referência - R1"))) << paginas.toStdString();
+    EXPECT_TRUE(paginas.contains("Encomendas - Todas Vendedor V1 ao zzzzzzzz"));
+    EXPECT_TRUE(paginas.contains("Datas " + f.Data[0]->dateTime().toString("dd-MM-yyyy") + " a "
+                                 + QDate::currentDate().toString("dd-MM-yyyy")));
+    EXPECT_TRUE(paginas.contains(u("Página: 1 de 1")));
+    EXPECT_TRUE(paginas.contains("Data:" + QDate::currentDate().toString("dd-MM-yyyy")));
+    EXPECT_TRUE(paginas.contains("Branco 10 5 15"));
+    EXPECT_TRUE(paginas.contains("Total 12 5 7 24"));
+
+    f.btImp_Click();
+    EXPECT_TRUE(f.Visualizador->isHidden());
+    EXPECT_FALSE(f.Grelha->isHidden());
+    EXPECT_EQ(f.btImp->text(), "&Imprimir");
+    EXPECT_TRUE(f.btCancelar->isEnabled() && f.btExcel->isEnabled());
+}
+
+TEST_F(FrmMapasTest, ExpandToggleSwitchesItsCaption)
+{
+    frmMapas& f = abre(1);
+    f.btExpandir_Click();
+    EXPECT_EQ(f.btExpandir->text(), "&Colapsar");
+    f.btExpandir_Click();
+    EXPECT_EQ(f.btExpandir->text(), "&Expandir");
+}
+
+} // namespace
