@@ -21,7 +21,12 @@ QString validSheetName(const QString& name)
         if (forbidden.contains(c))
             c = QLatin1Char('_');
     }
-    return valid.isEmpty() ? QStringLiteral("Sheet1") : valid;
+    // Nor may a name start or end with an apostrophe.
+    if (valid.startsWith(QLatin1Char('\'')))
+        valid[0] = QLatin1Char('_');
+    if (valid.endsWith(QLatin1Char('\'')))
+        valid[valid.size() - 1] = QLatin1Char('_');
+    return valid.isEmpty() ? QStringLiteral("Folha1") : valid;
 }
 
 quint16 clampedWidth(double units)
@@ -125,15 +130,10 @@ void XlsWorkbook::putCellsInOrder()
     cellsInOrder_ = true;
 }
 
-QByteArray XlsWorkbook::workbookStream()
-{
-    putCellsInOrder();
-    return xls::buildWorkbookStream(sheet_);
-}
-
 void XlsWorkbook::save(const QString& path)
 {
-    const QByteArray stream = workbookStream();
+    putCellsInOrder();
+    const QByteArray stream = xls::buildWorkbookStream(sheet_);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw fileError(path);

@@ -3,7 +3,6 @@
 #include "platform/xls/SheetContent.h"
 #include "platform/xls/XlsCellStyle.h"
 
-#include <QByteArray>
 #include <QString>
 
 namespace zav {
@@ -18,7 +17,8 @@ public:
     static constexpr int MaxColumns = xls::SheetColumns;
     static constexpr int MaxTextLength = 32767;
 
-    // Characters Excel does not allow in a sheet name become "_"; the name is cut to 31.
+    // Characters Excel does not allow in a sheet name become "_", the name is
+    // cut to 31 characters, and an empty one becomes "Folha1".
     explicit XlsWorkbook(const QString& sheetName);
 
     void reserve(qsizetype cellCount) { sheet_.cells.reserve(cellCount); }
@@ -33,8 +33,6 @@ public:
 
     const QString& sheetName() const { return sheet_.name; }
 
-    // The BIFF8 Workbook stream as it goes into the file.
-    QByteArray workbookStream();
     // Raises zav::RuntimeError (76 path not found, 70 permission denied,
     // 75 any other failure to write) and leaves no partial file behind.
     void save(const QString& path);

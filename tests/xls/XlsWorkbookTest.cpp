@@ -241,6 +241,8 @@ TEST_F(XlsWorkbookTest, RefusesWhatACellCannotHoldAndMendsSheetNames)
 {
     zav::XlsWorkbook book("Mapa: 1/2 [Encomendas por cliente e fornecedor]");
     EXPECT_EQ(book.sheetName(), "Mapa_ 1_2 _Encomendas por clien");
+    EXPECT_EQ(zav::XlsWorkbook("'Resumo'").sheetName(), "_Resumo_");
+    EXPECT_EQ(zav::XlsWorkbook("").sheetName(), "Folha1");
     EXPECT_EQ(errorNumber([&] { book.setNumber(0, 0, std::nan("")); }), zav::errors::Overflow);
     EXPECT_EQ(errorNumber([&] { book.setNumber(0, 0, HUGE_VAL); }), zav::errors::Overflow);
     EXPECT_EQ(errorNumber([&] { book.setText(0, 0, QString(32768, 'x')); }), zav::xlsErrors::SubscriptOutOfRange);
