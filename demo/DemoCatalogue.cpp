@@ -15,23 +15,25 @@ const voc::MeasureType& measureType(const std::vector<voc::MeasureType>& types, 
                          [code](const voc::MeasureType& type) { return qstrcmp(type.code, code) == 0; });
 }
 
-int portuguesePlaces()
+// 1 national, 2 intra-community, 3 other markets: where sales to a place are counted.
+int marketOf(const voc::Place& place)
 {
-    const auto& places = voc::places();
-    return int(std::count_if(places.begin(), places.end(),
-                             [](const voc::Place& place) { return qstrcmp(place.country, "PT") == 0; }));
+    const QByteArray country(place.country);
+    if (country == "PT")
+        return 1;
+    return country == "ES" || country == "FR" || country == "DE" ? 2 : 3;
 }
 
 QString vatRegimeFor(const voc::Place& place)
 {
-    const QString country = QString::fromUtf8(place.country);
-    if (country == QLatin1String("PT")) {
-        const bool islands = place.postalCode[0] == '9';
-        return islands ? QStringLiteral("4") : QStringLiteral("1");
-    }
-    if (country == QLatin1String("ES") || country == QLatin1String("FR") || country == QLatin1String("DE"))
+    switch (marketOf(place)) {
+    case 1:
+        return place.postalCode[0] == '9' ? QStringLiteral("4") : QStringLiteral("1"); // the islands
+    case 2:
         return QStringLiteral("2");
-    return QStringLiteral("3");
+    default:
+        return QStringLiteral("3");
+    }
 }
 
 } // namespace
@@ -106,8 +108,9 @@ std::vector<Party> CatalogueBuilder::suppliers(int count)
 
 std::vector<Party> CatalogueBuilder::customers(int count, const std::vector<Salesman>& salesmen)
 {
-    const auto& places = voc::places();
-    const int domestic = portuguesePlaces();
+    std::vector<const voc::Place*> placesByMarket[4];
+    for (const voc::Place& place : voc::places())
+        placesByMarket[marketOf(place)].push_back(&place);
     std::vector<Party> result;
     for (int i = 0; i < count; ++i) {
         Party customer;
@@ -117,8 +120,10 @@ std::vector<Party> CatalogueBuilder::customers(int count, const std::vector<Sale
         customer.name = QString::fromUtf8(random_.pick(voc::shopNamePatterns()))
                             .replace(QLatin1String("%1"), first)
                             .replace(QLatin1String("%2"), surname);
-        customer.place = random_.percent(88) ? &places[size_t(random_.below(domestic))]
-                                             : &places[size_t(domestic + random_.below(int(places.size()) - domestic))];
+        // Most customers are Portuguese shops; a few abroad, placed so that even
+        // the smallest demo sells to every market.
+        const int market = i % 10 == 3 ? 2 : i % 15 == 7 ? 3 : 1;
+        customer.place = random_.pick(placesByMarket[market]);
         const QString country = QString::fromUtf8(customer.place->country);
         customer.street = QStringLiteral("%1, %2").arg(QString::fromUtf8(random_.pick(voc::streets())))
                               .arg(random_.between(1, 250));
