@@ -5,10 +5,10 @@
 #include "platform/grid/Visualizador.h"
 #include "platform/zavCoreDataAccess2016.h"
 #include "reports/ImpressaoMapas.h"
+#include "reports/SeletorData.h"
 #include "shell/CampoValidado.h"
 #include "shell/Tools.h"
 
-#include <QDateTimeEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -113,10 +113,7 @@ void frmMapas::constroiPainel()
     mostraSoEm({Label2[11], Label2[12], Label2[13], Label2[14]}, false);
 
     for (int i = 0; i < 2; ++i) {
-        auto* data = new QDateTimeEdit(GroupBox1);
-        data->setDisplayFormat(QStringLiteral("dd-MM-yyyy"));
-        data->setCalendarPopup(true);
-        Data << data;
+        Data << new SeletorData(GroupBox1);
     }
     Label2[5]->setText(texto("1ª Data"));
     Label2[4]->setText(texto("Últ.Data"));

@@ -99,6 +99,19 @@ TEST_F(FrmMapasTest, OpensInMode1WithTheDefaultFilters)
     EXPECT_EQ(f.Option1[2]->text(), "Satisfeitas");
 }
 
+TEST_F(FrmMapasTest, TabRunsFromTheSalesmenThroughTheDatesToTheGroups)
+{
+    frmMapas& f = abre(1);
+    f.campo(5).setFocus();
+    QApplication::processEvents();
+    tecla(5, Qt::Key_Tab);
+    EXPECT_TRUE(f.Data[0]->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(f.Data[1]->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(temFoco(6));
+}
+
 TEST_F(FrmMapasTest, EachModeShowsItsOwnFilters)
 {
     struct Caso {
