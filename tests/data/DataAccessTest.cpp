@@ -1,4 +1,5 @@
 #include "platform/zavCoreDataAccess2016.h"
+#include "shell/TabelasAdicionais.h"
 #include "support/ErrorNumber.h"
 #include "support/TempDatabase.h"
 
@@ -11,17 +12,16 @@ using zav::test::TempDatabase;
 
 namespace {
 
-// Add-on table texts exactly as start-up sends them.
-const QString CreateTabLiv01 = QStringLiteral(
-    " CREATE TABLE [dbo].[zav_TabLiv01]( [Chave] [nvarchar](4) NOT NULL, [Idioma] [nvarchar](3) NOT NULL, [Descr] [nvarchar](50) NULL,"
-    " CONSTRAINT [PK_zav_TabLiv01] PRIMARY KEY CLUSTERED ( [Chave] ASC, [Idioma] Asc )WITH (PAD_INDEX = OFF,"
-    " STATISTICS_NORECOMPUTE = OFF, IGNORE_DUP_KEY = OFF, ALLOW_ROW_LOCKS = ON, ALLOW_PAGE_LOCKS = ON) ON [PRIMARY] ) ON [PRIMARY]");
-const QString CreateFichaAmostra = QStringLiteral(
-    " CREATE TABLE [dbo].[zav_FichaAmostra]( [Codigo] [nvarchar](15) NOT NULL,    [Fornec] [nvarchar](50) NULL,    [RefFRN] [nvarchar](50) NULL,"
-    "    [Marca] [nvarchar](50) NULL, [NossRef] [nvarchar](30) NULL,    [Descr] [nvarchar](50) NULL,    [TamAmostra] [nvarchar](50) NULL,"
-    "    [DataEnc] [datetime] NULL, [DataEntrega] [datetime] NULL, [Composicao] [nvarchar](50) NULL, CONSTRAINT [PK_zav_FichaAmostra]"
-    " PRIMARY KEY CLUSTERED ( [Codigo] Asc )WITH (PAD_INDEX = OFF, STATISTICS_NORECOMPUTE = OFF, IGNORE_DUP_KEY = OFF,"
-    " ALLOW_ROW_LOCKS = ON, ALLOW_PAGE_LOCKS = ON) ON [PRIMARY] ) ON [PRIMARY]");
+// An add-on table's CREATE text exactly as start-up sends it.
+QString createText(const QString& table)
+{
+    for (const auto* tables : {&tabelasIdiomas(), &tabelasFichaAmostra()})
+        for (const TabelaAdicional& t : *tables)
+            if (t.nome.compare(table, Qt::CaseInsensitive) == 0)
+                return t.criacao;
+    ADD_FAILURE() << "no add-on table " << table.toStdString();
+    return {};
+}
 
 // A few ERP documents around the end of January 2026, written the ERP's way
 // (upper-case codes in the master tables, lower case on some lines).
@@ -160,7 +160,7 @@ TEST_F(CompanyDatabase, ProviderErrorNumbers)
 
 TEST_F(CompanyDatabase, AddOnTablesAreCreatedFromTheirServerTexts)
 {
-    db.exec({CreateTabLiv01, CreateFichaAmostra});
+    db.exec({createText(QStringLiteral("zav_TabLiv01")), createText(QStringLiteral("zav_FichaAmostra"))});
     EXPECT_EQ(db.bd().AbreRecordset(QString(), "select Chave from  zav_TabLiv01 ")->RecordCount(), 0);
     EXPECT_EQ(db.bd().AbreRecordset(QString(), "select Codigo from  zav_FichaAmostra ")->RecordCount(), 0);
     db.exec({"insert into zav_TabLiv01 values ('AB', 'PT', 'x')"});
@@ -170,7 +170,7 @@ TEST_F(CompanyDatabase, AddOnTablesAreCreatedFromTheirServerTexts)
 
 TEST_F(CompanyDatabase, UpsertThroughAnUpdatableRecordset)
 {
-    db.exec({CreateFichaAmostra});
+    db.exec({createText(QStringLiteral("zav_FichaAmostra"))});
     const QString code = QStringLiteral("o'neil");
     const QString sql = "Select * from zav_FichaAmostra where Codigo='" + SqlTexto(code) + "'  ";
     for (const char* descr : {"Primeira", "Segunda"}) {
