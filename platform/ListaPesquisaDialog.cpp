@@ -72,6 +72,7 @@ ListaPesquisaDialog::ListaPesquisaDialog(const PickListRequest& request, QWidget
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setStretchLastSection(true);
     for (int column = 0; column < request.columns.size(); ++column) {
         table_->setColumnHidden(column, request.columns[column].hidden);

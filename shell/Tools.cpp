@@ -12,19 +12,32 @@ namespace Tools {
 
 namespace {
 
+// The control with the focus; when no window is active (a dialog has just
+// closed and the window system has not yet handed the focus back), the control
+// that will have it in the window in front.
+QWidget* controloComFoco()
+{
+    if (QWidget* foco = QApplication::focusWidget())
+        return foco;
+    QWidget* janela = QApplication::activeModalWidget();
+    if (!janela)
+        janela = QApplication::activeWindow();
+    if (!janela)
+        return nullptr;
+    return janela->focusWidget() ? janela->focusWidget() : janela;
+}
+
 void entrega(const TeclaEnviada& tecla)
 {
     // Each stroke goes to whatever has the focus when it arrives: an earlier
     // Tab may have moved it.
-    QWidget* alvo = QApplication::focusWidget();
-    if (!alvo)
-        alvo = QApplication::activeWindow();
+    QWidget* alvo = controloComFoco();
     if (!alvo)
         return;
     QKeyEvent press(QEvent::KeyPress, tecla.key, tecla.modifiers, tecla.text);
     QCoreApplication::sendEvent(alvo, &press);
     QKeyEvent release(QEvent::KeyRelease, tecla.key, tecla.modifiers, tecla.text);
-    if (QWidget* agora = QApplication::focusWidget())
+    if (QWidget* agora = controloComFoco())
         QCoreApplication::sendEvent(agora, &release);
 }
 

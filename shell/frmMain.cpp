@@ -39,54 +39,56 @@ frmMain::frmMain(TabelaEcras ecras, QWidget* parent) : QMainWindow(parent), ecra
 void frmMain::criaMenu()
 {
     QWidget* barra = menuBar();
-    adicionaItem(barra, QStringLiteral("sair"), QStringLiteral("&Sair"));
-    adicionaItem(barra, QStringLiteral("Tarvelo"), QStringLiteral("&Tarvelo"), QStringLiteral("frmTarvelo"));
-    adicionaItem(barra, QStringLiteral("Moradas"), QStringLiteral("M&oradas"), QStringLiteral("frmMoradas"));
+    adicionaSair(barra);
+    adicionaItem(barra, QStringLiteral("Tarvelo"), QStringLiteral("&Tarvelo"));
+    adicionaItem(barra, QStringLiteral("Moradas"), QStringLiteral("M&oradas"));
 
     QWidget* mapas = adicionaSubmenu(QStringLiteral("Mp"), QStringLiteral("&Mapas"));
-    const QString frmMapas = QStringLiteral("frmMapas");
-    adicionaItem(mapas, QStringLiteral("QuantRef"), QStringLiteral("&Encomendas/Referência"), frmMapas, 1);
-    adicionaItem(mapas, QStringLiteral("EncResumo"), QStringLiteral("Encomendas &Resumo"), frmMapas, 2);
-    adicionaItem(mapas, QStringLiteral("EncDet"), QStringLiteral("Encomendas &Detalhe"), frmMapas, 3);
+    adicionaItem(mapas, QStringLiteral("QuantRef"), QStringLiteral("&Encomendas/Referência"), 1);
+    adicionaItem(mapas, QStringLiteral("EncResumo"), QStringLiteral("Encomendas &Resumo"), 2);
+    adicionaItem(mapas, QStringLiteral("EncDet"), QStringLiteral("Encomendas &Detalhe"), 3);
     adicionaSeparador(mapas, QStringLiteral("mm"));
-    adicionaItem(mapas, QStringLiteral("Ficha"), QStringLiteral("&Ficha Amostra"), QStringLiteral("frmFichaAmostra_New"));
+    adicionaItem(mapas, QStringLiteral("Ficha"), QStringLiteral("&Ficha Amostra"));
     adicionaSeparador(mapas, QStringLiteral("mm1"));
-    adicionaItem(mapas, QStringLiteral("Encom"), QStringLiteral("E&ncomendas"), QStringLiteral("frmMapaEncomendas"));
+    adicionaItem(mapas, QStringLiteral("Encom"), QStringLiteral("E&ncomendas"));
     adicionaSeparador(mapas, QStringLiteral("mm2"));
-    adicionaItem(mapas, QStringLiteral("RefCli"), QStringLiteral("Referência/Cliente"), frmMapas, 5);
+    adicionaItem(mapas, QStringLiteral("RefCli"), QStringLiteral("Referência/Cliente"), 5);
     adicionaSeparador(mapas, QStringLiteral("mm3"));
-    adicionaItem(mapas, QStringLiteral("EncFor"), QStringLiteral("Encomendas Fornecedor"), frmMapas, 6);
+    adicionaItem(mapas, QStringLiteral("EncFor"), QStringLiteral("Encomendas Fornecedor"), 6);
 
-    adicionaItem(barra, QStringLiteral("Artigo"), QStringLiteral("&Artigos"), QStringLiteral("frmArtigos"));
+    adicionaItem(barra, QStringLiteral("Artigo"), QStringLiteral("&Artigos"));
 
     QWidget* idiomas = adicionaSubmenu(QStringLiteral("Idiomas"), QStringLiteral("&Idiomas"));
-    const QString frmTabIdiomas = QStringLiteral("frmTabIdiomas");
-    adicionaItem(idiomas, QStringLiteral("Cat"), QStringLiteral("&Categorias"), frmTabIdiomas, 1);
-    adicionaItem(idiomas, QStringLiteral("Tipo"), QStringLiteral("&Tipos"), frmTabIdiomas, 2);
-    adicionaItem(idiomas, QStringLiteral("Compor"), QStringLiteral("C&omposição"), frmTabIdiomas, 3);
+    adicionaItem(idiomas, QStringLiteral("Cat"), QStringLiteral("&Categorias"), 1);
+    adicionaItem(idiomas, QStringLiteral("Tipo"), QStringLiteral("&Tipos"), 2);
+    adicionaItem(idiomas, QStringLiteral("Compor"), QStringLiteral("C&omposição"), 3);
     // Classifications stay switched off whatever screens exist.
-    adicionaItem(idiomas, QStringLiteral("Class"), QStringLiteral("C&lassificação"), frmTabIdiomas, 4)->setEnabled(false);
+    adicionaItem(idiomas, QStringLiteral("Class"), QStringLiteral("C&lassificação"), 4)->setEnabled(false);
     adicionaSeparador(idiomas, QStringLiteral("m3"));
-    adicionaItem(idiomas, QStringLiteral("Est"), QStringLiteral("&Estação"), frmTabIdiomas, 6);
-    adicionaItem(idiomas, QStringLiteral("Col"), QStringLiteral("Col&eção"), frmTabIdiomas, 5);
+    adicionaItem(idiomas, QStringLiteral("Est"), QStringLiteral("&Estação"), 6);
+    adicionaItem(idiomas, QStringLiteral("Col"), QStringLiteral("Col&eção"), 5);
     adicionaSeparador(idiomas, QStringLiteral("m1"));
-    adicionaItem(idiomas, QStringLiteral("Tam"), QStringLiteral("&Tamanhos/Cores"), QStringLiteral("frmTabMedidas"));
+    adicionaItem(idiomas, QStringLiteral("Tam"), QStringLiteral("&Tamanhos/Cores"));
 
-    adicionaItem(barra, QStringLiteral("FichaAm"), QStringLiteral("&Campos Amostra"), QStringLiteral("frmCamposAmostra"));
-    adicionaItem(barra, QStringLiteral("FComp"), QStringLiteral("&Fichas Composição"), QStringLiteral("frmComposicao"));
+    adicionaItem(barra, QStringLiteral("FichaAm"), QStringLiteral("&Campos Amostra"));
+    adicionaItem(barra, QStringLiteral("FComp"), QStringLiteral("&Fichas Composição"));
 }
 
-QAction* frmMain::adicionaItem(QWidget* menu, const QString& controlo, const QString& legenda, const QString& ecra,
-                               std::optional<int> iOpcao)
+QAction* frmMain::adicionaSair(QWidget* menu)
+{
+    auto* accao = new QAction(QStringLiteral("&Sair"), menu);
+    accao->setObjectName(QStringLiteral("sair"));
+    connect(accao, &QAction::triggered, this, &QWidget::close);
+    menu->addAction(accao);
+    return accao;
+}
+
+QAction* frmMain::adicionaItem(QWidget* menu, const QString& controlo, const QString& legenda, std::optional<int> iOpcao)
 {
     auto* accao = new QAction(legenda, menu);
     accao->setObjectName(controlo);
-    if (ecra.isEmpty()) {
-        connect(accao, &QAction::triggered, this, &QWidget::close);
-    } else {
-        accao->setEnabled(ecras_.count(ecra) > 0);
-        connect(accao, &QAction::triggered, this, [this, ecra, iOpcao] { AbreEcra(ecra, iOpcao); });
-    }
+    accao->setEnabled(ecras_.count(controlo) > 0);
+    connect(accao, &QAction::triggered, this, [this, controlo, iOpcao] { AbreEcra(controlo, iOpcao); });
     menu->addAction(accao);
     return accao;
 }
@@ -154,9 +156,9 @@ void frmMain::getNomeEmpresa()
     rs->close();
 }
 
-void frmMain::AbreEcra(const QString& ecra, std::optional<int> iOpcao)
+void frmMain::AbreEcra(const QString& controlo, std::optional<int> iOpcao)
 {
-    const std::unique_ptr<Ecra> instancia = ecras_.at(ecra)(*this);
+    const std::unique_ptr<Ecra> instancia = ecras_.at(controlo)(*this);
     instancia->bd = bd;
     if (iOpcao) {
         auto* comOpcao = dynamic_cast<EcraComOpcao*>(instancia.get());

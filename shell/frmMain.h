@@ -18,8 +18,9 @@ class frmMain;
 // Makes a new instance of one screen; the main window is its parent and lends
 // it the common dialog.
 using FabricaEcra = std::function<std::unique_ptr<Ecra>(frmMain&)>;
-// The screens the program has, by form name ("frmMapas"). A menu item whose
-// screen is not in the table is shown switched off.
+// The screens the program has, by the control name of the menu item that opens
+// them ("QuantRef"), so a screen with modes is switched on mode by mode as they
+// are built. A menu item missing from the table is shown switched off.
 using TabelaEcras = std::map<QString, FabricaEcra>;
 
 // The factory of a screen whose constructor takes only its parent.
@@ -56,9 +57,9 @@ public:
     // The menu item of that control name ("QuantRef", "sair", "mm").
     QAction* item(const QString& controlo) const;
 
-    // Opens a screen the one way every menu item does: a new instance, `bd`,
-    // the mode when given, Form_Load, shown modally, destroyed when closed.
-    void AbreEcra(const QString& ecra, std::optional<int> iOpcao = std::nullopt);
+    // Opens the screen of a menu item the one way every item does: a new
+    // instance, `bd`, the mode when given, Form_Load, shown modally, destroyed when closed.
+    void AbreEcra(const QString& controlo, std::optional<int> iOpcao = std::nullopt);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,7 +67,8 @@ protected:
 private:
     void criaMenu();
     QAction* adicionaItem(QWidget* menu, const QString& controlo, const QString& legenda,
-                          const QString& ecra = {}, std::optional<int> iOpcao = std::nullopt);
+                          std::optional<int> iOpcao = std::nullopt);
+    QAction* adicionaSair(QWidget* menu);
     QWidget* adicionaSubmenu(const QString& controlo, const QString& legenda);
     void adicionaSeparador(QWidget* menu, const QString& controlo);
     void criaBarraEstado();

@@ -1,3 +1,5 @@
+#include "reports/frmMapas.h"
+#include "reports/frmTarvelo.h"
 #include "shell/FalhaNaoTratada.h"
 #include "shell/mod_main.h"
 
@@ -5,10 +7,18 @@
 
 namespace {
 
-// The screens the menu opens; a menu item whose screen is missing here stays switched off.
+FabricaEcra mapas()
+{
+    return [](frmMain& principal) { return std::make_unique<frmMapas>(principal.CommonDialog1, &principal); };
+}
+
+// The screens the menu opens, by menu item; an item missing here stays switched off.
 TabelaEcras ecrasDoPrograma()
 {
-    return {};
+    return {
+        {"Tarvelo", fabricaDe<frmTarvelo>()},
+        {"QuantRef", mapas()},
+    };
 }
 
 } // namespace

@@ -60,7 +60,8 @@ protected:
 
 TEST_F(MainWindow, MenuHasEveryItemAndOnlyBuiltScreensAreOn)
 {
-    frmMain janela({{"frmMapas", fabricaDe<EcraDeTeste>()}, {"frmTabIdiomas", fabricaDe<EcraDeTeste>()}});
+    frmMain janela({{"QuantRef", fabricaDe<EcraDeTeste>()}, {"Col", fabricaDe<EcraDeTeste>()},
+                    {"Class", fabricaDe<EcraDeTeste>()}});
     EXPECT_EQ(captionsOf(janela.menuBar()->actions()),
               QStringList({"&Sair", "&Tarvelo", "M&oradas", "&Mapas", "&Artigos", "&Idiomas", "&Campos Amostra",
                            "&Fichas Composição"}));
@@ -79,6 +80,7 @@ TEST_F(MainWindow, MenuHasEveryItemAndOnlyBuiltScreensAreOn)
     EXPECT_TRUE(janela.item("QuantRef")->isEnabled());
     EXPECT_TRUE(janela.item("Col")->isEnabled());
     EXPECT_FALSE(janela.item("Class")->isEnabled());  // off even though its screen exists
+    EXPECT_FALSE(janela.item("EncResumo")->isEnabled());  // same screen, mode not built
     EXPECT_FALSE(janela.item("Tarvelo")->isEnabled());
     EXPECT_FALSE(janela.item("Ficha")->isEnabled());
     EXPECT_FALSE(janela.item("FComp")->isEnabled());
@@ -88,7 +90,10 @@ TEST_F(MainWindow, MenuHasEveryItemAndOnlyBuiltScreensAreOn)
 TEST_F(MainWindow, MenuItemOpensAFreshModalScreenWithBdAndMode)
 {
     zav::test::TempDatabase database;
-    frmMain janela({{"frmMapas", fabricaDe<EcraDeTeste>()}, {"frmTabIdiomas", fabricaDe<EcraDeTeste>()}});
+    TabelaEcras ecras;
+    for (const char* controlo : {"EncResumo", "RefCli", "Est", "Col"})
+        ecras[controlo] = fabricaDe<EcraDeTeste>();
+    frmMain janela(ecras);
     janela.bd = &database.bd();
     EcraDeTeste::criados = EcraDeTeste::destruidos = 0;
 
