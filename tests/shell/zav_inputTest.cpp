@@ -69,6 +69,10 @@ TEST_F(Screen, ValidaOnTabAndCancelKeepsTheFocus)
     QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(validated, QList<int>({0, 0, 1}));
     EXPECT_EQ(focused(), campo[0].editor());
+
+    // Backwards out of the first field the focus goes round to the last control.
+    QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), button);
 }
 
 TEST_F(Screen, ValidaOnAClickElsewhereAndCancelSwallowsTheClick)
