@@ -1,0 +1,115 @@
+// "&Carregar" of the statistical return on a company of one million document
+// lines, against its floor: the same three statements run alone through the
+// same data-access object. Prints both medians and their ratio.
+//
+// usage: bench_stat_load [runs]     (default 9; a month, then a year; the database is kept in the
+// temp folder and reused by later runs)
+#include "demo/DemoDatabase.h"
+#include "platform/grid/Grelha.h"
+#include "platform/zavCoreDataAccess2016.h"
+#include "reports/LinhasMapaEstatistico.h"
+#include "reports/frmTarvelo.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr qint64 Linhas = 1000000;
+constexpr quint64 Semente = 1;
+const QDate Hoje(2026, 6, 30);
+
+QString BaseDeDados()
+{
+    const QString pasta = QDir::temp().filePath(QStringLiteral("tarvelo-bench"));
+    QDir().mkpath(pasta);
+    const QString caminho = QDir(pasta).filePath(QStringLiteral("empresa_%1_%2_%3.db")
+                                                     .arg(Linhas).arg(Semente).arg(Hoje.toString(Qt::ISODate)));
+    if (!QFileInfo::exists(caminho)) {
+        std::printf("building %s ...\n", qPrintable(caminho));
+        std::fflush(stdout);
+        QElapsedTimer relogio;
+        relogio.start();
+        const demo::DemoSummary resumo = demo::DemoDatabase::create(caminho, {Linhas, Semente, Hoje});
+        std::printf("  %lld documents, %lld lines in %.1f s\n", resumo.documents, resumo.documentLines,
+                    relogio.elapsed() / 1000.0);
+    }
+    return caminho;
+}
+
+double Mediana(std::vector<double> tempos)
+{
+    std::sort(tempos.begin(), tempos.end());
+    return tempos[tempos.size() / 2];
+}
+
+double Milissegundos(const std::function<void()>& trabalho)
+{
+    QElapsedTimer relogio;
+    relogio.start();
+    trabalho();
+    return relogio.nsecsElapsed() / 1e6;
+}
+
+// Each statement opened and read to its end, as the load reads it.
+void SoInstrucoes(zav::zavCoreDataAccess2016& bd, const QString& primeira, const QString& ultima)
+{
+    for (const QString& sql : {MapaEstatistico::SqlProducao(primeira, ultima), MapaEstatistico::SqlVendas(primeira, ultima),
+                               MapaEstatistico::SqlMercados(primeira, ultima)}) {
+        auto rs = bd.AbreRecordset(QString(), sql);
+        for (; !rs->Eof(); rs->MoveNext())
+            rs->Fields(0).value();
+        rs->close();
+    }
+}
+
+void Mede(const char* nome, zav::zavCoreDataAccess2016& bd, QDate primeira, QDate ultima, int vezes)
+{
+    frmTarvelo ecra;
+    ecra.bd = &bd;
+    ecra.DTPicker1[0]->setDate(primeira);
+    ecra.DTPicker1[1]->setDate(ultima);
+    const QString de = primeira.toString(QStringLiteral("yyyy-MM-dd"));
+    const QString ate = ultima.toString(QStringLiteral("yyyy-MM-dd"));
+
+    // One of each first, so that both find the pages in memory.
+    SoInstrucoes(bd, de, ate);
+    ecra.btCarga->click();
+
+    std::vector<double> chao;
+    std::vector<double> carga;
+    for (int i = 0; i < vezes; ++i) {
+        chao.push_back(Milissegundos([&] { SoInstrucoes(bd, de, ate); }));
+        carga.push_back(Milissegundos([&] { ecra.btCarga->click(); }));
+    }
+    const double medianaChao = Mediana(chao);
+    const double medianaCarga = Mediana(carga);
+    std::printf("%-8s %s..%s  grid rows %d  statements alone %8.1f ms  load %8.1f ms  ratio %.3f\n", nome,
+                qPrintable(de), qPrintable(ate), ecra.Grelha->rowCount(), medianaChao, medianaCarga,
+                medianaCarga / medianaChao);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int vezes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+
+    zav::zavCoreDataAccess2016 bd;
+    bd.AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + BaseDeDados());
+
+    Mede("month", bd, Hoje.addDays(-30), Hoje, vezes);
+    Mede("year", bd, Hoje.addYears(-1).addDays(1), Hoje, vezes);
+    return 0;
+}
