@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QValidator>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -37,6 +38,21 @@ int asciiOf(const QKeyEvent* key)
         return 0;
     return text.at(0).unicode();
 }
+
+// The maximum length limits what the user types or pastes; the program itself
+// may put a longer text in the field (the order maps' "zzzzzzzz" defaults in
+// six-character fields).
+class LengthValidator : public QValidator {
+public:
+    LengthValidator(const int& maxLength, QObject* parent) : QValidator(parent), maxLength_(maxLength) {}
+    State validate(QString& input, int&) const override
+    {
+        return maxLength_ > 0 && input.size() > maxLength_ ? Invalid : Acceptable;
+    }
+
+private:
+    const int& maxLength_;
+};
 
 bool isLeavingKey(const QKeyEvent* key)
 {
@@ -84,6 +100,8 @@ zav_input::zav_input(int index, QWidget* parent, int tipo_campo, int formato_cam
         inner = text_;
     } else {
         line_ = new QLineEdit(this);
+        line_->setMaxLength(32767);
+        line_->setValidator(new LengthValidator(maxLength_, line_));
         inner = line_;
     }
     layout->addWidget(inner);
@@ -109,10 +127,13 @@ QString zav_input::Text() const
 
 void zav_input::setText(const QString& text)
 {
-    if (line_)
+    if (line_) {
         line_->setText(text);
-    else
-        text_->setPlainText(text);
+        return;
+    }
+    settingText_ = true;
+    text_->setPlainText(text);
+    settingText_ = false;
 }
 
 int zav_input::SelStart() const
@@ -160,15 +181,11 @@ void zav_input::setSelLength(int length)
 void zav_input::setMaxLength(int length)
 {
     maxLength_ = qMax(0, length);
-    if (line_)
-        line_->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
-    else
-        enforceMaxLength();
 }
 
 void zav_input::enforceMaxLength()
 {
-    if (!text_ || maxLength_ <= 0 || text_->toPlainText().size() <= maxLength_)
+    if (!text_ || settingText_ || maxLength_ <= 0 || text_->toPlainText().size() <= maxLength_)
         return;
     QTextCursor cursor = text_->textCursor();
     cursor.setPosition(maxLength_);

@@ -78,6 +78,7 @@ private:
     int formato_;
     int maxLength_ = 0;
     bool validating_ = false;
+    bool settingText_ = false; // the program, not the user, is writing the text
     bool deliveringReplacement_ = false;
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* text_ = nullptr;

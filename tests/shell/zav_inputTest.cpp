@@ -174,6 +174,18 @@ TEST_F(Screen, SeveralLinesFieldLeavesByTabAndKeepsItsLimit)
     EXPECT_NE(focused(), notes->editor());
 }
 
+TEST_F(Screen, MaximumLengthLimitsTypingButNotTheProgram)
+{
+    campo[0].setMaxLength(6);
+    campo[0].setText("zzzzzzzz");
+    EXPECT_EQ(campo[0].Text(), "zzzzzzzz");
+
+    campo[0].setText("");
+    campo[0].setFocus();
+    QTest::keyClicks(campo[0].editor(), "ABCDEFGH");
+    EXPECT_EQ(campo[0].Text(), "ABCDEF");
+}
+
 TEST(ControlArray, MissingIndexAndDuplicate)
 {
     QWidget owner;
