@@ -18,6 +18,10 @@ TabelaEcras ecrasDoPrograma()
     return {
         {"Tarvelo", fabricaDe<frmTarvelo>()},
         {"QuantRef", mapas()},
+        {"EncResumo", mapas()},
+        {"EncDet", mapas()},
+        {"RefCli", mapas()},
+        {"EncFor", mapas()},
     };
 }
 
