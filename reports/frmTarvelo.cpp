@@ -29,14 +29,20 @@ QLabel* Etiqueta(const QString& texto, QWidget* parent)
     return etiqueta;
 }
 
-QDateEdit* SeletorData(QWidget* parent)
-{
-    auto* seletor = new QDateEdit(parent);
-    seletor->setDisplayFormat(FormatoData);
-    seletor->setCalendarPopup(true);
-    seletor->setToolTip(DicaData);
-    return seletor;
-}
+// Tab leaves the date for the next control, as the opening's Tab expects,
+// instead of walking through its day, month and year.
+class SeletorData : public QDateEdit {
+public:
+    explicit SeletorData(QWidget* parent) : QDateEdit(parent)
+    {
+        setDisplayFormat(FormatoData);
+        setCalendarPopup(true);
+        setToolTip(DicaData);
+    }
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
 
 QPushButton* Botao(const QString& texto, const QString& dica, QWidget* parent)
 {
@@ -52,7 +58,7 @@ frmTarvelo::frmTarvelo(QWidget* parent)
     : Ecra(parent),
       lblPrimeiraData(Etiqueta(QStringLiteral("1ª Data"), this)),
       lblUltimaData(Etiqueta(QStringLiteral("Ult. Data"), this)),
-      DTPicker1{SeletorData(this), SeletorData(this)},
+      DTPicker1{new SeletorData(this), new SeletorData(this)},
       btCarga(Botao(QStringLiteral("&Carregar"), DicaConfirmar, this)),
       btImp(Botao(QStringLiteral("&Imprimir"), DicaConfirmar, this)),
       btExcel(Botao(QStringLiteral("&Excel"), DicaConfirmar, this)),

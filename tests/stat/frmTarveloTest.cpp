@@ -7,6 +7,8 @@
 #include "platform/grid/Visualizador.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTest>
 #include <QJsonArray>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -23,6 +25,18 @@ TEST_F(EcraTarvelo, OpensOnTheFirstDayOfTheMonthAndToday)
     EXPECT_EQ(ecra.DTPicker1[1]->date(), hoje);
     EXPECT_EQ(ecra.DTPicker1[1]->text(), hoje.toString("dd-MM-yyyy"));
     EXPECT_EQ(ecra.windowTitle(), "Tarvelo");
+}
+
+TEST_F(EcraTarvelo, OpeningMovesTheFocusOnFromTheFirstDate)
+{
+    ecra.show();
+    QApplication::setActiveWindow(&ecra);
+    ecra.DTPicker1[0]->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ecra));
+
+    ecra.Form_Load();
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ecra.DTPicker1[1]->hasFocus(); }));
 }
 
 TEST_F(EcraTarvelo, GridHasTheEightColumnsWithOrdHidden)
