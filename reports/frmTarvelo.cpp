@@ -96,6 +96,7 @@ frmTarvelo::frmTarvelo(QWidget* parent)
     connect(btExcel, &QPushButton::clicked, this, &frmTarvelo::btExcel_Click);
     connect(btSair, &QPushButton::clicked, this, &frmTarvelo::btSair_Click);
 
+    // As designed: the headings over empty rows until the first load.
     Act_Grelha();
     Act_Campos_Grelha();
     resize(1120, 640);
