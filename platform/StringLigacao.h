@@ -19,7 +19,8 @@ public:
     QString Utilizador;
     QString Senha;
 
-    // Run-time error 5 for a mode it does not know.
+    // Values are quoted where they hold ";", a quote or edge blanks. Run-time
+    // error 5 for a mode it does not know or a value holding both kinds of quote.
     QString ConnectionString() const;
 
     static bool eSQLite(const QString& servidor);

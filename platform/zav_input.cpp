@@ -63,23 +63,29 @@ bool isLeavingKey(const QKeyEvent* key)
 
 } // namespace
 
-// Watches the clicks of the whole program while its field has the focus. A
-// click reaches the window before the widget under the mouse, and the widget
-// takes the focus before it sees the click: so the click is caught at the window.
-class zav_input::ClickWatcher : public QObject {
+// Watches the clicks and access keys of the whole program while its field has
+// the focus. A click reaches the window before the widget under the mouse, and
+// the widget takes the focus before it sees the click: so the click is caught at
+// the window. An access key ("&Carregar" and Alt+C) reaches its button as a
+// shortcut event, which presses the button without a focus change the field sees.
+class zav_input::LeaveWatcher : public QObject {
 public:
-    explicit ClickWatcher(zav_input* field) : QObject(field), field_(field) {}
+    explicit LeaveWatcher(zav_input* field) : QObject(field), field_(field) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        QWidget* window = field_->window();
+        if (event->type() == QEvent::Shortcut) {
+            auto* target = qobject_cast<QWidget*>(watched);
+            return target && target->window() == window && field_->handleLeavingFor(target);
+        }
         if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
             return false;
-        QWidget* window = field_->window();
         if (watched != static_cast<QObject*>(window->windowHandle()))
             return false;
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         QWidget* target = window->childAt(at);
-        return field_->handleClickOn(target ? target : window);
+        return field_->handleLeavingFor(target ? target : window);
     }
 
 private:
@@ -88,7 +94,7 @@ private:
 
 zav_input::zav_input(int index, QWidget* parent, int tipo_campo, int formato_campo)
     : QWidget(parent), index_(index), tipo_(tipo_campo), formato_(formato_campo),
-      clicks_(new ClickWatcher(this))
+      leaves_(new LeaveWatcher(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -112,7 +118,7 @@ zav_input::zav_input(int index, QWidget* parent, int tipo_campo, int formato_cam
 
 zav_input::~zav_input()
 {
-    qApp->removeEventFilter(clicks_);
+    qApp->removeEventFilter(leaves_);
 }
 
 QWidget* zav_input::editor() const
@@ -251,10 +257,10 @@ bool zav_input::handleKey(QKeyEvent* event)
     return true;
 }
 
-// A click on another control of this window is a way of leaving the field:
+// A click or an access key on another control of this window is a way of leaving the field:
 // the control that would take the focus is the nearest one up the parent chain
 // that accepts focus by click.
-bool zav_input::handleClickOn(QWidget* widget)
+bool zav_input::handleLeavingFor(QWidget* widget)
 {
     if (ownsWidget(widget))
         return false;
@@ -277,14 +283,14 @@ bool zav_input::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         return handleKey(static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn: {
-        qApp->installEventFilter(clicks_);
+        qApp->installEventFilter(leaves_);
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             emit Entra(index_);
         break;
     }
     case QEvent::FocusOut:
-        qApp->removeEventFilter(clicks_);
+        qApp->removeEventFilter(leaves_);
         break;
     default:
         break;

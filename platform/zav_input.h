@@ -17,9 +17,9 @@ namespace zav {
 // screen's control array, when the user is about to leave it (Valida), asks for
 // its list (PedeLista, key F4), types a key (Tecla) or enters it (Entra).
 //
-// Valida runs before the focus leaves by Tab, Shift+Tab or a click on another
-// focusable control of the same window; a handler that sets `cancel` keeps the
-// focus here and the key or click has no effect. While a Valida handler runs
+// Valida runs before the focus leaves by Tab, Shift+Tab, a click on another
+// focusable control of the same window or that control's access key; a handler
+// that sets `cancel` keeps the focus here and the key or click has no effect. While a Valida handler runs
 // (for instance showing a message box) no second Valida is raised.
 //
 // Tecla runs for every character key, Enter (13), Backspace (8) and Esc (27)
@@ -64,10 +64,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class ClickWatcher;
+    class LeaveWatcher;
 
     bool handleKey(QKeyEvent* event);
-    bool handleClickOn(QWidget* widget);
+    bool handleLeavingFor(QWidget* widget);
     bool raiseValida();
     bool acceptsCharacter(QChar c) const;
     bool ownsWidget(const QWidget* widget) const;
@@ -82,7 +82,7 @@ private:
     bool deliveringReplacement_ = false;
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
-    ClickWatcher* clicks_;
+    LeaveWatcher* leaves_;
 };
 
 // A control array of input fields (`campo`, `cmp`): fields by index, and the

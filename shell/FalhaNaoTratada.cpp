@@ -17,6 +17,16 @@ zav::RuntimeError comoErro(const std::exception& falha)
     return zav::RuntimeError(zav::errors::Unspecified, QString::fromLocal8Bit(falha.what()));
 }
 
+int mostra(const QString& mensagem)
+{
+    zav::MessageRequest pedido;
+    pedido.title = mod_main::NomePrograma;
+    pedido.text = mensagem;
+    pedido.icon = zav::MessageIcon::Critical;
+    zav::messageBoxSeam()(nullptr, pedido);
+    return CodigoSaida;
+}
+
 } // namespace
 
 QString Mensagem(const std::exception& falha)
@@ -31,13 +41,20 @@ int Protege(const std::function<void()>& trabalho)
         trabalho();
         return 0;
     } catch (const std::exception& falha) {
-        zav::MessageRequest pedido;
-        pedido.title = mod_main::NomePrograma;
-        pedido.text = Mensagem(falha);
-        pedido.icon = zav::MessageIcon::Critical;
-        zav::messageBoxSeam()(nullptr, pedido);
-        return CodigoSaida;
+        return mostra(Mensagem(falha));
+    } catch (...) {
+        // Whatever was thrown, it must not cross the event loop: Qt cannot carry it.
+        return mostra(Mensagem(zav::RuntimeError(zav::errors::Unspecified, QStringLiteral("Unspecified error"))));
     }
+}
+
+bool Entrega(const std::function<bool()>& entrega)
+{
+    bool tratado = false;
+    const int codigo = Protege([&] { tratado = entrega(); });
+    if (codigo != 0)
+        std::_Exit(codigo); // whatever was half done stays so: nothing runs after a fatal failure
+    return tratado;
 }
 
 } // namespace FalhaNaoTratada
@@ -50,9 +67,5 @@ AplicacaoTarvelo::AplicacaoTarvelo(int& argc, char** argv) : QApplication(argc, 
 
 bool AplicacaoTarvelo::notify(QObject* receiver, QEvent* event)
 {
-    bool tratado = false;
-    const int codigo = FalhaNaoTratada::Protege([&] { tratado = QApplication::notify(receiver, event); });
-    if (codigo != 0)
-        std::_Exit(codigo); // whatever was half done stays so: nothing runs after a fatal failure
-    return tratado;
+    return FalhaNaoTratada::Entrega([&] { return QApplication::notify(receiver, event); });
 }

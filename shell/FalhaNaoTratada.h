@@ -20,10 +20,15 @@ QString Mensagem(const std::exception& falha);
 // clean run gives 0.
 int Protege(const std::function<void()>& trabalho);
 
+// Hands one event to its receiver through `entrega`. Qt cannot carry a failure
+// across its event loop, so one raised while the event is handled, by any slot
+// or event handler, is shown here and ends the program at once with CodigoSaida.
+bool Entrega(const std::function<bool()>& entrega);
+
 } // namespace FalhaNaoTratada
 
-// The program's application object: a failure raised while an event is handled
-// is shown by FalhaNaoTratada and ends the program at once.
+// The program's application object: every event it delivers goes through
+// FalhaNaoTratada::Entrega.
 class AplicacaoTarvelo : public QApplication {
 public:
     AplicacaoTarvelo(int& argc, char** argv);

@@ -4,6 +4,7 @@
 #include "ShellTestSupport.h"
 
 #include "platform/ConfigBaseDados.h"
+#include "platform/ConnectionString.h"
 #include "platform/StringLigacao.h"
 #include "platform/Versao.h"
 #include "shell/FalhaNaoTratada.h"
@@ -15,8 +16,12 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace {
@@ -160,6 +165,30 @@ TEST(ConnectionString, SqliteAndSqlServerForms)
     EXPECT_EQ(zav::test::errorNumberOf([&] { ligacao.ConnectionString(); }), 5u);
 }
 
+TEST(ConnectionString, ValuesWithSeparatorsOrQuotesReachTheConnectionWhole)
+{
+    zav::StringLigacao ligacao;
+    ligacao.Provider = "MSDataShape";
+    ligacao.Servidor = "srv01";
+    ligacao.BaseDados = "EMPRESA;01";
+    ligacao.Utilizador = "o'neil";
+    for (const QString senha : {"s;e=gredo", " pw ", "a\"b;", "plain"}) {
+        ligacao.Senha = senha;
+        const zav::ConnectionString lida = zav::ConnectionString::parse(ligacao.ConnectionString());
+        EXPECT_EQ(lida.value("Password"), senha) << senha.toStdString();
+        EXPECT_EQ(lida.value("Initial Catalog"), "EMPRESA;01");
+        EXPECT_EQ(lida.value("User ID"), "o'neil");
+        EXPECT_EQ(lida.value("Data Source"), "srv01");
+    }
+    ligacao.Servidor = "SQLite";
+    ligacao.BaseDados = "/dados/a;b.db";
+    EXPECT_EQ(zav::ConnectionString::parse(ligacao.ConnectionString()).sqliteFile(), "/dados/a;b.db");
+
+    ligacao.Servidor = "srv01";
+    ligacao.Senha = "a'b\"c";
+    EXPECT_EQ(zav::test::errorNumberOf([&] { ligacao.ConnectionString(); }), 5u);
+}
+
 TEST(VersionText, PlainDecimalParts)
 {
     zav::Versao versao;
@@ -241,6 +270,45 @@ TEST_F(StartUp, AFailureIsShownAndEndsBeforeTheMainWindow)
     EXPECT_TRUE(messages.requests[0].text.startsWith("Run-time error '")) << messages.requests[0].text.toStdString();
     EXPECT_EQ(messages.requests[0].icon, zav::MessageIcon::Critical);
     EXPECT_EQ(messages.requests[0].title, "Tarvelo");
+}
+
+// A failure raised by a slot while Qt delivers an event: shown, then the program
+// ends at once with the failure's exit status. In a child process, since it ends it.
+TEST(UnhandledFailureDeathTest, FailureInAnEventHandlerIsShownAndEndsTheProgram)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto clickThatFails = [] {
+        zav::Seam<int(QWidget*, const zav::MessageRequest&)>::Override shown(
+            zav::messageBoxSeam(), [](QWidget*, const zav::MessageRequest& request) {
+                std::fprintf(stderr, "[%s] %s\n", qPrintable(request.title), qPrintable(request.text));
+                return int(zav::vbOK);
+            });
+        QPushButton button("Carregar");
+        QObject::connect(&button, &QPushButton::clicked, [] { throw zav::RuntimeError(zav::errors::ObjectNotFound, "no such table: DOCGCLIN"); });
+        button.show();
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), button.mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), button.mapToGlobal(QPointF(5, 5)),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        FalhaNaoTratada::Entrega([&] { return QCoreApplication::sendEvent(&button, &press); });
+        FalhaNaoTratada::Entrega([&] { return QCoreApplication::sendEvent(&button, &release); });
+        std::fprintf(stderr, "still running\n");
+        std::exit(0);
+    };
+    EXPECT_EXIT(clickThatFails(), ::testing::ExitedWithCode(FalhaNaoTratada::CodigoSaida),
+                "\\[Tarvelo\\] Run-time error '80040E37':\n\nno such table: DOCGCLIN\n$");
+
+    // Anything thrown, not only the run time's errors.
+    const auto strangeThrow = [] {
+        zav::Seam<int(QWidget*, const zav::MessageRequest&)>::Override shown(
+            zav::messageBoxSeam(), [](QWidget*, const zav::MessageRequest& request) {
+                std::fprintf(stderr, "%s\n", qPrintable(request.text));
+                return int(zav::vbOK);
+            });
+        FalhaNaoTratada::Entrega([]() -> bool { throw 42; });
+        std::exit(0);
+    };
+    EXPECT_EXIT(strangeThrow(), ::testing::ExitedWithCode(FalhaNaoTratada::CodigoSaida), "Run-time error '80004005'");
 }
 
 TEST(UnhandledFailure, MessageCarriesNumberAndDescription)

@@ -97,6 +97,23 @@ TEST_F(Screen, ValidaOnAClickElsewhereAndCancelSwallowsTheClick)
     EXPECT_TRUE(validated.isEmpty());
 }
 
+TEST_F(Screen, ValidaOnAnAccessKeyAndCancelSwallowsThePress)
+{
+    int clicks = 0;
+    button->setText("&OK");
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    cancelNext = true;
+    QTest::keyClick(focused(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(validated, QList<int>({0}));
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(focused(), campo[0].editor());
+
+    cancelNext = false;
+    QTest::keyClick(focused(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(validated, QList<int>({0, 0}));
+    QTRY_COMPARE(clicks, 1);
+}
+
 TEST_F(Screen, NoSecondValidaWhileOneIsRunning)
 {
     QObject::disconnect(&campo, &zav::zav_inputArray::Valida, nullptr, nullptr);
