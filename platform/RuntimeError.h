@@ -31,7 +31,11 @@ private:
 
 namespace errors {
 constexpr quint32 Overflow = 6;
+constexpr quint32 SubscriptOutOfRange = 9;       // e.g. a cell beyond a sheet's 65,536 rows x 256 columns
 constexpr quint32 TypeMismatch = 13;
+constexpr quint32 PermissionDenied = 70;
+constexpr quint32 PathFileAccess = 75;
+constexpr quint32 PathNotFound = 76;
 constexpr quint32 ObjectNotFound = 0x80040E37;   // table or view does not exist
 constexpr quint32 CommandError = 0x80040E14;     // syntax error, unknown column, ...
 constexpr quint32 IntegrityViolation = 0x80040E2F;

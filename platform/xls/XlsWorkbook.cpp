@@ -2,7 +2,6 @@
 
 #include "platform/RuntimeError.h"
 #include "platform/xls/CompoundFile.h"
-#include "platform/xls/XlsErrors.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -43,7 +42,7 @@ constexpr double TwipsPerPixel = 15.0;
 void checkColumn(int column)
 {
     if (column < 0 || column >= XlsWorkbook::MaxColumns)
-        throw RuntimeError(xlsErrors::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+        throw RuntimeError(errors::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
 }
 
 RuntimeError fileError(const QString& path)
@@ -51,10 +50,10 @@ RuntimeError fileError(const QString& path)
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (!folder.exists() || !folder.isDir())
-        return RuntimeError(xlsErrors::PathNotFound, QStringLiteral("Path not found"), path);
+        return RuntimeError(errors::PathNotFound, QStringLiteral("Path not found"), path);
     if (!folder.isWritable() || (file.exists() && !file.isWritable()))
-        return RuntimeError(xlsErrors::PermissionDenied, QStringLiteral("Permission denied"), path);
-    return RuntimeError(xlsErrors::PathFileAccess, QStringLiteral("Path/File access error"), path);
+        return RuntimeError(errors::PermissionDenied, QStringLiteral("Permission denied"), path);
+    return RuntimeError(errors::PathFileAccess, QStringLiteral("Path/File access error"), path);
 }
 
 } // namespace
@@ -80,7 +79,7 @@ void XlsWorkbook::setColumnWidthCharacters(int column, double characters)
 void XlsWorkbook::setText(int row, int column, const QString& text, XlsCellStyle style)
 {
     if (text.size() > MaxTextLength)
-        throw RuntimeError(xlsErrors::SubscriptOutOfRange,
+        throw RuntimeError(errors::SubscriptOutOfRange,
                            QStringLiteral("Text longer than %1 characters").arg(MaxTextLength));
     xls::Cell cell{};
     cell.kind = xls::Cell::Text;
@@ -104,7 +103,7 @@ void XlsWorkbook::addCell(int row, int column, xls::Cell cell)
 {
     checkColumn(column);
     if (row < 0 || row >= MaxRows)
-        throw RuntimeError(xlsErrors::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+        throw RuntimeError(errors::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
     cell.position = quint32(row) << 8 | quint32(column);
     if (!sheet_.cells.empty() && sheet_.cells.back().position >= cell.position)
         cellsInOrder_ = false;

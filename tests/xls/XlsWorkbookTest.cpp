@@ -1,7 +1,6 @@
 #include "ReadBack.h"
 
 #include "platform/RuntimeError.h"
-#include "platform/xls/XlsErrors.h"
 #include "platform/xls/XlsWorkbook.h"
 
 #include <QDir>
@@ -129,9 +128,9 @@ TEST_F(XlsWorkbookTest, SheetHoldsAll65536RowsAnd256ColumnsAndRefusesMore)
     for (int row = 0; row < zav::XlsWorkbook::MaxRows; ++row)
         book.setNumber(row, 0, row);
     book.setText(zav::XlsWorkbook::MaxRows - 1, zav::XlsWorkbook::MaxColumns - 1, "fim");
-    EXPECT_EQ(errorNumber([&] { book.setNumber(zav::XlsWorkbook::MaxRows, 0, 1); }), zav::xlsErrors::SubscriptOutOfRange);
-    EXPECT_EQ(errorNumber([&] { book.setText(0, zav::XlsWorkbook::MaxColumns, "x"); }), zav::xlsErrors::SubscriptOutOfRange);
-    EXPECT_EQ(errorNumber([&] { book.setNumber(-1, 0, 1); }), zav::xlsErrors::SubscriptOutOfRange);
+    EXPECT_EQ(errorNumber([&] { book.setNumber(zav::XlsWorkbook::MaxRows, 0, 1); }), zav::errors::SubscriptOutOfRange);
+    EXPECT_EQ(errorNumber([&] { book.setText(0, zav::XlsWorkbook::MaxColumns, "x"); }), zav::errors::SubscriptOutOfRange);
+    EXPECT_EQ(errorNumber([&] { book.setNumber(-1, 0, 1); }), zav::errors::SubscriptOutOfRange);
     book.save(path("rows.xls"));
 
     const ReadBack sheet = readBack(path("rows.xls"));
@@ -204,20 +203,20 @@ TEST_F(XlsWorkbookTest, SaveReportsTheRunTimeErrorOfAnUnwritablePath)
         book.save(path("missing/folder/book.xls"));
         FAIL() << "saved into a missing folder";
     } catch (const zav::RuntimeError& error) {
-        EXPECT_EQ(error.number(), zav::xlsErrors::PathNotFound);
+        EXPECT_EQ(error.number(), zav::errors::PathNotFound);
         EXPECT_EQ(error.description(), "Path not found");
     }
 
     QFile plainFile(path("not-a-folder"));
     ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
     plainFile.close();
-    EXPECT_EQ(errorNumber([&] { book.save(path("not-a-folder/book.xls")); }), zav::xlsErrors::PathNotFound);
+    EXPECT_EQ(errorNumber([&] { book.save(path("not-a-folder/book.xls")); }), zav::errors::PathNotFound);
 
     // Root writes anywhere; the permission check only means something for other users.
     if (geteuid() != 0) {
         ASSERT_TRUE(QDir(folder.path()).mkdir("locked"));
         QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
-        EXPECT_EQ(errorNumber([&] { book.save(path("locked/book.xls")); }), zav::xlsErrors::PermissionDenied);
+        EXPECT_EQ(errorNumber([&] { book.save(path("locked/book.xls")); }), zav::errors::PermissionDenied);
     }
 }
 
@@ -245,7 +244,7 @@ TEST_F(XlsWorkbookTest, RefusesWhatACellCannotHoldAndMendsSheetNames)
     EXPECT_EQ(zav::XlsWorkbook("").sheetName(), "Folha1");
     EXPECT_EQ(errorNumber([&] { book.setNumber(0, 0, std::nan("")); }), zav::errors::Overflow);
     EXPECT_EQ(errorNumber([&] { book.setNumber(0, 0, HUGE_VAL); }), zav::errors::Overflow);
-    EXPECT_EQ(errorNumber([&] { book.setText(0, 0, QString(32768, 'x')); }), zav::xlsErrors::SubscriptOutOfRange);
+    EXPECT_EQ(errorNumber([&] { book.setText(0, 0, QString(32768, 'x')); }), zav::errors::SubscriptOutOfRange);
     EXPECT_EQ(errorNumber([&] { book.setText(0, 0, QString(32767, 'x')); }), 0u);
 }
 
