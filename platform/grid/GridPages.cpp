@@ -182,15 +182,13 @@ void GridPages::renderPage(QPainter& painter, int page) const
     painter.restore();
 }
 
-QImage GridPages::pageImage(int page, double dotsPerInch) const
+QImage GridPages::pageImage(int page, QSize pixels) const
 {
-    const double factor = dotsPerInch / TwipsPerInch;
-    QImage image(QSize(int(std::ceil(pageSize_.width() * factor)), int(std::ceil(pageSize_.height() * factor))),
-                 QImage::Format_RGB32);
+    QImage image(pixels, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(factor, factor);
+    painter.scale(pixels.width() / pageSize_.width(), pixels.height() / pageSize_.height());
     renderPage(painter, page);
     return image;
 }

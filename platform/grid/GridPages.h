@@ -27,7 +27,8 @@ public:
 
     // Paints one page; the painter's units must be twips.
     void renderPage(QPainter& painter, int page) const;
-    QImage pageImage(int page, double dotsPerInch) const;
+    // The page drawn to fill an image of that many pixels.
+    QImage pageImage(int page, QSize pixels) const;
     // Every text painted on the page, for searching.
     QStringList pageTexts(int page) const;
 

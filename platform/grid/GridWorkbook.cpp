@@ -33,12 +33,14 @@ void writeWorkbook(const GridContent& content, const QString& path)
     XlsWorkbook book(QStringLiteral("Folha1"));
     book.reserve(qsizetype(content.lines.size() + 1) * content.columns.size());
 
-    const XlsCellStyle bold{true, XlsNumberFormat::General};
+    const XlsCellStyle bold{.bold = true};
     for (int c = 0; c < int(content.columns.size()); ++c) {
         const GridContent::Column& column = content.columns[c];
         book.setColumnWidthTwips(c, column.widthTwips);
+        // A heading of several lines (one per size type) wraps, so Excel shows its lines one under the other.
         QString heading = column.heading;
-        book.setText(0, c, heading.replace(QLatin1String("\r\n"), QLatin1String("\n")), bold);
+        heading.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        book.setText(0, c, heading, {.bold = true, .wrap = heading.contains(QLatin1Char('\n'))});
     }
 
     int row = 1;

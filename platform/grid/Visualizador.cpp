@@ -1,6 +1,7 @@
 #include "platform/grid/Visualizador.h"
 
 #include "platform/Seams.h"
+#include "platform/Twips.h"
 #include "platform/grid/GridPages.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <cmath>
 #include <map>
 
 namespace zav {
@@ -28,19 +30,28 @@ constexpr double MultiplePageShrink = 0.4;
 constexpr int PagesPerRow = 3;
 constexpr int Gap = 12;
 
+// A page as it shows on the screen at that scale, in pixels.
+QSize screenSize(const GridPages& pages, double scale)
+{
+    const QSizeF twips = pages.pageSizeTwips();
+    return QSize(std::max(1, int(std::lround(twipsToPixelsX(int(twips.width())) * scale))),
+                 std::max(1, int(std::lround(twipsToPixelsY(int(twips.height())) * scale))));
+}
+
 // Paints the pages the viewer shows, rendering each at the zoomed resolution once.
 class PageCanvas : public QWidget {
 public:
     explicit PageCanvas(QWidget* parent) : QWidget(parent) {}
 
-    void show(std::shared_ptr<GridPages> pages, std::vector<int> pageNumbers, int columns, double dpi)
+    // `scale` 1 shows the pages at their real size on the screen.
+    void show(std::shared_ptr<GridPages> pages, std::vector<int> pageNumbers, int columns, double scale)
     {
-        if (pages != pages_ || dpi != dpi_)
+        if (pages != pages_ || scale != scale_)
             cache_.clear();
         pages_ = std::move(pages);
         shown_ = std::move(pageNumbers);
         columns_ = columns;
-        dpi_ = dpi;
+        scale_ = scale;
         resize(canvasSize());
         update();
     }
@@ -65,8 +76,7 @@ protected:
 private:
     QSize pageSize() const
     {
-        const QSizeF twips = pages_->pageSizeTwips();
-        return QSize(int(twips.width() * dpi_ / 1440.0), int(twips.height() * dpi_ / 1440.0));
+        return screenSize(*pages_, scale_);
     }
 
     QSize canvasSize() const
@@ -83,14 +93,14 @@ private:
     {
         auto found = cache_.find(page);
         if (found == cache_.end())
-            found = cache_.emplace(page, pages_->pageImage(page, dpi_).scaled(pageSize())).first;
+            found = cache_.emplace(page, pages_->pageImage(page, pageSize())).first;
         return found->second;
     }
 
     std::shared_ptr<GridPages> pages_;
     std::vector<int> shown_;
     int columns_ = 1;
-    double dpi_ = 96;
+    double scale_ = 1;
     std::map<int, QImage> cache_;
 };
 
@@ -269,7 +279,7 @@ void Visualizador::askAndFind()
 void Visualizador::copyPage() const
 {
     if (pages_)
-        QApplication::clipboard()->setImage(pages_->pageImage(current_, 150));
+        QApplication::clipboard()->setImage(pages_->pageImage(current_, screenSize(*pages_, 1)));
 }
 
 bool Visualizador::printPages()
@@ -293,16 +303,15 @@ void Visualizador::showPage(int page)
 void Visualizador::render()
 {
     auto* canvas = static_cast<PageCanvas*>(pagesHost_);
-    const double dpi = logicalDpiX() * zoom_;
     if (!pages_) {
-        canvas->show(nullptr, {}, 1, dpi);
+        canvas->show(nullptr, {}, 1, zoom_);
     } else if (multiple_) {
         std::vector<int> all(static_cast<size_t>(pageCount()));
         for (int i = 0; i < pageCount(); ++i)
             all[size_t(i)] = i;
-        canvas->show(pages_, all, PagesPerRow, dpi * MultiplePageShrink);
+        canvas->show(pages_, all, PagesPerRow, zoom_ * MultiplePageShrink);
     } else {
-        canvas->show(pages_, {current_}, 1, dpi);
+        canvas->show(pages_, {current_}, 1, zoom_);
     }
     updateTools();
 }

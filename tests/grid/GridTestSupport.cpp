@@ -41,6 +41,19 @@ QStringList readWorkbook(const QString& path)
     return lines;
 }
 
+QStringList wrappedHeadings(const QString& path)
+{
+    const QString script = QStringLiteral(
+        "import sys, xlrd\n"
+        "book = xlrd.open_workbook(sys.argv[1], formatting_info=True)\n"
+        "sheet = book.sheet_by_index(0)\n"
+        "for c in range(sheet.ncols):\n"
+        "    cell = sheet.cell(0, c)\n"
+        "    if book.xf_list[cell.xf_index].alignment.text_wrapped:\n"
+        "        sys.stdout.buffer.write((cell.value.replace('\\n', '|') + '\\n').encode('utf-8'))\n");
+    return runPython(script, {path}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
 zav::RecordsetPtr quantitiesByReference(const QList<std::tuple<QString, QString, qint64>>& rows)
 {
     auto rs = std::make_shared<zav::Recordset>();
@@ -48,15 +61,19 @@ zav::RecordsetPtr quantitiesByReference(const QList<std::tuple<QString, QString,
     rs->appendField(QStringLiteral("Cliente"), zav::FieldType::Text, 15);
     rs->appendField(QStringLiteral("Quant"), zav::FieldType::Currency);
     rs->open();
-    for (const auto& [reference, customer, quantity] : rows) {
-        rs->AddNew();
-        if (!reference.isNull())
-            rs->Fields(QStringLiteral("Referencia")) = reference;
-        rs->Fields(QStringLiteral("Cliente")) = customer;
-        rs->Fields(QStringLiteral("Quant")) = zav::Currency::fromInteger(quantity);
-        rs->Update();
-    }
+    for (const auto& [reference, customer, quantity] : rows)
+        addQuantity(*rs, reference, customer, quantity);
     return rs;
+}
+
+void addQuantity(zav::Recordset& rs, const QString& reference, const QString& customer, qint64 quantity)
+{
+    rs.AddNew();
+    if (!reference.isNull())
+        rs.Fields(QStringLiteral("Referencia")) = reference;
+    rs.Fields(QStringLiteral("Cliente")) = customer;
+    rs.Fields(QStringLiteral("Quant")) = zav::Currency::fromInteger(quantity);
+    rs.Update();
 }
 
 } // namespace gridtest

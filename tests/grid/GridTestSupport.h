@@ -14,8 +14,12 @@ QString pdfText(const QString& path);
 // Reads a workbook back with xlrd: one line per row, cells separated by tabs,
 // numbers as repr(float), texts as they are.
 QStringList readWorkbook(const QString& path);
+// The first row's texts whose cell style wraps them onto several lines.
+QStringList wrappedHeadings(const QString& path);
 
 // A recordset of reference and customer quantities, the shape the grouped maps use.
 zav::RecordsetPtr quantitiesByReference(const QList<std::tuple<QString, QString, qint64>>& rows);
+// Adds and saves one row of such a recordset; a null reference stays Null.
+void addQuantity(zav::Recordset& rs, const QString& reference, const QString& customer, qint64 quantity);
 
 } // namespace gridtest

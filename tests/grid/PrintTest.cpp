@@ -168,9 +168,10 @@ TEST(GridPrint, ColumnsWiderThanThePageAreScaledToFit)
     grid.setRowCount(1);
     grid.setText(0, 11, QStringLiteral("Ultima"));
     auto pages = grid.pages();
-    const QImage page = pages->pageImage(0, 72);
+    const QSizeF twips = pages->pageSizeTwips();
+    const QImage page = pages->pageImage(0, QSize(int(twips.width() / 20), int(twips.height() / 20)));
     // Only the body's own width may hold ink: nothing beyond the right margin.
-    const int rightMargin = int((pages->pageSizeTwips().width() - 300) * 72 / 1440.0);
+    const int rightMargin = int((twips.width() - 300) / 20);
     bool inkBeyondMargin = false;
     for (int x = rightMargin + 2; x < page.width(); ++x)
         for (int y = 0; y < page.height(); ++y)
