@@ -328,6 +328,7 @@ void Recordset::CancelUpdate()
     Row& row = rows_[size_t(pendingRow_)];
     const int visible = visibleIndexOf(pendingRow_);
     if (row.isNew) {
+        emit rowAboutToBeRemoved(visible);
         // A new row is always the last one added.
         rows_.pop_back();
         view_.erase(view_.begin() + visible);
@@ -354,12 +355,13 @@ void Recordset::Delete()
     }
     if (writer_)
         writer_->remove(fields_, row.dirty ? row.original : row.values);
+    const int visible = pos_;
+    emit rowAboutToBeRemoved(visible);
     if (pendingRow_ == index)
         pendingRow_ = -1;
     row.deleted = true;
     row.values = {};
     row.original = {};
-    const int visible = pos_;
     view_.erase(view_.begin() + visible);
     onDeletedRow_ = true;
     emit rowRemoved(visible);

@@ -70,8 +70,9 @@ private:
 //
 // As ADO in immediate mode, changes to a row are saved by Update or by leaving
 // the row (a move, AddNew, Filter, Sort or Close). A bound view follows the
-// signals: AddNew emits rowInserted and a save rowChanged, each for one row, so
-// filling a bound recordset row by row stays linear.
+// signals: AddNew emits rowInserted, a save rowChanged and Delete
+// rowAboutToBeRemoved then rowRemoved, each for one row, so filling a bound
+// recordset row by row stays linear.
 class Recordset : public QObject {
     Q_OBJECT
 public:
@@ -127,6 +128,8 @@ signals:
     void layoutChanged();
     // AddNew appended one visible row (the last); cheap enough to follow per row.
     void rowInserted(int visibleRow);
+    // Delete is about to take out one visible row, which can still be read.
+    void rowAboutToBeRemoved(int visibleRow);
     // Delete took out one visible row.
     void rowRemoved(int visibleRow);
     // One visible row's values were saved (Update, or moving off a changed row).

@@ -98,13 +98,13 @@ void GridModel::setDataSource(RecordsetPtr recordset)
     resolveFields(false);
     if (recordset_) {
         connect(recordset_.get(), &Recordset::layoutChanged, this, [this] { resetAll(); });
-        connect(recordset_.get(), &Recordset::rowChanged, this, [this](int row) {
-            if (grouped_) {
-                resetAll();
-                return;
-            }
-            emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+        connect(recordset_.get(), &Recordset::rowInserted, this, [this](int row) { dataRowInserted(row); });
+        connect(recordset_.get(), &Recordset::rowAboutToBeRemoved, this, [this](int row) {
+            if (!grouped_)
+                beginRemoveRows({}, row, row);
         });
+        connect(recordset_.get(), &Recordset::rowRemoved, this, [this](int) { dataRowRemoved(); });
+        connect(recordset_.get(), &Recordset::rowChanged, this, [this](int row) { dataRowChanged(row); });
     }
     regroup();
     endResetModel();
@@ -146,12 +146,52 @@ void GridModel::setCell(int row, int column, const QVariant& value)
     if (int(cells.size()) <= column)
         cells.resize(columns_.size());
     cells[size_t(column)] = value;
+    dataRowChanged(row);
+}
+
+// A recordset tells of one row at a time while it is filled; each step costs
+// the view one row, so filling a bound grid stays linear. Grouped, a row that
+// stays in its group only refreshes that group's heading; a row that joins,
+// leaves or changes group rebuilds the groups.
+void GridModel::dataRowInserted(int row)
+{
     if (grouped_) {
         resetAll();
         return;
     }
-    const QModelIndex changed = index(row, column);
-    emit dataChanged(changed, changed, {Qt::DisplayRole});
+    beginInsertRows({}, row, row);
+    shownRows_ = dataRowCount();
+    endInsertRows();
+}
+
+// Ungrouped, the removal began when the recordset announced it.
+void GridModel::dataRowRemoved()
+{
+    if (grouped_) {
+        resetAll();
+        return;
+    }
+    shownRows_ = dataRowCount();
+    endRemoveRows();
+}
+
+void GridModel::dataRowChanged(int row)
+{
+    if (columnCount() == 0)
+        return;
+    if (!grouped_) {
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::DisplayRole});
+        return;
+    }
+    const int group = row < int(groupOfRow_.size()) ? groupOfRow_[size_t(row)] : -1;
+    if (group < 0 || cellText(row, columnIndex(groupSpec_.column)) != groups_[size_t(group)].key) {
+        resetAll();
+        return;
+    }
+    refreshHeading(groups_[size_t(group)]);
+    // The row and its heading stand somewhere in the shown rows; a range beyond
+    // one cell only marks the visible part for repainting.
+    emit dataChanged(index(0, 0), index(shownRows_ - 1, columnCount() - 1), {Qt::DisplayRole});
 }
 
 int GridModel::dataRowCount() const
@@ -233,23 +273,33 @@ void GridModel::regroup()
             }
             groups_[size_t(group)].rows.push_back(row);
         }
-        const GroupExpression expression(groupSpec_.headingExpression);
-        for (Group& group : groups_) {
-            if (group.key.isEmpty())
-                continue;  // the rows without a key: a group with an empty heading
-            group.heading = group.key + expression.evaluate([&](int n) {
-                if (n < 1 || n > groupSpec_.sums.size())
-                    throw RuntimeError(errors::InvalidArgument, QStringLiteral("GroupCalc(%1) sem cálculo.").arg(n));
-                return groupSum(group, columnIndex(groupSpec_.sums[n - 1]));
-            });
+        groupOfRow_.assign(size_t(rows), -1);
+        for (size_t g = 0; g < groups_.size(); ++g) {
+            for (int row : groups_[g].rows)
+                groupOfRow_[size_t(row)] = int(g);
+            refreshHeading(groups_[g]);
         }
+    } else {
+        groupOfRow_.clear();
     }
     rebuildDisplay();
+}
+
+void GridModel::refreshHeading(Group& group) const
+{
+    if (group.key.isEmpty())
+        return;  // the rows without a key: a group with an empty heading
+    group.heading = group.key + GroupExpression(groupSpec_.headingExpression).evaluate([&](int n) {
+        if (n < 1 || n > groupSpec_.sums.size())
+            throw RuntimeError(errors::InvalidArgument, QStringLiteral("GroupCalc(%1) sem cálculo.").arg(n));
+        return groupSum(group, columnIndex(groupSpec_.sums[n - 1]));
+    });
 }
 
 void GridModel::rebuildDisplay()
 {
     display_.clear();
+    shownRows_ = dataRowCount();
     if (groups_.empty())
         return;
     for (size_t g = 0; g < groups_.size(); ++g) {
@@ -257,6 +307,7 @@ void GridModel::rebuildDisplay()
         if (groups_[g].expanded)
             display_.insert(display_.end(), groups_[g].rows.begin(), groups_[g].rows.end());
     }
+    shownRows_ = int(display_.size());
 }
 
 void GridModel::resetAll()
@@ -375,7 +426,7 @@ int GridModel::rowCount(const QModelIndex& parent) const
 {
     if (parent.isValid())
         return 0;
-    return groups_.empty() ? dataRowCount() : int(display_.size());
+    return shownRows_;
 }
 
 int GridModel::columnCount(const QModelIndex& parent) const

@@ -72,6 +72,10 @@ private:
     void regroup();           // rebuilds groups and display rows; call inside a reset
     void rebuildDisplay();
     void resetAll();
+    void dataRowInserted(int row);
+    void dataRowRemoved();
+    void dataRowChanged(int row);
+    void refreshHeading(Group& group) const;
     int dataRowOf(int displayRow) const;
     Qt::Alignment alignmentOf(int column) const;
     double groupSum(const Group& group, int column) const;
@@ -85,6 +89,8 @@ private:
     GroupSpec groupSpec_;
     std::vector<Group> groups_;
     std::vector<int> display_;  // >= 0 a data row, < 0 the heading of group -(n + 1)
+    std::vector<int> groupOfRow_; // the group of each data row while grouped
+    int shownRows_ = 0;         // the rows the view has been told of
 };
 
 } // namespace zav

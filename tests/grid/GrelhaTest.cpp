@@ -4,10 +4,12 @@
 #include "platform/grid/GridContent.h"
 #include "platform/grid/Grelha.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -45,6 +47,26 @@ QStringList shownColumn(const Grelha& grid, int column)
         texts << model->index(row, column).data().toString();
     return texts;
 }
+
+// Collects what Qt's model tester reports while it lives.
+class ModelProblems {
+public:
+    ModelProblems() { previous_ = qInstallMessageHandler(&ModelProblems::collect); }
+    ~ModelProblems() { qInstallMessageHandler(previous_); }
+    static QStringList& reported()
+    {
+        static QStringList messages;
+        return messages;
+    }
+
+private:
+    static void collect(QtMsgType type, const QMessageLogContext&, const QString& message)
+    {
+        if (type != QtDebugMsg)
+            reported().append(message);
+    }
+    QtMessageHandler previous_;
+};
 
 } // namespace
 
@@ -210,29 +232,22 @@ TEST(Grelha, ExpandAndCollapseAll)
 
 TEST(Grelha, SixtyFiveThousandRowsFillAndScrollQuickly)
 {
-    auto rs = std::make_shared<Recordset>();
-    rs->appendField(QStringLiteral("Referencia"), FieldType::Text, 100);
-    rs->appendField(QStringLiteral("Cliente"), FieldType::Text, 15);
-    rs->appendField(QStringLiteral("Quant"), FieldType::Currency);
-    rs->open();
-    for (int i = 0; i < 65000; ++i) {
-        rs->AddNew();
-        rs->Fields(0) = QStringLiteral("R%1").arg(i / 10, 5, 10, QLatin1Char('0'));
-        rs->Fields(1) = QStringLiteral("C%1").arg(i % 10);
-        rs->Fields(2) = Currency::fromInteger(i);
-        rs->Update();
-    }
-
+    // Filled row by row while bound and shown, as a screen fills its recordset.
+    auto rs = gridtest::quantitiesByReference({});
     Grelha grid;
     grid.resize(800, 600);
     grid.show();
-    QElapsedTimer timer;
-    timer.start();
     grid.setDataSource(rs);
     addQuantityColumns(grid);
     grid.rebind();
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 65000; ++i)
+        gridtest::addQuantity(*rs, QStringLiteral("R%1").arg(i / 10, 5, 10, QLatin1Char('0')),
+                              QStringLiteral("C%1").arg(i % 10), i);
     QApplication::processEvents();
     const qint64 fillMs = timer.elapsed();
+    EXPECT_EQ(grid.view()->model()->rowCount(), 65000);
     EXPECT_LT(fillMs, 1000);
 
     timer.restart();
@@ -252,4 +267,50 @@ TEST(Grelha, SixtyFiveThousandRowsFillAndScrollQuickly)
     EXPECT_LT(scrollMs, 1000) << "51 repaints across the grid";
     std::printf("[ figures ] fill %lld ms, group 6500 %lld ms, 51 scroll repaints %lld ms\n",
                 static_cast<long long>(fillMs), static_cast<long long>(groupMs), static_cast<long long>(scrollMs));
+}
+
+TEST(Grelha, BoundGridFollowsRowsAddedChangedAndDeletedOneByOne)
+{
+    auto rs = gridtest::quantitiesByReference({});
+    Grelha grid;
+    grid.setDataSource(rs);
+    addQuantityColumns(grid);
+    grid.rebind();
+    QAbstractItemModel* model = grid.view()->model();
+    ModelProblems::reported().clear();
+    const ModelProblems problems;
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Warning);
+    QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+
+    for (int i = 1; i <= 4; ++i)
+        gridtest::addQuantity(*rs, QStringLiteral("R%1").arg(i), QStringLiteral("C%1").arg(i), i * 1000);
+    rs->MoveFirst();
+    rs->MoveNext();
+    rs->Delete();            // C2
+    rs->AddNew();
+    rs->CancelUpdate();      // the new row goes again
+    rs->MoveLast();
+    rs->Fields(QStringLiteral("Quant")) = Currency::fromInteger(9000);
+    rs->Update();
+
+    EXPECT_EQ(shownColumn(grid, 1), (QStringList{"C1", "C3", "C4"}));
+    EXPECT_EQ(shownColumn(grid, 2), (QStringList{"1 000", "3 000", "9 000"}));
+    EXPECT_EQ(resets.count(), 0) << "row by row, never the whole grid";
+    EXPECT_EQ(ModelProblems::reported(), QStringList()) << "the view is told of each row as the model changes";
+
+    // Grouped: a quantity that stays in its group only refreshes that group's heading.
+    grid.setGroup(GroupSpec{"Referencia", TotalQuant, {"Quant"}, true});
+    resets.clear();
+    rs->MoveFirst();
+    rs->Fields(QStringLiteral("Quant")) = Currency::fromInteger(1500);
+    rs->Update();
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_EQ(grid.groupHeading(0), QStringLiteral("R1 Total Quant = 1 500,00  "));
+    // A row that changes group rebuilds the groups.
+    rs->Fields(QStringLiteral("Referencia")) = QStringLiteral("R3");
+    rs->Update();
+    EXPECT_EQ(resets.count(), 1);
+    ASSERT_EQ(grid.groupCount(), 2);
+    EXPECT_EQ(grid.groupHeading(0), QStringLiteral("R3 Total Quant = 4 500,00  "));
+    EXPECT_EQ(ModelProblems::reported(), QStringList());
 }
