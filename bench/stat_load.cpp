@@ -8,10 +8,10 @@
 #include "platform/grid/Grelha.h"
 #include "platform/zavCoreDataAccess2016.h"
 #include "reports/LinhasMapaEstatistico.h"
+#include "reports/SeletorData.h"
 #include "reports/frmTarvelo.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>

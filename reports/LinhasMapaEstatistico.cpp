@@ -10,6 +10,10 @@ namespace {
 const QString OrdCabecalho = QStringLiteral("000");
 const QString OrdLinha = QStringLiteral("001");
 const QString OrdenacaoLinhas = QStringLiteral("Ord,Codigo");
+// The return gives its figures ten characters, but a larger quantity or value
+// is kept whole (no size limit): refused it would end the program, cut it
+// would be a wrong figure.
+constexpr int TamanhoAlgarismos = 0;
 
 // A figure from the database keeps its plain conversion (no grouping) with the
 // comma as decimal separator, as the regional settings write it and as the
@@ -94,9 +98,9 @@ zav::RecordsetPtr CriaRsMapa()
     linhas->appendField(QStringLiteral("Produto"), zav::FieldType::Text, 80);
     linhas->appendField(QStringLiteral("Unidade"), zav::FieldType::Text, 10);
     linhas->appendField(QStringLiteral("Codigo"), zav::FieldType::Text, 20);
-    linhas->appendField(QStringLiteral("QtdProd"), zav::FieldType::Text, 10);
-    linhas->appendField(QStringLiteral("QtdVend"), zav::FieldType::Text, 10);
-    linhas->appendField(QStringLiteral("ValorVendas"), zav::FieldType::Text, 10);
+    linhas->appendField(QStringLiteral("QtdProd"), zav::FieldType::Text, TamanhoAlgarismos);
+    linhas->appendField(QStringLiteral("QtdVend"), zav::FieldType::Text, TamanhoAlgarismos);
+    linhas->appendField(QStringLiteral("ValorVendas"), zav::FieldType::Text, TamanhoAlgarismos);
     linhas->appendField(QStringLiteral("Obs"), zav::FieldType::Text, 50);
     linhas->open();
     return linhas;

@@ -5,10 +5,10 @@
 #include "platform/grid/Visualizador.h"
 #include "platform/zavCoreDataAccess2016.h"
 #include "reports/LinhasMapaEstatistico.h"
+#include "reports/SeletorData.h"
 #include "shell/Tools.h"
 
 #include <QDate>
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -18,7 +18,6 @@ namespace {
 
 const QString DicaData = QStringLiteral("Data a partir da qual se processa a extração.");
 const QString DicaConfirmar = QStringLiteral("Confirmar a operação.");
-const QString FormatoData = QStringLiteral("dd-MM-yyyy");
 const QString FormatoDataSql = QStringLiteral("yyyy-MM-dd");
 constexpr int LinhasIniciais = 10;
 
@@ -29,20 +28,12 @@ QLabel* Etiqueta(const QString& texto, QWidget* parent)
     return etiqueta;
 }
 
-// Tab leaves the date for the next control, as the opening's Tab expects,
-// instead of walking through its day, month and year.
-class SeletorData : public QDateEdit {
-public:
-    explicit SeletorData(QWidget* parent) : QDateEdit(parent)
-    {
-        setDisplayFormat(FormatoData);
-        setCalendarPopup(true);
-        setToolTip(DicaData);
-    }
-
-protected:
-    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
-};
+SeletorData* Data(QWidget* parent)
+{
+    auto* data = new SeletorData(parent);
+    data->setToolTip(DicaData);
+    return data;
+}
 
 QPushButton* Botao(const QString& texto, const QString& dica, QWidget* parent)
 {
@@ -58,7 +49,7 @@ frmTarvelo::frmTarvelo(QWidget* parent)
     : Ecra(parent),
       lblPrimeiraData(Etiqueta(QStringLiteral("1ª Data"), this)),
       lblUltimaData(Etiqueta(QStringLiteral("Ult. Data"), this)),
-      DTPicker1{new SeletorData(this), new SeletorData(this)},
+      DTPicker1{Data(this), Data(this)},
       btCarga(Botao(QStringLiteral("&Carregar"), DicaConfirmar, this)),
       btImp(Botao(QStringLiteral("&Imprimir"), DicaConfirmar, this)),
       btExcel(Botao(QStringLiteral("&Excel"), DicaConfirmar, this)),
@@ -135,22 +126,6 @@ void frmTarvelo::btCarga_Click()
     Grelha->show();
 }
 
-void frmTarvelo::btImp_Click()
-{
-    FormataPrintGrelha();
-    ImprimeGrelha();
-}
-
-void frmTarvelo::btExcel_Click()
-{
-    Tools::ExportarExcel(*Grelha, CommonDialog1);
-}
-
-void frmTarvelo::btSair_Click()
-{
-    close();
-}
-
 void frmTarvelo::Act_Grelha()
 {
     Grelha->setGridFont(QFont(QStringLiteral("Verdana"), 8));
@@ -174,6 +149,31 @@ void frmTarvelo::Act_Campos_Grelha()
     Grelha->addColumn({"QtdVend", QStringLiteral("Qtd.Vend."), 1500, false, numero});
     Grelha->addColumn({"ValorVendas", QStringLiteral("Valor Vendas"), 1500, false, numero});
     Grelha->addColumn({"OBS", QStringLiteral("Observações"), 3700, false, texto});
+}
+
+// Writes the lines in their sorted order from the given grid row on; the
+// hidden Ord column stays empty.
+void frmTarvelo::EscreveLinhas(zav::Recordset& linhas, int& linha)
+{
+    for (linhas.MoveFirst(); !linhas.Eof(); linhas.MoveNext()) {
+        for (int campo = 1; campo < linhas.fieldCount(); ++campo)
+            Grelha->setText(linha, campo, linhas.Fields(campo).text());
+        AvancaLinha(linha, 1);
+    }
+}
+
+// Moves the row index on; once it reaches the grid's last row the grid grows by one.
+void frmTarvelo::AvancaLinha(int& linha, int passo)
+{
+    linha += passo;
+    if (linha >= Grelha->rowCount() - 1)
+        Grelha->addRow();
+}
+
+void frmTarvelo::btImp_Click()
+{
+    FormataPrintGrelha();
+    ImprimeGrelha();
 }
 
 void frmTarvelo::FormataPrintGrelha()
@@ -209,21 +209,12 @@ void frmTarvelo::resizeEvent(QResizeEvent* event)
         Visualizador->setGeometry(Grelha->geometry());
 }
 
-// Writes the lines in their sorted order from the given grid row on; the
-// hidden Ord column stays empty.
-void frmTarvelo::EscreveLinhas(zav::Recordset& linhas, int& linha)
+void frmTarvelo::btExcel_Click()
 {
-    for (linhas.MoveFirst(); !linhas.Eof(); linhas.MoveNext()) {
-        for (int campo = 1; campo < linhas.fieldCount(); ++campo)
-            Grelha->setText(linha, campo, linhas.Fields(campo).text());
-        AvancaLinha(linha, 1);
-    }
+    Tools::ExportarExcel(*Grelha, CommonDialog1);
 }
 
-// Moves the row index on; once it reaches the grid's last row the grid grows by one.
-void frmTarvelo::AvancaLinha(int& linha, int passo)
+void frmTarvelo::btSair_Click()
 {
-    linha += passo;
-    if (linha >= Grelha->rowCount() - 1)
-        Grelha->addRow();
+    close();
 }

@@ -7,9 +7,9 @@
 #include <array>
 #include <memory>
 
-class QDateEdit;
 class QLabel;
 class QPushButton;
+class SeletorData;
 
 namespace zav {
 class Grelha;
@@ -35,7 +35,7 @@ public:
 
     QLabel* lblPrimeiraData;
     QLabel* lblUltimaData;
-    std::array<QDateEdit*, 2> DTPicker1{};
+    std::array<SeletorData*, 2> DTPicker1{};
     QPushButton* btCarga;
     QPushButton* btImp;
     QPushButton* btExcel;

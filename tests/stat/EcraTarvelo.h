@@ -3,9 +3,9 @@
 #include "stat/EmpresaEstatistica.h"
 
 #include "platform/grid/Grelha.h"
+#include "reports/SeletorData.h"
 #include "reports/frmTarvelo.h"
 
-#include <QDateEdit>
 #include <QPushButton>
 #include <QStringList>
 #include <gtest/gtest.h>

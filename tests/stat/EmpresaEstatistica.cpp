@@ -73,12 +73,13 @@ void EmpresaEstatistica::Artigos()
     rows.insert("Artigos", {{"Codigo", "CL10"}, {"Nome", "Camisas"}});
     rows.insert("Artigos", {{"Codigo", "CL20"}, {"Nome", "Calças"}});
     rows.insert("Artigos", {{"Codigo", "CL40"}, {"Nome", "Meias"}});
+    rows.insert("Artigos", {{"Codigo", "CL90"}, {"Nome", "Tecidos"}});
 
     struct Artigo { const char* codigo; const char* unidade; const char* classe; int artOuDes; };
     const Artigo artigos[] = {
         {"A1", "UN", "CL10", 0}, {"A2", "UN", "CL20", 0}, {"A3", "UN", "CL30", 0},
         {"A4", "KG", "CL20", 0}, {"A5", "UN", "", 0},     {"A7", "UN", "CL10", -1},
-        {"A8", "UN", "CL40", 0},
+        {"A8", "UN", "CL40", 0},     {"A9", "KG", "CL90", 0},
     };
     for (const Artigo& artigo : artigos) {
         rows.insert("Artigos", {{"Codigo", artigo.codigo}, {"Nome", artigo.codigo}, {"UnBase", artigo.unidade},
@@ -106,6 +107,7 @@ void EmpresaEstatistica::Producao()
     Escreve(rows, {"OP", 6, Dia(3, 15), Tipo::Producao, 2}, {{"A7", 3}});
 
     Escreve(rows, {"OP", 10, Dia(6, 20), Tipo::Producao, 2}, {{"A2", 6}});
+    Escreve(rows, {"OP", 20, Dia(9, 2), Tipo::Producao, 2}, {{"A9", 1234567.125}});
 }
 
 void EmpresaEstatistica::Vendas()
@@ -122,4 +124,5 @@ void EmpresaEstatistica::Vendas()
     Escreve(rows, {"FT", 5, Dia(4, 1), Tipo::Venda, 1, "I"}, {{"A1", 1000, 10000}});
 
     Escreve(rows, {"FT", 10, Dia(5, 10), Tipo::Venda, 1, "I"}, {{"A1", 4, 44}});
+    Escreve(rows, {"FT", 20, Dia(9, 3), Tipo::Venda, 1, "N"}, {{"A9", 1, 12345678901.0}});
 }

@@ -80,6 +80,23 @@ TEST_F(EcraTarvelo, ProductionOnlyShowsTheClassBlockAlone)
     EXPECT_EQ(Grelha(), esperado);
 }
 
+TEST_F(EcraTarvelo, FiguresWiderThanTheirFieldAreShownWhole)
+{
+    CarregaMes(9);
+
+    // Eleven characters each, one more than the return gives a figure.
+    const QList<Linha> esperado{
+        Cabecalho,
+        {"Tecidos", "KG", "CL90", "1234567,125", "1", "12345678901", ""},
+        Vazia,
+        Vazia,
+        {"Valor Total Vendas", "P0800", "141309110000", "", "", "12345678901", ""},
+        {" Nacional", "P0801", "141309120000", "", "", "12345678901", ""},
+        Vazia, Vazia, Vazia, Vazia,
+    };
+    EXPECT_EQ(Grelha(), esperado);
+}
+
 TEST_F(EcraTarvelo, PeriodWithoutLinesKeepsWhatTheGridShowed)
 {
     CarregaMes(6);

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QJsonArray>
+#include <QLabel>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -25,6 +26,41 @@ TEST_F(EcraTarvelo, OpensOnTheFirstDayOfTheMonthAndToday)
     EXPECT_EQ(ecra.DTPicker1[1]->date(), hoje);
     EXPECT_EQ(ecra.DTPicker1[1]->text(), hoje.toString("dd-MM-yyyy"));
     EXPECT_EQ(ecra.windowTitle(), "Tarvelo");
+}
+
+TEST_F(EcraTarvelo, ControlsCarryTheirTextsAndTips)
+{
+    const QString dicaData = "Data a partir da qual se processa a extração.";
+    EXPECT_EQ(ecra.lblPrimeiraData->text(), "1ª Data");
+    EXPECT_EQ(ecra.lblUltimaData->text(), "Ult. Data");
+    for (QWidget* etiqueta : {static_cast<QWidget*>(ecra.lblPrimeiraData), static_cast<QWidget*>(ecra.lblUltimaData)})
+        EXPECT_EQ(etiqueta->font().family(), "Verdana");
+    for (SeletorData* data : ecra.DTPicker1) {
+        EXPECT_EQ(data->toolTip(), dicaData);
+        EXPECT_EQ(data->displayFormat(), "dd-MM-yyyy");
+    }
+    const QList<std::pair<QPushButton*, QStringList>> botoes{
+        {ecra.btCarga, {"&Carregar", "Confirmar a operação."}},
+        {ecra.btImp, {"&Imprimir", "Confirmar a operação."}},
+        {ecra.btExcel, {"&Excel", "Confirmar a operação."}},
+        {ecra.btSair, {"&Sair", "Abandonar a opção."}},
+    };
+    for (const auto& [botao, textos] : botoes) {
+        EXPECT_EQ(botao->text(), textos[0]);
+        EXPECT_EQ(botao->toolTip(), textos[1]);
+    }
+}
+
+TEST_F(EcraTarvelo, SairClosesTheScreenFromEitherState)
+{
+    ecra.show();
+    ecra.btSair->click();
+    EXPECT_FALSE(ecra.isVisible());
+
+    ecra.show();
+    ecra.btImp->click();
+    ecra.btSair->click();
+    EXPECT_FALSE(ecra.isVisible());
 }
 
 TEST_F(EcraTarvelo, OpeningMovesTheFocusOnFromTheFirstDate)
