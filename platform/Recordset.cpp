@@ -162,16 +162,6 @@ void Recordset::MoveNext()
     ++pos_;
 }
 
-void Recordset::MovePrevious()
-{
-    requireOpen();
-    flushPending();
-    onDeletedRow_ = false;
-    if (pos_ < 0)
-        noCurrentRecord();
-    --pos_;
-}
-
 void Recordset::setPosition(int visibleRow)
 {
     requireOpen();

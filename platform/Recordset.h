@@ -94,7 +94,6 @@ public:
     bool Bof() const;
     void MoveFirst();
     void MoveNext();
-    void MovePrevious();
     void MoveLast();
     int position() const { return pos_; } // 0-based among the visible rows
     void setPosition(int visibleRow);

@@ -34,9 +34,8 @@ quint16 clampedWidth(double units)
 }
 
 // Column widths count characters of the default font (Arial 10: a digit is 7
-// pixels wide at 96 dpi, 15 twips a pixel), 5 pixels of margin included.
+// pixels wide at 96 dpi, 15 twips a pixel).
 constexpr double DigitPixels = 7.0;
-constexpr double MarginPixels = 5.0;
 constexpr double TwipsPerPixel = 15.0;
 
 void checkColumn(int column)
@@ -67,13 +66,6 @@ void XlsWorkbook::setColumnWidthTwips(int column, int twips)
 {
     checkColumn(column);
     sheet_.columnWidths[column] = clampedWidth(twips / TwipsPerPixel / DigitPixels * 256.0);
-}
-
-void XlsWorkbook::setColumnWidthCharacters(int column, double characters)
-{
-    checkColumn(column);
-    sheet_.columnWidths[column] =
-        clampedWidth(std::trunc((characters * DigitPixels + MarginPixels) / DigitPixels * 256.0));
 }
 
 void XlsWorkbook::setText(int row, int column, const QString& text, XlsCellStyle style)

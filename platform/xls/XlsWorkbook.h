@@ -24,7 +24,6 @@ public:
     void reserve(qsizetype cellCount) { sheet_.cells.reserve(cellCount); }
 
     void setColumnWidthTwips(int column, int twips);
-    void setColumnWidthCharacters(int column, double characters);
 
     // Raise zav::RuntimeError 9 for a cell beyond the sheet or a text longer
     // than a cell keeps, 6 for a number that is not finite.

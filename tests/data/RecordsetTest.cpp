@@ -232,3 +232,30 @@ TEST(RecordsetSignals, FillingRowByRowNeverRebuildsTheView)
     EXPECT_EQ(inserted.last().at(0).toInt(), 64999);
     EXPECT_EQ(total.toString(), QStringLiteral("211246.75"));
 }
+
+TEST(RecordsetSignals, ARowIsAnnouncedWhileItCanStillBeReadThenRemoved)
+{
+    Recordset rs;
+    rs.appendField(QStringLiteral("Codigo"), FieldType::Text, 10);
+    rs.open();
+    for (const char* code : {"A", "B", "C"}) {
+        rs.AddNew();
+        rs.Fields(0) = QString::fromLatin1(code);
+        rs.Update();
+    }
+    QStringList log;
+    QObject::connect(&rs, &Recordset::rowAboutToBeRemoved, [&](int row) {
+        log << QStringLiteral("leaving %1 %2 of %3").arg(row).arg(rs.text(row, 0)).arg(rs.RecordCount());
+    });
+    QObject::connect(&rs, &Recordset::rowRemoved, [&](int row) {
+        log << QStringLiteral("gone %1, %2 left").arg(row).arg(rs.RecordCount());
+    });
+
+    rs.MoveFirst();
+    rs.MoveNext();
+    rs.Delete();
+    rs.AddNew();
+    rs.Fields(0) = QStringLiteral("D");
+    rs.CancelUpdate();
+    EXPECT_EQ(log, QStringList({"leaving 1 B of 3", "gone 1, 2 left", "leaving 2 D of 3", "gone 2, 2 left"}));
+}
