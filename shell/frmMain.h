@@ -47,7 +47,7 @@ public:
 
     // Restores the placement saved by the last run.
     void Form_Load();
-    // Kept for the screens that report progress; it shows nothing.
+    // Takes a status text and shows nothing; no screen calls it.
     void EscreveStatus(const QString& Texto);
     // The caption: the company's name from EMPRESA between square brackets, or "" without a row.
     void getNomeEmpresa();

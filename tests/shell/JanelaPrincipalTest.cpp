@@ -3,10 +3,15 @@
 #include "ShellTestSupport.h"
 
 #include "platform/Twips.h"
+#include "platform/zav_input.h"
 #include "shell/frmMain.h"
 #include "support/TempDatabase.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -109,6 +114,37 @@ TEST_F(MainWindow, MenuItemOpensAFreshModalScreenWithBdAndMode)
     }
     EXPECT_EQ(EcraDeTeste::criados, items.size());
     EXPECT_EQ(EcraDeTeste::destruidos, items.size());
+}
+
+TEST(ScreenOpening, EnterInAFieldPressesNoButton)
+{
+    Ecra ecra;
+    auto* layout = new QVBoxLayout(&ecra);
+    auto* campo = new zav::zav_input(0, &ecra);
+    auto* btLista = new QPushButton("...", &ecra);
+    layout->addWidget(campo);
+    layout->addWidget(btLista);
+    int clicks = 0;
+    QObject::connect(btLista, &QPushButton::clicked, [&] { ++clicks; });
+    ecra.show();
+    QApplication::setActiveWindow(&ecra);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ecra));
+
+    campo->setFocus();
+    EXPECT_FALSE(btLista->isDefault());
+    QTest::keyClick(campo->editor(), Qt::Key_Return);
+    QTest::keyClick(campo->editor(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(ecra.isVisible());
+
+    btLista->setFocus();
+    QTest::keyClick(btLista, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+
+    // Leaving the button leaves no default behind.
+    campo->setFocus();
+    QTest::keyClick(campo->editor(), Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(MainWindow, CaptionIsTheCompanyName)
