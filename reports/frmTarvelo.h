@@ -50,11 +50,10 @@ protected:
 private:
     void Act_Grelha();
     void Act_Campos_Grelha();
-    void FormataPrintGrelha();
-    void ImprimeGrelha();
-
     void EscreveLinhas(zav::Recordset& linhas, int& linha);
     void AvancaLinha(int& linha, int passo);
+    void FormataPrintGrelha();
+    void ImprimeGrelha();
 
     std::unique_ptr<zav::PreviewSwitch> preview_;
 };
