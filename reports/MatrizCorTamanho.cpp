@@ -78,6 +78,15 @@ bool MatrizCorTamanho::coloca(const QString& filtro, const QString& tamanho, zav
     return colocado;
 }
 
+void MatrizCorTamanho::colocaLinhas(zav::Recordset& linhas, const FiltroLinha& filtro)
+{
+    if (linhas.RecordCount() == 0)
+        return;
+    for (linhas.MoveFirst(); !linhas.Eof(); linhas.MoveNext())
+        coloca(filtro ? filtro(linhas) : filtroCor(linhas.Fields(QStringLiteral("MedVert")).text()),
+               linhas.Fields(QStringLiteral("MedHor")).text(), linhas.Fields(QStringLiteral("Quant")).currency());
+}
+
 void MatrizCorTamanho::totaliza()
 {
     zav::Recordset& rs = *matriz_;
@@ -195,6 +204,21 @@ QString CargaMatriz::mensagem() const
     return {};
 }
 
+bool leTamanhosECores(zav::zavCoreDataAccess2016& bd, CargaMatriz& carga)
+{
+    carga.tamanhos = FonteMatriz::medidas(bd, carga.artigo->Fields(QStringLiteral("TMHOR")).text());
+    if (carga.tamanhos->RecordCount() == 0) {
+        carga.falha = CargaMatriz::Falha::SemTamanhos;
+        return false;
+    }
+    carga.cores = FonteMatriz::medidas(bd, carga.artigo->Fields(QStringLiteral("TMVER")).text());
+    if (carga.cores->RecordCount() == 0) {
+        carga.falha = CargaMatriz::Falha::SemCores;
+        return false;
+    }
+    return true;
+}
+
 CargaMatriz carregaMatrizReferencia(zav::zavCoreDataAccess2016& bd, const MapasSql::Filtros& filtros,
                                     const ValoresMatriz& valores, bool comIntervalos)
 {
@@ -204,16 +228,8 @@ CargaMatriz carregaMatrizReferencia(zav::zavCoreDataAccess2016& bd, const MapasS
         carga.falha = CargaMatriz::Falha::ReferenciaNaoExiste;
         return carga;
     }
-    carga.tamanhos = FonteMatriz::medidas(bd, carga.artigo->Fields(QStringLiteral("TMHOR")).text());
-    if (carga.tamanhos->RecordCount() == 0) {
-        carga.falha = CargaMatriz::Falha::SemTamanhos;
+    if (!leTamanhosECores(bd, carga))
         return carga;
-    }
-    const zav::RecordsetPtr cores = FonteMatriz::medidas(bd, carga.artigo->Fields(QStringLiteral("TMVER")).text());
-    if (cores->RecordCount() == 0) {
-        carga.falha = CargaMatriz::Falha::SemCores;
-        return carga;
-    }
     const zav::RecordsetPtr linhas = bd.AbreRecordset(
         QString(), MapasSql::linhasMatriz(filtros.base, MapasSql::filtroReferencia(filtros, comIntervalos)));
     if (linhas->RecordCount() == 0) {
@@ -223,11 +239,8 @@ CargaMatriz carregaMatrizReferencia(zav::zavCoreDataAccess2016& bd, const MapasS
 
     carga.matriz = std::make_unique<MatrizCorTamanho>(valores);
     carga.matriz->CriaRsRefIndividual(*carga.tamanhos);
-    carga.matriz->acrescentaCores(*cores);
-    for (linhas->MoveFirst(); !linhas->Eof(); linhas->MoveNext())
-        carga.matriz->coloca(MatrizCorTamanho::filtroCor(linhas->Fields(QStringLiteral("MedVert")).text()),
-                             linhas->Fields(QStringLiteral("MedHor")).text(),
-                             linhas->Fields(QStringLiteral("Quant")).currency());
+    carga.matriz->acrescentaCores(*carga.cores);
+    carga.matriz->colocaLinhas(*linhas);
     carga.matriz->totaliza();
     carga.tamanhos->MoveFirst();
     return carga;

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace zav {
@@ -67,6 +68,12 @@ public:
     // The filter of the colour's rows: "CodCor= '<codigo>' ".
     static QString filtroCor(const QString& codigoCor);
 
+    // Places every order line of `linhas` (`MedVert`, `MedHor`, `Quant`), from
+    // its first, in the row `filtro` picks for it; without `filtro`, the row of
+    // the line's colour. Lines whose colour or size has no cell change nothing.
+    using FiltroLinha = std::function<QString(zav::Recordset& linha)>;
+    void colocaLinhas(zav::Recordset& linhas, const FiltroLinha& filtro = {});
+
     // Row totals, the optional blank row, the totals row, and the removal of
     // the rows whose total is 0 where the screen asks for it.
     void totaliza();
@@ -80,12 +87,10 @@ public:
 
     zav::Recordset& recordset() const { return *matriz_; }
     zav::RecordsetPtr partilhado() const { return matriz_; }
-    const ValoresMatriz& valores() const { return valores_; }
-    int primeiroTamanho() const { return int(valores_.camposAntes.size()) + 3; }
-    int numeroTamanhos() const { return numeroTamanhos_; }
-    int posicaoTotal() const { return primeiroTamanho() + numeroTamanhos_; }
 
 private:
+    int primeiroTamanho() const { return int(valores_.camposAntes.size()) + 3; }
+    int posicaoTotal() const { return primeiroTamanho() + numeroTamanhos_; }
     void zeraQuantidades();
 
     ValoresMatriz valores_;
@@ -110,12 +115,18 @@ struct CargaMatriz {
     enum class Falha { Nenhuma, ReferenciaNaoExiste, SemTamanhos, SemCores, SemInformacao };
     Falha falha = Falha::Nenhuma;
     zav::RecordsetPtr artigo;    // the reference's Artigos row
-    zav::RecordsetPtr tamanhos;  // rewound, ready for the columns
+    zav::RecordsetPtr tamanhos;  // rewound once loaded, ready for the columns
+    zav::RecordsetPtr cores;
     std::unique_ptr<MatrizCorTamanho> matriz;
 
     bool carregada() const { return falha == Falha::Nenhuma; }
     QString mensagem() const;
 };
+
+// The sizes and colours of the types of `carga.artigo`; false, with the
+// failure set, when either list is empty. The per-customer and per-supplier
+// maps read them after checks of their own on the reference.
+bool leTamanhosECores(zav::zavCoreDataAccess2016& bd, CargaMatriz& carga);
 
 // Loads the matrix of `filtros.referencia` over the window and quantity basis,
 // with the customer, salesman and group ranges when `comIntervalos`.

@@ -364,18 +364,6 @@ void frmMapas::Act_Grelha(int NoTam)
     aplicaAspectoMatriz(*Grelha, iOpcao == 1 ? 300 : NoTam * 300);
 }
 
-void frmMapas::FormataPrintGrelha()
-{
-    ImpressaoMapas::formata(Grelha->printSettings(),
-                            ImpressaoMapas::cabecalho(iOpcao, filtros(), DescFamilia, DescSubFamilia),
-                            QDateTime::currentDateTime());
-}
-
-void frmMapas::ImprimeGrelha()
-{
-    preview_->toggle();
-}
-
 void frmMapas::defineCampos()
 {
     const auto referencias = [] {
@@ -476,4 +464,16 @@ void frmMapas::defineCampos()
     };
     fornecedor.mensagemNaoExiste = texto("Fornecedor não existente!");
     campos_->define(11, fornecedor);
+}
+
+void frmMapas::FormataPrintGrelha()
+{
+    ImpressaoMapas::formata(Grelha->printSettings(),
+                            ImpressaoMapas::cabecalho(iOpcao, filtros(), DescFamilia, DescSubFamilia),
+                            QDateTime::currentDateTime());
+}
+
+void frmMapas::ImprimeGrelha()
+{
+    preview_->toggle();
 }

@@ -73,7 +73,6 @@ public:
 
     // The filter panel as it stands.
     MapasSql::Filtros filtros() const;
-    CamposValidados& campos() { return *campos_; }
 
     // The colour × size matrix of mode 1, for the grid's columns and widths.
     static ValoresMatriz valoresRefIndividual();

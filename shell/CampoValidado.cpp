@@ -23,11 +23,6 @@ void CamposValidados::define(int index, DefinicaoCampo definicao)
     tabela_.insert(index, std::move(definicao));
 }
 
-void CamposValidados::defineTodos(const QMap<int, DefinicaoCampo>& tabela)
-{
-    tabela_ = tabela;
-}
-
 const DefinicaoCampo* CamposValidados::definicao(int index) const
 {
     const auto it = tabela_.constFind(index);

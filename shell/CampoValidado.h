@@ -77,7 +77,6 @@ public:
 
     void setBd(zav::zavCoreDataAccess2016* bd) { bd_ = bd; }
     void define(int index, DefinicaoCampo definicao);
-    void defineTodos(const QMap<int, DefinicaoCampo>& tabela);
     const DefinicaoCampo* definicao(int index) const;
 
     // Connects the fields' events and the list buttons (by the index of the

@@ -99,6 +99,7 @@ FixtureMapas::FixtureMapas() : agora_(QDateTime::currentDateTime())
         rows.insert("Familia", {{"Grupo", "G1"}, {"Cod", "FA"}, {"Descr", "Familia A"}});
         rows.insert("Familia", {{"Grupo", "G2"}, {"Cod", "FB"}, {"Descr", "Familia B"}});
         rows.insert("SubFamil", {{"Grupo", "G1"}, {"Familia", "FA"}, {"Cod", "SA"}, {"Descr", "Sub A"}});
+        rows.insert("SubFamil", {{"Grupo", "G2"}, {"Familia", "FB"}, {"Cod", "SB"}, {"Descr", "Sub B"}});
 
         const QDateTime hoje(agora_.date(), QTime(0, 0));
         encomenda(rows, 1, hoje.addSecs(23 * 3600), "C1", "V1", {{"R1-BR-S", 10, 6}, {"R1-BR-M", 5, 5}});

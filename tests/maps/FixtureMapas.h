@@ -21,7 +21,8 @@ namespace maps {
 //    R1-PR-S in group G2, and two variants R1-PR-L and R1-PR-L2 on one cell;
 //  - R2 of the other size type NUMEROS with no orders; R3 whose size type has
 //    no sizes; R4 whose colour type has no colours;
-//  - customers C1, C2, salesmen V1, V2, groups G1, G2 with families and sub-families;
+//  - customers C1, C2, salesmen V1, V2, groups G1, G2 with a family and a
+//    sub-family each (G1: FA, SA; G2: FB, SB);
 //  - orders in the window (one of them late on the last day), one before it,
 //    one cancelled (nvias -1) and one that is not a customer order.
 //

@@ -274,6 +274,31 @@ TEST_F(FrmMapasTest, TheReferenceFieldNamesTheArticleOrRefusesItInMode1Only)
     EXPECT_TRUE(mensagens.isEmpty());
     EXPECT_EQ(resumo.Label2[0]->text(), "");
     EXPECT_TRUE(temFoco(3));
+
+    frmMapas& porCliente = abre(5);
+    escreve(0, "R1");
+    tecla(0, Qt::Key_Tab);
+    EXPECT_EQ(porCliente.Label2[0]->text(), "Artigo R1");
+    escreve(0, "X");  // R1X does not exist: outside mode 1 the focus moves on without a word
+    tecla(0, Qt::Key_Tab);
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_TRUE(temFoco(1));
+}
+
+TEST_F(FrmMapasTest, ABlankOnlyCodeIsNotChecked)
+{
+    frmMapas& f = abre(1);
+    escreve(0, "   ");
+    tecla(0, Qt::Key_Tab);
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_FALSE(f.CampoAlterado);
+
+    frmMapas& resumo = abre(2);
+    escreve(8, "  ");
+    tecla(8, Qt::Key_Tab);
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_EQ(resumo.campo(8).Text(), "  ");
+    EXPECT_TRUE(temFoco(9));
 }
 
 TEST_F(FrmMapasTest, FamilyListIsFilteredOnlyWhenTheGroupIsFilled)
@@ -306,10 +331,17 @@ TEST_F(FrmMapasTest, FamilyListIsFilteredOnlyWhenTheGroupIsFilled)
     f.btLista[9]->click();
     EXPECT_EQ(codigos(pedidos[1]), QStringList{"FA"});
 
-    f.campo(8).setText("G1' or 'a'='a");
+    // The sub-family list needs both group and family to be filtered.
+    f.btLista[10]->click();
+    EXPECT_EQ(pedidos[2].title, u("Sub Famílias"));
+    EXPECT_EQ(codigos(pedidos[2]), (QStringList{"SA", "SB"}));
     f.campo(9).setText("FA");
     f.btLista[10]->click();
-    EXPECT_TRUE(pedidos[2].rows.isEmpty());
+    EXPECT_EQ(codigos(pedidos[3]), QStringList{"SA"});
+
+    f.campo(8).setText("G1' or 'a'='a");
+    f.btLista[10]->click();
+    EXPECT_TRUE(pedidos[4].rows.isEmpty());
 }
 
 TEST_F(FrmMapasTest, APickFillsTheFieldAndIsValidated)
@@ -349,6 +381,24 @@ TEST_F(FrmMapasTest, PrintBeforeALoadDoesNothing)
     EXPECT_TRUE(f.Visualizador->isHidden());
     EXPECT_EQ(f.btImp->text(), "&Imprimir");
     EXPECT_TRUE(f.btCancelar->isEnabled());
+}
+
+TEST_F(FrmMapasTest, PrintExpandsEveryGroupBeforeThePreview)
+{
+    frmMapas& f = abre(1);
+    f.campo(0).setText("R1");
+    f.btCarga_Click();
+    zav::GroupSpec porCor;
+    porCor.column = zav::ColumnKey("Cor");
+    f.Grelha->setGroup(porCor);
+    f.Grelha->collapseAll();
+    ASSERT_GT(f.Grelha->groupCount(), 1);
+    ASSERT_FALSE(f.Grelha->isExpanded(0));
+
+    f.btImp_Click();
+    for (int g = 0; g < f.Grelha->groupCount(); ++g)
+        EXPECT_TRUE(f.Grelha->isExpanded(g)) << g;
+    EXPECT_EQ(f.btImp->text(), "&Grelha");
 }
 
 TEST_F(FrmMapasTest, PreviewShowsTheMapWithItsHeaderAndFooter)
