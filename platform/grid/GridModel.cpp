@@ -255,7 +255,7 @@ double GridModel::groupSum(const Group& group, int column) const
     return double(units) / Currency::Scale;
 }
 
-void GridModel::regroup()
+void GridModel::regroup(const QHash<QString, bool>& expandedBefore)
 {
     groups_.clear();
     const int groupColumn = grouped_ ? columnIndex(groupSpec_.column) : -1;
@@ -269,7 +269,7 @@ void GridModel::regroup()
             if (group < 0) {
                 group = int(groups_.size());
                 byKey.insert(key, group);
-                groups_.push_back(Group{key, {}, {}, groupSpec_.startExpanded});
+                groups_.push_back(Group{key, {}, {}, expandedBefore.value(key, groupSpec_.startExpanded)});
             }
             groups_[size_t(group)].rows.push_back(row);
         }
@@ -319,10 +319,7 @@ void GridModel::resetAll()
     QHash<QString, bool> expanded;
     for (const Group& group : groups_)
         expanded.insert(group.key, group.expanded);
-    regroup();
-    for (Group& group : groups_)
-        group.expanded = expanded.value(group.key, groupSpec_.startExpanded);
-    rebuildDisplay();
+    regroup(expanded);
     endResetModel();
 }
 

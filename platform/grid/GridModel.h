@@ -5,6 +5,7 @@
 #include "platform/grid/GridContent.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <vector>
 
 namespace zav {
@@ -69,7 +70,9 @@ private:
 
     int fieldOf(const GridColumn& column) const;
     void resolveFields(bool strict);
-    void regroup();           // rebuilds groups and display rows; call inside a reset
+    // Rebuilds groups and display rows; call inside a reset. A group whose key
+    // is in `expandedBefore` keeps that state.
+    void regroup(const QHash<QString, bool>& expandedBefore = {});
     void rebuildDisplay();
     void resetAll();
     void dataRowInserted(int row);

@@ -297,9 +297,12 @@ TEST(Grelha, BoundGridFollowsRowsAddedChangedAndDeletedOneByOne)
 
     for (int i = 1; i <= 4; ++i)
         gridtest::addQuantity(*rs, QStringLiteral("R%1").arg(i), QStringLiteral("C%1").arg(i), i * 1000);
+    const QPersistentModelIndex third = model->index(2, 1);
     rs->MoveFirst();
     rs->MoveNext();
     rs->Delete();            // C2
+    EXPECT_EQ(third.row(), 1) << "a selection or current cell below a deleted row moves up with its row";
+    EXPECT_EQ(third.data().toString(), QStringLiteral("C3"));
     rs->AddNew();
     rs->CancelUpdate();      // the new row goes again
     rs->MoveLast();
@@ -319,11 +322,15 @@ TEST(Grelha, BoundGridFollowsRowsAddedChangedAndDeletedOneByOne)
     rs->Update();
     EXPECT_EQ(resets.count(), 0);
     EXPECT_EQ(grid.groupHeading(0), QStringLiteral("R1 Total Quant = 1 500,00  "));
-    // A row that changes group rebuilds the groups.
+    // A row that changes group rebuilds the groups; a collapsed group stays collapsed.
+    grid.setExpanded(2, false);
+    resets.clear();
     rs->Fields(QStringLiteral("Referencia")) = QStringLiteral("R3");
     rs->Update();
     EXPECT_EQ(resets.count(), 1);
     ASSERT_EQ(grid.groupCount(), 2);
     EXPECT_EQ(grid.groupHeading(0), QStringLiteral("R3 Total Quant = 4 500,00  "));
+    EXPECT_TRUE(grid.isExpanded(0));
+    EXPECT_FALSE(grid.isExpanded(1)) << grid.groupHeading(1).toStdString();
     EXPECT_EQ(ModelProblems::reported(), QStringList());
 }
