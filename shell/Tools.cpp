@@ -12,9 +12,11 @@ namespace Tools {
 
 namespace {
 
-// The control with the focus; when no window is active (a dialog has just
-// closed and the window system has not yet handed the focus back), the control
-// that will have it in the window in front.
+// The control with the focus. When no window is active yet (a screen has just
+// shown, or a dialog over it has just closed, and the window system has not
+// caught up), the window in front is activated first, as the window system does
+// before it hands it a key: a screen just shown gives its first control the
+// focus, so that a Tab sent on opening moves on from there.
 QWidget* controloComFoco()
 {
     if (QWidget* foco = QApplication::focusWidget())
@@ -24,7 +26,10 @@ QWidget* controloComFoco()
         janela = QApplication::activeWindow();
     if (!janela)
         return nullptr;
-    return janela->focusWidget() ? janela->focusWidget() : janela;
+    QApplication::setActiveWindow(janela);
+    if (QWidget* foco = QApplication::focusWidget())
+        return foco;
+    return janela;
 }
 
 void entrega(const TeclaEnviada& tecla)

@@ -111,7 +111,7 @@ TEST_F(Screen, ValidaOnAnAccessKeyAndCancelSwallowsThePress)
     cancelNext = false;
     QTest::keyClick(focused(), Qt::Key_O, Qt::AltModifier);
     EXPECT_EQ(validated, QList<int>({0, 0}));
-    QTRY_COMPARE(clicks, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicks == 1; }));
 }
 
 TEST_F(Screen, NoSecondValidaWhileOneIsRunning)
@@ -168,12 +168,39 @@ TEST_F(Screen, EnviaTeclasTabLeavesTheFieldThroughValida)
 
     Tools::EnviaTeclas("{TAB}");
     EXPECT_TRUE(validated.isEmpty());  // sent keys arrive after the sender returns
-    QTRY_COMPARE(validated, QList<int>({0}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return validated == QList<int>({0}); }));
     EXPECT_EQ(focused(), campo[1].editor());
 
     Tools::EnviaTeclas("+{TAB}");
-    QTRY_COMPARE(validated, QList<int>({0, 1}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return validated == QList<int>({0, 1}); }));
     EXPECT_EQ(focused(), campo[0].editor());
+}
+
+// A screen's load sends a Tab before the window system has activated it: the
+// first control takes the focus as the window activates, and the Tab moves on from it.
+TEST(EnviaTeclas, TabSentOnOpeningMovesOnFromTheFirstControl)
+{
+    QDialog screen;
+    screen.setWindowModality(Qt::ApplicationModal);
+    auto* layout = new QVBoxLayout(&screen);
+    zav::zav_inputArray campo;
+    for (int index : {0, 1, 2})
+        layout->addWidget(&campo.add(new zav::zav_input(index, &screen)));
+    QList<int> validated;
+    QObject::connect(&campo, &zav::zav_inputArray::Valida, [&](int index, bool&) { validated << index; });
+
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    // As just shown: not active, no control has had the focus.
+    QApplication::setActiveWindow(nullptr);
+    if (QWidget* foco = screen.focusWidget())
+        foco->clearFocus();
+    ASSERT_EQ(screen.focusWidget(), nullptr);
+
+    Tools::EnviaTeclas("{TAB}");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !validated.isEmpty(); }, 1000));
+    EXPECT_EQ(validated, QList<int>({0}));
+    EXPECT_EQ(QApplication::focusWidget(), campo[1].editor());
 }
 
 TEST_F(Screen, SeveralLinesFieldLeavesByTabAndKeepsItsLimit)
