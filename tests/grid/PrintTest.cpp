@@ -1,12 +1,15 @@
 #include "GridTestSupport.h"
 
 #include "platform/Seams.h"
+#include "platform/Twips.h"
 #include "platform/grid/GridPages.h"
 #include "platform/grid/Grelha.h"
 #include "platform/grid/PreviewSwitch.h"
 #include "platform/grid/Visualizador.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -241,6 +244,12 @@ TEST(Visualizador, PagesZoomFindAndHistory)
     EXPECT_TRUE(viewer.showsMultiplePages());
     viewer.tool(Visualizador::ToolSinglePage)->trigger();
     EXPECT_FALSE(viewer.showsMultiplePages());
+
+    // A copied page is the page at its real size on the screen.
+    viewer.tool(Visualizador::ToolCopy)->trigger();
+    const QSizeF twips = viewer.pages()->pageSizeTwips();
+    EXPECT_EQ(QApplication::clipboard()->image().size(),
+              QSize(twipsToPixelsX(int(twips.width())), twipsToPixelsY(int(twips.height()))));
 
     Seam<bool(QWidget*, QPrinter&)>::Override cancel(printDialogSeam(), [](QWidget*, QPrinter&) { return false; });
     EXPECT_FALSE(viewer.printPages());
