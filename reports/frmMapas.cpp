@@ -85,13 +85,15 @@ void frmMapas::constroiPainel()
         etiqueta->setPalette(cores);
         Label2 << etiqueta;
     }
-    for (int i = 0; i <= 11; ++i) {
-        auto* lista = new QPushButton(QStringLiteral("..."), GroupBox1);
-        lista->setFocusPolicy(Qt::TabFocus);
-        btLista << lista;
-    }
+    Label2[5]->setText(texto("1ª Data"));
+    Label2[4]->setText(texto("Últ.Data"));
+    grelhaPainel->addWidget(Label2[0], 0, 4, 1, 8);
+    grelhaPainel->addWidget(Label2[5], 7, 0);
+    grelhaPainel->addWidget(Label2[4], 7, 4);
 
-    QWidget* anterior = nullptr;
+    // The focus goes through the panel in the order its controls are made: the
+    // fields, with the dates after the salesman range, then the list buttons,
+    // the options and "&Carregar".
     for (const CampoPainel& def : CamposPainel) {
         auto* entrada = new zav::zav_input(def.index, GroupBox1);
         entrada->setMaxLength(def.comprimento);
@@ -101,35 +103,23 @@ void frmMapas::constroiPainel()
         const int coluna = PosicaoCampo[def.index][1];
         grelhaPainel->addWidget(Label2[def.etiqueta], linha, coluna);
         grelhaPainel->addWidget(entrada, linha, coluna + 1);
-        grelhaPainel->addWidget(btLista[def.index], linha, coluna + 2);
-        if (anterior)
-            QWidget::setTabOrder(anterior, entrada);
-        anterior = entrada;
+        if (def.index == 5) {
+            for (int i = 0; i < 2; ++i) {
+                Data << new SeletorData(GroupBox1);
+                grelhaPainel->addWidget(Data[i], 7, 1 + 4 * i);
+            }
+        }
     }
-    grelhaPainel->addWidget(Label2[0], 0, 4, 1, 8);
+    for (int i = 0; i <= 11; ++i) {
+        auto* lista = new QPushButton(QStringLiteral("..."), GroupBox1);
+        lista->setFocusPolicy(Qt::TabFocus);
+        grelhaPainel->addWidget(lista, PosicaoCampo[i][0], PosicaoCampo[i][1] + 2);
+        btLista << lista;
+    }
     // Group, family, sub-family and supplier are for the summary and detail maps only.
     for (int i : {8, 9, 10, 11})
         mostraSoEm({&campo(i), btLista[i]}, false);
     mostraSoEm({Label2[11], Label2[12], Label2[13], Label2[14]}, false);
-
-    for (int i = 0; i < 2; ++i) {
-        Data << new SeletorData(GroupBox1);
-    }
-    Label2[5]->setText(texto("1ª Data"));
-    Label2[4]->setText(texto("Últ.Data"));
-    grelhaPainel->addWidget(Label2[5], 7, 0);
-    grelhaPainel->addWidget(Data[0], 7, 1);
-    grelhaPainel->addWidget(Label2[4], 7, 4);
-    grelhaPainel->addWidget(Data[1], 7, 5);
-    // The dates follow the salesman range in the tab chain.
-    QWidget::setTabOrder(&campo(5), Data[0]);
-    QWidget::setTabOrder(Data[0], Data[1]);
-    QWidget::setTabOrder(Data[1], &campo(6));
-    QWidget* ultimo = &campo(11);
-    for (QPushButton* lista : btLista) {
-        QWidget::setTabOrder(ultimo, lista);
-        ultimo = lista;
-    }
 
     auto* opcoes = new QVBoxLayout;
     for (const char* legenda : {"Todas", "Pendentes", "Satisfeitas"}) {

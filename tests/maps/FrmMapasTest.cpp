@@ -67,6 +67,22 @@ protected:
 
     bool temFoco(int index) const { return ecra->campo(index).editor()->hasFocus(); }
 
+    // The control that has the focus, by its name on the screen.
+    QString nomeDoFoco() const
+    {
+        QWidget* foco = QApplication::focusWidget();
+        for (int i = 0; i < ecra->btLista.size(); ++i) {
+            if (ecra->campo(i).editor() == foco)
+                return QStringLiteral("campo(%1)").arg(i);
+            if (ecra->btLista[i] == foco)
+                return QStringLiteral("btLista(%1)").arg(i);
+        }
+        for (int i = 0; i < ecra->Data.size(); ++i)
+            if (ecra->Data[i] == foco || ecra->Data[i]->isAncestorOf(foco))
+                return QStringLiteral("Data(%1)").arg(i);
+        return foco ? QString::fromUtf8(foco->metaObject()->className()) : QStringLiteral("nothing");
+    }
+
     maps::FixtureMapas fixture;
     zav::CommonDialog dialogo;
     QStringList mensagens;
@@ -99,17 +115,37 @@ TEST_F(FrmMapasTest, OpensInMode1WithTheDefaultFilters)
     EXPECT_EQ(f.Option1[2]->text(), "Satisfeitas");
 }
 
-TEST_F(FrmMapasTest, TabRunsFromTheSalesmenThroughTheDatesToTheGroups)
+TEST_F(FrmMapasTest, OpeningStartsAtTheReferenceAndItsTabMovesOnToTheNextShownField)
 {
-    frmMapas& f = abre(1);
-    f.campo(5).setFocus();
-    QApplication::processEvents();
-    tecla(5, Qt::Key_Tab);
-    EXPECT_TRUE(f.Data[0]->hasFocus());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_TRUE(f.Data[1]->hasFocus());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_TRUE(temFoco(6));
+    const auto focoDepoisDeAbrir = [this](int modo) {
+        abre(modo);
+        QTest::qWait(20);
+        return nomeDoFoco();
+    };
+    EXPECT_EQ(focoDepoisDeAbrir(1), "campo(1)");  // campo(3) is hidden in mode 1
+    EXPECT_EQ(focoDepoisDeAbrir(2), "campo(3)");
+}
+
+TEST_F(FrmMapasTest, TabRunsThroughTheFieldsWithTheDatesAfterTheSalesmenThenTheListButtons)
+{
+    const auto percurso = [this](int modo, int passos) {
+        abre(modo);
+        QTest::qWait(20);
+        ecra->campo(0).setFocus();
+        QApplication::processEvents();
+        QStringList nomes{nomeDoFoco()};
+        for (int i = 0; i < passos; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QApplication::processEvents();
+            nomes << nomeDoFoco();
+        }
+        return nomes;
+    };
+    EXPECT_EQ(percurso(1, 10), (QStringList{"campo(0)", "campo(1)", "campo(2)", "campo(4)", "campo(5)", "Data(0)",
+                                            "Data(1)", "campo(6)", "campo(7)", "btLista(0)", "btLista(1)"}));
+    EXPECT_EQ(percurso(3, 12), (QStringList{"campo(0)", "campo(3)", "campo(1)", "campo(2)", "campo(4)", "campo(5)",
+                                            "Data(0)", "Data(1)", "campo(8)", "campo(9)", "campo(10)", "campo(11)",
+                                            "btLista(0)"}));
 }
 
 TEST_F(FrmMapasTest, EachModeShowsItsOwnFilters)
