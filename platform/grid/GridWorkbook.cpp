@@ -3,9 +3,14 @@
 #include "platform/grid/NumberFormat.h"
 #include "platform/xls/XlsWorkbook.h"
 
+#include <algorithm>
+
 namespace zav {
 
 namespace {
+
+// A line of the workbook's default font (Arial 10) takes the default row height.
+constexpr int SheetLineTwips = 255;
 
 bool writesAsNumber(const GridContent::Column& column, const QVariant& value)
 {
@@ -33,15 +38,21 @@ void writeWorkbook(const GridContent& content, const QString& path)
     XlsWorkbook book(QStringLiteral("Folha1"));
     book.reserve(qsizetype(content.lines.size() + 1) * content.columns.size());
 
+    // A heading of several lines (one per size type) wraps, and its row is as
+    // tall as the most lines, so Excel shows them one under the other.
     const XlsCellStyle bold{.bold = true};
+    qsizetype mostLines = 1;
     for (int c = 0; c < int(content.columns.size()); ++c) {
         const GridContent::Column& column = content.columns[c];
         book.setColumnWidthTwips(c, column.widthTwips);
-        // A heading of several lines (one per size type) wraps, so Excel shows its lines one under the other.
         QString heading = column.heading;
         heading.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        book.setText(0, c, heading, {.bold = true, .wrap = heading.contains(QLatin1Char('\n'))});
+        const qsizetype lines = heading.count(QLatin1Char('\n')) + 1;
+        mostLines = std::max(mostLines, lines);
+        book.setText(0, c, heading, {.bold = true, .wrap = lines > 1});
     }
+    if (mostLines > 1)
+        book.setRowHeightTwips(0, int(mostLines) * SheetLineTwips);
 
     int row = 1;
     for (const GridContent::Line& line : content.lines) {

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <map>
 #include <vector>
 
 namespace zav::xls {
@@ -35,6 +36,7 @@ struct SheetContent {
     std::vector<Cell> cells;
     SharedStringTable strings;
     std::array<quint16, SheetColumns> columnWidths{}; // 1/256 of a character; 0 keeps the default
+    std::map<int, quint16> rowHeights;                 // twips, for the rows that do not keep the default
 };
 
 // The XF record a cell of this style refers to.

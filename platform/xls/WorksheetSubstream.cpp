@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <optional>
 
 namespace zav::xls {
@@ -101,18 +102,21 @@ void writeCell(BiffStream& out, const Cell& cell)
     }
 }
 
-void writeRow(BiffStream& out, int row, int firstColumn, int endColumn)
+// A row of its own height is marked as such (fUnsynced): Excel keeps the
+// height instead of the default one.
+void writeRow(BiffStream& out, int row, int firstColumn, int endColumn, quint16 heightTwips)
 {
     constexpr quint16 DefaultHeight = 0x00FF;
     constexpr quint32 DefaultRowFlags = 0x000F0100;
+    constexpr quint32 OwnHeight = 0x0040;
     out.beginRecord(record::Row);
     out.u16(quint16(row));
     out.u16(quint16(firstColumn));
     out.u16(quint16(endColumn));
-    out.u16(DefaultHeight);
+    out.u16(heightTwips ? heightTwips : DefaultHeight);
     out.u16(0);
     out.u16(0);
-    out.u32(DefaultRowFlags);
+    out.u32(heightTwips ? DefaultRowFlags | OwnHeight : DefaultRowFlags);
     out.endRecord();
 }
 
@@ -124,11 +128,15 @@ std::vector<Cell>::const_iterator endOfRow(std::vector<Cell>::const_iterator fro
 
 // One block: its ROW records, its cells, then the DBCELL that tells where
 // the first ROW record and each row's first cell are. Returns the DBCELL's position.
-qsizetype writeRowBlock(BiffStream& out, std::vector<Cell>::const_iterator first, std::vector<Cell>::const_iterator end)
+qsizetype writeRowBlock(BiffStream& out, std::vector<Cell>::const_iterator first, std::vector<Cell>::const_iterator end,
+                        const std::map<int, quint16>& rowHeights)
 {
     const qsizetype firstRowRecord = out.position();
-    for (auto row = first; row != end; row = endOfRow(row, end))
-        writeRow(out, row->row(), row->column(), (endOfRow(row, end) - 1)->column() + 1);
+    for (auto row = first; row != end; row = endOfRow(row, end)) {
+        const auto height = rowHeights.find(row->row());
+        writeRow(out, row->row(), row->column(), (endOfRow(row, end) - 1)->column() + 1,
+                 height == rowHeights.end() ? 0 : height->second);
+    }
 
     std::array<qsizetype, RowsPerBlock> rowStarts{};
     int rowCount = 0;
@@ -150,15 +158,16 @@ qsizetype writeRowBlock(BiffStream& out, std::vector<Cell>::const_iterator first
     return dbCell;
 }
 
-void writeCellTable(BiffStream& out, const std::vector<Cell>& cells, qsizetype indexEntries)
+void writeCellTable(BiffStream& out, const SheetContent& sheet, qsizetype indexEntries)
 {
+    const std::vector<Cell>& cells = sheet.cells;
     auto blockStart = cells.cbegin();
     for (qsizetype block = 0; blockStart != cells.cend(); ++block) {
         const int blockNumber = blockStart->row() / RowsPerBlock;
         const auto blockEnd = std::find_if(blockStart, cells.cend(), [blockNumber](const Cell& cell) {
             return cell.row() / RowsPerBlock != blockNumber;
         });
-        out.patchU32(indexEntries + block * 4, quint32(writeRowBlock(out, blockStart, blockEnd)));
+        out.patchU32(indexEntries + block * 4, quint32(writeRowBlock(out, blockStart, blockEnd, sheet.rowHeights)));
         blockStart = blockEnd;
     }
 }
@@ -283,7 +292,7 @@ void writeWorksheetSubstream(BiffStream& out, const SheetContent& sheet)
     out.record(record::DefColWidth, {8});
     writeColumnWidths(out, sheet.columnWidths);
     writeDimensions(out, range);
-    writeCellTable(out, sheet.cells, indexEntries);
+    writeCellTable(out, sheet, indexEntries);
     writeWindow(out);
     writeEof(out);
 }

@@ -44,6 +44,12 @@ void checkColumn(int column)
         throw RuntimeError(errors::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
 }
 
+void checkRow(int row)
+{
+    if (row < 0 || row >= XlsWorkbook::MaxRows)
+        throw RuntimeError(errors::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+}
+
 RuntimeError fileError(const QString& path)
 {
     const QFileInfo file(path);
@@ -66,6 +72,13 @@ void XlsWorkbook::setColumnWidthTwips(int column, int twips)
 {
     checkColumn(column);
     sheet_.columnWidths[column] = clampedWidth(twips / TwipsPerPixel / DigitPixels * 256.0);
+}
+
+void XlsWorkbook::setRowHeightTwips(int row, int twips)
+{
+    checkRow(row);
+    constexpr int MaxRowHeightTwips = 8192; // 409.6 points, the most Excel allows
+    sheet_.rowHeights[row] = quint16(std::clamp(twips, 1, MaxRowHeightTwips));
 }
 
 void XlsWorkbook::setText(int row, int column, const QString& text, XlsCellStyle style)
@@ -94,8 +107,7 @@ void XlsWorkbook::setNumber(int row, int column, double value, XlsCellStyle styl
 void XlsWorkbook::addCell(int row, int column, xls::Cell cell)
 {
     checkColumn(column);
-    if (row < 0 || row >= MaxRows)
-        throw RuntimeError(errors::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+    checkRow(row);
     cell.position = quint32(row) << 8 | quint32(column);
     if (!sheet_.cells.empty() && sheet_.cells.back().position >= cell.position)
         cellsInOrder_ = false;

@@ -24,6 +24,8 @@ public:
     void reserve(qsizetype cellCount) { sheet_.cells.reserve(cellCount); }
 
     void setColumnWidthTwips(int column, int twips);
+    // The height of a row that holds cells; Excel keeps it as set.
+    void setRowHeightTwips(int row, int twips);
 
     // Raise zav::RuntimeError 9 for a cell beyond the sheet or a text longer
     // than a cell keeps, 6 for a number that is not finite.

@@ -41,7 +41,7 @@ QStringList readWorkbook(const QString& path)
     return lines;
 }
 
-QStringList wrappedHeadings(const QString& path)
+QStringList headingLayout(const QString& path)
 {
     const QString script = QStringLiteral(
         "import sys, xlrd\n"
@@ -50,7 +50,10 @@ QStringList wrappedHeadings(const QString& path)
         "for c in range(sheet.ncols):\n"
         "    cell = sheet.cell(0, c)\n"
         "    if book.xf_list[cell.xf_index].alignment.text_wrapped:\n"
-        "        sys.stdout.buffer.write((cell.value.replace('\\n', '|') + '\\n').encode('utf-8'))\n");
+        "        sys.stdout.buffer.write((cell.value.replace('\\n', '|') + '\\n').encode('utf-8'))\n"
+        "row = sheet.rowinfo_map.get(0)\n"
+        "if row is not None and row.height_mismatch:\n"
+        "    sys.stdout.buffer.write(('height %d\\n' % row.height).encode('utf-8'))\n");
     return runPython(script, {path}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 

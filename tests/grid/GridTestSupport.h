@@ -14,8 +14,9 @@ QString pdfText(const QString& path);
 // Reads a workbook back with xlrd: one line per row, cells separated by tabs,
 // numbers as repr(float), texts as they are.
 QStringList readWorkbook(const QString& path);
-// The first row's texts whose cell style wraps them onto several lines.
-QStringList wrappedHeadings(const QString& path);
+// The first row's texts whose cell style wraps them onto several lines (line
+// breaks shown as "|"), then "height <twips>" when the row has its own height.
+QStringList headingLayout(const QString& path);
 
 // A recordset of reference and customer quantities, the shape the grouped maps use.
 zav::RecordsetPtr quantitiesByReference(const QList<std::tuple<QString, QString, qint64>>& rows);

@@ -74,7 +74,7 @@ TEST_F(XlsWorkbookTest, CellsSetOutOfOrderAreSortedAndTheLastValueWins)
     EXPECT_EQ(sheet.columns(), 6);
 }
 
-TEST_F(XlsWorkbookTest, BoldAndWrappedHeadingsNumberFormatsAndColumnWidths)
+TEST_F(XlsWorkbookTest, BoldAndWrappedHeadingsNumberFormatsColumnWidthsAndRowHeight)
 {
     zav::XlsWorkbook book("Formatos");
     book.setText(0, 0, "Referência", {.bold = true});
@@ -85,6 +85,7 @@ TEST_F(XlsWorkbookTest, BoldAndWrappedHeadingsNumberFormatsAndColumnWidths)
     book.setNumber(2, 1, 7, {.bold = true, .format = zav::XlsNumberFormat::Integer});
     book.setColumnWidthTwips(0, 1440);
     book.setColumnWidthTwips(1, 720);
+    book.setRowHeightTwips(0, 510);
     book.save(path("formats.xls"));
 
     const ReadBack sheet = readBack(path("formats.xls"), ReadMode::CellsAndFormatting);
@@ -105,6 +106,9 @@ TEST_F(XlsWorkbookTest, BoldAndWrappedHeadingsNumberFormatsAndColumnWidths)
     EXPECT_EQ(widths.value("0").toInt(), 3510);
     EXPECT_EQ(widths.value("1").toInt(), 1755);
     EXPECT_FALSE(widths.contains("2")) << "a column left alone keeps the default width";
+    const QJsonObject heights = sheet.json.value("heights").toObject();
+    EXPECT_EQ(heights.value("0").toInt(), 510);
+    EXPECT_EQ(heights.size(), 1) << "the other rows keep the default height";
 }
 
 TEST_F(XlsWorkbookTest, EmptySheetIsASmallWorkbookInTheMiniStream)

@@ -202,6 +202,7 @@ def main():
     }
     if formatting:
         result['widths'] = {str(c): info.width for c, info in sheet.colinfo_map.items()}
+        result['heights'] = {str(r): info.height for r, info in sheet.rowinfo_map.items() if info.height_mismatch}
     json.dump(result, sys.stdout, ensure_ascii=False)
 
 
