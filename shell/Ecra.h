@@ -19,12 +19,9 @@ public:
     // Runs once, after `bd` and `iOpcao` are set and before the screen shows.
     virtual void Form_Load() {}
 
-    // A screen has no default button: none is marked as it shows.
-    void setVisible(bool visible) override;
-
 protected:
-    // Enter in a field presses nothing, while a button with the focus still
-    // answers Enter itself.
+    // A screen has no default button: Enter in a field presses nothing, while a
+    // button with the focus still answers Enter itself.
     void keyPressEvent(QKeyEvent* event) override;
 };
 
