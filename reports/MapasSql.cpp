@@ -46,10 +46,14 @@ QString documentosLinhasArtigos()
         + QStringLiteral(" inner join artigos as a ON a.Codigo=l.Artigo");
 }
 
-QString medidasDoArtigo()
+QString tamanhoDoArtigo()
 {
-    return QStringLiteral(" inner join MedTamCo as mh ON mh.CodTipoM=a.TmHor and mh.CodMed=a.medhor")
-        + QStringLiteral(" inner join MedTamCo as mv ON mv.CodTipoM=a.TmVer and mv.CodMed=a.MEDVERT");
+    return QStringLiteral(" inner join MedTamCo as mh ON mh.CodTipoM=a.TmHor and mh.CodMed=a.medhor");
+}
+
+QString corDoArtigo()
+{
+    return QStringLiteral(" inner join MedTamCo as mv ON mv.CodTipoM=a.TmVer and mv.CodMed=a.MEDVERT");
 }
 
 QString janelaDatas(const Filtros& filtros)
@@ -103,7 +107,7 @@ QString linhasMatriz(BaseQuantidade base, const QString& filtro, const QString& 
 {
     return QStringLiteral(" select l.artigo,") + quantidade(base)
         + QStringLiteral(" a.MedHor,a.MedVert,mv.POSIMP as Mv,mh.POSIMP mH,mv.Descrica, mh.Descrica") + colunasExtra
-        + documentosLinhasArtigos() + medidasDoArtigo() + filtro
+        + documentosLinhasArtigos() + tamanhoDoArtigo() + corDoArtigo() + filtro
         + QStringLiteral(" group by l.artigo,a.MEDHOR ,a.medvert,mv.POSIMP,mh.POSIMP,mv.Descrica,mh.Descrica") + colunasExtra
         + QStringLiteral(" order by ") + ordemAntes + QStringLiteral("mv.posimp,mh.posimp");
 }

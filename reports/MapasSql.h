@@ -40,8 +40,10 @@ QString quantidadeSemVirgula(BaseQuantidade base);
 
 // " from DocgcCab as c" with the order lines and their article.
 QString documentosLinhasArtigos();
-// The size (mh) and colour (mv) of the line's article.
-QString medidasDoArtigo();
+// The size (mh) and the colour (mv) of the line's article; the summary by
+// size position joins the size only.
+QString tamanhoDoArtigo();
+QString corDoArtigo();
 // " Where  c.Data >= ... and c.Data <= ..." over the two dates' whole days.
 QString janelaDatas(const Filtros& filtros);
 QString umaReferencia(const QString& referencia);
