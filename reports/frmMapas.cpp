@@ -41,13 +41,6 @@ constexpr int PosicaoCampo[12][2] = {
     {0, 0}, {2, 0}, {2, 4}, {1, 0}, {3, 0}, {3, 4}, {4, 0}, {4, 4}, {5, 0}, {5, 4}, {5, 8}, {6, 0},
 };
 
-QPushButton* botao(const QString& legenda, const QString& dica, QWidget* pai)
-{
-    auto* b = new QPushButton(legenda, pai);
-    b->setToolTip(dica);
-    return b;
-}
-
 QString texto(const char* utf8)
 {
     return QString::fromUtf8(utf8);
@@ -61,6 +54,8 @@ frmMapas::frmMapas(zav::CommonDialog& CommonDialog1, QWidget* parent)
     setWindowTitle(QStringLiteral("Encomendas/Referência"));
     constroiPainel();
     constroiBotoes();
+    // Room for a matrix of a dozen sizes and its colours below the filter panel.
+    resize(1000, 680);
     campos_ = new CamposValidados(*this, campo, CampoAlterado);
     QMap<int, QAbstractButton*> botoes;
     for (int i = 0; i < btLista.size(); ++i)
@@ -111,7 +106,7 @@ void frmMapas::constroiPainel()
         }
     }
     for (int i = 0; i <= 11; ++i) {
-        auto* lista = new QPushButton(QStringLiteral("..."), GroupBox1);
+        auto* lista = BotaoEcra(QStringLiteral("..."), QString(), GroupBox1);
         lista->setFocusPolicy(Qt::TabFocus);
         grelhaPainel->addWidget(lista, PosicaoCampo[i][0], PosicaoCampo[i][1] + 2);
         btLista << lista;
@@ -129,7 +124,7 @@ void frmMapas::constroiPainel()
         Option1 << opcao;
     }
     grelhaPainel->addLayout(opcoes, 0, 12, 4, 1);
-    btCarga = botao(QStringLiteral("&Carregar"), QStringLiteral("Carregar."), GroupBox1);
+    btCarga = BotaoEcra(QStringLiteral("&Carregar"), QStringLiteral("Carregar."), GroupBox1);
     grelhaPainel->addWidget(btCarga, 7, 12);
     connect(btCarga, &QPushButton::clicked, this, &frmMapas::btCarga_Click);
 }
@@ -143,11 +138,11 @@ void frmMapas::constroiBotoes()
     area->addWidget(Grelha, 0, 0);
     area->addWidget(Visualizador, 0, 0);
 
-    btCancelar = botao(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
-    btImp = botao(QStringLiteral("&Imprimir"), QStringLiteral("Imprimir."), this);
-    btExcel = botao(QStringLiteral("&Excel"), QStringLiteral("Excel."), this);
-    btExpandir = botao(QStringLiteral("&Expandir"), QStringLiteral("Expandir."), this);
-    btSair = botao(QStringLiteral("&Sair"), texto("Abandonar a opção."), this);
+    btCancelar = BotaoEcra(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
+    btImp = BotaoEcra(QStringLiteral("&Imprimir"), QStringLiteral("Imprimir."), this);
+    btExcel = BotaoEcra(QStringLiteral("&Excel"), QStringLiteral("Excel."), this);
+    btExpandir = BotaoEcra(QStringLiteral("&Expandir"), QStringLiteral("Expandir."), this);
+    btSair = BotaoEcra(QStringLiteral("&Sair"), texto("Abandonar a opção."), this);
     connect(btCancelar, &QPushButton::clicked, this, &frmMapas::btCancelar_Click);
     connect(btImp, &QPushButton::clicked, this, &frmMapas::btImp_Click);
     connect(btExcel, &QPushButton::clicked, this, &frmMapas::btExcel_Click);

@@ -35,14 +35,6 @@ SeletorData* Data(QWidget* parent)
     return data;
 }
 
-QPushButton* Botao(const QString& texto, const QString& dica, QWidget* parent)
-{
-    auto* botao = new QPushButton(texto, parent);
-    botao->setToolTip(dica);
-    botao->setAutoDefault(false);
-    return botao;
-}
-
 } // namespace
 
 frmTarvelo::frmTarvelo(QWidget* parent)
@@ -50,10 +42,10 @@ frmTarvelo::frmTarvelo(QWidget* parent)
       lblPrimeiraData(Etiqueta(QStringLiteral("1ª Data"), this)),
       lblUltimaData(Etiqueta(QStringLiteral("Ult. Data"), this)),
       DTPicker1{Data(this), Data(this)},
-      btCarga(Botao(QStringLiteral("&Carregar"), DicaConfirmar, this)),
-      btImp(Botao(QStringLiteral("&Imprimir"), DicaConfirmar, this)),
-      btExcel(Botao(QStringLiteral("&Excel"), DicaConfirmar, this)),
-      btSair(Botao(QStringLiteral("&Sair"), QStringLiteral("Abandonar a opção."), this)),
+      btCarga(BotaoEcra(QStringLiteral("&Carregar"), DicaConfirmar, this)),
+      btImp(BotaoEcra(QStringLiteral("&Imprimir"), DicaConfirmar, this)),
+      btExcel(BotaoEcra(QStringLiteral("&Excel"), DicaConfirmar, this)),
+      btSair(BotaoEcra(QStringLiteral("&Sair"), QStringLiteral("Abandonar a opção."), this)),
       Grelha(new zav::Grelha(this)),
       Visualizador(new zav::Visualizador(this))
 {

@@ -1,6 +1,7 @@
 #include "shell/Ecra.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 
 void Ecra::keyPressEvent(QKeyEvent* event)
 {
@@ -9,4 +10,12 @@ void Ecra::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         return;
     QDialog::keyPressEvent(event);
+}
+
+QPushButton* BotaoEcra(const QString& legenda, const QString& dica, QWidget* pai)
+{
+    auto* botao = new QPushButton(legenda, pai);
+    botao->setToolTip(dica);
+    botao->setAutoDefault(false);
+    return botao;
 }

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class QPushButton;
+
 namespace zav {
 class zavCoreDataAccess2016;
 }
@@ -33,3 +35,7 @@ public:
 
     int iOpcao = 0;
 };
+
+// A screen's command button. Screens have no default button, so none of them
+// takes on the default look when it has the focus.
+QPushButton* BotaoEcra(const QString& legenda, const QString& dica, QWidget* pai);
