@@ -1,60 +1,56 @@
 #include "GridTestSupport.h"
 
-#include <QProcess>
-#include <gtest/gtest.h>
+#include "support/OutsideReaders.h"
+
+#include <QJsonObject>
+#include <QLocale>
 
 namespace gridtest {
 
-QString runPython(const QString& script, const QStringList& arguments)
+namespace {
+
+// Whole numbers keep a ".0", so a number never reads like a text of digits.
+QString numberText(double value)
 {
-    QProcess process;
-    process.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral("-c"), script} + arguments);
-    process.waitForFinished(60000);
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
+    QString text = QString::number(value, 'f', QLocale::FloatingPointShortest);
+    if (!text.contains(QLatin1Char('.')))
+        text += QStringLiteral(".0");
+    return text;
 }
 
-QString pdfText(const QString& path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
+} // namespace
 
 QStringList readWorkbook(const QString& path)
 {
-    const QString script = QStringLiteral(
-        "import sys, xlrd\n"
-        "sheet = xlrd.open_workbook(sys.argv[1]).sheet_by_index(0)\n"
-        "for r in range(sheet.nrows):\n"
-        "    cells = []\n"
-        "    for c in range(sheet.ncols):\n"
-        "        cell = sheet.cell(r, c)\n"
-        "        if cell.ctype == xlrd.XL_CELL_NUMBER: cells.append('#' + repr(cell.value))\n"
-        "        else: cells.append(cell.value)\n"
-        "    sys.stdout.buffer.write(('\\t'.join(cells) + '\\n').encode('utf-8'))\n");
-    QStringList lines = runPython(script, {path}).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
+    const zav::test::ReadBack sheet = zav::test::readBack(path);
+    QStringList lines;
+    for (int row = 0; row < sheet.rows(); ++row) {
+        QStringList cells;
+        for (const zav::test::ReadBack::Cell* cell : sheet.row(row)) {
+            if (!cell)
+                cells << QString();
+            else if (cell->isText)
+                cells << cell->value.toString();
+            else
+                cells << QLatin1Char('#') + numberText(cell->value.toDouble());
+        }
+        lines << cells.join(QLatin1Char('\t'));
+    }
     return lines;
 }
 
 QStringList headingLayout(const QString& path)
 {
-    const QString script = QStringLiteral(
-        "import sys, xlrd\n"
-        "book = xlrd.open_workbook(sys.argv[1], formatting_info=True)\n"
-        "sheet = book.sheet_by_index(0)\n"
-        "for c in range(sheet.ncols):\n"
-        "    cell = sheet.cell(0, c)\n"
-        "    if book.xf_list[cell.xf_index].alignment.text_wrapped:\n"
-        "        sys.stdout.buffer.write((cell.value.replace('\\n', '|') + '\\n').encode('utf-8'))\n"
-        "row = sheet.rowinfo_map.get(0)\n"
-        "if row is not None and row.height_mismatch:\n"
-        "    sys.stdout.buffer.write(('height %d\\n' % row.height).encode('utf-8'))\n");
-    return runPython(script, {path}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const zav::test::ReadBack sheet = zav::test::readBack(path, zav::test::ReadMode::CellsAndFormatting);
+    QStringList layout;
+    for (const zav::test::ReadBack::Cell* cell : sheet.row(0)) {
+        if (cell && cell->wrapped)
+            layout << cell->value.toString().replace(QLatin1Char('\n'), QLatin1Char('|'));
+    }
+    const QJsonValue height = sheet.json.value("heights").toObject().value("0");
+    if (!height.isUndefined())
+        layout << QStringLiteral("height %1").arg(height.toInt());
+    return layout;
 }
 
 zav::RecordsetPtr quantitiesByReference(const QList<std::tuple<QString, QString, qint64>>& rows)

@@ -7,12 +7,8 @@
 
 namespace gridtest {
 
-// Runs /usr/bin/python3 with the script and arguments; its standard output.
-QString runPython(const QString& script, const QStringList& arguments);
-// The text of a PDF as pdftotext lays it out.
-QString pdfText(const QString& path);
-// Reads a workbook back with xlrd: one line per row, cells separated by tabs,
-// numbers as repr(float), texts as they are.
+// A workbook as xlrd reads it back: one line per row, cells separated by tabs,
+// numbers as "#" and their shortest decimal form ("#1200.0"), texts as they are.
 QStringList readWorkbook(const QString& path);
 // The first row's texts whose cell style wraps them onto several lines (line
 // breaks shown as "|"), then "height <twips>" when the row has its own height.

@@ -6,6 +6,7 @@
 #include "platform/grid/Grelha.h"
 #include "platform/grid/PreviewSwitch.h"
 #include "platform/grid/Visualizador.h"
+#include "support/OutsideReaders.h"
 
 #include <QAction>
 #include <QApplication>
@@ -66,7 +67,7 @@ QString printToPdf(Visualizador& viewer, const QString& path)
         return true;
     });
     viewer.tool(Visualizador::ToolPrint)->trigger();
-    return gridtest::pdfText(path);
+    return zav::test::pdfText(path);
 }
 
 // Rows that make exactly two A4 pages with the statistical report's settings.

@@ -1,10 +1,10 @@
 // The Tarvelo screen around its lines: opening, preview and printing, export.
 #include "stat/EcraTarvelo.h"
-#include "stat/LeituraFicheiros.h"
 
 #include "platform/Seams.h"
 #include "platform/grid/GridPages.h"
 #include "platform/grid/Visualizador.h"
+#include "support/OutsideReaders.h"
 
 #include <QAction>
 #include <QApplication>
@@ -107,7 +107,7 @@ protected:
                 return true;
             });
         ecra.Visualizador->tool(zav::Visualizador::ToolPrint)->trigger();
-        return leitura::TextoPdf(pdf);
+        return zav::test::pdfText(pdf);
     }
 
     QTemporaryDir pasta;
@@ -192,6 +192,27 @@ QJsonArray Celula(const char* tipo, const QJsonValue& valor)
     return QJsonArray{QString::fromUtf8(tipo), valor};
 }
 
+// The first sheet of a workbook row by row, each cell as Celula makes it: kind
+// "t" (text), "n" (number) or "" (empty) and its value.
+QJsonArray LinhasLivro(const QString& caminho)
+{
+    const zav::test::ReadBack livro = zav::test::readBack(caminho);
+    QJsonArray linhas;
+    for (int linha = 0; linha < livro.rows(); ++linha) {
+        QJsonArray celulas;
+        for (const zav::test::ReadBack::Cell* celula : livro.row(linha)) {
+            if (!celula)
+                celulas.append(Celula("", ""));
+            else if (celula->isText)
+                celulas.append(Celula("t", celula->value.toString()));
+            else
+                celulas.append(Celula("n", celula->value.toDouble()));
+        }
+        linhas.append(celulas);
+    }
+    return linhas;
+}
+
 TEST_F(ExportacaoTarvelo, WorkbookHoldsTheVisibleColumnsWithFiguresAsNumbers)
 {
     CarregaMes(3);
@@ -201,7 +222,7 @@ TEST_F(ExportacaoTarvelo, WorkbookHoldsTheVisibleColumnsWithFiguresAsNumbers)
 
     ASSERT_EQ(abertos, QStringList{caminho});
     EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
-    const QJsonArray linhas = leitura::LinhasLivro(caminho);
+    const QJsonArray linhas = LinhasLivro(caminho);
     // Two empty rows close the grid; the sheet ends at its last written row.
     ASSERT_EQ(linhas.size(), 11);
     EXPECT_EQ(linhas[0].toArray(),
@@ -228,7 +249,7 @@ TEST_F(ExportacaoTarvelo, CancelDoesNothingAndTheNameIsTheScreensOwn)
     Exporta(QString());
     EXPECT_EQ(nomesOferecidos, QStringList({"", "", caminho}));
     // The grid still holds its first empty rows: headings only.
-    EXPECT_EQ(leitura::LinhasLivro(caminho).size(), 1);
+    EXPECT_EQ(LinhasLivro(caminho).size(), 1);
 
     // Another opening of the screen starts without a name.
     frmTarvelo outro;

@@ -1,6 +1,5 @@
-#include "ReadBack.h"
-
 #include "platform/xls/CompoundFile.h"
+#include "support/OutsideReaders.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -8,6 +7,10 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using zav::test::readBack;
+using zav::test::ReadBack;
+using zav::test::ReadMode;
 
 QByteArray patternOf(qsizetype size)
 {

@@ -1,7 +1,6 @@
-#include "ReadBack.h"
-
 #include "platform/RuntimeError.h"
 #include "platform/xls/XlsWorkbook.h"
+#include "support/OutsideReaders.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +11,10 @@
 #include <unistd.h>
 
 namespace {
+
+using zav::test::readBack;
+using zav::test::ReadBack;
+using zav::test::ReadMode;
 
 class XlsWorkbookTest : public ::testing::Test {
 protected:
