@@ -8,7 +8,7 @@
 #include "platform/grid/Grelha.h"
 #include "platform/zavCoreDataAccess2016.h"
 #include "reports/LinhasMapaEstatistico.h"
-#include "reports/SeletorData.h"
+#include "platform/SeletorData.h"
 #include "reports/frmTarvelo.h"
 
 #include <QApplication>

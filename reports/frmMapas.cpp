@@ -5,7 +5,7 @@
 #include "platform/grid/Visualizador.h"
 #include "platform/zavCoreDataAccess2016.h"
 #include "reports/ImpressaoMapas.h"
-#include "reports/SeletorData.h"
+#include "platform/SeletorData.h"
 #include "shell/CampoValidado.h"
 #include "shell/Tools.h"
 
@@ -100,7 +100,7 @@ void frmMapas::constroiPainel()
         grelhaPainel->addWidget(entrada, linha, coluna + 1);
         if (def.index == 5) {
             for (int i = 0; i < 2; ++i) {
-                Data << new SeletorData(GroupBox1);
+                Data << new zav::SeletorData(GroupBox1);
                 grelhaPainel->addWidget(Data[i], 7, 1 + 4 * i);
             }
         }

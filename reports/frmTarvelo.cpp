@@ -5,7 +5,7 @@
 #include "platform/grid/Visualizador.h"
 #include "platform/zavCoreDataAccess2016.h"
 #include "reports/LinhasMapaEstatistico.h"
-#include "reports/SeletorData.h"
+#include "platform/SeletorData.h"
 #include "shell/Tools.h"
 
 #include <QDate>
@@ -28,9 +28,9 @@ QLabel* Etiqueta(const QString& texto, QWidget* parent)
     return etiqueta;
 }
 
-SeletorData* Data(QWidget* parent)
+zav::SeletorData* Data(QWidget* parent)
 {
-    auto* data = new SeletorData(parent);
+    auto* data = new zav::SeletorData(parent);
     data->setToolTip(DicaData);
     return data;
 }

@@ -9,11 +9,10 @@
 
 class QLabel;
 class QPushButton;
-class SeletorData;
-
 namespace zav {
 class Grelha;
 class PreviewSwitch;
+class SeletorData;
 class Visualizador;
 }
 
@@ -35,7 +34,7 @@ public:
 
     QLabel* lblPrimeiraData;
     QLabel* lblUltimaData;
-    std::array<SeletorData*, 2> DTPicker1{};
+    std::array<zav::SeletorData*, 2> DTPicker1{};
     QPushButton* btCarga;
     QPushButton* btImp;
     QPushButton* btExcel;

@@ -3,7 +3,7 @@
 #include "stat/EmpresaEstatistica.h"
 
 #include "platform/grid/Grelha.h"
-#include "reports/SeletorData.h"
+#include "platform/SeletorData.h"
 #include "reports/frmTarvelo.h"
 
 #include <QPushButton>

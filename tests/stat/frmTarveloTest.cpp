@@ -35,7 +35,7 @@ TEST_F(EcraTarvelo, ControlsCarryTheirTextsAndTips)
     EXPECT_EQ(ecra.lblUltimaData->text(), "Ult. Data");
     for (QWidget* etiqueta : {static_cast<QWidget*>(ecra.lblPrimeiraData), static_cast<QWidget*>(ecra.lblUltimaData)})
         EXPECT_EQ(etiqueta->font().family(), "Verdana");
-    for (SeletorData* data : ecra.DTPicker1) {
+    for (zav::SeletorData* data : ecra.DTPicker1) {
         EXPECT_EQ(data->toolTip(), dicaData);
         EXPECT_EQ(data->displayFormat(), "dd-MM-yyyy");
     }

@@ -1,4 +1,6 @@
-#include "reports/SeletorData.h"
+#include "platform/SeletorData.h"
+
+namespace zav {
 
 SeletorData::SeletorData(QWidget* parent) : QDateTimeEdit(parent)
 {
@@ -10,3 +12,5 @@ bool SeletorData::focusNextPrevChild(bool next)
 {
     return QWidget::focusNextPrevChild(next);
 }
+
+} // namespace zav

@@ -2,7 +2,9 @@
 
 #include <QDateTimeEdit>
 
-// The date pickers of the filter panels: shown "dd-mm-yyyy" with a calendar to
+namespace zav {
+
+// The date pickers of the screens: shown "dd-mm-yyyy" with a calendar to
 // drop down, holding a date and time. Tab and Shift+Tab leave the picker as
 // a whole, as they leave every other control of the panel, instead of walking
 // through its day, month and year.
@@ -14,3 +16,5 @@ public:
 protected:
     bool focusNextPrevChild(bool next) override;
 };
+
+} // namespace zav
