@@ -4,5 +4,8 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_missing_packages
 build_project
-"$BUILD/tarvelo_demo_db" --out "$BUILD/tarvelo-demo.db" --config "$BUILD/Tarvelo.zav"
+# Made once, so what the user changes in the demo company stays for the next start.
+if [ ! -f "$BUILD/tarvelo-demo.db" ] || [ ! -f "$BUILD/Tarvelo.zav" ]; then
+  "$BUILD/tarvelo_demo_db" --out "$BUILD/tarvelo-demo.db" --config "$BUILD/Tarvelo.zav"
+fi
 exec "$BUILD/tarvelo" "$@"
