@@ -6,9 +6,9 @@
 // temp folder and reused by later runs)
 #include "demo/DemoDatabase.h"
 #include "platform/grid/Grelha.h"
-#include "platform/zavCoreDataAccess2016.h"
+#include "platform/data/zavCoreDataAccess2016.h"
 #include "reports/LinhasMapaEstatistico.h"
-#include "platform/SeletorData.h"
+#include "platform/widgets/SeletorData.h"
 #include "reports/frmTarvelo.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "reports/LinhasMapaEstatistico.h"
 
-#include "platform/Currency.h"
-#include "platform/zavCoreDataAccess2016.h"
+#include "platform/data/Currency.h"
+#include "platform/data/zavCoreDataAccess2016.h"
 
 namespace MapaEstatistico {
 

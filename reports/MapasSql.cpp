@@ -1,6 +1,6 @@
 #include "reports/MapasSql.h"
 
-#include "platform/zavCoreDataAccess2016.h"
+#include "platform/data/zavCoreDataAccess2016.h"
 
 namespace MapasSql {
 

@@ -1,7 +1,7 @@
 #include "reports/MatrizCorTamanho.h"
 
 #include "platform/grid/Grelha.h"
-#include "platform/zavCoreDataAccess2016.h"
+#include "platform/data/zavCoreDataAccess2016.h"
 
 #include <vector>
 

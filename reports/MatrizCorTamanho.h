@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Currency.h"
-#include "platform/Recordset.h"
+#include "platform/data/Currency.h"
+#include "platform/data/Recordset.h"
 #include "platform/grid/GridColumn.h"
 #include "reports/MapasSql.h"
 

@@ -3,9 +3,9 @@
 #include "platform/grid/Grelha.h"
 #include "platform/grid/PreviewSwitch.h"
 #include "platform/grid/Visualizador.h"
-#include "platform/zavCoreDataAccess2016.h"
+#include "platform/data/zavCoreDataAccess2016.h"
 #include "reports/ImpressaoMapas.h"
-#include "platform/SeletorData.h"
+#include "platform/widgets/SeletorData.h"
 #include "shell/CampoValidado.h"
 #include "shell/Tools.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/zav_input.h"
+#include "platform/widgets/zav_input.h"
 #include "reports/MapasSql.h"
 #include "reports/MatrizCorTamanho.h"
 #include "shell/Ecra.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/CommonDialog.h"
-#include "platform/Recordset.h"
+#include "platform/widgets/CommonDialog.h"
+#include "platform/data/Recordset.h"
 #include "shell/Ecra.h"
 
 #include <array>

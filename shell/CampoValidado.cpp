@@ -1,8 +1,8 @@
 #include "shell/CampoValidado.h"
 
-#include "platform/ListaPesquisa.h"
-#include "platform/zavCoreDataAccess2016.h"
-#include "platform/zav_input.h"
+#include "platform/widgets/ListaPesquisa.h"
+#include "platform/data/zavCoreDataAccess2016.h"
+#include "platform/widgets/zav_input.h"
 #include "shell/Tools.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 #include "shell/FalhaNaoTratada.h"
 
-#include "platform/RuntimeError.h"
-#include "platform/Seams.h"
+#include "platform/data/RuntimeError.h"
+#include "platform/widgets/Seams.h"
 #include "shell/mod_main.h"
 
 #include <cstdlib>

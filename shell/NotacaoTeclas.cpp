@@ -1,6 +1,6 @@
 #include "shell/NotacaoTeclas.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/data/RuntimeError.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
 #include "shell/TabelasAdicionais.h"
 
-#include "platform/RuntimeError.h"
-#include "platform/zavCoreDataAccess2016.h"
+#include "platform/data/RuntimeError.h"
+#include "platform/data/zavCoreDataAccess2016.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "shell/Tools.h"
 
-#include "platform/Seams.h"
+#include "platform/widgets/Seams.h"
 #include "shell/NotacaoTeclas.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "shell/Tools.h"
 
-#include "platform/CommonDialog.h"
-#include "platform/RuntimeError.h"
-#include "platform/Seams.h"
+#include "platform/widgets/CommonDialog.h"
+#include "platform/data/RuntimeError.h"
+#include "platform/widgets/Seams.h"
 #include "platform/grid/Grelha.h"
 
 #include <QApplication>

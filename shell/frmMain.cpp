@@ -1,8 +1,8 @@
 #include "shell/frmMain.h"
 
-#include "platform/RuntimeError.h"
-#include "platform/Twips.h"
-#include "platform/zavCoreDataAccess2016.h"
+#include "platform/data/RuntimeError.h"
+#include "platform/widgets/Twips.h"
+#include "platform/data/zavCoreDataAccess2016.h"
 #include "shell/PosicaoJanela.h"
 #include "shell/mod_main.h"
 

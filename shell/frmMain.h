@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/CommonDialog.h"
+#include "platform/widgets/CommonDialog.h"
 #include "shell/Ecra.h"
 
 #include <QMainWindow>

@@ -1,10 +1,11 @@
 #include "shell/mod_main.h"
 
-#include "platform/ConfigBaseDados.h"
-#include "platform/PastasSistema.h"
-#include "platform/StringLigacao.h"
-#include "platform/Versao.h"
-#include "platform/zavCoreDataAccess2016.h"
+#include "platform/data/ConfigBaseDados.h"
+#include "platform/widgets/EscolhaBaseDados.h"
+#include "platform/data/PastasSistema.h"
+#include "platform/data/StringLigacao.h"
+#include "platform/data/Versao.h"
+#include "platform/data/zavCoreDataAccess2016.h"
 #include "shell/TabelasAdicionais.h"
 
 #include <QCoreApplication>
@@ -65,7 +66,7 @@ void AbreBaseDados()
     if (config.Servidor().isEmpty() || config.BaseDados().isEmpty() || config.Utilizador().isEmpty()) {
         config.setFicheiroCatalogo(QCoreApplication::applicationDirPath() + QStringLiteral("/Catalogos/bd.sql"));
         config.setEscolha(true);
-        config.EscolheBaseDados();
+        zav::EscolheBaseDados(config);
     }
 
     zav::StringLigacao ligacao;

@@ -1,6 +1,6 @@
 #include "platform/grid/Grelha.h"
 
-#include "platform/Twips.h"
+#include "platform/widgets/Twips.h"
 #include "platform/grid/GridModel.h"
 #include "platform/grid/GridPages.h"
 #include "platform/grid/GridWorkbook.h"

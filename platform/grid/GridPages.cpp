@@ -1,6 +1,6 @@
 #include "platform/grid/GridPages.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/data/RuntimeError.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "platform/grid/GroupExpression.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/data/RuntimeError.h"
 #include "platform/grid/NumberFormat.h"
 
 #include <variant>

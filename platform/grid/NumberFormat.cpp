@@ -1,7 +1,7 @@
 #include "platform/grid/NumberFormat.h"
 
-#include "platform/Currency.h"
-#include "platform/Recordset.h"
+#include "platform/data/Currency.h"
+#include "platform/data/Recordset.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "platform/grid/Visualizador.h"
 
-#include "platform/Seams.h"
-#include "platform/Twips.h"
+#include "platform/widgets/Seams.h"
+#include "platform/widgets/Twips.h"
 #include "platform/grid/GridPages.h"
 
 #include <QAction>

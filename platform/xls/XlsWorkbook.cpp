@@ -1,6 +1,6 @@
 #include "platform/xls/XlsWorkbook.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/data/RuntimeError.h"
 #include "platform/xls/CompoundFile.h"
 
 #include <QFileInfo>

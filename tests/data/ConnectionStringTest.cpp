@@ -1,4 +1,4 @@
-#include "platform/ConnectionString.h"
+#include "platform/data/ConnectionString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/Currency.h"
+#include "platform/data/Currency.h"
 #include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/zavCoreDataAccess2016.h"
+#include "platform/data/zavCoreDataAccess2016.h"
 #include "shell/TabelasAdicionais.h"
 #include "support/ErrorNumber.h"
 #include "support/TempDatabase.h"

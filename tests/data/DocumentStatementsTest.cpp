@@ -1,5 +1,5 @@
 #include "demo/DemoDatabase.h"
-#include "platform/zavCoreDataAccess2016.h"
+#include "platform/data/zavCoreDataAccess2016.h"
 #include "shell/TabelasAdicionais.h"
 
 #include <QTemporaryDir>

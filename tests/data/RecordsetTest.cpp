@@ -1,4 +1,4 @@
-#include "platform/Recordset.h"
+#include "platform/data/Recordset.h"
 #include "support/ErrorNumber.h"
 
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "platform/SqliteDialect.h"
+#include "platform/data/SqliteDialect.h"
 
 #include <gtest/gtest.h>
 

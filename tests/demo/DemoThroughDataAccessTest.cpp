@@ -1,6 +1,6 @@
 #include "demo/DemoDatabase.h"
 
-#include "platform/zavCoreDataAccess2016.h"
+#include "platform/data/zavCoreDataAccess2016.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

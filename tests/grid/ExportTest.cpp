@@ -1,7 +1,7 @@
 #include "GridTestSupport.h"
 
-#include "platform/CommonDialog.h"
-#include "platform/Seams.h"
+#include "platform/widgets/CommonDialog.h"
+#include "platform/widgets/Seams.h"
 #include "platform/grid/Grelha.h"
 #include "shell/Tools.h"
 

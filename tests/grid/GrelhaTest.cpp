@@ -1,6 +1,6 @@
 #include "GridTestSupport.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/data/RuntimeError.h"
 #include "platform/grid/GridContent.h"
 #include "platform/grid/Grelha.h"
 

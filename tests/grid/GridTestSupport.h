@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Recordset.h"
+#include "platform/data/Recordset.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,5 @@
-#include "platform/Currency.h"
-#include "platform/RuntimeError.h"
+#include "platform/data/Currency.h"
+#include "platform/data/RuntimeError.h"
 #include "platform/grid/GroupExpression.h"
 #include "platform/grid/NumberFormat.h"
 

@@ -1,7 +1,7 @@
 #include "FixtureMapas.h"
 
-#include "platform/CommonDialog.h"
-#include "platform/Seams.h"
+#include "platform/widgets/CommonDialog.h"
+#include "platform/widgets/Seams.h"
 #include "platform/grid/GridPages.h"
 #include "platform/grid/Grelha.h"
 #include "platform/grid/Visualizador.h"

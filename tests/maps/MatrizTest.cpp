@@ -1,6 +1,6 @@
 #include "FixtureMapas.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/data/RuntimeError.h"
 #include "reports/MapasSql.h"
 #include "reports/MatrizCorTamanho.h"
 

@@ -3,10 +3,11 @@
 
 #include "ShellTestSupport.h"
 
-#include "platform/ConfigBaseDados.h"
-#include "platform/ConnectionString.h"
-#include "platform/StringLigacao.h"
-#include "platform/Versao.h"
+#include "platform/data/ConfigBaseDados.h"
+#include "platform/widgets/EscolhaBaseDados.h"
+#include "platform/data/ConnectionString.h"
+#include "platform/data/StringLigacao.h"
+#include "platform/data/Versao.h"
 #include "shell/FalhaNaoTratada.h"
 #include "shell/mod_main.h"
 #include "support/ErrorNumber.h"
@@ -123,7 +124,7 @@ TEST(ConfigurationFile, ChoosesFromTheCatalogue)
     zav::ConfigBaseDados config;
     config.setFicheiroCatalogo(catalogue);
     config.setEscolha(true);
-    config.EscolheBaseDados();
+    zav::EscolheBaseDados(config);
     ASSERT_EQ(offered.rows.size(), 2);
     EXPECT_TRUE(offered.columns[0].hidden);
     EXPECT_EQ(offered.rows[0], QStringList({"0", "Demo", "SQLite", dir.path() + "/Catalogos/demo.db"}));
@@ -133,7 +134,7 @@ TEST(ConfigurationFile, ChoosesFromTheCatalogue)
     EXPECT_EQ(config.Senha(), "segredo");
 
     answer = "";  // cancelled: the values stay
-    config.EscolheBaseDados();
+    zav::EscolheBaseDados(config);
     EXPECT_EQ(config.Servidor(), "srv01");
 
     // One database and no choice asked for: taken without asking.
@@ -141,7 +142,7 @@ TEST(ConfigurationFile, ChoosesFromTheCatalogue)
     offered = {};
     zav::ConfigBaseDados single;
     single.setFicheiroCatalogo(catalogue);
-    single.EscolheBaseDados();
+    zav::EscolheBaseDados(single);
     EXPECT_TRUE(offered.rows.isEmpty());
     EXPECT_EQ(single.BaseDados(), "/x/demo.db");
 }

@@ -2,8 +2,8 @@
 
 #include "ShellTestSupport.h"
 
-#include "platform/Twips.h"
-#include "platform/zav_input.h"
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/zav_input.h"
 #include "shell/frmMain.h"
 #include "support/TempDatabase.h"
 

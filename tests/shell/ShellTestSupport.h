@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Seams.h"
+#include "platform/widgets/Seams.h"
 
 #include <QList>
 #include <QSettings>

@@ -3,7 +3,7 @@
 #include "stat/EmpresaEstatistica.h"
 
 #include "platform/grid/Grelha.h"
-#include "platform/SeletorData.h"
+#include "platform/widgets/SeletorData.h"
 #include "reports/frmTarvelo.h"
 
 #include <QPushButton>

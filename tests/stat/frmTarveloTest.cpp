@@ -1,7 +1,7 @@
 // The Tarvelo screen around its lines: opening, preview and printing, export.
 #include "stat/EcraTarvelo.h"
 
-#include "platform/Seams.h"
+#include "platform/widgets/Seams.h"
 #include "platform/grid/GridPages.h"
 #include "platform/grid/Visualizador.h"
 #include "support/OutsideReaders.h"

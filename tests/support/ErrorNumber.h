@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RuntimeError.h"
+#include "platform/data/RuntimeError.h"
 
 #include <utility>
 

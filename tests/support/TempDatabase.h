@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/zavCoreDataAccess2016.h"
+#include "platform/data/zavCoreDataAccess2016.h"
 
 #include <QString>
 #include <QTemporaryDir>

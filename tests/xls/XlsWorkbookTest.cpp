@@ -1,4 +1,4 @@
-#include "platform/RuntimeError.h"
+#include "platform/data/RuntimeError.h"
 #include "platform/xls/XlsWorkbook.h"
 #include "support/OutsideReaders.h"
 

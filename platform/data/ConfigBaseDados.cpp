@@ -1,0 +1,97 @@
+#include "platform/data/ConfigBaseDados.h"
+
+#include "platform/data/StringLigacao.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QTextStream>
+
+namespace zav {
+
+namespace {
+
+// "section/key" in lower case -> value, as the INI file holds them.
+QHash<QString, QString> readIni(const QString& path)
+{
+    QHash<QString, QString> values;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return values;
+    QTextStream in(&file);
+    QString section;
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            section = line.mid(1, line.size() - 2).trimmed().toLower();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals <= 0)
+            continue;
+        values.insert(section + QLatin1Char('/') + line.left(equals).trimmed().toLower(),
+                      line.mid(equals + 1).trimmed());
+    }
+    return values;
+}
+
+// An SQLite database file named relative to `folder`; other servers' catalogue names stay as they are.
+QString databaseFrom(const QString& servidor, const QString& baseDados, const QString& folder)
+{
+    if (!StringLigacao::eSQLite(servidor) || baseDados.isEmpty() || QFileInfo(baseDados).isAbsolute())
+        return baseDados;
+    return QDir(folder).absoluteFilePath(baseDados);
+}
+
+} // namespace
+
+QList<ConfigBaseDados::EntradaCatalogo> ConfigBaseDados::Catalogo() const
+{
+    return readCatalogue(catalogo_);
+}
+
+void ConfigBaseDados::Usa(const EntradaCatalogo& entrada)
+{
+    servidor_ = entrada.servidor;
+    baseDados_ = entrada.baseDados;
+    utilizador_ = entrada.utilizador;
+    senha_ = entrada.senha;
+}
+
+QList<ConfigBaseDados::EntradaCatalogo> ConfigBaseDados::readCatalogue(const QString& path)
+{
+    QList<EntradaCatalogo> entries;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return entries;
+    const QString folder = QFileInfo(path).absolutePath();
+    QTextStream in(&file);
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1String("--")))
+            continue;
+        QStringList fields = line.split(QLatin1Char('|'));
+        for (QString& field : fields)
+            field = field.trimmed();
+        while (fields.size() < 5)
+            fields << QString();
+        entries.append({fields[0], fields[1], databaseFrom(fields[1], fields[2], folder), fields[3], fields[4]});
+    }
+    return entries;
+}
+
+void ConfigBaseDados::setFicheiro(const QString& ficheiro)
+{
+    ficheiro_ = ficheiro;
+    const QHash<QString, QString> ini = readIni(ficheiro);
+    servidor_ = ini.value(QStringLiteral("basedados/servidor"));
+    baseDados_ = databaseFrom(servidor_, ini.value(QStringLiteral("basedados/basedados")),
+                              QFileInfo(ficheiro).absolutePath());
+    utilizador_ = ini.value(QStringLiteral("basedados/utilizador"));
+    senha_ = ini.value(QStringLiteral("basedados/senha"));
+}
+
+} // namespace zav

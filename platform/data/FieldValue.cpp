@@ -1,0 +1,182 @@
+#include "platform/data/FieldValue.h"
+
+#include "platform/data/Currency.h"
+#include "platform/data/RuntimeError.h"
+
+#include <QDateTime>
+#include <cmath>
+#include <limits>
+
+namespace zav::fieldvalue {
+
+namespace {
+
+[[noreturn]] void typeMismatch(const QVariant& value)
+{
+    throw RuntimeError(errors::TypeMismatch, QStringLiteral("Type mismatch: ") + plainText(value));
+}
+
+bool isTextual(const QVariant& v)
+{
+    return v.metaType().id() == QMetaType::QString || v.metaType().id() == QMetaType::QByteArray;
+}
+
+// A whole number from any numeric or textual value; fractions round half to even, as the run time does.
+qint64 wholeNumber(const QVariant& value, qint64 min, qint64 max)
+{
+    double d;
+    if (value.metaType() == QMetaType::fromType<Currency>()) {
+        d = value.value<Currency>().toDouble();
+    } else if (value.metaType().id() == QMetaType::Bool) {
+        return value.toBool() ? -1 : 0;
+    } else if (isTextual(value)) {
+        bool ok = false;
+        d = value.toString().trimmed().replace(u',', u'.').toDouble(&ok);
+        if (!ok)
+            typeMismatch(value);
+    } else {
+        bool ok = false;
+        const qint64 whole = value.toLongLong(&ok);
+        if (ok && value.metaType().id() != QMetaType::Double && value.metaType().id() != QMetaType::Float) {
+            if (whole < min || whole > max)
+                throw RuntimeError(errors::Overflow, QStringLiteral("Overflow"));
+            return whole;
+        }
+        d = value.toDouble(&ok);
+        if (!ok)
+            typeMismatch(value);
+    }
+    d = std::nearbyint(d);
+    if (!std::isfinite(d) || d < double(min) || d > double(max))
+        throw RuntimeError(errors::Overflow, QStringLiteral("Overflow"));
+    return qint64(d);
+}
+
+QDateTime dateTimeFrom(const QVariant& value)
+{
+    if (value.metaType().id() == QMetaType::QDateTime)
+        return value.toDateTime();
+    if (value.metaType().id() == QMetaType::QDate)
+        return value.toDate().startOfDay();
+    if (isTextual(value)) {
+        const QString text = value.toString().trimmed();
+        for (const char* format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss",
+                                   "yyyy-MM-dd", "dd-MM-yyyy", "dd-MM-yyyy HH:mm:ss", "M/d/yyyy"}) {
+            const QDateTime dt = QDateTime::fromString(text, QLatin1StringView(format));
+            if (dt.isValid())
+                return dt;
+        }
+    }
+    typeMismatch(value);
+}
+
+bool booleanFrom(const QVariant& value)
+{
+    if (isTextual(value)) {
+        const QString text = value.toString().trimmed();
+        if (text.compare(QLatin1StringView("true"), Qt::CaseInsensitive) == 0)
+            return true;
+        if (text.compare(QLatin1StringView("false"), Qt::CaseInsensitive) == 0)
+            return false;
+    }
+    return wholeNumber(value, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max()) != 0;
+}
+
+} // namespace
+
+QVariant convertForComparison(const QVariant& value, FieldType type)
+{
+    if (value.isNull())
+        return {};
+    switch (type) {
+    case FieldType::Text:
+        return plainText(value);
+    case FieldType::Currency:
+        return QVariant::fromValue(Currency::fromVariant(value));
+    case FieldType::SmallInt:
+        return int(wholeNumber(value, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()));
+    case FieldType::Long:
+        return int(wholeNumber(value, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()));
+    case FieldType::BigInt:
+        return qlonglong(wholeNumber(value, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max()));
+    case FieldType::Double: {
+        if (value.metaType() == QMetaType::fromType<Currency>())
+            return value.value<Currency>().toDouble();
+        bool ok = false;
+        const double d = isTextual(value) ? value.toString().trimmed().replace(u',', u'.').toDouble(&ok) : value.toDouble(&ok);
+        if (!ok)
+            typeMismatch(value);
+        return d;
+    }
+    case FieldType::DateTime:
+        return dateTimeFrom(value);
+    case FieldType::Boolean:
+        return booleanFrom(value);
+    }
+    return value;
+}
+
+QVariant convert(const QVariant& value, const FieldInfo& field)
+{
+    if (value.isNull()) {
+        if (!field.nullable)
+            throw RuntimeError(errors::MultipleStepError,
+                               QStringLiteral("Field '%1' cannot be Null").arg(field.name));
+        return {};
+    }
+    QVariant converted = convertForComparison(value, field.type);
+    if (field.type == FieldType::Text && field.size > 0 && converted.toString().size() > field.size)
+        throw RuntimeError(errors::MultipleStepError,
+                           QStringLiteral("Text too long for field '%1' (%2 characters at most)")
+                               .arg(field.name).arg(field.size));
+    return converted;
+}
+
+QString plainText(const QVariant& value)
+{
+    if (value.isNull())
+        return {};
+    switch (value.metaType().id()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return QString::number(value.toDouble(), 'g', 15);
+    case QMetaType::QDateTime: {
+        const QDateTime dt = value.toDateTime();
+        return dt.time() == QTime(0, 0) ? dt.toString(QStringLiteral("yyyy-MM-dd"))
+                                        : dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    case QMetaType::QDate:
+        return value.toDate().toString(QStringLiteral("yyyy-MM-dd"));
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    default:
+        if (value.metaType() == QMetaType::fromType<Currency>())
+            return value.value<Currency>().toString();
+        return value.toString();
+    }
+}
+
+int compare(const QVariant& a, const QVariant& b, FieldType type)
+{
+    if (a.isNull() || b.isNull())
+        return int(!a.isNull()) - int(!b.isNull());
+    auto order = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
+    switch (type) {
+    case FieldType::Text:
+        return QString::compare(a.toString(), b.toString(), Qt::CaseInsensitive);
+    case FieldType::Currency:
+        return order(a.value<Currency>().units(), b.value<Currency>().units());
+    case FieldType::SmallInt:
+    case FieldType::Long:
+    case FieldType::BigInt:
+    case FieldType::Boolean:
+        return order(a.toLongLong(), b.toLongLong());
+    case FieldType::Double:
+        return order(a.toDouble(), b.toDouble());
+    case FieldType::DateTime:
+        return order(a.toDateTime(), b.toDateTime());
+    }
+    return 0;
+}
+
+} // namespace zav::fieldvalue

@@ -1,0 +1,140 @@
+#include "platform/data/SqlBackend.h"
+
+#include "platform/data/ConnectionString.h"
+#include "platform/data/OdbcBackend.h"
+#include "platform/data/RuntimeError.h"
+#include "platform/data/SqliteBackend.h"
+
+#include "platform/data/Currency.h"
+
+#include <QDateTime>
+#include <QRegularExpression>
+#include <QSqlIndex>
+#include <limits>
+
+namespace zav {
+
+std::shared_ptr<SqlBackend> SqlBackend::open(const ConnectionString& connection)
+{
+    if (connection.isSqlite())
+        return std::make_shared<SqliteBackend>(connection.sqliteFile());
+    return std::make_shared<OdbcBackend>(connection.odbcConnectionText());
+}
+
+QStringList primaryKeyColumns(const QSqlDatabase& db, const QString& table)
+{
+    const QSqlIndex index = db.primaryIndex(table);
+    QStringList columns;
+    for (int i = 0; i < index.count(); ++i)
+        columns << index.fieldName(i);
+    return columns;
+}
+
+FieldInfo fieldForDeclaredType(const QString& name, const QString& declaredType, bool* known)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*([a-z_ ]*?)\\s*(?:\\(\\s*(\\w+)\\s*(?:,\\s*(\\d+)\\s*)?\\))?\\s*$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    FieldInfo field{name, FieldType::Text, 0, true};
+    const auto m = form.match(declaredType);
+    const QString type = m.captured(1).toLower();
+    const QString size = m.captured(2);
+    const int scale = m.capturedLength(3) ? m.captured(3).toInt() : 0;
+    bool recognised = true;
+
+    if (type.contains(QLatin1StringView("char")) || type.contains(QLatin1StringView("text")) || type == u"clob"
+        || type == u"uniqueidentifier" || type == u"xml")
+        field.size = size.toInt(); // "max" and no size are both unlimited
+    else if (type == u"money" || type == u"smallmoney")
+        field.type = FieldType::Currency;
+    else if (type == u"decimal" || type == u"numeric")
+        field.type = scale <= 4 ? FieldType::Currency : FieldType::Double;
+    else if (type == u"bit" || type == u"bool" || type == u"boolean")
+        field.type = FieldType::Boolean;
+    else if (type == u"tinyint" || type == u"smallint")
+        field.type = FieldType::SmallInt;
+    else if (type == u"int" || type == u"integer" || type == u"mediumint")
+        field.type = FieldType::Long;
+    else if (type == u"bigint")
+        field.type = FieldType::BigInt;
+    else if (type == u"float" || type == u"real" || type == u"double" || type == u"double precision")
+        field.type = FieldType::Double;
+    else if (type == u"datetime" || type == u"date" || type == u"smalldatetime" || type == u"datetime2")
+        field.type = FieldType::DateTime;
+    else
+        recognised = false;
+    if (known)
+        *known = recognised;
+    return field;
+}
+
+namespace {
+
+FieldType typeFromValues(const std::vector<std::vector<QVariant>>& rows, size_t column)
+{
+    bool anyValue = false, allWhole = true, allNumeric = true, fitsLong = true;
+    for (const auto& row : rows) {
+        const QVariant& v = row[column];
+        if (v.isNull())
+            continue;
+        anyValue = true;
+        const int id = v.metaType().id();
+        if (id == QMetaType::LongLong || id == QMetaType::Int) {
+            const qlonglong n = v.toLongLong();
+            fitsLong = fitsLong && n >= std::numeric_limits<qint32>::min() && n <= std::numeric_limits<qint32>::max();
+        } else if (id == QMetaType::Double) {
+            allWhole = false;
+        } else {
+            allNumeric = false;
+            break;
+        }
+    }
+    if (!anyValue || !allNumeric)
+        return FieldType::Text;
+    if (!allWhole)
+        return FieldType::Double;
+    return fitsLong ? FieldType::Long : FieldType::BigInt;
+}
+
+QMetaType storageOf(FieldType type)
+{
+    switch (type) {
+    case FieldType::Text: return QMetaType::fromType<QString>();
+    case FieldType::Currency: return QMetaType::fromType<Currency>();
+    case FieldType::SmallInt:
+    case FieldType::Long: return QMetaType::fromType<int>();
+    case FieldType::BigInt: return QMetaType::fromType<qlonglong>();
+    case FieldType::Double: return QMetaType::fromType<double>();
+    case FieldType::DateTime: return QMetaType::fromType<QDateTime>();
+    case FieldType::Boolean: return QMetaType::fromType<bool>();
+    }
+    return {};
+}
+
+} // namespace
+
+void settleResultTypes(QueryResult& result, const std::vector<bool>& known)
+{
+    for (qsizetype c = 0; c < result.fields.size(); ++c) {
+        FieldInfo& field = result.fields[c];
+        if (!known[size_t(c)])
+            field.type = typeFromValues(result.rows, size_t(c));
+        const QMetaType storage = storageOf(field.type);
+        for (auto& row : result.rows) {
+            QVariant& v = row[size_t(c)];
+            if (v.isNull()) {
+                v = QVariant();
+                continue;
+            }
+            if (v.metaType() == storage)
+                continue;
+            try {
+                v = fieldvalue::convertForComparison(v, field.type);
+            } catch (const RuntimeError&) {
+                // A value the column's type cannot hold (a SQLite column may hold
+                // anything) is handed over as the database gave it.
+            }
+        }
+    }
+}
+
+} // namespace zav

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/data/FieldValue.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+namespace zav {
+
+class ConnectionString;
+
+// Rows read in full, so that their count is known at once.
+struct QueryResult {
+    QList<FieldInfo> fields;
+    std::vector<std::vector<QVariant>> rows;
+};
+
+// One open database connection. Statements are given in the program's dialect
+// (SQL Server's); each backend runs them as its engine needs. Failures are
+// zav::RuntimeErrors with ADO's numbers: a missing table 0x80040E37, an error
+// in the command 0x80040E14, a broken constraint 0x80040E2F, anything else
+// 0x80004005, each with the engine's own description.
+class SqlBackend {
+public:
+    virtual ~SqlBackend() = default;
+
+    // SQLite for "Data Provider=SQLite", else ODBC.
+    static std::shared_ptr<SqlBackend> open(const ConnectionString& connection);
+
+    virtual QueryResult select(const QString& sql) = 0;
+    // `values` bind in order to the "?" placeholders; returns the rows affected.
+    virtual int execute(const QString& sql, const std::vector<QVariant>& values = {}) = 0;
+    // The primary key's columns of a table; empty when it has none.
+    virtual QStringList primaryKey(const QString& table) = 0;
+    virtual bool isOpen() const = 0;
+    virtual void close() = 0;
+};
+
+// The primary key's columns of a table as a Qt connection reports them.
+QStringList primaryKeyColumns(const QSqlDatabase& db, const QString& table);
+
+// Reads a column's declared type ("nvarchar(15)", "decimal(19,4)", "datetime",
+// ...) into a field; `known` tells whether the type name meant anything.
+FieldInfo fieldForDeclaredType(const QString& name, const QString& declaredType, bool* known = nullptr);
+
+// Gives columns without a known type one from the values they hold, then holds
+// every value in its field's type. `known[i]` says whether field i's type stands.
+void settleResultTypes(QueryResult& result, const std::vector<bool>& known);
+
+} // namespace zav

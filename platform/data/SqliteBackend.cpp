@@ -1,0 +1,239 @@
+#include "platform/data/SqliteBackend.h"
+
+#include "platform/data/Currency.h"
+#include "platform/data/RuntimeError.h"
+#include "platform/data/SqliteDialect.h"
+
+#include <QDateTime>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QUuid>
+#include <sqlite3.h>
+
+namespace zav {
+
+namespace {
+
+constexpr QLatin1StringView Source("SQLite");
+
+void concatFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    QByteArray text;
+    for (int i = 0; i < argc; ++i)
+        if (sqlite3_value_type(argv[i]) != SQLITE_NULL)
+            text.append(reinterpret_cast<const char*>(sqlite3_value_text(argv[i])), sqlite3_value_bytes(argv[i]));
+    sqlite3_result_text(context, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+}
+
+// NOCASE as the company database compares text: without regard to case and,
+// as SQL Server pads the shorter text with blanks, ignoring trailing blanks
+// ('PR ' = 'pr'). Otherwise it orders exactly as SQLite's own NOCASE, so
+// indexes built by other SQLite programs stay in order.
+int compareNoCase(void*, int length1, const void* text1, int length2, const void* text2)
+{
+    const auto* a = static_cast<const unsigned char*>(text1);
+    const auto* b = static_cast<const unsigned char*>(text2);
+    while (length1 > 0 && a[length1 - 1] == ' ')
+        --length1;
+    while (length2 > 0 && b[length2 - 1] == ' ')
+        --length2;
+    const int common = std::min(length1, length2);
+    for (int i = 0; i < common; ++i) {
+        const int ca = (a[i] >= 'A' && a[i] <= 'Z') ? a[i] + 32 : a[i];
+        const int cb = (b[i] >= 'A' && b[i] <= 'Z') ? b[i] + 32 : b[i];
+        if (ca != cb)
+            return ca - cb;
+    }
+    return length1 - length2;
+}
+
+struct StatementDeleter {
+    void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
+
+QVariant columnValue(sqlite3_stmt* s, int column)
+{
+    switch (sqlite3_column_type(s, column)) {
+    case SQLITE_INTEGER:
+        return qlonglong(sqlite3_column_int64(s, column));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(s, column);
+    case SQLITE_TEXT:
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, column)),
+                                 sqlite3_column_bytes(s, column));
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(s, column)), sqlite3_column_bytes(s, column));
+    default:
+        return {};
+    }
+}
+
+int bindValue(sqlite3_stmt* s, int index, const QVariant& v)
+{
+    if (v.isNull())
+        return sqlite3_bind_null(s, index);
+    if (v.metaType() == QMetaType::fromType<Currency>()) {
+        const Currency c = v.value<Currency>();
+        return c.units() % Currency::Scale == 0 ? sqlite3_bind_int64(s, index, c.units() / Currency::Scale)
+                                                : sqlite3_bind_double(s, index, c.toDouble());
+    }
+    switch (v.metaType().id()) {
+    case QMetaType::Bool:
+        return sqlite3_bind_int(s, index, v.toBool() ? 1 : 0);
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+        return sqlite3_bind_int64(s, index, v.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return sqlite3_bind_double(s, index, v.toDouble());
+    case QMetaType::QDateTime:
+    case QMetaType::QDate: {
+        const QByteArray text = v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8();
+        return sqlite3_bind_text(s, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = v.toByteArray();
+        return sqlite3_bind_blob(s, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+    }
+    default: {
+        const QByteArray text = v.toString().toUtf8();
+        return sqlite3_bind_text(s, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+    }
+}
+
+} // namespace
+
+SqliteBackend::SqliteBackend(const QString& file)
+    : connectionName_(QStringLiteral("zav-sqlite-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+    db_.setDatabaseName(file);
+    db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db_.open()) {
+        const QString why = db_.lastError().text();
+        close();
+        throw RuntimeError(errors::Unspecified, QStringLiteral("Cannot open %1: %2").arg(file, why), Source);
+    }
+    const QVariant h = db_.driver()->handle();
+    if (h.isValid() && qstrcmp(h.typeName(), "sqlite3*") == 0)
+        handle_ = *static_cast<sqlite3* const*>(h.constData());
+    if (!handle_) {
+        close();
+        throw RuntimeError(errors::Unspecified, QStringLiteral("No SQLite handle for %1").arg(file), Source);
+    }
+    sqlite3_create_collation_v2(handle_, "NOCASE", SQLITE_UTF8, nullptr, &compareNoCase, nullptr);
+    sqlite3_create_function_v2(handle_, "concat", -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, &concatFunction,
+                               nullptr, nullptr, nullptr);
+}
+
+SqliteBackend::~SqliteBackend()
+{
+    close();
+}
+
+sqlite3* SqliteBackend::handle() const
+{
+    if (!handle_)
+        throw RuntimeError(errors::OperationNotAllowed, QStringLiteral("The connection is closed."), Source);
+    return handle_;
+}
+
+void SqliteBackend::fail(int code) const
+{
+    const QString message = QString::fromUtf8(sqlite3_errmsg(handle_));
+    quint32 number = errors::Unspecified;
+    if (message.startsWith(QLatin1StringView("no such table")))
+        number = errors::ObjectNotFound;
+    else if ((code & 0xff) == SQLITE_CONSTRAINT)
+        number = errors::IntegrityViolation;
+    else if ((code & 0xff) == SQLITE_ERROR || (code & 0xff) == SQLITE_MISMATCH || (code & 0xff) == SQLITE_RANGE)
+        number = errors::CommandError;
+    throw RuntimeError(number, message, Source);
+}
+
+QueryResult SqliteBackend::select(const QString& sql)
+{
+    const QByteArray text = SqliteDialect::translate(sql).toUtf8();
+    sqlite3_stmt* raw = nullptr;
+    if (const int rc = sqlite3_prepare_v2(handle(), text.constData(), int(text.size()), &raw, nullptr); rc != SQLITE_OK)
+        fail(rc);
+    if (!raw) // only blanks or comments
+        throw RuntimeError(errors::CommandError, QStringLiteral("The command text is empty."), Source);
+    const Statement statement(raw);
+
+    QueryResult result;
+    const int columns = sqlite3_column_count(raw);
+    std::vector<bool> known(static_cast<size_t>(columns));
+    for (int c = 0; c < columns; ++c) {
+        const char* declared = sqlite3_column_decltype(raw, c);
+        bool isKnown = false;
+        result.fields.append(fieldForDeclaredType(QString::fromUtf8(sqlite3_column_name(raw, c)),
+                                                  QString::fromUtf8(declared ? declared : ""), &isKnown));
+        known[size_t(c)] = isKnown;
+    }
+    int rc;
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+        std::vector<QVariant> row(static_cast<size_t>(columns));
+        for (int c = 0; c < columns; ++c)
+            row[size_t(c)] = columnValue(raw, c);
+        result.rows.push_back(std::move(row));
+    }
+    if (rc != SQLITE_DONE)
+        fail(rc);
+    settleResultTypes(result, known);
+    return result;
+}
+
+int SqliteBackend::execute(const QString& sql, const std::vector<QVariant>& values)
+{
+    const QByteArray text = SqliteDialect::translate(sql).toUtf8();
+    const char* next = text.constData();
+    const char* end = next + text.size();
+    int changes = 0;
+    bool first = true;
+    while (next < end) {
+        sqlite3_stmt* raw = nullptr;
+        if (const int rc = sqlite3_prepare_v2(handle(), next, int(end - next), &raw, &next); rc != SQLITE_OK)
+            fail(rc);
+        if (!raw)
+            break;
+        const Statement statement(raw);
+        if (first)
+            for (size_t i = 0; i < values.size(); ++i)
+                if (const int rc = bindValue(raw, int(i) + 1, values[i]); rc != SQLITE_OK)
+                    fail(rc);
+        first = false;
+        int rc;
+        while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE)
+            fail(rc);
+        changes = sqlite3_changes(handle_);
+    }
+    return changes;
+}
+
+QStringList SqliteBackend::primaryKey(const QString& table)
+{
+    handle();
+    return primaryKeyColumns(db_, table);
+}
+
+bool SqliteBackend::isOpen() const
+{
+    return handle_ != nullptr;
+}
+
+void SqliteBackend::close()
+{
+    handle_ = nullptr;
+    if (db_.isValid())
+        db_.close();
+    db_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName_);
+}
+
+} // namespace zav

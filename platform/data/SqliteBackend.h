@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/data/SqlBackend.h"
+
+#include <QSqlDatabase>
+
+struct sqlite3;
+
+namespace zav {
+
+// The embedded database: a SQLite file opened through Qt's QSQLITE driver.
+// Statements pass through SqliteDialect and run on the connection's own
+// sqlite3 handle, which gives each column's declared type and each value's
+// storage class. CONCAT is registered as a function (NULL counts as '').
+// Dates are stored as text 'yyyy-mm-dd hh:mm:ss'.
+class SqliteBackend : public SqlBackend {
+public:
+    explicit SqliteBackend(const QString& file);
+    ~SqliteBackend() override;
+
+    QueryResult select(const QString& sql) override;
+    int execute(const QString& sql, const std::vector<QVariant>& values = {}) override;
+    QStringList primaryKey(const QString& table) override;
+    bool isOpen() const override;
+    void close() override;
+
+private:
+    sqlite3* handle() const;
+    [[noreturn]] void fail(int code) const;
+
+    QString connectionName_;
+    QSqlDatabase db_;
+    sqlite3* handle_ = nullptr;
+};
+
+} // namespace zav

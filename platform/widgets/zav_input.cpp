@@ -1,0 +1,322 @@
+#include "platform/widgets/zav_input.h"
+
+#include "platform/data/RuntimeError.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QValidator>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace zav {
+
+namespace {
+
+constexpr int KeyEnter = 13;
+constexpr int KeyBackspace = 8;
+constexpr int KeyEsc = 27;
+
+// The character code a key press carries, as the screens see it; 0 for keys
+// that type nothing (arrows, function keys).
+int asciiOf(const QKeyEvent* key)
+{
+    switch (key->key()) {
+    case Qt::Key_Escape: return KeyEsc;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return KeyEnter;
+    case Qt::Key_Backspace: return KeyBackspace;
+    default: break;
+    }
+    const QString text = key->text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return 0;
+    return text.at(0).unicode();
+}
+
+// The maximum length limits what the user types or pastes; the program itself
+// may put a longer text in the field (the order maps' "zzzzzzzz" defaults in
+// six-character fields).
+class LengthValidator : public QValidator {
+public:
+    LengthValidator(const int& maxLength, QObject* parent) : QValidator(parent), maxLength_(maxLength) {}
+    State validate(QString& input, int&) const override
+    {
+        return maxLength_ > 0 && input.size() > maxLength_ ? Invalid : Acceptable;
+    }
+
+private:
+    const int& maxLength_;
+};
+
+bool isLeavingKey(const QKeyEvent* key)
+{
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+}
+
+} // namespace
+
+// Watches the clicks and access keys of the whole program while its field has
+// the focus. A click reaches the window before the widget under the mouse, and
+// the widget takes the focus before it sees the click: so the click is caught at
+// the window. An access key ("&Carregar" and Alt+C) reaches its button as a
+// shortcut event, which presses the button without a focus change the field sees.
+class zav_input::LeaveWatcher : public QObject {
+public:
+    explicit LeaveWatcher(zav_input* field) : QObject(field), field_(field) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        QWidget* window = field_->window();
+        if (event->type() == QEvent::Shortcut) {
+            auto* target = qobject_cast<QWidget*>(watched);
+            return target && target->window() == window && field_->handleLeavingFor(target);
+        }
+        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        if (watched != static_cast<QObject*>(window->windowHandle()))
+            return false;
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        QWidget* target = window->childAt(at);
+        return field_->handleLeavingFor(target ? target : window);
+    }
+
+private:
+    zav_input* field_;
+};
+
+zav_input::zav_input(int index, QWidget* parent, int tipo_campo, int formato_campo)
+    : QWidget(parent), index_(index), tipo_(tipo_campo), formato_(formato_campo),
+      leaves_(new LeaveWatcher(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QWidget* inner = nullptr;
+    if (tipo_ == VariasLinhas) {
+        text_ = new QPlainTextEdit(this);
+        text_->setTabChangesFocus(true);
+        connect(text_, &QPlainTextEdit::textChanged, this, &zav_input::enforceMaxLength);
+        inner = text_;
+    } else {
+        line_ = new QLineEdit(this);
+        line_->setMaxLength(32767);
+        line_->setValidator(new LengthValidator(maxLength_, line_));
+        inner = line_;
+    }
+    layout->addWidget(inner);
+    setFocusProxy(inner);
+    setFocusPolicy(inner->focusPolicy());
+    inner->installEventFilter(this);
+}
+
+zav_input::~zav_input()
+{
+    qApp->removeEventFilter(leaves_);
+}
+
+QWidget* zav_input::editor() const
+{
+    return line_ ? static_cast<QWidget*>(line_) : static_cast<QWidget*>(text_);
+}
+
+QString zav_input::Text() const
+{
+    return line_ ? line_->text() : text_->toPlainText();
+}
+
+void zav_input::setText(const QString& text)
+{
+    if (line_) {
+        line_->setText(text);
+        return;
+    }
+    settingText_ = true;
+    text_->setPlainText(text);
+    settingText_ = false;
+}
+
+int zav_input::SelStart() const
+{
+    if (line_)
+        return line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition();
+    return text_->textCursor().selectionStart();
+}
+
+void zav_input::setSelStart(int start)
+{
+    start = qBound(0, start, int(Text().size()));
+    if (line_) {
+        line_->deselect();
+        line_->setCursorPosition(start);
+        return;
+    }
+    QTextCursor cursor = text_->textCursor();
+    cursor.setPosition(start);
+    text_->setTextCursor(cursor);
+}
+
+int zav_input::SelLength() const
+{
+    if (line_)
+        return int(line_->selectedText().size());
+    const QTextCursor cursor = text_->textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void zav_input::setSelLength(int length)
+{
+    const int start = SelStart();
+    length = qBound(0, length, int(Text().size()) - start);
+    if (line_) {
+        line_->setSelection(start, length);
+        return;
+    }
+    QTextCursor cursor = text_->textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    text_->setTextCursor(cursor);
+}
+
+void zav_input::setMaxLength(int length)
+{
+    maxLength_ = qMax(0, length);
+}
+
+void zav_input::enforceMaxLength()
+{
+    if (!text_ || settingText_ || maxLength_ <= 0 || text_->toPlainText().size() <= maxLength_)
+        return;
+    QTextCursor cursor = text_->textCursor();
+    cursor.setPosition(maxLength_);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
+bool zav_input::acceptsCharacter(QChar c) const
+{
+    if (formato_ != SoNumeros)
+        return true;
+    return c.isDigit() || c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char(',');
+}
+
+bool zav_input::ownsWidget(const QWidget* widget) const
+{
+    return widget == this || isAncestorOf(widget);
+}
+
+bool zav_input::raiseValida()
+{
+    if (validating_)
+        return false;
+    validating_ = true;
+    bool cancel = false;
+    emit Valida(index_, cancel);
+    validating_ = false;
+    return cancel;
+}
+
+bool zav_input::handleKey(QKeyEvent* event)
+{
+    if (deliveringReplacement_)
+        return false;
+    if (isLeavingKey(event))
+        return raiseValida();
+    if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier) {
+        emit PedeLista(index_);
+        return true;
+    }
+    const int original = asciiOf(event);
+    if (original == 0)
+        return false;
+    int keyAscii = original;
+    emit Tecla(index_, keyAscii);
+    if (keyAscii == 0)
+        return true;
+    const bool printable = keyAscii >= 32;
+    if (printable && !acceptsCharacter(QChar(keyAscii)))
+        return true;
+    if (keyAscii == original)
+        return false;
+    // The handler typed another key in place of this one.
+    const QString text = QString(QChar(char16_t(keyAscii)));
+    const int key = keyAscii == KeyEnter ? Qt::Key_Return
+                    : keyAscii == KeyBackspace ? Qt::Key_Backspace
+                    : keyAscii == KeyEsc ? Qt::Key_Escape
+                    : QChar(keyAscii).toUpper().unicode();
+    QKeyEvent replacement(QEvent::KeyPress, key, event->modifiers() & ~Qt::ShiftModifier, text);
+    deliveringReplacement_ = true;
+    QCoreApplication::sendEvent(editor(), &replacement);
+    deliveringReplacement_ = false;
+    return true;
+}
+
+// A click or an access key on another control of this window is a way of leaving the field:
+// the control that would take the focus is the nearest one up the parent chain
+// that accepts focus by click.
+bool zav_input::handleLeavingFor(QWidget* widget)
+{
+    if (ownsWidget(widget))
+        return false;
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        if (ownsWidget(w))
+            return false;
+        if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus))
+            return raiseValida();
+        if (w->isWindow())
+            break;
+    }
+    return false;
+}
+
+bool zav_input::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != editor())
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return handleKey(static_cast<QKeyEvent*>(event));
+    case QEvent::FocusIn: {
+        qApp->installEventFilter(leaves_);
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            emit Entra(index_);
+        break;
+    }
+    case QEvent::FocusOut:
+        qApp->removeEventFilter(leaves_);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+zav_input& zav_inputArray::add(zav_input* field)
+{
+    const int index = field->Index();
+    if (fields_.contains(index) && fields_.value(index))
+        throw RuntimeError(360, QStringLiteral("Object already loaded"));
+    fields_.insert(index, field);
+    connect(field, &zav_input::Valida, this, &zav_inputArray::Valida);
+    connect(field, &zav_input::PedeLista, this, &zav_inputArray::PedeLista);
+    connect(field, &zav_input::Tecla, this, &zav_inputArray::Tecla);
+    connect(field, &zav_input::Entra, this, &zav_inputArray::Entra);
+    return *field;
+}
+
+zav_input& zav_inputArray::operator[](int index) const
+{
+    const QPointer<zav_input> field = fields_.value(index);
+    if (!field)
+        throw RuntimeError(340, QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+    return *field;
+}
+
+} // namespace zav

@@ -1,0 +1,242 @@
+// The input field: validation before the focus leaves, key handling, the list
+// key, and keys sent by EnviaTeclas arriving like typed ones.
+
+#include "platform/widgets/zav_input.h"
+#include "shell/Tools.h"
+#include "support/ErrorNumber.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A screen with two fields of the array `campo` and a button.
+class Screen : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(&campo.add(new zav::zav_input(0, &dialog)));
+        layout->addWidget(&campo.add(new zav::zav_input(1, &dialog, zav::zav_input::UmaLinha, zav::zav_input::SoNumeros)));
+        button = new QPushButton("OK", &dialog);
+        button->setAutoDefault(false);
+        layout->addWidget(button);
+        QObject::connect(&campo, &zav::zav_inputArray::Valida, [this](int index, bool& cancel) {
+            validated << index;
+            cancel = cancelNext;
+        });
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        campo[0].setFocus();
+        ASSERT_TRUE(campo[0].editor()->hasFocus());
+    }
+
+    QWidget* focused() const { return QApplication::focusWidget(); }
+
+    // A click the way the window system delivers it: to the window, at a point.
+    void clickOn(QWidget* widget)
+    {
+        QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          widget->mapTo(&dialog, widget->rect().center()));
+    }
+
+    QDialog dialog;
+    zav::zav_inputArray campo;
+    QPushButton* button = nullptr;
+    QList<int> validated;
+    bool cancelNext = false;
+};
+
+} // namespace
+
+TEST_F(Screen, ValidaOnTabAndCancelKeepsTheFocus)
+{
+    cancelNext = true;
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(validated, QList<int>({0}));
+    EXPECT_EQ(focused(), campo[0].editor());
+
+    cancelNext = false;
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(validated, QList<int>({0, 0}));
+    EXPECT_EQ(focused(), campo[1].editor());
+
+    QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(validated, QList<int>({0, 0, 1}));
+    EXPECT_EQ(focused(), campo[0].editor());
+
+    // Backwards out of the first field the focus goes round to the last control.
+    QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), button);
+}
+
+TEST_F(Screen, ValidaOnAClickElsewhereAndCancelSwallowsTheClick)
+{
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    cancelNext = true;
+    clickOn(button);
+    EXPECT_EQ(validated, QList<int>({0}));
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(focused(), campo[0].editor());
+
+    cancelNext = false;
+    clickOn(button);
+    EXPECT_EQ(validated, QList<int>({0, 0}));
+    EXPECT_EQ(clicks, 1);
+
+    // A click inside the field itself is not leaving it.
+    campo[0].setFocus();
+    validated.clear();
+    clickOn(campo[0].editor());
+    EXPECT_TRUE(validated.isEmpty());
+}
+
+TEST_F(Screen, ValidaOnAnAccessKeyAndCancelSwallowsThePress)
+{
+    int clicks = 0;
+    button->setText("&OK");
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    cancelNext = true;
+    QTest::keyClick(focused(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(validated, QList<int>({0}));
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(focused(), campo[0].editor());
+
+    cancelNext = false;
+    QTest::keyClick(focused(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(validated, QList<int>({0, 0}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicks == 1; }));
+}
+
+TEST_F(Screen, NoSecondValidaWhileOneIsRunning)
+{
+    QObject::disconnect(&campo, &zav::zav_inputArray::Valida, nullptr, nullptr);
+    int raised = 0;
+    QObject::connect(&campo, &zav::zav_inputArray::Valida, [&](int, bool& cancel) {
+        ++raised;
+        // What a message box opened here would cause: the field is left again.
+        QTest::keyClick(campo[0].editor(), Qt::Key_Tab);
+        cancel = true;
+    });
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(raised, 1);
+}
+
+TEST_F(Screen, TeclaCanSwallowEscOrChangeTheKey)
+{
+    QObject::connect(&campo, &zav::zav_inputArray::Tecla, [](int, int& keyAscii) {
+        if (keyAscii == 27)
+            keyAscii = 0;
+        else if (keyAscii >= 'a' && keyAscii <= 'z')
+            keyAscii -= 32;
+    });
+    QTest::keyClicks(focused(), "ab1");
+    EXPECT_EQ(campo[0].Text(), "AB1");
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());  // Esc never reached the dialog
+    EXPECT_EQ(campo[0].Text(), "AB1");
+}
+
+TEST_F(Screen, NumbersOnlyListKeyAndEntra)
+{
+    QList<int> listed, entered;
+    QObject::connect(&campo, &zav::zav_inputArray::PedeLista, [&](int index) { listed << index; });
+    QObject::connect(&campo, &zav::zav_inputArray::Entra, [&](int index) { entered << index; });
+
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(entered, QList<int>({1}));
+    QTest::keyClicks(focused(), "12a-3,5x");
+    EXPECT_EQ(campo[1].Text(), "12-3,5");
+    QTest::keyClick(focused(), Qt::Key_F4);
+    EXPECT_EQ(listed, QList<int>({1}));
+    EXPECT_EQ(campo[1].Text(), "12-3,5");
+}
+
+TEST_F(Screen, EnviaTeclasTabLeavesTheFieldThroughValida)
+{
+    campo[0].setText("GR1");
+    campo[0].setSelStart(0);
+    campo[0].setSelLength(3);
+    EXPECT_EQ(campo[0].SelStart(), 0);
+    EXPECT_EQ(campo[0].SelLength(), 3);
+
+    Tools::EnviaTeclas("{TAB}");
+    EXPECT_TRUE(validated.isEmpty());  // sent keys arrive after the sender returns
+    EXPECT_TRUE(QTest::qWaitFor([&] { return validated == QList<int>({0}); }));
+    EXPECT_EQ(focused(), campo[1].editor());
+
+    Tools::EnviaTeclas("+{TAB}");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return validated == QList<int>({0, 1}); }));
+    EXPECT_EQ(focused(), campo[0].editor());
+}
+
+// A screen's load sends a Tab before the window system has activated it: the
+// first control takes the focus as the window activates, and the Tab moves on from it.
+TEST(EnviaTeclas, TabSentOnOpeningMovesOnFromTheFirstControl)
+{
+    QDialog screen;
+    screen.setWindowModality(Qt::ApplicationModal);
+    auto* layout = new QVBoxLayout(&screen);
+    zav::zav_inputArray campo;
+    for (int index : {0, 1, 2})
+        layout->addWidget(&campo.add(new zav::zav_input(index, &screen)));
+    QList<int> validated;
+    QObject::connect(&campo, &zav::zav_inputArray::Valida, [&](int index, bool&) { validated << index; });
+
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    // As just shown: not active, no control has had the focus.
+    QApplication::setActiveWindow(nullptr);
+    if (QWidget* foco = screen.focusWidget())
+        foco->clearFocus();
+    ASSERT_EQ(screen.focusWidget(), nullptr);
+
+    Tools::EnviaTeclas("{TAB}");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !validated.isEmpty(); }, 1000));
+    EXPECT_EQ(validated, QList<int>({0}));
+    EXPECT_EQ(QApplication::focusWidget(), campo[1].editor());
+}
+
+TEST_F(Screen, SeveralLinesFieldLeavesByTabAndKeepsItsLimit)
+{
+    auto* notes = new zav::zav_input(2, &dialog, zav::zav_input::VariasLinhas);
+    dialog.layout()->addWidget(&campo.add(notes));
+    notes->setMaxLength(5);
+    notes->setFocus();
+    QTest::keyClicks(notes->editor(), "ab");
+    QTest::keyClick(notes->editor(), Qt::Key_Return);
+    QTest::keyClicks(notes->editor(), "cdef");
+    EXPECT_EQ(notes->Text(), "ab\ncd");
+    QTest::keyClick(notes->editor(), Qt::Key_Tab);
+    EXPECT_EQ(validated, QList<int>({2}));
+    EXPECT_NE(focused(), notes->editor());
+}
+
+TEST_F(Screen, MaximumLengthLimitsTypingButNotTheProgram)
+{
+    campo[0].setMaxLength(6);
+    campo[0].setText("zzzzzzzz");
+    EXPECT_EQ(campo[0].Text(), "zzzzzzzz");
+
+    campo[0].setText("");
+    campo[0].setFocus();
+    QTest::keyClicks(campo[0].editor(), "ABCDEFGH");
+    EXPECT_EQ(campo[0].Text(), "ABCDEF");
+}
+
+TEST(ControlArray, MissingIndexAndDuplicate)
+{
+    QWidget owner;
+    zav::zav_inputArray cmp;
+    cmp.add(new zav::zav_input(3, &owner));
+    EXPECT_EQ(cmp[3].Index(), 3);
+    EXPECT_EQ(cmp.indexes(), QList<int>({3}));
+    EXPECT_EQ(zav::test::errorNumberOf([&] { cmp(4); }), 340u);
+    EXPECT_EQ(zav::test::errorNumberOf([&] { cmp.add(new zav::zav_input(3, &owner)); }), 360u);
+}
