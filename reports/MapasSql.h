@@ -8,6 +8,9 @@
 // quote and date its criteria the same way.
 namespace MapasSql {
 
+// What the maps over a range of references say when no order line matches.
+inline const QString SemInformacaoCondicoes = QStringLiteral("Não existe informação para as condições selecionadas!");
+
 // Which quantity of the order lines a map sums.
 enum class BaseQuantidade { Todas, Pendentes, Satisfeitas };
 

@@ -3,6 +3,8 @@
 #include "platform/grid/Grelha.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 
+#include <QHash>
+
 #include <vector>
 
 const QString MatrizCorTamanho::FormatoTamanho = QStringLiteral("# ###");
@@ -54,37 +56,57 @@ void MatrizCorTamanho::zeraQuantidades()
         matriz_->Fields(i) = zav::Currency();
 }
 
-QString MatrizCorTamanho::filtroCor(const QString& codigoCor)
+const QList<MatrizCorTamanho::ChaveLinha> MatrizCorTamanho::ChaveCor{
+    {QStringLiteral("CodCor"), QStringLiteral("MedVert")}};
+
+namespace {
+
+// The rows' and the lines' keys meet in one hash: the fields' texts, compared
+// as the recordset filter compares text.
+QString chaveDe(const std::function<QString(int)>& texto, int campos)
 {
-    return QStringLiteral("CodCor= '") + zav::SqlTexto(codigoCor) + QStringLiteral("' ");
+    QString chave;
+    for (int i = 0; i < campos; ++i)
+        chave += texto(i).toCaseFolded() + QChar(0x1F);
+    return chave;
 }
 
-bool MatrizCorTamanho::coloca(const QString& filtro, const QString& tamanho, zav::Currency quantidade)
+} // namespace
+
+void MatrizCorTamanho::colocaLinhas(zav::Recordset& linhas, const QList<ChaveLinha>& chave)
 {
-    matriz_->setFilter(QString());
-    matriz_->setFilter(filtro);
-    bool colocado = false;
-    if (matriz_->RecordCount() > 0) {
-        matriz_->MoveFirst();
-        for (int i = 0; i < matriz_->fieldCount(); ++i) {
-            if (matriz_->Fields(i).name() == tamanho) {
-                matriz_->Fields(i) = quantidade;
-                colocado = true;
-            }
-        }
-        matriz_->Update();
+    zav::Recordset& rs = *matriz_;
+    rs.setFilter(QString());
+    QList<int> camposMatriz;
+    QList<int> camposLinha;
+    for (const ChaveLinha& c : chave) {
+        camposMatriz << rs.fieldIndex(c.campoMatriz);
+        camposLinha << linhas.fieldIndex(c.campoLinha);
     }
-    matriz_->setFilter(QString());
-    return colocado;
-}
+    // One pass over the rows and one over the lines: a map of many customers
+    // must not search every row for every line.
+    QHash<QString, int> linhaDaChave;
+    // From the last row up, so that the first row of each key is the one kept.
+    for (int r = rs.RecordCount() - 1; r >= 0; --r)
+        linhaDaChave.insert(chaveDe([&](int i) { return rs.text(r, camposMatriz[i]); }, int(chave.size())), r);
+    QHash<QString, int> campoDoTamanho;
+    for (int i = primeiroTamanho(); i < posicaoTotal(); ++i)
+        campoDoTamanho.insert(rs.Fields(i).name(), i);
 
-void MatrizCorTamanho::colocaLinhas(zav::Recordset& linhas, const FiltroLinha& filtro)
-{
     if (linhas.RecordCount() == 0)
         return;
-    for (linhas.MoveFirst(); !linhas.Eof(); linhas.MoveNext())
-        coloca(filtro ? filtro(linhas) : filtroCor(linhas.Fields(QStringLiteral("MedVert")).text()),
-               linhas.Fields(QStringLiteral("MedHor")).text(), linhas.Fields(QStringLiteral("Quant")).currency());
+    const int campoTamanho = linhas.fieldIndex(QStringLiteral("MedHor"));
+    const int campoQuantidade = linhas.fieldIndex(QStringLiteral("Quant"));
+    for (linhas.MoveFirst(); !linhas.Eof(); linhas.MoveNext()) {
+        const auto linha = linhaDaChave.constFind(
+            chaveDe([&](int i) { return linhas.Fields(camposLinha[i]).text(); }, int(chave.size())));
+        const auto campo = campoDoTamanho.constFind(linhas.Fields(campoTamanho).text());
+        if (linha == linhaDaChave.cend() || campo == campoDoTamanho.cend())
+            continue;
+        rs.setPosition(*linha);
+        rs.Fields(*campo) = linhas.Fields(campoQuantidade).currency();
+        rs.Update();
+    }
 }
 
 void MatrizCorTamanho::totaliza()
@@ -192,6 +214,15 @@ void aplicaAspectoMatriz(zav::Grelha& grelha, int alturaTitulosTwips)
     grelha.setHeadingHeightTwips(alturaTitulosTwips);
 }
 
+void agrupaMatriz(zav::Grelha& grelha, const QString& campoChave)
+{
+    zav::GroupSpec grupo;
+    grupo.column = zav::ColumnKey(campoChave);
+    grupo.startExpanded = false;
+    grelha.clearGroup();
+    grelha.setGroup(grupo);
+}
+
 QString CargaMatriz::mensagem() const
 {
     switch (falha) {
@@ -199,6 +230,9 @@ QString CargaMatriz::mensagem() const
     case Falha::ReferenciaNaoExiste: return MensagensMatriz::ReferenciaNaoExiste;
     case Falha::SemTamanhos: return MensagensMatriz::SemTamanhos;
     case Falha::SemCores: return MensagensMatriz::SemCores;
+    case Falha::SemFornecedor: return MensagensMatriz::SemFornecedor;
+    case Falha::FornecedorNaoExiste: return MensagensMatriz::FornecedorNaoExiste;
+    case Falha::SemClientes:
     case Falha::SemInformacao: return MensagensMatriz::SemInformacao;
     }
     return {};

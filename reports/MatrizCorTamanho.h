@@ -60,19 +60,20 @@ public:
     // `Total` are left as empty texts.
     void acrescentaCores(zav::Recordset& cores, const QStringList& grupo = {});
 
-    // Sets the cell of `tamanho` (compared exactly with the field names) in
-    // the first row the recordset filter `filtro` selects. Returns whether a
-    // cell took the value.
-    bool coloca(const QString& filtro, const QString& tamanho, zav::Currency quantidade);
+    // A matrix field that picks a line's row and the line's field it must equal.
+    struct ChaveLinha {
+        QString campoMatriz;
+        QString campoLinha;
+    };
+    // The row of the line's colour: `CodCor` equal to the line's `MedVert`.
+    static const QList<ChaveLinha> ChaveCor;
 
-    // The filter of the colour's rows: "CodCor= '<codigo>' ".
-    static QString filtroCor(const QString& codigoCor);
-
-    // Places every order line of `linhas` (`MedVert`, `MedHor`, `Quant`), from
-    // its first, in the row `filtro` picks for it; without `filtro`, the row of
-    // the line's colour. Lines whose colour or size has no cell change nothing.
-    using FiltroLinha = std::function<QString(zav::Recordset& linha)>;
-    void colocaLinhas(zav::Recordset& linhas, const FiltroLinha& filtro = {});
+    // Places every order line of `linhas` (`MedHor`, `Quant` and the fields of
+    // `chave`), from its first, in the first row whose `chave` fields equal the
+    // line's (without regard to case), in the size field named exactly as the
+    // line's `MedHor`. The value is set, not added. Lines whose row or size has
+    // no cell change nothing.
+    void colocaLinhas(zav::Recordset& linhas, const QList<ChaveLinha>& chave = ChaveCor);
 
     // Row totals, the optional blank row, the totals row, and the removal of
     // the rows whose total is 0 where the screen asks for it.
@@ -102,17 +103,33 @@ private:
 // (0: one line of the heading font).
 void aplicaAspectoMatriz(zav::Grelha& grelha, int alturaTitulosTwips);
 
+// One closed group per value of the hidden key field `campoChave` (the
+// per-customer and per-supplier maps); the totals row, without a key, forms
+// a group of its own.
+void agrupaMatriz(zav::Grelha& grelha, const QString& campoChave);
+
 // The messages with which a matrix load stops.
 namespace MensagensMatriz {
 inline const QString ReferenciaNaoExiste = QStringLiteral("Referência não existente!");
 inline const QString SemTamanhos = QStringLiteral("Referência sem Tamanhos!");
 inline const QString SemCores = QStringLiteral("Referência sem Cores!");
 inline const QString SemInformacao = QStringLiteral("Não existe informação para a Referência selecionada!");
+inline const QString SemFornecedor = QStringLiteral("Referência sem Fornecedor!");
+inline const QString FornecedorNaoExiste = QStringLiteral("Fornecedor associado à Referência não existente!");
 } // namespace MensagensMatriz
 
 // The matrix of one reference with its sizes and colours, or why there is none.
 struct CargaMatriz {
-    enum class Falha { Nenhuma, ReferenciaNaoExiste, SemTamanhos, SemCores, SemInformacao };
+    enum class Falha {
+        Nenhuma,
+        ReferenciaNaoExiste,
+        SemFornecedor,
+        FornecedorNaoExiste,
+        SemTamanhos,
+        SemCores,
+        SemClientes,    // no customer in the window: told as SemInformacao
+        SemInformacao,
+    };
     Falha falha = Falha::Nenhuma;
     zav::RecordsetPtr artigo;    // the reference's Artigos row
     zav::RecordsetPtr tamanhos;  // rewound once loaded, ready for the columns

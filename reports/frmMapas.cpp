@@ -4,8 +4,13 @@
 #include "platform/grid/PreviewSwitch.h"
 #include "platform/grid/Visualizador.h"
 #include "platform/data/zavCoreDataAccess2016.h"
-#include "reports/ImpressaoMapas.h"
+#include "platform/widgets/CursorOcupado.h"
 #include "platform/widgets/SeletorData.h"
+#include "reports/ImpressaoMapas.h"
+#include "reports/MapaEncForn.h"
+#include "reports/MapaRefCliente.h"
+#include "reports/MapaRefTerceiro.h"
+#include "reports/TitulosTamanho.h"
 #include "shell/CampoValidado.h"
 #include "shell/Tools.h"
 
@@ -134,7 +139,11 @@ void frmMapas::constroiBotoes()
     Grelha = new zav::Grelha(this);
     Visualizador = new zav::Visualizador(this);
     Visualizador->hide();
-    auto* area = new QGridLayout;
+    // The map's place keeps its room while no map shows, so that the filter
+    // panel above stays at its own height.
+    auto* lugarDoMapa = new QWidget(this);
+    auto* area = new QGridLayout(lugarDoMapa);
+    area->setContentsMargins(0, 0, 0, 0);
     area->addWidget(Grelha, 0, 0);
     area->addWidget(Visualizador, 0, 0);
 
@@ -157,7 +166,7 @@ void frmMapas::constroiBotoes()
 
     auto* ecra = new QVBoxLayout(this);
     ecra->addWidget(GroupBox1);
-    ecra->addLayout(area, 1);
+    ecra->addWidget(lugarDoMapa, 1);
     ecra->addLayout(fila);
 
     preview_ = std::make_unique<zav::PreviewSwitch>(*Grelha, *Visualizador, *btImp, QStringLiteral("&Grelha"),
@@ -277,6 +286,19 @@ void frmMapas::btCarga_Click()
     case 1:
         CarregaRefIndividual();
         break;
+    case 2:
+    case 3:
+        CarregaResumo();
+        break;
+    case 4:
+        CarregaRefTerceiro();
+        break;
+    case 5:
+        CarregaRefIndividualCliente();
+        break;
+    case 6:
+        CarregaEncomendasFornecedor();
+        break;
     default:
         break;
     }
@@ -326,22 +348,125 @@ ValoresMatriz frmMapas::valoresRefIndividual()
 
 void frmMapas::CarregaRefIndividual()
 {
-    CargaMatriz carga = carregaMatrizReferencia(*bd, filtros(), valoresRefIndividual(), true);
-    if (!carga.carregada()) {
-        Tools::MostraMensagem(QString(), carga.mensagem(), 2);
+    CargaMatriz carga;
+    {
+        const zav::CursorOcupado ocupado;
+        carga = carregaMatrizReferencia(*bd, filtros(), valoresRefIndividual(), true);
+        if (carga.carregada())
+            mostraMatriz(carga, 0, [](zav::Grelha& grelha, const MatrizCorTamanho& matriz, zav::Recordset& tamanhos) {
+                matriz.Act_Grelha_Campos(grelha, tamanhos);
+            });
+    }
+    if (!carga.carregada())
+        avisaFalhaMatriz(carga);
+}
+
+void frmMapas::CarregaResumo()
+{
+    auto mapa = std::make_unique<MapaResumo>(*bd, iOpcao == 3 ? MapaResumo::Modo::Detalhe : MapaResumo::Modo::Resumo);
+    bool carregado = false;
+    {
+        const zav::CursorOcupado ocupado;
+        carregado = mapa->CarregaResumo(filtros());
+        if (carregado) {
+            resumo_ = std::move(mapa);
+            GroupBox1->setEnabled(false);
+            Act_Grelha(resumo_->NoTam());
+            Grelha->setDataSource(resumo_->recordset());
+            if (iOpcao == 2)
+                resumo_->Act_Grelha_Campos_Resumo(*Grelha);
+            else
+                resumo_->Act_Grelha_Campos_Detalhe(*Grelha);
+            Grelha->rebind();
+            Grelha->show();
+            btExcel->setEnabled(true);
+        }
+    }
+    if (!carregado) {
+        Tools::MostraMensagem(QString(), mapa->mensagem(), 2);
         Grelha->hide();
-        if (carga.falha == CargaMatriz::Falha::SemInformacao)
+        if (mapa->falha() == MapaResumo::Falha::SemInformacao)
             GroupBox1->setEnabled(true);
         return;
     }
+    if (resumo_->linhasForaDasColunas() > 0)
+        Tools::MostraMensagem(QString(), mensagemLinhasForaDasColunas(resumo_->linhasForaDasColunas()), 2);
+}
+
+void frmMapas::CarregaRefTerceiro()
+{
+    zav::RecordsetPtr mapa;
+    {
+        const zav::CursorOcupado ocupado;
+        mapa = MapaRefTerceiro::CarregaRefTerceiro(*bd, filtros());
+        if (mapa) {
+            Act_Grelha(0);
+            Grelha->setDataSource(mapa);
+            MapaRefTerceiro::Act_Grelha_Campos_Terceiro(*Grelha);
+            Grelha->rebind();
+            Grelha->show();
+            btExcel->setEnabled(true);
+            btExpandir->show();
+        }
+    }
+    if (!mapa) {
+        Tools::MostraMensagem(QString(), MapasSql::SemInformacaoCondicoes, 2);
+        Grelha->hide();
+    }
+}
+
+void frmMapas::CarregaRefIndividualCliente()
+{
+    CargaMatriz carga;
+    {
+        const zav::CursorOcupado ocupado;
+        carga = MapaRefCliente::CarregaRefIndividualCliente(*bd, filtros());
+        if (carga.carregada())
+            mostraMatriz(carga, 1, MapaRefCliente::Act_Grelha_Campos_RefCliente);
+    }
+    if (!carga.carregada())
+        avisaFalhaMatriz(carga);
+}
+
+void frmMapas::CarregaEncomendasFornecedor()
+{
+    CargaMatriz carga;
+    {
+        const zav::CursorOcupado ocupado;
+        carga = MapaEncForn::CarregaEncomendasFornecedor(*bd, filtros());
+        if (carga.carregada())
+            mostraMatriz(carga, 0, MapaEncForn::Act_Grelha_Campos_EncForn);
+    }
+    if (!carga.carregada())
+        avisaFalhaMatriz(carga);
+}
+
+void frmMapas::mostraMatriz(CargaMatriz& carga, int NoTam, const ColunasMatriz& colunas)
+{
     matriz_ = std::move(carga.matriz);
-    Act_Grelha(0);
+    Act_Grelha(NoTam);
     Grelha->setDataSource(matriz_->partilhado());
-    matriz_->Act_Grelha_Campos(*Grelha, *carga.tamanhos);
+    colunas(*Grelha, *matriz_, *carga.tamanhos);
     Grelha->rebind();
     Grelha->show();
     btExcel->setEnabled(true);
     GroupBox1->setEnabled(false);
+    // The maps per customer and per supplier are grouped.
+    if (iOpcao != 1) {
+        btExpandir->show();
+        btExpandir->setEnabled(true);
+    }
+}
+
+void frmMapas::avisaFalhaMatriz(const CargaMatriz& carga)
+{
+    Tools::MostraMensagem(QString(), carga.mensagem(), 2);
+    Grelha->hide();
+    // Nothing to show for criteria that can be changed: the panel is offered again.
+    const bool semInformacao = carga.falha == CargaMatriz::Falha::SemInformacao;
+    const bool semReferencia = carga.falha == CargaMatriz::Falha::ReferenciaNaoExiste && iOpcao != 1;
+    if (semInformacao || semReferencia)
+        GroupBox1->setEnabled(true);
 }
 
 void frmMapas::Act_Grelha(int NoTam)

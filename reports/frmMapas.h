@@ -1,12 +1,14 @@
 #pragma once
 
 #include "platform/widgets/zav_input.h"
+#include "reports/MapaResumo.h"
 #include "reports/MapasSql.h"
 #include "reports/MatrizCorTamanho.h"
 #include "shell/Ecra.h"
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QDateTimeEdit;
@@ -66,6 +68,10 @@ public:
     void btSair_Click();
 
     void CarregaRefIndividual();
+    void CarregaResumo();
+    void CarregaRefTerceiro();
+    void CarregaRefIndividualCliente();
+    void CarregaEncomendasFornecedor();
     // The grid's look for the current mode, with `NoTam` heading lines.
     void Act_Grelha(int NoTam);
     void FormataPrintGrelha();
@@ -82,9 +88,13 @@ private:
     void constroiBotoes();
     void defineCampos();
     void mostraSoEm(const QList<QWidget*>& controlos, bool mostrar);
+    using ColunasMatriz = std::function<void(zav::Grelha&, const MatrizCorTamanho&, zav::Recordset& tamanhos)>;
+    void mostraMatriz(CargaMatriz& carga, int NoTam, const ColunasMatriz& colunas);
+    void avisaFalhaMatriz(const CargaMatriz& carga);
 
     zav::CommonDialog& CommonDialog1_;
     CamposValidados* campos_;
     std::unique_ptr<zav::PreviewSwitch> preview_;
     std::unique_ptr<MatrizCorTamanho> matriz_;
+    std::unique_ptr<MapaResumo> resumo_;  // the summary or detail shown, with its headings
 };

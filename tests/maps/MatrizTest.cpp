@@ -253,10 +253,7 @@ TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
         linhas.Fields("Terceiro") = "B";
         linhas.Update();
     }
-    matriz.colocaLinhas(linhas, [](zav::Recordset& linha) {
-        return MatrizCorTamanho::filtroCor(linha.Fields("MedVert").text()) + QStringLiteral("and Cliente='")
-            + linha.Fields("Terceiro").text() + QStringLiteral("' ");
-    });
+    matriz.colocaLinhas(linhas, {{"CodCor", "MedVert"}, {"Cliente", "Terceiro"}});
     matriz.totaliza();
 
     zav::Recordset& rs = matriz.recordset();
