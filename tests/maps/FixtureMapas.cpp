@@ -6,7 +6,7 @@
 
 namespace maps {
 
-namespace {
+
 
 void artigo(const demo::FixtureWriter& rows, const QString& codigo, const QString& codRef, const QString& tmHor,
             const QString& medHor, const QString& tmVer, const QString& medVert, const QString& grupo)
@@ -28,14 +28,8 @@ void medida(const demo::FixtureWriter& rows, const QString& tipo, const QString&
                 {{"CodTipoM", tipo}, {"CodMed", codigo}, {"Descrica", descricao}, {"PosImp", posicao}});
 }
 
-struct Linha {
-    QString artigo;
-    double qtdOrig;
-    double quant;
-};
-
 void encomenda(const demo::FixtureWriter& rows, int numero, const QDateTime& data, const QString& cliente,
-               const QString& vendedor, const QList<Linha>& linhas, int nvias = 1, int tpterc = 2)
+               const QString& vendedor, const QList<Linha>& linhas, int nvias, int tpterc)
 {
     rows.insert(QStringLiteral("DOCGCCAB"), {{"TPDOC", "ENC"},
                                              {"SERIE", "A"},
@@ -59,7 +53,32 @@ void encomenda(const demo::FixtureWriter& rows, int numero, const QDateTime& dat
                                                  {"Quant", linha.quant}});
 }
 
-} // namespace
+BaseEmpresa::BaseEmpresa()
+{
+    demo::SqliteConnection ligacao(caminho());
+    demo::CompanySchema::create(ligacao.database());
+}
+
+QString BaseEmpresa::caminho() const
+{
+    return pasta_.filePath(QStringLiteral("empresa.db"));
+}
+
+void BaseEmpresa::escreve(const std::function<void(const demo::FixtureWriter&)>& escrita)
+{
+    bd_.reset();
+    demo::SqliteConnection ligacao(caminho());
+    escrita(demo::FixtureWriter(ligacao.database()));
+}
+
+zav::zavCoreDataAccess2016& BaseEmpresa::bd()
+{
+    if (!bd_) {
+        bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
+        bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho());
+    }
+    return *bd_;
+}
 
 FixtureMapas::FixtureMapas() : agora_(QDateTime::currentDateTime())
 {

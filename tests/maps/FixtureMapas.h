@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -13,7 +14,39 @@ inline void PrintTo(const QString& texto, std::ostream* saida)
     *saida << '"' << texto.toStdString() << '"';
 }
 
+namespace demo {
+class FixtureWriter;
+}
+
 namespace maps {
+
+// Rows of the ERP tables the order maps read.
+void artigo(const demo::FixtureWriter& rows, const QString& codigo, const QString& codRef, const QString& tmHor,
+            const QString& medHor, const QString& tmVer, const QString& medVert, const QString& grupo);
+void medida(const demo::FixtureWriter& rows, const QString& tipo, const QString& codigo, const QString& descricao,
+            int posicao);
+struct Linha {
+    QString artigo;
+    double qtdOrig;
+    double quant;
+};
+// A document of type ENC, series A, its lines numbered from 1.
+void encomenda(const demo::FixtureWriter& rows, int numero, const QDateTime& data, const QString& cliente,
+               const QString& vendedor, const QList<Linha>& linhas, int nvias = 1, int tpterc = 2);
+
+// An empty company database, written by the test, read through the
+// data-access object (opened at the first read, closed at each write).
+class BaseEmpresa {
+public:
+    BaseEmpresa();
+    QString caminho() const;
+    void escreve(const std::function<void(const demo::FixtureWriter&)>& escrita);
+    zav::zavCoreDataAccess2016& bd();
+
+private:
+    QTemporaryDir pasta_;
+    std::unique_ptr<zav::zavCoreDataAccess2016> bd_;
+};
 
 // A company database with the customer orders the order-map tests read:
 //  - reference R1 (sizes of type LETRAS: S, M, L, XL; colours of type CORES:

@@ -1,0 +1,102 @@
+#include "FixtureMapasII.h"
+
+#include "demo/FixtureWriter.h"
+
+namespace maps {
+
+namespace {
+
+void pai(const demo::FixtureWriter& rows, const QString& codigo, const QString& nome, const QString& tmHor,
+         const QString& tmVer, const QVariant& fornecedor)
+{
+    rows.insert(QStringLiteral("Artigos"), {{"Codigo", codigo},
+                                            {"Nome", nome},
+                                            {"CodRef", QStringLiteral("")},
+                                            {"TmHor", tmHor},
+                                            {"TmVer", tmVer},
+                                            {"Fornec", fornecedor}});
+}
+
+void variante(const demo::FixtureWriter& rows, const QString& pai, const QString& tmHor, const QString& tamanho,
+              const QString& cor, const QString& grupo)
+{
+    const QString codigo = pai + QLatin1Char('-') + cor + QLatin1Char('-') + tamanho;
+    artigo(rows, codigo, pai, tmHor, tamanho, QStringLiteral("CORES"), cor, grupo);
+    rows.execute(QStringLiteral("update Artigos set Familia='%1', SubFamil='%2' where Codigo='%3'")
+                     .arg(grupo == "G1" ? "FA" : "FB", grupo == "G1" ? "SA" : "SB", codigo));
+}
+
+} // namespace
+
+FixtureMapasII::FixtureMapasII() : agora_(QDateTime::currentDateTime())
+{
+    base_.escreve([this](const demo::FixtureWriter& rows) {
+        medida(rows, "LETRAS", "S", " Small ", 1);
+        medida(rows, "LETRAS", "M", "Medium", 2);
+        medida(rows, "LETRAS", "L", "Large", 3);
+        medida(rows, "LETRAS", "XL", "Extra", 4);
+        medida(rows, "NUM", "36", "36", 1);
+        medida(rows, "NUM", "38", "38", 2);
+        medida(rows, "NUM", "00", "00", 0);
+        medida(rows, "GRANDE", "XXL", "XXL", 9);
+        medida(rows, "CORES", "BR", "Branco", 1);
+        medida(rows, "CORES", "PR", "Preto", 2);
+
+        pai(rows, "R1", "Camisola de gola alta em algodao", "LETRAS", "CORES", "F1");
+        pai(rows, "R2", "Calca", "NUM", "CORES", "F2");
+        pai(rows, "R3", "Sem tamanhos", "VAZIO", "CORES", "F1");
+        pai(rows, "R5", "Sem cores", "LETRAS", "", "F1");
+        for (const char* cor_tamanho : {"BR-S", "BR-M", "PR-S"}) {
+            const QStringList partes = QString::fromUtf8(cor_tamanho).split('-');
+            variante(rows, "R1", "LETRAS", partes[1], partes[0], "G1");
+        }
+        for (const char* cor_tamanho : {"BR-36", "PR-38", "BR-00"}) {
+            const QStringList partes = QString::fromUtf8(cor_tamanho).split('-');
+            variante(rows, "R2", "NUM", partes[1], partes[0], "G2");
+        }
+        variante(rows, "R2", "GRANDE", "XXL", "BR", "G2");
+
+        pai(rows, "M1", "Casaco", "LETRAS", "CORES", "F1");
+        pai(rows, "M2", "Sem fornecedor", "VAZIO", "CORES", QStringLiteral(""));
+        pai(rows, "M3", "Fornecedor errado", "VAZIO", "CORES", "F9");
+        pai(rows, "M4", "Sem tamanhos", "VAZIO", "CORES", "F1");
+        pai(rows, "M5", "Fornecedor nulo", "LETRAS", "CORES", QVariant());
+        for (const char* cor_tamanho : {"BR-S", "BR-M", "PR-S"}) {
+            const QStringList partes = QString::fromUtf8(cor_tamanho).split('-');
+            variante(rows, "M1", "LETRAS", partes[1], partes[0], "G1");
+        }
+
+        rows.insert("Clientes", {{"Codigo", "C1"}, {"Nome", "Cliente Um"}});
+        rows.insert("Clientes", {{"Codigo", "C2"}, {"Nome", "Cliente Dois"}});
+        rows.insert("Vendedor", {{"Codigo", "V1"}, {"Nome", "Vendedor Um"}});
+        rows.insert("Vendedor", {{"Codigo", "V2"}, {"Nome", "Vendedor Dois"}});
+        rows.insert("Fornec", {{"Codigo", "F1"}, {"Nome", "Fornecedor Um"}});
+        rows.insert("Fornec", {{"Codigo", "F2"}, {"Nome", "Fornecedor Dois"}});
+
+        const QDateTime hoje(agora_.date(), QTime(0, 0));
+        encomenda(rows, 1, hoje.addDays(-1), "C1", "V1",
+                  {{"R1-BR-S", 10, 6}, {"R1-BR-M", 5, 5}, {"R1-PR-S", 3, 1}, {"R2-BR-36", 8, 8}, {"M1-BR-S", 10, 6}});
+        encomenda(rows, 2, hoje.addDays(-2), "C2", "V2",
+                  {{"R2-PR-38", 4, 2}, {"R2-BR-00", 7, 7}, {"R2-BR-XXL", 2, 2}, {"M1-BR-M", 2, 0}});
+        encomenda(rows, 3, hoje.addDays(-3), "C1", "V2", {{"M1-BR-S", 4, 4}, {"M1-PR-S", 3, 0}});
+        encomenda(rows, 4, hoje.addDays(-4), "C9", "V1", {{"M1-BR-M", 9, 9}});
+        encomenda(rows, 5, hoje.addMonths(-2), "C1", "V1", {{"R1-BR-S", 50, 50}});
+    });
+}
+
+MapasSql::Filtros FixtureMapasII::filtros(const QString& referencia, const QString& ultima,
+                                          MapasSql::BaseQuantidade base) const
+{
+    MapasSql::Filtros f;
+    f.referencia = referencia;
+    f.ultimaReferencia = ultima;
+    f.ultimoCliente = QStringLiteral("zzzzzzzz");
+    f.ultimoVendedor = QStringLiteral("zzzzzzzz");
+    f.ultimoGrupo = QStringLiteral("zzzzzzzz");
+    f.primeiraData = agora_.addMonths(-1);
+    f.ultimaData = agora_;
+    f.base = base;
+    return f;
+}
+
+} // namespace maps

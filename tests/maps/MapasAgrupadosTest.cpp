@@ -1,0 +1,217 @@
+#include "FixtureMapasII.h"
+
+#include "platform/grid/Grelha.h"
+#include "reports/MapaEncForn.h"
+#include "reports/MapaRefCliente.h"
+#include "reports/MapaRefTerceiro.h"
+
+#include <gtest/gtest.h>
+
+using MapasSql::BaseQuantidade;
+
+namespace {
+
+QString u(const char* texto)
+{
+    return QString::fromUtf8(texto);
+}
+
+QList<QStringList> linhas(zav::Recordset& rs)
+{
+    QList<QStringList> resultado;
+    if (rs.RecordCount() == 0)
+        return resultado;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        QStringList linha;
+        for (int i = 0; i < rs.fieldCount(); ++i)
+            linha << (rs.Fields(i).isNull() ? QStringLiteral("null") : rs.Fields(i).text());
+        resultado << linha;
+    }
+    return resultado;
+}
+
+QStringList gruposDaGrelha(const zav::Grelha& grelha)
+{
+    QStringList grupos;
+    for (int g = 0; g < grelha.groupCount(); ++g)
+        grupos << QStringLiteral("%1 (%2)").arg(grelha.groupHeading(g)).arg(grelha.groupRowCount(g));
+    return grupos;
+}
+
+class MapasAgrupadosTest : public ::testing::Test {
+protected:
+    maps::FixtureMapasII fixture;
+};
+
+// Quantity per reference and customer
+
+TEST_F(MapasAgrupadosTest, ReferencesByCustomerSumTheVariantsAndIgnoreTheQuantityOption)
+{
+    for (BaseQuantidade base : {BaseQuantidade::Pendentes, BaseQuantidade::Todas}) {
+        const zav::RecordsetPtr rs =
+            MapaRefTerceiro::CarregaRefTerceiro(fixture.bd(), fixture.filtros("R1", "zzzzzz", base));
+        ASSERT_TRUE(rs);
+        EXPECT_EQ(linhas(*rs), (QList<QStringList>{
+                                   {"R1/Camisola de gola alta em algodao", "C1", "Cliente Um", "12"},
+                                   {"R2/Calca", "C1", "Cliente Um", "8"},
+                                   {"R2/Calca", "C2", "Cliente Dois", "11"},
+                               }));
+    }
+}
+
+TEST_F(MapasAgrupadosTest, ReferencesByCustomerFilterByTheOrderedVariantsGroup)
+{
+    MapasSql::Filtros f = fixture.filtros("A");
+    f.primeiroGrupo = QStringLiteral("G2");
+    f.ultimoGrupo = QStringLiteral("G2");
+    const zav::RecordsetPtr rs = MapaRefTerceiro::CarregaRefTerceiro(fixture.bd(), f);
+    ASSERT_TRUE(rs);
+    EXPECT_EQ(rs->RecordCount(), 2);
+    EXPECT_EQ(rs->Fields("Referencia").text(), "R2/Calca");
+
+    f.primeiraData = fixture.agora().addYears(-5);
+    f.ultimaData = fixture.agora().addYears(-4);
+    EXPECT_FALSE(MapaRefTerceiro::CarregaRefTerceiro(fixture.bd(), f));
+}
+
+TEST_F(MapasAgrupadosTest, ReferencesByCustomerShowOneClosedGroupPerReferenceWithItsTotal)
+{
+    zav::Grelha grelha;
+    grelha.setDataSource(MapaRefTerceiro::CarregaRefTerceiro(fixture.bd(), fixture.filtros("R1")));
+    MapaRefTerceiro::Act_Grelha_Campos_Terceiro(grelha);
+    grelha.rebind();
+    const QStringList grupos = gruposDaGrelha(grelha);
+    ASSERT_EQ(grupos.size(), 2);
+    EXPECT_TRUE(grupos[0].startsWith("R1/Camisola de gola alta em algodao")) << grupos[0].toStdString();
+    EXPECT_TRUE(grupos[0].contains(" Total Quant = 12")) << grupos[0].toStdString();
+    EXPECT_TRUE(grupos[1].contains(" Total Quant = 19")) << grupos[1].toStdString();
+    EXPECT_TRUE(grupos[1].endsWith("(2)"));
+    EXPECT_FALSE(grelha.isExpanded(0));
+    EXPECT_TRUE(grelha.column(grelha.columnIndex(zav::ColumnKey("Referencia"))).hidden);
+    EXPECT_EQ(grelha.column(grelha.columnIndex(zav::ColumnKey("NomeCliente"))).widthTwips, 7000);
+    EXPECT_EQ(grelha.column(grelha.columnIndex(zav::ColumnKey("Quant"))).heading, "Quantidade");
+}
+
+// Matrix per customer
+
+TEST_F(MapasAgrupadosTest, ACustomerWithTwoSalesmenShowsAllItsQuantitiesInItsOneGroup)
+{
+    CargaMatriz carga = MapaRefCliente::CarregaRefIndividualCliente(fixture.bd(), fixture.filtros("M1"));
+    ASSERT_TRUE(carga.carregada()) << carga.mensagem().toStdString();
+    // C1 ordered 6 + 4 open of M1-BR-S under V1 and V2; its black row and C2's
+    // rows are all zero and gone; C9 has no Clientes row and no group.
+    EXPECT_EQ(linhas(carga.matriz->recordset()),
+              (QList<QStringList>{
+                  {"C1/Cliente Um", "C1", "1", "BR", "Branco", "10", "0", "0", "0", "10", ""},
+                  {"null", "null", "99", "", "Total", "10", "0", "0", "0", "10", "null"},
+              }));
+}
+
+TEST_F(MapasAgrupadosTest, EachCustomerShowsItsColoursWithAQuantityAndOneTotalsRowCoversAll)
+{
+    CargaMatriz carga = MapaRefCliente::CarregaRefIndividualCliente(
+        fixture.bd(), fixture.filtros("M1", "zzzzzz", BaseQuantidade::Todas));
+    ASSERT_TRUE(carga.carregada());
+    EXPECT_EQ(linhas(carga.matriz->recordset()),
+              (QList<QStringList>{
+                  {"C1/Cliente Um", "C1", "1", "BR", "Branco", "14", "0", "0", "0", "14", ""},
+                  {"C1/Cliente Um", "C1", "2", "PR", "Preto", "3", "0", "0", "0", "3", ""},
+                  {"C2/Cliente Dois", "C2", "1", "BR", "Branco", "0", "2", "0", "0", "2", ""},
+                  {"null", "null", "99", "", "Total", "17", "2", "0", "0", "19", "null"},
+              }));
+
+    zav::Grelha grelha;
+    grelha.setDataSource(carga.matriz->partilhado());
+    MapaRefCliente::Act_Grelha_Campos_RefCliente(grelha, *carga.matriz, *carga.tamanhos);
+    grelha.rebind();
+    EXPECT_EQ(gruposDaGrelha(grelha), QStringList({"C1/Cliente Um (2)", "C2/Cliente Dois (1)", " (1)"}));
+    EXPECT_EQ(grelha.column(grelha.columnIndex(zav::ColumnKey("S"))).widthTwips, 750);
+    EXPECT_EQ(grelha.column(grelha.columnIndex(zav::ColumnKey("Cor"))).widthTwips, 1800);
+    EXPECT_TRUE(grelha.column(grelha.columnIndex(zav::ColumnKey("Data"))).hidden);
+}
+
+TEST_F(MapasAgrupadosTest, AMapWhoseQuantitiesAreAllZeroIsEmptyAndNoFailure)
+{
+    MapasSql::Filtros f = fixture.filtros("M1");
+    f.primeiroCliente = f.ultimoCliente = QStringLiteral("C2");
+    CargaMatriz carga = MapaRefCliente::CarregaRefIndividualCliente(fixture.bd(), f);
+    ASSERT_TRUE(carga.carregada());
+    EXPECT_EQ(carga.matriz->recordset().RecordCount(), 0);
+}
+
+TEST_F(MapasAgrupadosTest, ACustomerMissingFromTheCustomersTableHasNoGroup)
+{
+    MapasSql::Filtros f = fixture.filtros("M1");
+    f.primeiroCliente = f.ultimoCliente = QStringLiteral("C9");
+    CargaMatriz carga = MapaRefCliente::CarregaRefIndividualCliente(fixture.bd(), f);
+    EXPECT_EQ(carga.falha, CargaMatriz::Falha::SemClientes);
+    EXPECT_EQ(carga.mensagem(), u("Não existe informação para a Referência selecionada!"));
+}
+
+TEST_F(MapasAgrupadosTest, PerCustomerChecksTheReferenceSizesAndColours)
+{
+    const auto falha = [this](const char* referencia) {
+        return MapaRefCliente::CarregaRefIndividualCliente(fixture.bd(), fixture.filtros(u(referencia))).mensagem();
+    };
+    EXPECT_EQ(falha("NAOHA"), u("Referência não existente!"));
+    EXPECT_EQ(falha("M'1"), u("Referência não existente!"));
+    EXPECT_EQ(falha("M2"), u("Referência sem Tamanhos!"));
+    EXPECT_EQ(falha("R5"), u("Referência sem Cores!"));
+}
+
+TEST_F(MapasAgrupadosTest, PerCustomerStatementsJoinTheCustomersOnlyWhereTheyAreNamed)
+{
+    const MapasSql::Filtros f = fixture.filtros("M1");
+    const QString clientes = MapaRefCliente::sqlClientes(f);
+    EXPECT_TRUE(clientes.startsWith(" select  sum(l.Quant) as Quant, c.Terceiro,cl.Nome,c.Vendedor from DocgcCab as c"));
+    EXPECT_TRUE(clientes.contains(" inner join Clientes as cl ON cl.Codigo=c.Terceiro Where  c.Data >= "));
+    EXPECT_TRUE(clientes.endsWith(" and c.Tpterc=2 and c.Areag=2 and c.nvias<>-1  group by c.Terceiro,cl.Nome,c.Vendedor order by c.Terceiro"));
+    const QString linhasSql = MapaRefCliente::sqlLinhas(f);
+    EXPECT_FALSE(linhasSql.contains("Clientes"));
+    EXPECT_TRUE(linhasSql.endsWith(",c.Terceiro,c.Vendedor order by c.Terceiro,mv.posimp,mh.posimp"));
+}
+
+// Matrix per supplier
+
+TEST_F(MapasAgrupadosTest, PerSupplierPutsTheWholeMatrixUnderTheSupplierCountingCustomersWithoutARow)
+{
+    CargaMatriz carga = MapaEncForn::CarregaEncomendasFornecedor(fixture.bd(), fixture.filtros("M1"));
+    ASSERT_TRUE(carga.carregada()) << carga.mensagem().toStdString();
+    EXPECT_EQ(linhas(carga.matriz->recordset()),
+              (QList<QStringList>{
+                  {"F1/Fornecedor Um", "F1", "1", "BR", "Branco", "10", "9", "0", "0", "19"},
+                  {"null", "null", "99", "", "Total", "10", "9", "0", "0", "19"},
+              }));
+    zav::Grelha grelha;
+    grelha.setDataSource(carga.matriz->partilhado());
+    MapaEncForn::Act_Grelha_Campos_EncForn(grelha, *carga.matriz, *carga.tamanhos);
+    grelha.rebind();
+    EXPECT_EQ(gruposDaGrelha(grelha), QStringList({"F1/Fornecedor Um (1)", " (1)"}));
+    EXPECT_EQ(grelha.column(0).heading, "Fornecedor");
+    EXPECT_TRUE(grelha.column(1).hidden);
+    EXPECT_EQ(grelha.columnIndex(zav::ColumnKey("Data")), -1);
+}
+
+TEST_F(MapasAgrupadosTest, PerSupplierChecksTheSupplierBeforeTheSizes)
+{
+    const auto falha = [this](const char* referencia) {
+        return MapaEncForn::CarregaEncomendasFornecedor(fixture.bd(), fixture.filtros(u(referencia))).mensagem();
+    };
+    EXPECT_EQ(falha("NAOHA"), u("Referência não existente!"));
+    EXPECT_EQ(falha("M2"), u("Referência sem Fornecedor!"));
+    EXPECT_EQ(falha("M5"), u("Referência sem Fornecedor!"));  // no supplier at all, not even empty
+    EXPECT_EQ(falha("M3"), u("Fornecedor associado à Referência não existente!"));
+    EXPECT_EQ(falha("M4"), u("Referência sem Tamanhos!"));
+    EXPECT_EQ(MapaEncForn::sqlFornecedor("F'1"), "Select * from Fornec where Codigo='F''1' ");
+}
+
+TEST_F(MapasAgrupadosTest, PerSupplierAllZeroIsAnEmptyMap)
+{
+    MapasSql::Filtros f = fixture.filtros("M1", "zzzzzz", BaseQuantidade::Satisfeitas);
+    f.primeiroCliente = f.ultimoCliente = QStringLiteral("C9");
+    CargaMatriz carga = MapaEncForn::CarregaEncomendasFornecedor(fixture.bd(), f);
+    ASSERT_TRUE(carga.carregada());
+    EXPECT_EQ(carga.matriz->recordset().RecordCount(), 0);
+}
+
+} // namespace
