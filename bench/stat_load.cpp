@@ -4,7 +4,7 @@
 //
 // usage: bench_stat_load [runs]     (default 9; a month, then a year; the database is kept in the
 // temp folder and reused by later runs)
-#include "demo/DemoDatabase.h"
+#include "bench/BenchComum.h"
 #include "platform/grid/Grelha.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "reports/LinhasMapaEstatistico.h"
@@ -12,52 +12,15 @@
 #include "reports/frmTarvelo.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QPushButton>
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 namespace {
 
-constexpr qint64 Linhas = 1000000;
-constexpr quint64 Semente = 1;
-const QDate Hoje(2026, 6, 30);
-
-QString BaseDeDados()
-{
-    const QString pasta = QDir::temp().filePath(QStringLiteral("tarvelo-bench"));
-    QDir().mkpath(pasta);
-    const QString caminho = QDir(pasta).filePath(QStringLiteral("empresa_%1_%2_%3.db")
-                                                     .arg(Linhas).arg(Semente).arg(Hoje.toString(Qt::ISODate)));
-    if (!QFileInfo::exists(caminho)) {
-        std::printf("building %s ...\n", qPrintable(caminho));
-        std::fflush(stdout);
-        QElapsedTimer relogio;
-        relogio.start();
-        const demo::DemoSummary resumo = demo::DemoDatabase::create(caminho, {Linhas, Semente, Hoje});
-        std::printf("  %lld documents, %lld lines in %.1f s\n", resumo.documents, resumo.documentLines,
-                    relogio.elapsed() / 1000.0);
-    }
-    return caminho;
-}
-
-double Mediana(std::vector<double> tempos)
-{
-    std::sort(tempos.begin(), tempos.end());
-    return tempos[tempos.size() / 2];
-}
-
-double Milissegundos(const std::function<void()>& trabalho)
-{
-    QElapsedTimer relogio;
-    relogio.start();
-    trabalho();
-    return relogio.nsecsElapsed() / 1e6;
-}
+using bench::BaseDeDados;
+using bench::Hoje;
+using bench::Mediana;
+using bench::Milissegundos;
 
 // Each statement opened and read to its end, as the load reads it.
 void SoInstrucoes(zav::zavCoreDataAccess2016& bd, const QString& primeira, const QString& ultima)

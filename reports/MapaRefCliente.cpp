@@ -16,43 +16,48 @@ QString filtro(const MapasSql::Filtros& f)
     return MapasSql::filtroReferencia(f, true);
 }
 
+const QList<MatrizCorTamanho::ChaveLinha> ChaveCorCliente{{QStringLiteral("CodCor"), QStringLiteral("MedVert")},
+                                                          {QStringLiteral("Cliente"), Terceiro}};
+
 // The lines of one article and customer under several salesmen become one
 // line with their sum, so that the customer's cell shows all it ordered and
-// not only the salesman read last. Lines keep the order of their first.
-zav::RecordsetPtr linhasPorCliente(zav::Recordset& linhas)
+// not only the salesman read last. The statement orders the lines by
+// customer, colour and size position, so such lines stand in one run of equal
+// customer and positions; each line is looked for in its run only.
+QList<MatrizCorTamanho::LinhaMatriz> linhasPorCliente(zav::Recordset& linhas)
 {
-    auto juntas = std::make_shared<zav::Recordset>();
-    for (const char* nome : {"MedVert", "MedHor", "Terceiro"})
-        juntas->appendField(QString::fromUtf8(nome), zav::FieldType::Text, 0);
-    juntas->appendField(QStringLiteral("Quant"), zav::FieldType::Currency);
-    juntas->open();
-
-    struct Junta {
-        QString cor, tamanho, cliente;
-        zav::Currency quantidade;
-    };
-    QList<Junta> lista;
-    QHash<QString, qsizetype> posicao;
+    QList<MatrizCorTamanho::LinhaMatriz> juntas;
+    QStringList artigos;  // beside `juntas`
+    const int campoCor = linhas.fieldIndex(QStringLiteral("MedVert"));
+    const int campoCliente = linhas.fieldIndex(Terceiro);
+    const int campoArtigo = linhas.fieldIndex(QStringLiteral("artigo"));
+    const int campoTamanho = linhas.fieldIndex(QStringLiteral("MedHor"));
+    const int campoQuantidade = linhas.fieldIndex(QStringLiteral("Quant"));
+    const int campoPosicaoCor = linhas.fieldIndex(QStringLiteral("Mv"));
+    const int campoPosicaoTamanho = linhas.fieldIndex(QStringLiteral("mH"));
+    juntas.reserve(linhas.RecordCount());
+    qsizetype inicioDaSequencia = 0;
+    QVariant cliente, posicaoCor, posicaoTamanho;
     for (linhas.MoveFirst(); !linhas.Eof(); linhas.MoveNext()) {
-        const QString cliente = linhas.Fields(Terceiro).text();
-        const QString chave = cliente.toCaseFolded() + QChar(0x1F) + linhas.Fields(QStringLiteral("artigo")).text();
-        const zav::Currency quantidade = linhas.Fields(QStringLiteral("Quant")).currency();
-        const auto existente = posicao.constFind(chave);
-        if (existente != posicao.cend()) {
-            lista[*existente].quantidade += quantidade;
+        const QVariant esteCliente = linhas.Fields(campoCliente).value();
+        const QVariant estaCor = linhas.Fields(campoPosicaoCor).value();
+        const QVariant esteTamanho = linhas.Fields(campoPosicaoTamanho).value();
+        if (esteCliente != cliente || estaCor != posicaoCor || esteTamanho != posicaoTamanho) {
+            inicioDaSequencia = juntas.size();
+            cliente = esteCliente;
+            posicaoCor = estaCor;
+            posicaoTamanho = esteTamanho;
+        }
+        const QString artigo = linhas.Fields(campoArtigo).text();
+        const zav::Currency quantidade = linhas.Fields(campoQuantidade).currency();
+        const qsizetype igual = artigos.indexOf(artigo, inicioDaSequencia);
+        if (igual >= 0) {
+            juntas[igual].quantidade += quantidade;
             continue;
         }
-        posicao.insert(chave, lista.size());
-        lista.append({linhas.Fields(QStringLiteral("MedVert")).text(), linhas.Fields(QStringLiteral("MedHor")).text(),
-                      cliente, quantidade});
-    }
-    for (const Junta& j : lista) {
-        juntas->AddNew();
-        juntas->Fields(0) = j.cor;
-        juntas->Fields(1) = j.tamanho;
-        juntas->Fields(2) = j.cliente;
-        juntas->Fields(3) = j.quantidade;
-        juntas->Update();
+        artigos << artigo;
+        juntas.append({{linhas.Fields(campoCor).text(), esteCliente.toString()}, linhas.Fields(campoTamanho).text(),
+                       quantidade});
     }
     return juntas;
 }
@@ -127,9 +132,7 @@ CargaMatriz CarregaRefIndividualCliente(zav::zavCoreDataAccess2016& bd, const Ma
         carga.matriz->acrescentaCores(*carga.cores,
                                       {cliente + QLatin1Char('/') + clientes->Fields(QStringLiteral("Nome")).text(), cliente});
     }
-    carga.matriz->colocaLinhas(*linhasPorCliente(*linhas),
-                               {{QStringLiteral("CodCor"), QStringLiteral("MedVert")},
-                                {QStringLiteral("Cliente"), Terceiro}});
+    carga.matriz->colocaLinhas(linhasPorCliente(*linhas), ChaveCorCliente);
     carga.matriz->totaliza();
     carga.tamanhos->MoveFirst();
     return carga;

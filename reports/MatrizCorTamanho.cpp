@@ -3,8 +3,8 @@
 #include "platform/grid/Grelha.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 
-#include <QHash>
-
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 const QString MatrizCorTamanho::FormatoTamanho = QStringLiteral("# ###");
@@ -36,13 +36,17 @@ void MatrizCorTamanho::acrescentaCores(zav::Recordset& cores, const QStringList&
 {
     if (cores.RecordCount() == 0)
         return;
+    const int posicao = cores.fieldIndex(QStringLiteral("Posimp"));
+    const int codigo = cores.fieldIndex(QStringLiteral("CodMed"));
+    const int descricao = cores.fieldIndex(QStringLiteral("Descrica"));
+    const int indiceCor = primeiroTamanho() - 3;
     for (cores.MoveFirst(); !cores.Eof(); cores.MoveNext()) {
         matriz_->AddNew();
         for (int i = 0; i < grupo.size(); ++i)
             matriz_->Fields(i) = grupo[i];
-        matriz_->Fields(QStringLiteral("IndiceCor")) = cores.Fields(QStringLiteral("Posimp")).value();
-        matriz_->Fields(QStringLiteral("CodCor")) = cores.Fields(QStringLiteral("CodMed")).value();
-        matriz_->Fields(QStringLiteral("Cor")) = cores.Fields(QStringLiteral("Descrica")).value();
+        matriz_->Fields(indiceCor) = cores.Fields(posicao).value();
+        matriz_->Fields(indiceCor + 1) = cores.Fields(codigo).value();
+        matriz_->Fields(indiceCor + 2) = cores.Fields(descricao).value();
         zeraQuantidades();
         for (int i = posicaoTotal() + 1; i < matriz_->fieldCount(); ++i)
             matriz_->Fields(i) = QString();
@@ -63,48 +67,90 @@ namespace {
 
 // The rows' and the lines' keys meet in one hash: the fields' texts, compared
 // as the recordset filter compares text.
-QString chaveDe(const std::function<QString(int)>& texto, int campos)
+QString chaveDe(const QStringList& textos)
 {
     QString chave;
-    for (int i = 0; i < campos; ++i)
-        chave += texto(i).toCaseFolded() + QChar(0x1F);
-    return chave;
+    for (const QString& texto : textos) {
+        chave += texto;
+        chave += QChar(0x1F);
+    }
+    // Codes are plain letters and digits; the full folding only when they are not.
+    bool simples = true;
+    for (QChar& c : chave) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80) {
+            simples = false;
+            break;
+        }
+        if (u >= 'A' && u <= 'Z')
+            c = QChar(char16_t(u + ('a' - 'A')));
+    }
+    return simples ? chave : chave.toCaseFolded();
 }
+
+// Qt's own string hash costs more than the rest of the placement together.
+struct HashTexto {
+    size_t operator()(const QString& texto) const
+    {
+        return std::hash<std::u16string_view>()(std::u16string_view(reinterpret_cast<const char16_t*>(texto.utf16()), size_t(texto.size())));
+    }
+};
+using IndiceTexto = std::unordered_map<QString, int, HashTexto>;
 
 } // namespace
 
-void MatrizCorTamanho::colocaLinhas(zav::Recordset& linhas, const QList<ChaveLinha>& chave)
+QList<MatrizCorTamanho::LinhaMatriz> MatrizCorTamanho::leLinhas(zav::Recordset& linhas,
+                                                                const QList<ChaveLinha>& chave)
+{
+    QList<LinhaMatriz> lidas;
+    if (linhas.RecordCount() == 0)
+        return lidas;
+    QList<int> campos;
+    for (const ChaveLinha& c : chave)
+        campos << linhas.fieldIndex(c.campoLinha);
+    const int campoTamanho = linhas.fieldIndex(QStringLiteral("MedHor"));
+    const int campoQuantidade = linhas.fieldIndex(QStringLiteral("Quant"));
+    lidas.reserve(linhas.RecordCount());
+    for (linhas.MoveFirst(); !linhas.Eof(); linhas.MoveNext()) {
+        LinhaMatriz linha;
+        for (int campo : campos)
+            linha.chave << linhas.Fields(campo).text();
+        linha.tamanho = linhas.Fields(campoTamanho).text();
+        linha.quantidade = linhas.Fields(campoQuantidade).currency();
+        lidas << linha;
+    }
+    return lidas;
+}
+
+void MatrizCorTamanho::colocaLinhas(const QList<LinhaMatriz>& linhas, const QList<ChaveLinha>& chave)
 {
     zav::Recordset& rs = *matriz_;
     rs.setFilter(QString());
     QList<int> camposMatriz;
-    QList<int> camposLinha;
-    for (const ChaveLinha& c : chave) {
+    for (const ChaveLinha& c : chave)
         camposMatriz << rs.fieldIndex(c.campoMatriz);
-        camposLinha << linhas.fieldIndex(c.campoLinha);
-    }
     // One pass over the rows and one over the lines: a map of many customers
-    // must not search every row for every line.
-    QHash<QString, int> linhaDaChave;
-    // From the last row up, so that the first row of each key is the one kept.
-    for (int r = rs.RecordCount() - 1; r >= 0; --r)
-        linhaDaChave.insert(chaveDe([&](int i) { return rs.text(r, camposMatriz[i]); }, int(chave.size())), r);
-    QHash<QString, int> campoDoTamanho;
+    // must not search every row for every line. From the last row up, so
+    // that the first row of each key is the one kept.
+    IndiceTexto linhaDaChave;
+    linhaDaChave.reserve(size_t(rs.RecordCount()));
+    QStringList textos(camposMatriz.size());
+    for (int r = rs.RecordCount() - 1; r >= 0; --r) {
+        for (qsizetype i = 0; i < camposMatriz.size(); ++i)
+            textos[i] = rs.text(r, camposMatriz[i]);
+        linhaDaChave[chaveDe(textos)] = r;
+    }
+    IndiceTexto campoDoTamanho;
     for (int i = primeiroTamanho(); i < posicaoTotal(); ++i)
-        campoDoTamanho.insert(rs.Fields(i).name(), i);
+        campoDoTamanho.emplace(rs.Fields(i).name(), i);
 
-    if (linhas.RecordCount() == 0)
-        return;
-    const int campoTamanho = linhas.fieldIndex(QStringLiteral("MedHor"));
-    const int campoQuantidade = linhas.fieldIndex(QStringLiteral("Quant"));
-    for (linhas.MoveFirst(); !linhas.Eof(); linhas.MoveNext()) {
-        const auto linha = linhaDaChave.constFind(
-            chaveDe([&](int i) { return linhas.Fields(camposLinha[i]).text(); }, int(chave.size())));
-        const auto campo = campoDoTamanho.constFind(linhas.Fields(campoTamanho).text());
-        if (linha == linhaDaChave.cend() || campo == campoDoTamanho.cend())
+    for (const LinhaMatriz& linha : linhas) {
+        const auto onde = linhaDaChave.find(chaveDe(linha.chave));
+        const auto campo = campoDoTamanho.find(linha.tamanho);
+        if (onde == linhaDaChave.end() || campo == campoDoTamanho.end())
             continue;
-        rs.setPosition(*linha);
-        rs.Fields(*campo) = linhas.Fields(campoQuantidade).currency();
+        rs.setPosition(onde->second);
+        rs.Fields(campo->second) = linha.quantidade;
         rs.Update();
     }
 }

@@ -68,12 +68,25 @@ public:
     // The row of the line's colour: `CodCor` equal to the line's `MedVert`.
     static const QList<ChaveLinha> ChaveCor;
 
-    // Places every order line of `linhas` (`MedHor`, `Quant` and the fields of
-    // `chave`), from its first, in the first row whose `chave` fields equal the
-    // line's (without regard to case), in the size field named exactly as the
-    // line's `MedHor`. The value is set, not added. Lines whose row or size has
-    // no cell change nothing.
-    void colocaLinhas(zav::Recordset& linhas, const QList<ChaveLinha>& chave = ChaveCor);
+    // One order line to place: the values of the key fields, the size code
+    // and the quantity.
+    struct LinhaMatriz {
+        QStringList chave;
+        QString tamanho;
+        zav::Currency quantidade;
+    };
+    // The order lines of `linhas` (the fields of `chave`, `MedHor`, `Quant`), from its first.
+    static QList<LinhaMatriz> leLinhas(zav::Recordset& linhas, const QList<ChaveLinha>& chave = ChaveCor);
+
+    // Places every line, in order, in the first row whose `chave` fields equal
+    // the line's (without regard to case), in the size field named exactly as
+    // the line's size. The value is set, not added. Lines whose row or size
+    // has no cell change nothing.
+    void colocaLinhas(const QList<LinhaMatriz>& linhas, const QList<ChaveLinha>& chave = ChaveCor);
+    void colocaLinhas(zav::Recordset& linhas, const QList<ChaveLinha>& chave = ChaveCor)
+    {
+        colocaLinhas(leLinhas(linhas, chave), chave);
+    }
 
     // Row totals, the optional blank row, the totals row, and the removal of
     // the rows whose total is 0 where the screen asks for it.
