@@ -224,4 +224,22 @@ TEST_F(FrmMapasIITest, TheFilterPanelKeepsItsHeightAtTheTopWhileNoMapShows)
     }
 }
 
+TEST_F(FrmMapasIITest, SummaryWorkbookCarriesTheStackedHeadingsAndTheQuantities)
+{
+    frmMapas& f = abre(2);
+    carrega("R1");
+    QTemporaryDir pasta;
+    const QString caminho = pasta.filePath("resumo.xls");
+    f.Grelha->exportToXls(caminho);
+    const zav::test::ReadBack livro = zav::test::readBack(caminho);
+    EXPECT_TRUE(livro.problems().isEmpty()) << livro.problems().join("; ").toStdString();
+    EXPECT_EQ(livro.text(0, 0), u("Referência"));
+    EXPECT_EQ(QString(livro.text(0, 2)).remove('\r'), "Small\n36\n.");
+    EXPECT_EQ(livro.text(1, 0), "R1");
+    EXPECT_EQ(livro.number(1, 2), 7);
+    EXPECT_EQ(livro.number(1, 6), 12);
+    EXPECT_EQ(livro.text(4, 1), "Total Geral");
+    EXPECT_EQ(livro.number(4, 6), 22);
+}
+
 } // namespace
