@@ -1,10 +1,13 @@
 #include "FixtureMapas.h"
 
+#include "demo/CompanySchema.h"
 #include "demo/FixtureWriter.h"
+#include "demo/SqliteConnection.h"
 #include "reports/TitulosTamanho.h"
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
 
 namespace {
 
@@ -13,8 +16,19 @@ const QString CRLF = QStringLiteral("\r\n");
 // A company with size types only: each test writes the types and references it needs.
 class TitulosTamanhoTest : public ::testing::Test {
 protected:
-    void escreve(const std::function<void(const demo::FixtureWriter&)>& escrita) { base.escreve(escrita); }
-    zav::zavCoreDataAccess2016& bd() { return base.bd(); }
+    TitulosTamanhoTest()
+    {
+        demo::SqliteConnection ligacao(caminho());
+        demo::CompanySchema::create(ligacao.database());
+    }
+
+    QString caminho() const { return pasta_.filePath(QStringLiteral("empresa.db")); }
+
+    void escreve(const std::function<void(const demo::FixtureWriter&)>& escrita)
+    {
+        demo::SqliteConnection ligacao(caminho());
+        escrita(demo::FixtureWriter(ligacao.database()));
+    }
 
     void tamanhos(const QString& tipo, const QList<std::pair<QString, QVariant>>& descricaoPosicao)
     {
@@ -52,6 +66,15 @@ protected:
         return rs;
     }
 
+    zav::zavCoreDataAccess2016& bd()
+    {
+        if (!bd_) {
+            bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
+            bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho());
+        }
+        return *bd_;
+    }
+
     // Builds from the lines of `referencias`; the counts come back in noTamFinal and noTam.
     void constroi(TitulosTamanho& titulos, const QStringList& referencias)
     {
@@ -60,7 +83,8 @@ protected:
         EXPECT_TRUE(rs->Eof());
     }
 
-    maps::BaseEmpresa base;
+    QTemporaryDir pasta_;
+    std::unique_ptr<zav::zavCoreDataAccess2016> bd_;
     int noTamFinal = -1;
     int noTam = -1;
 };
