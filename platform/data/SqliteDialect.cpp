@@ -1,5 +1,6 @@
 #include "platform/data/SqliteDialect.h"
 
+#include "platform/data/ErpCollation.h"
 #include "platform/data/SqlTokenizer.h"
 
 #include <QDate>
@@ -167,7 +168,7 @@ bool isTextType(const QString& type)
     return textTypes.contains(type, Qt::CaseInsensitive);
 }
 
-// One column definition: its type unbracketed, NOCASE for text, binary(8) for timestamp.
+// One column definition: its type unbracketed, the ERP's comparison for text, binary(8) for timestamp.
 Tokens columnDefinition(Tokens item)
 {
     const qsizetype name = nextSignificant(item, -1);
@@ -182,7 +183,7 @@ Tokens columnDefinition(Tokens item)
         if (isTextType(typeName)) {
             const qsizetype args = nextSignificant(item, type);
             const qsizetype after = args >= 0 && item[args].isSymbol(QLatin1StringView("(")) ? matchingParen(item, args) : type;
-            item.insert(after + 1, SqlToken{SqlToken::Word, QStringLiteral(" COLLATE NOCASE")});
+            item.insert(after + 1, SqlToken{SqlToken::Word, QStringLiteral(" COLLATE ") + QLatin1StringView(ErpCollation::Name)});
         }
     }
     return withoutStorageOptions(item);

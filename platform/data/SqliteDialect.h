@@ -12,8 +12,9 @@ namespace zav {
 //  - SELECT [DISTINCT] TOP n ... becomes SELECT [DISTINCT] ... LIMIT n;
 //  - [dbo]. and dbo. prefixes are dropped, [names] become "names";
 //  - CREATE TABLE loses CLUSTERED, WITH (...), ON [filegroup] and TEXTIMAGE_ON,
-//    and every text column gets COLLATE NOCASE, since the company database
-//    compares text without regard to case; timestamp columns become binary(8).
+//    and every text column gets the collation ErpCollation::Name, since the
+//    company database compares text without regard to case and trailing
+//    blanks; timestamp columns become binary(8).
 // CONCAT needs no rewriting: the SQLite connection registers it as a function.
 class SqliteDialect {
 public:

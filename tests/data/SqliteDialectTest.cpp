@@ -53,8 +53,8 @@ TEST(SqliteDialect, CreateTableKeepsColumnsAndKeyAndComparesTextWithoutCase)
         " ( [ARTIGO] ASC, [IDIOMA] Asc )WITH (PAD_INDEX = OFF, STATISTICS_NORECOMPUTE = OFF, IGNORE_DUP_KEY = OFF,"
         " ALLOW_ROW_LOCKS = ON, ALLOW_PAGE_LOCKS = ON) ON [PRIMARY] ) ON [PRIMARY] TEXTIMAGE_ON [PRIMARY]");
     EXPECT_EQ(sql.simplified(),
-              QStringLiteral("CREATE TABLE \"zav_ArtigoDetalhe\"( \"ARTIGO\" nvarchar(15) COLLATE NOCASE NOT NULL,"
-                             " \"IDIOMA\" nvarchar(3) COLLATE NOCASE NOT NULL, \"DESCR\" ntext COLLATE NOCASE NOT NULL,"
+              QStringLiteral("CREATE TABLE \"zav_ArtigoDetalhe\"( \"ARTIGO\" nvarchar(15) COLLATE ERP_NOCASE NOT NULL,"
+                             " \"IDIOMA\" nvarchar(3) COLLATE ERP_NOCASE NOT NULL, \"DESCR\" ntext COLLATE ERP_NOCASE NOT NULL,"
                              " \"DBTS\" binary(8) NULL, CONSTRAINT \"ix_zav_ArtigoDetalhe\" PRIMARY KEY"
                              " ( \"ARTIGO\" ASC, \"IDIOMA\" Asc ) )"));
 }
