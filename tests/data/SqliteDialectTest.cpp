@@ -31,7 +31,7 @@ TEST(SqliteDialect, LeavesLiteralsAndOtherConversionsAlone)
 
 TEST(SqliteDialect, TopBecomesLimitAtTheEndOfItsSelect)
 {
-    EXPECT_EQ(SqliteDialect::translate("Select Top 1 * from TpMorada "), "Select  * from TpMorada  LIMIT 1");
+    EXPECT_EQ(SqliteDialect::translate("Select Top 1 * from TpMorada "), "Select  * from TpMorada LIMIT 1 ");
     EXPECT_EQ(SqliteDialect::translate("select distinct top (5) a from t order by a"),
               "select distinct  a from t order by a LIMIT 5");
     EXPECT_EQ(SqliteDialect::translate("select x from t where y in (select top 2 y from u order by y) and z=1"),
@@ -57,4 +57,33 @@ TEST(SqliteDialect, CreateTableKeepsColumnsAndKeyAndComparesTextWithoutCase)
                              " \"IDIOMA\" nvarchar(3) COLLATE ERP_NOCASE NOT NULL, \"DESCR\" ntext COLLATE ERP_NOCASE NOT NULL,"
                              " \"DBTS\" binary(8) NULL, CONSTRAINT \"ix_zav_ArtigoDetalhe\" PRIMARY KEY"
                              " ( \"ARTIGO\" ASC, \"IDIOMA\" Asc ) )"));
+}
+
+TEST(SqliteDialect, TopLimitLandsBeforeTrailingCommentsAndSemicolons)
+{
+    EXPECT_EQ(SqliteDialect::translate("SELECT TOP 1 a FROM t -- first only"), "SELECT  a FROM t LIMIT 1 -- first only");
+    EXPECT_EQ(SqliteDialect::translate("SELECT TOP 1 a FROM t /* x */\n"), "SELECT  a FROM t LIMIT 1 /* x */\n");
+    EXPECT_EQ(SqliteDialect::translate("select top 3 a from t order by a ; "), "select  a from t order by a LIMIT 3 ; ");
+    EXPECT_EQ(SqliteDialect::translate("select x from (select top 2 y from u -- two\n) as s"),
+              "select x from (select  y from u LIMIT 2 -- two\n) as s");
+}
+
+TEST(SqliteDialect, TopInACompoundLimitsItsOwnSelect)
+{
+    EXPECT_EQ(SqliteDialect::translate("SELECT TOP 1 a FROM t UNION ALL SELECT b FROM u"),
+              "SELECT * FROM (SELECT  a FROM t LIMIT 1) UNION ALL SELECT b FROM u");
+    // The ORDER BY after the last SELECT orders the whole compound.
+    EXPECT_EQ(SqliteDialect::translate("select a from t union select top (2) b from u order by 1"),
+              "select a from t union SELECT * FROM (select  b from u LIMIT 2) order by 1");
+    EXPECT_EQ(SqliteDialect::translate("select top 1 a from t except select top 1 a from u"),
+              "SELECT * FROM (select  a from t LIMIT 1) except SELECT * FROM (select  a from u LIMIT 1)");
+}
+
+TEST(SqliteDialect, UnicodeLiteralsLoseTheirPrefix)
+{
+    EXPECT_EQ(SqliteDialect::translate("where Nome=N'Camisa' and x=n'it''s'"), "where Nome='Camisa' and x='it''s'");
+    EXPECT_EQ(SqliteDialect::translate("CONVERT(DATETIME, N'2026-01-31', 102)"), "'2026-01-31 00:00:00'");
+    for (const char* same : {"select N from t", "select 'N''x'", "select N 'x'", "select IN'x'"})
+        EXPECT_EQ(SqliteDialect::translate(QString::fromUtf8(same)), QString::fromUtf8(same));
+    EXPECT_EQ(SqliteDialect::translate("select [N]'x'"), "select \"N\"'x'");
 }
