@@ -9,6 +9,7 @@
 #include "support/ErrorNumber.h"
 #include "support/TempDatabase.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -95,6 +96,23 @@ TEST(SqliteFile, MissingFileIsAnErrorAndNoDatabaseIsMade)
     }
     EXPECT_FALSE(QFileInfo::exists(typo));
     EXPECT_FALSE(bd.isOpen());
+}
+
+// The file is named to SQLite as a URI: blanks, "#", "%", "?" and accents must reach it unchanged.
+TEST(SqliteFile, AnyFileNameOpensTheFileItNames)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Confecções 01 #2 100%?x=1.db"));
+    {
+        PlainSqlite other(file);
+        ASSERT_EQ(other.exec("CREATE TABLE EMPRESA (NOME TEXT); INSERT INTO EMPRESA VALUES ('Norte')"), SQLITE_OK);
+    }
+    zavCoreDataAccess2016 bd;
+    bd.AbreLigacao(sqliteConnection(file));
+    RecordsetPtr rs = bd.AbreRecordset(QString(), "select NOME from EMPRESA");
+    ASSERT_EQ(rs->RecordCount(), 1);
+    EXPECT_EQ(rs->Fields(0).text(), "Norte");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({QFileInfo(file).fileName()}));
 }
 
 // Another SQLite program (the sqlite3 shell, a converter) built these rows and
