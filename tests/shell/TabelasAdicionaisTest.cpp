@@ -89,31 +89,38 @@ TEST_F(AddOnTables, ProbeReadsTheFirstKeyColumnOfEachTable)
 
 // Only a missing table is created; a probe that fails for any other reason
 // stops start-up with its own error at the first table, creating nothing.
+namespace {
+
+zav::RuntimeError erroQueParaOArranque()
+{
+    try {
+        mod_main::CriaTabelasIdiomas();
+    } catch (const zav::RuntimeError& erro) {
+        return erro;
+    }
+    ADD_FAILURE() << "start-up must stop";
+    return zav::RuntimeError(0, {});
+}
+
+} // namespace
+
 TEST_F(AddOnTables, LockedDatabaseStopsStartUpAtTheFirstProbe)
 {
     database.exec({"CREATE TABLE Outra (x int)"});
     demo::SqliteConnection other(database.path());
     demo::executeSql(other.database(), "BEGIN EXCLUSIVE");
-    try {
-        mod_main::CriaTabelasIdiomas();
-        FAIL() << "a locked database must stop start-up";
-    } catch (const zav::RuntimeError& erro) {
-        EXPECT_EQ(erro.number(), zav::errors::Unspecified);
-        EXPECT_TRUE(erro.description().contains("locked")) << erro.what();
-    }
+    const zav::RuntimeError erro = erroQueParaOArranque();
     demo::executeSql(other.database(), "ROLLBACK");
+    EXPECT_EQ(erro.number(), zav::errors::Unspecified);
+    EXPECT_TRUE(erro.description().contains("locked")) << erro.what();
     EXPECT_TRUE(tablesInCreationOrder().isEmpty());
 }
 
 TEST_F(AddOnTables, ProbeFailingOnAnExistingTableIsNotTakenForAMissingOne)
 {
     database.exec({"CREATE TABLE zav_FAMILIA (Codigo nvarchar(6))"});
-    try {
-        mod_main::CriaTabelasIdiomas();
-        FAIL() << "a zav_FAMILIA without GRUPO must stop start-up";
-    } catch (const zav::RuntimeError& erro) {
-        EXPECT_EQ(erro.number(), zav::errors::CommandError);
-        EXPECT_TRUE(erro.description().contains("no such column")) << erro.what();
-    }
+    const zav::RuntimeError erro = erroQueParaOArranque();
+    EXPECT_EQ(erro.number(), zav::errors::CommandError);
+    EXPECT_TRUE(erro.description().contains("no such column")) << erro.what();
     EXPECT_EQ(tablesInCreationOrder(), QStringList({"zav_FAMILIA"}));
 }
