@@ -314,3 +314,23 @@ TEST_F(FrmComposicaoTest, ConfirmWithAnEmptyCodeCopiesNothing)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FrmComposicaoTest, EscClosesTheScreenFromTheProductionFieldOnly)
+{
+    ecra->campo(1).setFocus();
+    QApplication::processEvents();
+    QTest::keyClick(ecra->campo(1).editor(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(ecra->isVisible());
+    EXPECT_TRUE(mensagens.isEmpty());  // untouched: leaving it back runs no validation
+
+    ecra->campo(0).setFocus();
+    QApplication::processEvents();
+    QTest::keyClick(ecra->campo(0).editor(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_FALSE(ecra->isVisible());
+}
+
+} // namespace
