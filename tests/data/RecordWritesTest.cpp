@@ -93,7 +93,8 @@ TEST_P(RecordWrites, StatementsWithParenthesesStillWrite)
 {
     int n = 0;
     for (const char* sql : {"Select * from Cli where Codigo IN ('C1')", "Select * from Cli where UPPER(Codigo)='C1'",
-                            "Select * from Cli where (Codigo='C1') ", "select Codigo, Nome from Cli c where c.Codigo in (select 'C1')"}) {
+                            "Select * from Cli where (Codigo='C1') ", "select Codigo, Nome from Cli c where c.Codigo in (select 'C1')",
+                            "select Nome, (select count(*) from Solto) as n, Codigo from Cli where Codigo='C1';"}) {
         RecordsetPtr rs = bd.AbreRecordsetEdicao(sql);
         ASSERT_EQ(rs->RecordCount(), 1) << sql;
         const QString name = QStringLiteral("Nome %1").arg(++n);
