@@ -193,8 +193,13 @@ TEST_F(CopiaComposicaoTest, TheProductionArticleIsNotItsOwnTarget)
 
 TEST_F(CopiaComposicaoTest, AFailureInsideATargetLeavesThatTargetAsItWas)
 {
-    base.exec({"CREATE TRIGGER recusa BEFORE INSERT ON ArtOpera WHEN NEW.Artigo='VEN-2' AND NEW.Seq=2 "
-               "BEGIN SELECT RAISE(ABORT, 'recusado'); END"});
+    {
+        // Written beside the program, as another tool's rule would be: a trigger body is not the program's SQL.
+        demo::SqliteConnection ligacao(base.path());
+        demo::FixtureWriter(ligacao.database())
+            .execute("CREATE TRIGGER recusa BEFORE INSERT ON ArtOpera WHEN NEW.Artigo='VEN-2' AND NEW.Seq=2 "
+                     "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
+    }
     const QStringList composicaoAntes = composicaoDe("VEN-2");
     const QStringList operacoesAntes = operacoesDe("VEN-2");
     EXPECT_ANY_THROW(CopiaComposicao(*bd).Processa("P1", "VEN", {}));
