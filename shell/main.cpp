@@ -1,3 +1,4 @@
+#include "maintenance/frmComposicao.h"
 #include "reports/frmMapas.h"
 #include "reports/frmTarvelo.h"
 #include "shell/FalhaNaoTratada.h"
@@ -22,6 +23,7 @@ TabelaEcras ecrasDoPrograma()
         {"EncDet", mapas()},
         {"RefCli", mapas()},
         {"EncFor", mapas()},
+        {"FComp", fabricaDe<frmComposicao>()},
     };
 }
 
