@@ -1,4 +1,3 @@
-#include "demo/SqliteConnection.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "support/ErrorNumber.h"
 #include "support/TempDatabase.h"
@@ -11,25 +10,19 @@ using zav::test::errorNumberOf;
 using zav::test::TempDatabase;
 
 // The ODBC road, driven through Debian's SQLite3 ODBC driver with statements
-// that SQL Server and SQLite both accept. The driver knows only SQLite's own
-// collations, so the table is made without the program's (SQL Server has its own).
+// that SQL Server and SQLite both accept.
 class OdbcConnection : public ::testing::Test {
 protected:
     void SetUp() override
     {
         if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC")))
             GTEST_SKIP() << "Qt's ODBC driver is not installed";
+        file.exec({"CREATE TABLE [dbo].[Clientes]( [Codigo] [nvarchar](15) NOT NULL, [Nome] [nvarchar](60) NULL,"
+                   " [Sitio] [nvarchar](60) NULL, [Saldo] [decimal](19, 4) NULL, [Desde] [datetime] NULL,"
+                   " CONSTRAINT [PK_Clientes] PRIMARY KEY CLUSTERED ( [Codigo] ASC ) ON [PRIMARY] ) ON [PRIMARY]",
+                   "insert into Clientes values ('C1', 'Loja Norte', '', 10.25, '2026-01-31 00:00:00')",
+                   "insert into Clientes values ('C2', 'O''Neil Modas', NULL, 0.1, NULL)"});
         file.bd().FechaLigacao();
-        {
-            demo::SqliteConnection plain(file.path());
-            for (const char* sql :
-                 {"CREATE TABLE Clientes( Codigo nvarchar(15) COLLATE NOCASE NOT NULL, Nome nvarchar(60) NULL,"
-                  " Sitio nvarchar(60) NULL, Saldo decimal(19, 4) NULL, Desde datetime NULL,"
-                  " CONSTRAINT PK_Clientes PRIMARY KEY ( Codigo ASC ) )",
-                  "insert into Clientes values ('C1', 'Loja Norte', '', 10.25, '2026-01-31 00:00:00')",
-                  "insert into Clientes values ('C2', 'O''Neil Modas', NULL, 0.1, NULL)"})
-                demo::executeSql(plain.database(), QString::fromUtf8(sql));
-        }
         bd.AbreLigacao(file.odbcConnectionString());
     }
 

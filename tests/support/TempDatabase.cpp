@@ -22,7 +22,8 @@ QString TempDatabase::connectionString() const
 
 QString TempDatabase::odbcConnectionString() const
 {
-    return QStringLiteral("Provider=MSDataShape;Data Provider=SQLOLEDB;Driver=SQLite3;Initial Catalog=") + path_;
+    return QStringLiteral("Provider=MSDataShape;Data Provider=SQLOLEDB;Driver=SQLite3;Initial Catalog=") + path_
+        + QStringLiteral(";Extended Properties=\"LoadExt=") + QStringLiteral(TARVELO_SQLITE_EXTENSION) + u'"';
 }
 
 void TempDatabase::exec(std::initializer_list<QString> statements)
