@@ -2,6 +2,12 @@
 
 #include "reports/ImpressaoMapas.h"
 
+#include <QFont>
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <cmath>
+
 namespace ImpressaoEncomenda {
 
 namespace {
@@ -9,6 +15,19 @@ namespace {
 constexpr double LetraCabecalho = 7;
 constexpr int BandaComLinhasTexto = 1700;
 constexpr int BandaSemLinhasTexto = 1400;
+constexpr int TwipsPorPonto = 20;
+
+// The height the header's lines take in its font, in twips: a document with
+// many text lines gets a band that holds them all rather than print over the rows.
+int alturaDasLinhas(const QString& cabecalho)
+{
+    QFont letra(QStringLiteral("Verdana"));
+    letra.setPixelSize(int(LetraCabecalho * TwipsPorPonto));
+    letra.setBold(true);
+    // Every line ends in CR LF.
+    const qsizetype linhas = cabecalho.count(QStringLiteral("\r\n"));
+    return int(std::ceil(QFontMetricsF(letra).lineSpacing() * double(linhas)));
+}
 
 } // namespace
 
@@ -34,9 +53,8 @@ QString texto(const Cabecalho& c)
 
 void formata(zav::GridPrintSettings& impressao, const QString& cabecalho, bool comLinhasTexto)
 {
-    ImpressaoMapas::formataPagina(impressao, cabecalho, LetraCabecalho,
-                                  comLinhasTexto ? BandaComLinhasTexto : BandaSemLinhasTexto,
-                                  ImpressaoMapas::rodapePaginas());
+    const int banda = comLinhasTexto ? std::max(BandaComLinhasTexto, alturaDasLinhas(cabecalho)) : BandaSemLinhasTexto;
+    ImpressaoMapas::formataPagina(impressao, cabecalho, LetraCabecalho, banda, ImpressaoMapas::rodapePaginas());
 }
 
 } // namespace ImpressaoEncomenda

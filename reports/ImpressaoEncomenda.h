@@ -33,8 +33,8 @@ struct Cabecalho {
 // family and sub-family are all filled; the text lines last, as they are.
 QString texto(const Cabecalho& cabecalho);
 
-// Header in Verdana 7 bold, its band taller when the document has text lines,
-// the footer without a print date.
+// Header in Verdana 7 bold, its band taller when the document has text lines
+// (and as tall as they need when there are many), the footer without a print date.
 void formata(zav::GridPrintSettings& impressao, const QString& cabecalho, bool comLinhasTexto);
 
 } // namespace ImpressaoEncomenda

@@ -262,6 +262,13 @@ TEST(ImpressaoEncomendaTest, HeaderLinesEndInCrLfWithTheFamilyLineOnlyForAFullFi
     EXPECT_EQ(impressao.footerHeightTwips, 500);
     ImpressaoEncomenda::formata(impressao, "x", false);
     EXPECT_EQ(impressao.headerHeightTwips, 1400);
+
+    // Many text lines: the band grows to hold every line, at least 20 twips a point.
+    c.linhasTexto = QString("Linha\r\n").repeated(20);
+    const QString longo = ImpressaoEncomenda::texto(c);
+    ImpressaoEncomenda::formata(impressao, longo, true);
+    EXPECT_GE(impressao.headerHeightTwips, 28 * 7 * 20);
+    EXPECT_LE(impressao.headerHeightTwips, 28 * 7 * 20 * 2);
 }
 
 } // namespace
