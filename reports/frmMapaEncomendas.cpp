@@ -284,6 +284,7 @@ void frmMapaEncomendas::constroiCampos()
         auto* entrada = new zav::zav_input(def.index, GroupBox1, zav::zav_input::UmaLinha,
                                            def.soNumeros ? zav::zav_input::SoNumeros : zav::zav_input::QualquerTexto);
         entrada->setMaxLength(def.comprimento);
+        entrada->setMinimumWidth(entrada->fontMetrics().averageCharWidth() * (def.comprimento + 3));
         entrada->setToolTip(texto(def.dica));
         campo.add(entrada);
         auto* etiqueta = new QLabel(texto(def.legenda), GroupBox1);
@@ -296,6 +297,7 @@ void frmMapaEncomendas::constroiCampos()
     for (const auto& [index, dica] : Listas) {
         auto* lista = BotaoEcra(QStringLiteral("..."), texto(dica), GroupBox1);
         lista->setFocusPolicy(Qt::TabFocus);
+        lista->setFixedWidth(lista->fontMetrics().horizontalAdvance(lista->text()) * 3);
         const auto [linha, coluna] = PosicaoCampo.value(index);
         painel->addWidget(lista, linha, coluna + 2);
         btLista.insert(index, lista);
@@ -329,8 +331,12 @@ void frmMapaEncomendas::constroiEcra()
     connect(btExcel, &QPushButton::clicked, this, &frmMapaEncomendas::btExcel_Click);
     connect(btSair, &QPushButton::clicked, this, &frmMapaEncomendas::btSair_Click);
 
+    // The panel keeps the height of its two rows; the text lines take the rest of the row.
+    GroupBox1->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    cmp(7).setMinimumWidth(280);
+    cmp(7).setMaximumHeight(GroupBox1->sizeHint().height());
     auto* topo = new QHBoxLayout;
-    topo->addWidget(GroupBox1);
+    topo->addWidget(GroupBox1, 0, Qt::AlignTop);
     topo->addWidget(Label2[4], 0, Qt::AlignTop);
     topo->addWidget(&cmp(7), 1);
 
