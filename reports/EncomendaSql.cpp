@@ -9,7 +9,8 @@ namespace {
 
 bool inteiro(const QString& texto)
 {
-    static const QRegularExpression numero(QStringLiteral("^[+-]?[0-9]+$"));
+    // As SqlNumero reads a whole number: anchored at both ends, so no final line break passes.
+    static const QRegularExpression numero(QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+")));
     return numero.match(texto).hasMatch();
 }
 

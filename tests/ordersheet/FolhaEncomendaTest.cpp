@@ -73,7 +73,7 @@ TEST(EncomendaSqlTest, AKeyIsCompleteOnlyWithEveryFieldAndAWholeYearAndNumber)
     EXPECT_TRUE((ChaveEncomenda{"ENC", "2025", "  ", "1"}.completa()));  // blanks count as filled
     EXPECT_FALSE((ChaveEncomenda{"", "2025", "A", "1"}.completa()));
     EXPECT_FALSE((ChaveEncomenda{"ENC", "2025", "", "1"}.completa()));
-    for (const char* numero : {"", " 1", "1.5", "1,5", "1-", "--1", "2O25", "1 or 1=1"})
+    for (const char* numero : {"", " 1", "1.5", "1,5", "1-", "--1", "2O25", "1 or 1=1", "1\n", "1\r\n"})
         EXPECT_FALSE((ChaveEncomenda{"ENC", "2025", "A", numero}.completa())) << numero;
     for (const char* ano : {"", "20.25", "-", "2025 "})
         EXPECT_FALSE((ChaveEncomenda{"ENC", ano, "A", "1"}.completa())) << ano;
