@@ -90,31 +90,11 @@ Preenchimento preenche(zav::Recordset& folha, zav::Recordset& dados, int NoTamFi
 
 QList<zav::GridColumn> colunas(int NoTamFinal, const std::function<QString(int posicao)>& titulo)
 {
-    auto texto = [](const QString& chave, const QString& cabecalho) {
-        zav::GridColumn coluna;
-        coluna.key = chave;
-        coluna.heading = cabecalho;
-        coluna.widthTwips = 1300;
-        coluna.alignment = zav::Alignment::Left;
-        return coluna;
-    };
-    auto quantidade = [](const zav::ColumnKey& chave, const QString& cabecalho, int largura, const QString& formato) {
-        zav::GridColumn coluna;
-        coluna.key = chave;
-        coluna.heading = cabecalho;
-        coluna.widthTwips = largura;
-        coluna.kind = zav::ValueKind::Currency;
-        coluna.alignment = zav::Alignment::Right;
-        coluna.format = formato;
-        return coluna;
-    };
-
-    QList<zav::GridColumn> resultado{texto(QStringLiteral("Referencia"), QStringLiteral("Referência")),
-                                     texto(QStringLiteral("Cor"), QStringLiteral("Cor"))};
+    QList<zav::GridColumn> resultado{colunaTexto(QStringLiteral("Referencia"), QStringLiteral("Referência"), 1300),
+                                     colunaTexto(QStringLiteral("Cor"), QStringLiteral("Cor"), 1300)};
     for (int p = 1; p <= NoTamFinal; ++p)
-        resultado << quantidade(zav::ColumnKey(p + 2), titulo(p), 700, MatrizCorTamanho::FormatoTamanho);
-    resultado << quantidade(zav::ColumnKey(QStringLiteral("Total")), QStringLiteral("Total"), 1200,
-                            MatrizCorTamanho::FormatoTotal);
+        resultado << colunaQuantidade(p + 2, titulo(p), 700, MatrizCorTamanho::FormatoTamanho);
+    resultado << colunaQuantidade(QStringLiteral("Total"), QStringLiteral("Total"), 1200, MatrizCorTamanho::FormatoTotal);
     return resultado;
 }
 
