@@ -259,7 +259,8 @@ void frmMapaEncomendas::FormataPrintGrelha()
     c.descFamilia = DescFamilia;
     c.descSubFamilia = DescSubFamilia;
     c.cliente = Cliente;
-    c.linhasTexto = cmp(7).Text();
+    // The box holds its lines as the platform keeps them (LF); the header's end in CR LF.
+    c.linhasTexto = cmp(7).Text().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     ImpressaoEncomenda::formata(Grelha->printSettings(), ImpressaoEncomenda::texto(c), !c.linhasTexto.isEmpty());
 }
 

@@ -413,6 +413,8 @@ TEST_F(FrmMapaEncomendasTest, PreviewPrintsTheDocumentHeaderWithItsTextLinesAndL
     EXPECT_EQ(f.btImp->text(), "&Grelha");
     EXPECT_FALSE(f.GroupBox1->isEnabled() || f.btCancelar->isEnabled() || f.btExcel->isEnabled());
     EXPECT_EQ(f.Grelha->printSettings().headerHeightTwips, 1700);
+    EXPECT_TRUE(f.Grelha->printSettings().headerText.endsWith(
+        u("Telef. - 220000001\r\nEntrega em Março\r\nPagamento a 30 dias\r\n")));
     const QString texto = paginas();
     EXPECT_TRUE(texto.contains("Encomenda ENC/2025/A/1 Data: 14-03-2025 Vendedor - V1 Cliente - C1 Nome Cliente - "
                                "Cliente Um NIF - 501234567 Morada - Rua Direita 1 Cod.Postal - 4000-001 Localidade - "
