@@ -1,3 +1,4 @@
+#include "maintenance/frmComposicao.h"
 #include "reports/frmMapaEncomendas.h"
 #include "reports/frmMapas.h"
 #include "reports/frmTarvelo.h"
@@ -31,6 +32,7 @@ TabelaEcras ecrasDoPrograma()
         {"RefCli", mapas()},
         {"EncFor", mapas()},
         {"Encom", folhaEncomenda()},
+        {"FComp", fabricaDe<frmComposicao>()},
     };
 }
 
