@@ -82,22 +82,6 @@ int rows(zavCoreDataAccess2016& bd, const QString& sql)
 
 } // namespace
 
-TEST(SqliteFile, MissingFileIsAnErrorAndNoDatabaseIsMade)
-{
-    QTemporaryDir dir;
-    const QString typo = dir.filePath("empresa-mal-escrita.db");
-    zavCoreDataAccess2016 bd;
-    try {
-        bd.AbreLigacao(sqliteConnection(typo));
-        FAIL() << "a missing database file must not open";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), errors::Unspecified);
-        EXPECT_TRUE(e.description().contains(typo)) << e.what();
-    }
-    EXPECT_FALSE(QFileInfo::exists(typo));
-    EXPECT_FALSE(bd.isOpen());
-}
-
 // The file is named to SQLite as a URI: blanks, "#", "%", "?" and accents must reach it unchanged.
 TEST(SqliteFile, AnyFileNameOpensTheFileItNames)
 {

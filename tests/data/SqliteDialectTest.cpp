@@ -68,17 +68,6 @@ TEST(SqliteDialect, TopLimitLandsBeforeTrailingCommentsAndSemicolons)
               "select x from (select  y from u LIMIT 2 -- two\n) as s");
 }
 
-TEST(SqliteDialect, TopInACompoundLimitsItsOwnSelect)
-{
-    EXPECT_EQ(SqliteDialect::translate("SELECT TOP 1 a FROM t UNION ALL SELECT b FROM u"),
-              "SELECT * FROM (SELECT  a FROM t LIMIT 1) UNION ALL SELECT b FROM u");
-    // The ORDER BY after the last SELECT orders the whole compound.
-    EXPECT_EQ(SqliteDialect::translate("select a from t union select top (2) b from u order by 1"),
-              "select a from t union SELECT * FROM (select  b from u LIMIT 2) order by 1");
-    EXPECT_EQ(SqliteDialect::translate("select top 1 a from t except select top 1 a from u"),
-              "SELECT * FROM (select  a from t LIMIT 1) except SELECT * FROM (select  a from u LIMIT 1)");
-}
-
 TEST(SqliteDialect, UnicodeLiteralsLoseTheirPrefix)
 {
     EXPECT_EQ(SqliteDialect::translate("where Nome=N'Camisa' and x=n'it''s'"), "where Nome='Camisa' and x='it''s'");
