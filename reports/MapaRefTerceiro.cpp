@@ -50,21 +50,20 @@ zav::RecordsetPtr CarregaRefTerceiro(zav::zavCoreDataAccess2016& bd, const Mapas
 
 QList<zav::GridColumn> colunas()
 {
-    auto coluna = [](const char* chave, const QString& titulo, int largura, int comprimento) {
-        zav::GridColumn c;
-        c.key = zav::ColumnKey(chave);
-        c.heading = titulo;
-        c.widthTwips = largura;
+    auto texto = [](const char* chave, const QString& titulo, int largura, int comprimento) {
+        zav::GridColumn c = colunaTexto(zav::ColumnKey(chave), titulo, largura);
+        c.alignment = zav::Alignment::General;
         c.maxLength = comprimento;
         return c;
     };
-    zav::GridColumn referencia = coluna("Referencia", QString::fromUtf8("Referência"), 1300, 20);
+    zav::GridColumn referencia = texto("Referencia", QString::fromUtf8("Referência"), 1300, 20);
     referencia.hidden = true;
-    zav::GridColumn quantidade = coluna("Quant", QStringLiteral("Quantidade"), 1200, 10);
-    quantidade.kind = zav::ValueKind::Currency;
-    quantidade.format = MatrizCorTamanho::FormatoTotal;
-    return {referencia, coluna("Cliente", QStringLiteral("Cliente"), 3000, 20),
-            coluna("NomeCliente", QStringLiteral("Nome Cliente"), 7000, 80), quantidade};
+    zav::GridColumn quantidade =
+        colunaQuantidade(zav::ColumnKey("Quant"), QStringLiteral("Quantidade"), 1200, MatrizCorTamanho::FormatoTotal);
+    quantidade.alignment = zav::Alignment::General;
+    quantidade.maxLength = 10;
+    return {referencia, texto("Cliente", QStringLiteral("Cliente"), 3000, 20),
+            texto("NomeCliente", QStringLiteral("Nome Cliente"), 7000, 80), quantidade};
 }
 
 zav::GroupSpec grupo()

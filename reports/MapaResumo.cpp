@@ -49,28 +49,19 @@ zav::RecordsetPtr criaRs(int NoTamFinal, bool comCor, int primeiroNome)
     return rs;
 }
 
-zav::GridColumn colunaTexto(const char* chave, const QString& titulo, int largura)
+// Text columns hold up to 20 characters, quantity columns 10.
+zav::GridColumn colunaTextoResumo(const char* chave, const QString& titulo, int largura)
 {
-    zav::GridColumn coluna;
-    coluna.key = zav::ColumnKey(chave);
-    coluna.heading = titulo;
-    coluna.widthTwips = largura;
+    zav::GridColumn coluna = colunaTexto(zav::ColumnKey(chave), titulo, largura);
     coluna.maxLength = 20;
-    coluna.alignment = zav::Alignment::Left;
     return coluna;
 }
 
-zav::GridColumn colunaQuantidade(const zav::ColumnKey& chave, const QString& titulo, int largura,
-                                 const QString& formato)
+zav::GridColumn colunaQuantidadeResumo(const zav::ColumnKey& chave, const QString& titulo, int largura,
+                                       const QString& formato)
 {
-    zav::GridColumn coluna;
-    coluna.key = chave;
-    coluna.heading = titulo;
-    coluna.widthTwips = largura;
-    coluna.kind = zav::ValueKind::Currency;
+    zav::GridColumn coluna = colunaQuantidade(chave, titulo, largura, formato);
     coluna.maxLength = 10;
-    coluna.alignment = zav::Alignment::Right;
-    coluna.format = formato;
     return coluna;
 }
 
@@ -233,15 +224,15 @@ void MapaResumo::acrescentaTotais()
 QList<zav::GridColumn> MapaResumo::colunas() const
 {
     QList<zav::GridColumn> resultado;
-    resultado << colunaTexto("Referencia", QString::fromUtf8("Referência"), 1300);
-    resultado << colunaTexto("Nome", QStringLiteral("Nome"), 2000);
+    resultado << colunaTextoResumo("Referencia", QString::fromUtf8("Referência"), 1300);
+    resultado << colunaTextoResumo("Nome", QStringLiteral("Nome"), 2000);
     if (detalhe())
-        resultado << colunaTexto("Cor", QStringLiteral("Cor"), 1300);
+        resultado << colunaTextoResumo("Cor", QStringLiteral("Cor"), 1300);
     for (int p = 1; p <= noTamFinal_; ++p)
-        resultado << colunaQuantidade(zav::ColumnKey(campoDaPosicao(p) + 1), titulos_.Titulos(p), 650,
-                                      MatrizCorTamanho::FormatoTamanho);
-    resultado << colunaQuantidade(zav::ColumnKey("Total"), QStringLiteral("Total"), 800,
-                                  MatrizCorTamanho::FormatoTotal);
+        resultado << colunaQuantidadeResumo(zav::ColumnKey(campoDaPosicao(p) + 1), titulos_.Titulos(p), 650,
+                                            MatrizCorTamanho::FormatoTamanho);
+    resultado << colunaQuantidadeResumo(zav::ColumnKey("Total"), QStringLiteral("Total"), 800,
+                                        MatrizCorTamanho::FormatoTotal);
     return resultado;
 }
 
