@@ -23,47 +23,39 @@ QString sqlFornecedor(const QString& codigo)
     return QStringLiteral("Select * from Fornec where Codigo='") + zav::SqlTexto(codigo) + QStringLiteral("' ");
 }
 
-std::unique_ptr<MatrizCorTamanho> CriaRsEncForn(zav::Recordset& tamanhos)
+MatrizCorTamanho& CriaRsEncForn(CargaMatriz& carga)
 {
-    auto matriz = std::make_unique<MatrizCorTamanho>(valores());
-    matriz->CriaRsRefIndividual(tamanhos);
-    return matriz;
+    return criaMatriz(carga, valores());
 }
 
 CargaMatriz CarregaEncomendasFornecedor(zav::zavCoreDataAccess2016& bd, const MapasSql::Filtros& filtros)
 {
     CargaMatriz carga;
-    carga.artigo = FonteMatriz::artigo(bd, filtros.referencia);
-    if (carga.artigo->RecordCount() == 0) {
-        carga.falha = CargaMatriz::Falha::ReferenciaNaoExiste;
+    if (!leReferencia(bd, filtros.referencia, carga))
         return carga;
-    }
     // A supplier that is null, not only empty, is no supplier either.
     const QString codigo = carga.artigo->Fields(QStringLiteral("Fornec")).text();
     if (codigo.isEmpty()) {
-        carga.falha = CargaMatriz::Falha::SemFornecedor;
+        carga.falhou(CargaMatriz::Falha::SemFornecedor);
         return carga;
     }
     const zav::RecordsetPtr fornecedor = bd.AbreRecordset(QString(), sqlFornecedor(codigo));
     if (fornecedor->RecordCount() == 0) {
-        carga.falha = CargaMatriz::Falha::FornecedorNaoExiste;
+        carga.falhou(CargaMatriz::Falha::FornecedorNaoExiste);
         return carga;
     }
     if (!leTamanhosECores(bd, carga))
         return carga;
-    const zav::RecordsetPtr linhas = bd.AbreRecordset(
-        QString(), MapasSql::linhasMatriz(filtros.base, MapasSql::filtroReferencia(filtros, true)));
-    if (linhas->RecordCount() == 0) {
-        carga.falha = CargaMatriz::Falha::SemInformacao;
+    const zav::RecordsetPtr linhas = leLinhasEncomenda(
+        bd, MapasSql::linhasMatriz(filtros.base, MapasSql::filtroReferencia(filtros, true)), carga);
+    if (!linhas)
         return carga;
-    }
 
-    carga.matriz = CriaRsEncForn(*carga.tamanhos);
-    carga.matriz->acrescentaCores(
-        *carga.cores, {codigo + QLatin1Char('/') + fornecedor->Fields(QStringLiteral("Nome")).text(), codigo});
-    carga.matriz->colocaLinhas(*linhas);
-    carga.matriz->totaliza();
-    carga.tamanhos->MoveFirst();
+    MatrizCorTamanho& matriz = CriaRsEncForn(carga);
+    matriz.acrescentaCores(*carga.cores,
+                           {codigo + QLatin1Char('/') + fornecedor->Fields(QStringLiteral("Nome")).text(), codigo});
+    matriz.colocaLinhas(*linhas);
+    carga.totaliza();
     return carga;
 }
 

@@ -17,7 +17,8 @@ ValoresMatriz valores();
 // "Select * from Fornec where Codigo='<codigo>' "
 QString sqlFornecedor(const QString& codigo);
 
-std::unique_ptr<MatrizCorTamanho> CriaRsEncForn(zav::Recordset& tamanhos);
+// The empty matrix with the supplier fields in front, into `carga`.
+MatrizCorTamanho& CriaRsEncForn(CargaMatriz& carga);
 
 // The map of `filtros.referencia`, or why there is none; the supplier is
 // checked before the sizes and colours.

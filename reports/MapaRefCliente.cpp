@@ -91,35 +91,26 @@ QString sqlLinhas(const MapasSql::Filtros& f)
                                   QStringLiteral("c.Terceiro,"));
 }
 
-std::unique_ptr<MatrizCorTamanho> CriaRsRefCliente(zav::Recordset& tamanhos)
+MatrizCorTamanho& CriaRsRefCliente(CargaMatriz& carga)
 {
-    auto matriz = std::make_unique<MatrizCorTamanho>(valores());
-    matriz->CriaRsRefIndividual(tamanhos);
-    return matriz;
+    return criaMatriz(carga, valores());
 }
 
 CargaMatriz CarregaRefIndividualCliente(zav::zavCoreDataAccess2016& bd, const MapasSql::Filtros& filtros)
 {
     CargaMatriz carga;
-    carga.artigo = FonteMatriz::artigo(bd, filtros.referencia);
-    if (carga.artigo->RecordCount() == 0) {
-        carga.falha = CargaMatriz::Falha::ReferenciaNaoExiste;
-        return carga;
-    }
-    if (!leTamanhosECores(bd, carga))
+    if (!leReferencia(bd, filtros.referencia, carga) || !leTamanhosECores(bd, carga))
         return carga;
     const zav::RecordsetPtr clientes = bd.AbreRecordset(QString(), sqlClientes(filtros));
     if (clientes->RecordCount() == 0) {
-        carga.falha = CargaMatriz::Falha::SemClientes;
+        carga.falhou(CargaMatriz::Falha::SemClientes);
         return carga;
     }
-    const zav::RecordsetPtr linhas = bd.AbreRecordset(QString(), sqlLinhas(filtros));
-    if (linhas->RecordCount() == 0) {
-        carga.falha = CargaMatriz::Falha::SemInformacao;
+    const zav::RecordsetPtr linhas = leLinhasEncomenda(bd, sqlLinhas(filtros), carga);
+    if (!linhas)
         return carga;
-    }
 
-    carga.matriz = CriaRsRefCliente(*carga.tamanhos);
+    MatrizCorTamanho& matriz = CriaRsRefCliente(carga);
     // One entry per customer: its other salesmen's entries would only repeat its colours.
     QString anterior;
     bool primeiro = true;
@@ -129,12 +120,11 @@ CargaMatriz CarregaRefIndividualCliente(zav::zavCoreDataAccess2016& bd, const Ma
             continue;
         primeiro = false;
         anterior = cliente;
-        carga.matriz->acrescentaCores(*carga.cores,
-                                      {cliente + QLatin1Char('/') + clientes->Fields(QStringLiteral("Nome")).text(), cliente});
+        matriz.acrescentaCores(*carga.cores,
+                               {cliente + QLatin1Char('/') + clientes->Fields(QStringLiteral("Nome")).text(), cliente});
     }
-    carga.matriz->colocaLinhas(linhasPorCliente(*linhas), ChaveCorCliente);
-    carga.matriz->totaliza();
-    carga.tamanhos->MoveFirst();
+    matriz.colocaLinhas(linhasPorCliente(*linhas), ChaveCorCliente);
+    carga.totaliza();
     return carga;
 }
 

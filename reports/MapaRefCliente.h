@@ -19,8 +19,8 @@ QString sqlClientes(const MapasSql::Filtros& filtros);
 QString sqlLinhas(const MapasSql::Filtros& filtros);
 
 // The empty matrix with the customer fields around it, one size field per row
-// of `tamanhos` from its current row.
-std::unique_ptr<MatrizCorTamanho> CriaRsRefCliente(zav::Recordset& tamanhos);
+// of `carga.tamanhos` from its current row, into `carga`.
+MatrizCorTamanho& CriaRsRefCliente(CargaMatriz& carga);
 
 // The map of `filtros.referencia`, or why there is none. A customer whose
 // orders carry several salesmen has one group holding all its quantities.

@@ -291,42 +291,50 @@ QString CargaMatriz::mensagem() const
 bool leTamanhosECores(zav::zavCoreDataAccess2016& bd, CargaMatriz& carga)
 {
     carga.tamanhos = FonteMatriz::medidas(bd, carga.artigo->Fields(QStringLiteral("TMHOR")).text());
-    if (carga.tamanhos->RecordCount() == 0) {
-        carga.falha = CargaMatriz::Falha::SemTamanhos;
-        return false;
-    }
+    if (carga.tamanhos->RecordCount() == 0)
+        return carga.falhou(CargaMatriz::Falha::SemTamanhos);
     carga.cores = FonteMatriz::medidas(bd, carga.artigo->Fields(QStringLiteral("TMVER")).text());
-    if (carga.cores->RecordCount() == 0) {
-        carga.falha = CargaMatriz::Falha::SemCores;
-        return false;
-    }
+    if (carga.cores->RecordCount() == 0)
+        return carga.falhou(CargaMatriz::Falha::SemCores);
     return true;
+}
+
+bool leReferencia(zav::zavCoreDataAccess2016& bd, const QString& codigo, CargaMatriz& carga)
+{
+    carga.artigo = FonteMatriz::artigo(bd, codigo);
+    return carga.artigo->RecordCount() > 0 || carga.falhou(CargaMatriz::Falha::ReferenciaNaoExiste);
+}
+
+zav::RecordsetPtr leLinhasEncomenda(zav::zavCoreDataAccess2016& bd, const QString& sql, CargaMatriz& carga)
+{
+    zav::RecordsetPtr linhas = bd.AbreRecordset(QString(), sql);
+    if (linhas->RecordCount() > 0)
+        return linhas;
+    carga.falhou(CargaMatriz::Falha::SemInformacao);
+    return nullptr;
+}
+
+MatrizCorTamanho& criaMatriz(CargaMatriz& carga, const ValoresMatriz& valores)
+{
+    carga.matriz = std::make_unique<MatrizCorTamanho>(valores);
+    carga.matriz->CriaRsRefIndividual(*carga.tamanhos);
+    return *carga.matriz;
 }
 
 CargaMatriz carregaMatrizReferencia(zav::zavCoreDataAccess2016& bd, const MapasSql::Filtros& filtros,
                                     const ValoresMatriz& valores, bool comIntervalos)
 {
     CargaMatriz carga;
-    carga.artigo = FonteMatriz::artigo(bd, filtros.referencia);
-    if (carga.artigo->RecordCount() == 0) {
-        carga.falha = CargaMatriz::Falha::ReferenciaNaoExiste;
+    if (!leReferencia(bd, filtros.referencia, carga) || !leTamanhosECores(bd, carga))
         return carga;
-    }
-    if (!leTamanhosECores(bd, carga))
+    const zav::RecordsetPtr linhas = leLinhasEncomenda(
+        bd, MapasSql::linhasMatriz(filtros.base, MapasSql::filtroReferencia(filtros, comIntervalos)), carga);
+    if (!linhas)
         return carga;
-    const zav::RecordsetPtr linhas = bd.AbreRecordset(
-        QString(), MapasSql::linhasMatriz(filtros.base, MapasSql::filtroReferencia(filtros, comIntervalos)));
-    if (linhas->RecordCount() == 0) {
-        carga.falha = CargaMatriz::Falha::SemInformacao;
-        return carga;
-    }
-
-    carga.matriz = std::make_unique<MatrizCorTamanho>(valores);
-    carga.matriz->CriaRsRefIndividual(*carga.tamanhos);
-    carga.matriz->acrescentaCores(*carga.cores);
-    carga.matriz->colocaLinhas(*linhas);
-    carga.matriz->totaliza();
-    carga.tamanhos->MoveFirst();
+    MatrizCorTamanho& matriz = criaMatriz(carga, valores);
+    matriz.acrescentaCores(*carga.cores);
+    matriz.colocaLinhas(*linhas);
+    carga.totaliza();
     return carga;
 }
 

@@ -157,7 +157,27 @@ struct CargaMatriz {
 
     bool carregada() const { return falha == Falha::Nenhuma; }
     QString mensagem() const;
+    // The matrix's totals, and the size list rewound for the grid's columns.
+    void totaliza()
+    {
+        matriz->totaliza();
+        tamanhos->MoveFirst();
+    }
+    // Sets the failure and answers false, for the loaders' early returns.
+    bool falhou(Falha f)
+    {
+        falha = f;
+        return false;
+    }
 };
+
+// The reference's `Artigos` row into `carga`; false, with the failure set,
+// when there is none.
+bool leReferencia(zav::zavCoreDataAccess2016& bd, const QString& codigo, CargaMatriz& carga);
+// The order lines of `sql`; null, with the failure "no information" set, when there are none.
+zav::RecordsetPtr leLinhasEncomenda(zav::zavCoreDataAccess2016& bd, const QString& sql, CargaMatriz& carga);
+// A matrix of `valores` with a size field per row of `carga.tamanhos`, into `carga`.
+MatrizCorTamanho& criaMatriz(CargaMatriz& carga, const ValoresMatriz& valores);
 
 // The sizes and colours of the types of `carga.artigo`; false, with the
 // failure set, when either list is empty. The per-customer and per-supplier

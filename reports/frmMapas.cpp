@@ -349,17 +349,10 @@ ValoresMatriz frmMapas::valoresRefIndividual()
 
 void frmMapas::CarregaRefIndividual()
 {
-    CargaMatriz carga;
-    {
-        const zav::CursorOcupado ocupado;
-        carga = carregaMatrizReferencia(*bd, filtros(), valoresRefIndividual(), true);
-        if (carga.carregada())
-            mostraMatriz(carga, 0, [](zav::Grelha& grelha, const MatrizCorTamanho& matriz, zav::Recordset& tamanhos) {
-                matriz.Act_Grelha_Campos(grelha, tamanhos);
-            });
-    }
-    if (!carga.carregada())
-        avisaFalhaMatriz(carga);
+    carregaMatriz([this] { return carregaMatrizReferencia(*bd, filtros(), valoresRefIndividual(), true); }, 0,
+                  [](zav::Grelha& grelha, const MatrizCorTamanho& matriz, zav::Recordset& tamanhos) {
+                      matriz.Act_Grelha_Campos(grelha, tamanhos);
+                  });
 }
 
 void frmMapas::CarregaResumo()
@@ -418,25 +411,24 @@ void frmMapas::CarregaRefTerceiro()
 
 void frmMapas::CarregaRefIndividualCliente()
 {
-    CargaMatriz carga;
-    {
-        const zav::CursorOcupado ocupado;
-        carga = MapaRefCliente::CarregaRefIndividualCliente(*bd, filtros());
-        if (carga.carregada())
-            mostraMatriz(carga, 1, MapaRefCliente::Act_Grelha_Campos_RefCliente);
-    }
-    if (!carga.carregada())
-        avisaFalhaMatriz(carga);
+    carregaMatriz([this] { return MapaRefCliente::CarregaRefIndividualCliente(*bd, filtros()); }, 1,
+                  MapaRefCliente::Act_Grelha_Campos_RefCliente);
 }
 
 void frmMapas::CarregaEncomendasFornecedor()
 {
+    carregaMatriz([this] { return MapaEncForn::CarregaEncomendasFornecedor(*bd, filtros()); }, 0,
+                  MapaEncForn::Act_Grelha_Campos_EncForn);
+}
+
+void frmMapas::carregaMatriz(const std::function<CargaMatriz()>& carrega, int NoTam, const ColunasMatriz& colunas)
+{
     CargaMatriz carga;
     {
         const zav::CursorOcupado ocupado;
-        carga = MapaEncForn::CarregaEncomendasFornecedor(*bd, filtros());
+        carga = carrega();
         if (carga.carregada())
-            mostraMatriz(carga, 0, MapaEncForn::Act_Grelha_Campos_EncForn);
+            mostraMatriz(carga, NoTam, colunas);
     }
     if (!carga.carregada())
         avisaFalhaMatriz(carga);

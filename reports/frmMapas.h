@@ -89,6 +89,8 @@ private:
     void defineCampos();
     void mostraSoEm(const QList<QWidget*>& controlos, bool mostrar);
     using ColunasMatriz = std::function<void(zav::Grelha&, const MatrizCorTamanho&, zav::Recordset& tamanhos)>;
+    // Modes 1, 5 and 6: the load under the busy pointer, then the map or its message.
+    void carregaMatriz(const std::function<CargaMatriz()>& carrega, int NoTam, const ColunasMatriz& colunas);
     void mostraMatriz(CargaMatriz& carga, int NoTam, const ColunasMatriz& colunas);
     void avisaFalhaMatriz(const CargaMatriz& carga);
 

@@ -1,5 +1,7 @@
 #include "FixtureMapas.h"
 
+#include <QGuiApplication>
+
 #include "demo/CompanySchema.h"
 #include "demo/FixtureWriter.h"
 #include "demo/SqliteConnection.h"
@@ -51,6 +53,30 @@ void encomenda(const demo::FixtureWriter& rows, int numero, const QDateTime& dat
                                                  {"Artigo", linha.artigo},
                                                  {"QtdOrig", linha.qtdOrig},
                                                  {"Quant", linha.quant}});
+}
+
+MensagensRespondidas::MensagensRespondidas()
+    : resposta_(zav::messageBoxSeam(), [this](QWidget*, const zav::MessageRequest& pedido) {
+          textos << pedido.text;
+          if (QGuiApplication::overrideCursor())
+              comCursorOcupado << pedido.text;
+          return int(zav::vbOK);
+      })
+{
+}
+
+QList<QStringList> textosDasLinhas(zav::Recordset& rs)
+{
+    QList<QStringList> linhas;
+    if (rs.RecordCount() == 0)
+        return linhas;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        QStringList linha;
+        for (int i = 0; i < rs.fieldCount(); ++i)
+            linha << (rs.Fields(i).isNull() ? QStringLiteral("null") : rs.Fields(i).text());
+        linhas << linha;
+    }
+    return linhas;
 }
 
 BaseEmpresa::BaseEmpresa()

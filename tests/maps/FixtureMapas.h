@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/data/zavCoreDataAccess2016.h"
+#include "platform/widgets/Seams.h"
 
 #include <QDateTime>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
@@ -33,6 +35,21 @@ struct Linha {
 // A document of type ENC, series A, its lines numbered from 1.
 void encomenda(const demo::FixtureWriter& rows, int numero, const QDateTime& data, const QString& cliente,
                const QString& vendedor, const QList<Linha>& linhas, int nvias = 1, int tpterc = 2);
+
+// Answers every message box with OK and keeps its text, apart also the texts
+// of those shown while the busy pointer was up (there should be none).
+class MensagensRespondidas {
+public:
+    MensagensRespondidas();
+    QStringList textos;
+    QStringList comCursorOcupado;
+
+private:
+    zav::Seam<int(QWidget*, const zav::MessageRequest&)>::Override resposta_;
+};
+
+// The rows of `rs` from its first, every field as text, "null" for a null.
+QList<QStringList> textosDasLinhas(zav::Recordset& rs);
 
 // An empty company database, written by the test, read through the
 // data-access object (opened at the first read, closed at each write).

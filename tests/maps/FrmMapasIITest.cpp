@@ -1,3 +1,4 @@
+#include "EcraMapasTeste.h"
 #include "FixtureMapasII.h"
 
 #include "platform/grid/GridPages.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QDateTimeEdit>
 #include <QGroupBox>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -20,35 +20,11 @@
 
 namespace {
 
-QString u(const char* texto)
-{
-    return QString::fromUtf8(texto);
-}
+using maps::u;
 
 // The order maps' screen on the company of two size types, its messages answered and recorded.
-class FrmMapasIITest : public ::testing::Test {
+class FrmMapasIITest : public maps::EcraMapasTeste<maps::FixtureMapasII> {
 protected:
-    FrmMapasIITest()
-        : respostas(zav::messageBoxSeam(), [this](QWidget*, const zav::MessageRequest& pedido) {
-              mensagens << pedido.text;
-              if (QGuiApplication::overrideCursor())
-                  mensagensComCursorOcupado << pedido.text;
-              return int(zav::vbOK);
-          })
-    {
-    }
-
-    frmMapas& abre(int modo)
-    {
-        ecra = std::make_unique<frmMapas>(dialogo);
-        ecra->bd = &fixture.bd();
-        ecra->iOpcao = modo;
-        ecra->Form_Load();
-        ecra->show();
-        QApplication::processEvents();
-        return *ecra;
-    }
-
     void carrega(const char* referencia, const char* ultima = nullptr)
     {
         ecra->campo(0).setText(u(referencia));
@@ -60,16 +36,9 @@ protected:
 
     void TearDown() override
     {
-        EXPECT_TRUE(mensagensComCursorOcupado.isEmpty());
+        EXPECT_TRUE(respostas.comCursorOcupado.isEmpty());
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
-
-    maps::FixtureMapasII fixture;
-    zav::CommonDialog dialogo;
-    QStringList mensagens;
-    QStringList mensagensComCursorOcupado;
-    zav::Seam<int(QWidget*, const zav::MessageRequest&)>::Override respostas;
-    std::unique_ptr<frmMapas> ecra;
 };
 
 TEST_F(FrmMapasIITest, SummaryShowsStackedHeadingsAndTellsOnceHowManyLinesHadNoColumn)
@@ -199,14 +168,7 @@ TEST_F(FrmMapasIITest, SummaryPrintsItsStackedHeadings)
     frmMapas& f = abre(2);
     carrega("R1");
     f.btImp_Click();
-    ASSERT_TRUE(f.Visualizador->pages());
-    QTemporaryDir pasta;
-    const QString pdf = pasta.filePath("resumo.pdf");
-    QPrinter impressora(QPrinter::HighResolution);
-    impressora.setOutputFormat(QPrinter::PdfFormat);
-    impressora.setOutputFileName(pdf);
-    f.Visualizador->pages()->print(impressora);
-    const QString paginas = zav::test::pdfText(pdf);
+    const QString paginas = textoImpresso();
     EXPECT_TRUE(paginas.contains("Small")) << paginas.toStdString();
     EXPECT_TRUE(paginas.contains("Medium"));
     EXPECT_TRUE(paginas.contains("Total Geral"));

@@ -1,3 +1,4 @@
+#include "EcraMapasTeste.h"
 #include "FixtureMapas.h"
 
 #include "platform/widgets/CommonDialog.h"
@@ -14,7 +15,6 @@
 #include <QDateTimeEdit>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -22,34 +22,10 @@
 
 namespace {
 
-QString u(const char* texto)
-{
-    return QString::fromUtf8(texto);
-}
+using maps::u;
 
-class FrmMapasTest : public ::testing::Test {
+class FrmMapasTest : public maps::EcraMapasTeste<maps::FixtureMapas> {
 protected:
-    FrmMapasTest()
-        : respostas(zav::messageBoxSeam(), [this](QWidget*, const zav::MessageRequest& pedido) {
-              mensagens << pedido.text;
-              return int(zav::vbOK);
-          })
-    {
-    }
-
-    frmMapas& abre(int modo)
-    {
-        ecra = std::make_unique<frmMapas>(dialogo);
-        ecra->bd = &fixture.bd();
-        ecra->iOpcao = modo;
-        ecra->Form_Load();
-        ecra->show();
-        QApplication::setActiveWindow(ecra.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(ecra.get()));
-        QApplication::processEvents();
-        return *ecra;
-    }
-
     // Puts the focus in a field and types, as the user does.
     void escreve(int index, const QString& texto)
     {
@@ -82,12 +58,6 @@ protected:
                 return QStringLiteral("Data(%1)").arg(i);
         return foco ? QString::fromUtf8(foco->metaObject()->className()) : QStringLiteral("nothing");
     }
-
-    maps::FixtureMapas fixture;
-    zav::CommonDialog dialogo;
-    QStringList mensagens;
-    zav::Seam<int(QWidget*, const zav::MessageRequest&)>::Override respostas;
-    std::unique_ptr<frmMapas> ecra;
 };
 
 TEST_F(FrmMapasTest, OpensInMode1WithTheDefaultFilters)
@@ -454,16 +424,9 @@ TEST_F(FrmMapasTest, PreviewShowsTheMapWithItsHeaderAndFooter)
     EXPECT_EQ(impressao.headerHeightTwips, 1400);
     EXPECT_EQ(impressao.footerHeightTwips, 500);
 
-    ASSERT_TRUE(f.Visualizador->pages());
-    QTemporaryDir pasta;
-    const QString pdf = pasta.filePath("mapa.pdf");
-    QPrinter impressora(QPrinter::HighResolution);
-    impressora.setOutputFormat(QPrinter::PdfFormat);
-    impressora.setOutputFileName(pdf);
-    f.Visualizador->pages()->print(impressora);
     // pdftotext lays runs of blanks out as it likes; the blanks themselves are in the header text.
     EXPECT_EQ(impressao.headerText, ImpressaoMapas::cabecalho(1, f.filtros(), "", ""));
-    const QString paginas = zav::test::pdfText(pdf).simplified();
+    const QString paginas = textoImpresso().simplified();
     EXPECT_TRUE(paginas.contains(u("Encomendas/Referência Referência - R1"))) << paginas.toStdString();
     EXPECT_TRUE(paginas.contains("Encomendas - Todas Vendedor V1 ao zzzzzzzz"));
     EXPECT_TRUE(paginas.contains("Datas " + f.Data[0]->dateTime().toString("dd-MM-yyyy") + " a "

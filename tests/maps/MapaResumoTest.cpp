@@ -18,15 +18,7 @@ protected:
         mapa = std::make_unique<MapaResumo>(fixture.bd(), modo);
         if (!mapa->CarregaResumo(f))
             return {};
-        QList<QStringList> linhas;
-        zav::Recordset& rs = *mapa->recordset();
-        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-            QStringList linha;
-            for (int i = 0; i < rs.fieldCount(); ++i)
-                linha << (rs.Fields(i).isNull() ? QStringLiteral("null") : rs.Fields(i).text());
-            linhas << linha;
-        }
-        return linhas;
+        return maps::textosDasLinhas(*mapa->recordset());
     }
 
     maps::FixtureMapasII fixture;

@@ -18,16 +18,7 @@ QString u(const char* texto)
 
 QList<QStringList> linhas(zav::Recordset& rs)
 {
-    QList<QStringList> resultado;
-    if (rs.RecordCount() == 0)
-        return resultado;
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-        QStringList linha;
-        for (int i = 0; i < rs.fieldCount(); ++i)
-            linha << (rs.Fields(i).isNull() ? QStringLiteral("null") : rs.Fields(i).text());
-        resultado << linha;
-    }
-    return resultado;
+    return maps::textosDasLinhas(rs);
 }
 
 QStringList gruposDaGrelha(const zav::Grelha& grelha)
