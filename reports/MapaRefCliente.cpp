@@ -3,7 +3,7 @@
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/grid/Grelha.h"
 
-#include <QHash>
+#include <unordered_set>
 
 namespace MapaRefCliente {
 
@@ -14,6 +14,11 @@ const QString Terceiro = QStringLiteral("Terceiro");
 QString filtro(const MapasSql::Filtros& f)
 {
     return MapasSql::filtroReferencia(f, true);
+}
+
+QString chaveCorCliente(const QString& cliente, const QString& cor)
+{
+    return chaveDeTextos({cor, cliente});
 }
 
 const QList<MatrizCorTamanho::ChaveLinha> ChaveCorCliente{{QStringLiteral("CodCor"), QStringLiteral("MedVert")},
@@ -110,6 +115,12 @@ CargaMatriz CarregaRefIndividualCliente(zav::zavCoreDataAccess2016& bd, const Ma
     if (!linhas)
         return carga;
 
+    const QList<MatrizCorTamanho::LinhaMatriz> juntas = linhasPorCliente(*linhas);
+    // The rows of a customer's colours without a line would all be removed as zero.
+    std::unordered_set<QString, HashTexto> comLinhas;
+    for (const MatrizCorTamanho::LinhaMatriz& linha : juntas)
+        comLinhas.insert(chaveCorCliente(linha.chave[1], linha.chave[0]));
+
     MatrizCorTamanho& matriz = CriaRsRefCliente(carga);
     // One entry per customer: its other salesmen's entries would only repeat its colours.
     QString anterior;
@@ -121,9 +132,10 @@ CargaMatriz CarregaRefIndividualCliente(zav::zavCoreDataAccess2016& bd, const Ma
         primeiro = false;
         anterior = cliente;
         matriz.acrescentaCores(*carga.cores,
-                               {cliente + QLatin1Char('/') + clientes->Fields(QStringLiteral("Nome")).text(), cliente});
+                               {cliente + QLatin1Char('/') + clientes->Fields(QStringLiteral("Nome")).text(), cliente},
+                               [&](const QString& cor) { return comLinhas.count(chaveCorCliente(cliente, cor)) > 0; });
     }
-    matriz.colocaLinhas(linhasPorCliente(*linhas), ChaveCorCliente);
+    matriz.colocaLinhas(juntas, ChaveCorCliente);
     carga.totaliza();
     return carga;
 }

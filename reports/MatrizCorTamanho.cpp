@@ -32,7 +32,8 @@ zav::RecordsetPtr MatrizCorTamanho::CriaRsRefIndividual(zav::Recordset& tamanhos
     return matriz_;
 }
 
-void MatrizCorTamanho::acrescentaCores(zav::Recordset& cores, const QStringList& grupo)
+void MatrizCorTamanho::acrescentaCores(zav::Recordset& cores, const QStringList& grupo,
+                                       const std::function<bool(const QString& codigoCor)>& comCor)
 {
     if (cores.RecordCount() == 0)
         return;
@@ -41,6 +42,8 @@ void MatrizCorTamanho::acrescentaCores(zav::Recordset& cores, const QStringList&
     const int descricao = cores.fieldIndex(QStringLiteral("Descrica"));
     const int indiceCor = primeiroTamanho() - 3;
     for (cores.MoveFirst(); !cores.Eof(); cores.MoveNext()) {
+        if (comCor && !comCor(cores.Fields(codigo).text()))
+            continue;
         matriz_->AddNew();
         for (int i = 0; i < grupo.size(); ++i)
             matriz_->Fields(i) = grupo[i];
@@ -63,11 +66,7 @@ void MatrizCorTamanho::zeraQuantidades()
 const QList<MatrizCorTamanho::ChaveLinha> MatrizCorTamanho::ChaveCor{
     {QStringLiteral("CodCor"), QStringLiteral("MedVert")}};
 
-namespace {
-
-// The rows' and the lines' keys meet in one hash: the fields' texts, compared
-// as the recordset filter compares text.
-QString chaveDe(const QStringList& textos)
+QString chaveDeTextos(const QStringList& textos)
 {
     QString chave;
     for (const QString& texto : textos) {
@@ -88,13 +87,14 @@ QString chaveDe(const QStringList& textos)
     return simples ? chave : chave.toCaseFolded();
 }
 
-// Qt's own string hash costs more than the rest of the placement together.
-struct HashTexto {
-    size_t operator()(const QString& texto) const
-    {
-        return std::hash<std::u16string_view>()(std::u16string_view(reinterpret_cast<const char16_t*>(texto.utf16()), size_t(texto.size())));
-    }
-};
+size_t HashTexto::operator()(const QString& texto) const
+{
+    return std::hash<std::u16string_view>()(
+        std::u16string_view(reinterpret_cast<const char16_t*>(texto.utf16()), size_t(texto.size())));
+}
+
+namespace {
+
 using IndiceTexto = std::unordered_map<QString, int, HashTexto>;
 
 } // namespace
@@ -138,14 +138,14 @@ void MatrizCorTamanho::colocaLinhas(const QList<LinhaMatriz>& linhas, const QLis
     for (int r = rs.RecordCount() - 1; r >= 0; --r) {
         for (qsizetype i = 0; i < camposMatriz.size(); ++i)
             textos[i] = rs.text(r, camposMatriz[i]);
-        linhaDaChave[chaveDe(textos)] = r;
+        linhaDaChave[chaveDeTextos(textos)] = r;
     }
     IndiceTexto campoDoTamanho;
     for (int i = primeiroTamanho(); i < posicaoTotal(); ++i)
         campoDoTamanho.emplace(rs.Fields(i).name(), i);
 
     for (const LinhaMatriz& linha : linhas) {
-        const auto onde = linhaDaChave.find(chaveDe(linha.chave));
+        const auto onde = linhaDaChave.find(chaveDeTextos(linha.chave));
         const auto campo = campoDoTamanho.find(linha.tamanho);
         if (onde == linhaDaChave.end() || campo == campoDoTamanho.end())
             continue;

@@ -26,6 +26,14 @@ struct CampoExtraMatriz {
     int tamanho = 0;   // characters
 };
 
+// The texts of a row's key joined into one key that compares as the
+// recordset filter compares text: without regard to case.
+QString chaveDeTextos(const QStringList& textos);
+// A hash of texts cheaper than Qt's own for the many short keys of a placement.
+struct HashTexto {
+    size_t operator()(const QString& texto) const;
+};
+
 // What each screen that shows a colour × size matrix chooses for itself.
 struct ValoresMatriz {
     int larguraTamanho = 800;
@@ -63,8 +71,11 @@ public:
 
     // One row per colour of `cores`, from its first row, every quantity 0;
     // `grupo` fills the fields in front of `IndiceCor`, and the fields after
-    // `Total` are left as empty texts.
-    void acrescentaCores(zav::Recordset& cores, const QStringList& grupo = {});
+    // `Total` are left as empty texts. With `comCor`, only the colours it
+    // accepts (a map that removes its zero rows need not make the rows of
+    // colours that have no line).
+    void acrescentaCores(zav::Recordset& cores, const QStringList& grupo = {},
+                         const std::function<bool(const QString& codigoCor)>& comCor = {});
 
     // A matrix field that picks a line's row and the line's field it must equal.
     struct ChaveLinha {
