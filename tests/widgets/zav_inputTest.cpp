@@ -240,3 +240,15 @@ TEST(ControlArray, MissingIndexAndDuplicate)
     EXPECT_EQ(zav::test::errorNumberOf([&] { cmp(4); }), 340u);
     EXPECT_EQ(zav::test::errorNumberOf([&] { cmp.add(new zav::zav_input(3, &owner)); }), 360u);
 }
+
+TEST_F(Screen, AValidaThatLocksTheFieldUsesUpTheTab)
+{
+    // The handler disables the field it validates, as a key field locks once
+    // its record loads: the focus moves on once, to the next field, not past it.
+    QObject::connect(&campo, &zav::zav_inputArray::Valida, [this](int index, bool&) {
+        if (index == 0)
+            campo[0].setEnabled(false);
+    });
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), campo[1].editor());
+}
