@@ -1,3 +1,6 @@
+#include "maintenance/frmArtigos.h"
+#include "maintenance/frmTabIdiomas.h"
+#include "maintenance/frmTabMedidas.h"
 #include "reports/frmMapas.h"
 #include "reports/frmTarvelo.h"
 #include "shell/FalhaNaoTratada.h"
@@ -22,6 +25,15 @@ TabelaEcras ecrasDoPrograma()
         {"EncDet", mapas()},
         {"RefCli", mapas()},
         {"EncFor", mapas()},
+        {"Artigo", fabricaDe<frmArtigos>()},
+        // "Class" is here like its siblings; the main window keeps it switched off.
+        {"Cat", fabricaDe<frmTabIdiomas>()},
+        {"Tipo", fabricaDe<frmTabIdiomas>()},
+        {"Compor", fabricaDe<frmTabIdiomas>()},
+        {"Class", fabricaDe<frmTabIdiomas>()},
+        {"Est", fabricaDe<frmTabIdiomas>()},
+        {"Col", fabricaDe<frmTabIdiomas>()},
+        {"Tam", fabricaDe<frmTabMedidas>()},
     };
 }
 
