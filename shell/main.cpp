@@ -1,6 +1,7 @@
 #include "maintenance/frmArtigos.h"
 #include "maintenance/frmTabIdiomas.h"
 #include "maintenance/frmTabMedidas.h"
+#include "maintenance/frmComposicao.h"
 #include "reports/frmMapas.h"
 #include "reports/frmTarvelo.h"
 #include "shell/FalhaNaoTratada.h"
@@ -34,6 +35,7 @@ TabelaEcras ecrasDoPrograma()
         {"Est", fabricaDe<frmTabIdiomas>()},
         {"Col", fabricaDe<frmTabIdiomas>()},
         {"Tam", fabricaDe<frmTabMedidas>()},
+        {"FComp", fabricaDe<frmComposicao>()},
     };
 }
 
