@@ -6,6 +6,7 @@
 #include "platform/widgets/Seams.h"
 #include "shell/Tools.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -168,9 +169,24 @@ void EcraManutencao::carrega()
 
 void EcraManutencao::bloqueiaChave(bool bloqueia)
 {
+    QWidget* foco = QApplication::focusWidget();
     for (const CampoChave& c : tabela_.chave) {
         campo(c.index).setEnabled(!bloqueia);
         btLista[c.index]->setEnabled(!bloqueia);
+    }
+    // A locked field gives the focus up to the next control in the tab order,
+    // as the key completed by Tab would have moved it.
+    if (foco && !foco->isEnabled())
+        passaFocoAdiante(foco);
+}
+
+void EcraManutencao::passaFocoAdiante(QWidget* de)
+{
+    for (QWidget* w = de->nextInFocusChain(); w && w != de; w = w->nextInFocusChain()) {
+        if (w->window() == this && w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
     }
 }
 

@@ -123,6 +123,7 @@ protected:
 private:
     void montaChave();
     void montaBotoes();
+    void passaFocoAdiante(QWidget* de);
 
     TabelaManutencao tabela_;
     CamposValidados* campos_ = nullptr;
