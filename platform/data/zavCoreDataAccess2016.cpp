@@ -146,27 +146,6 @@ void zavCoreDataAccess2016::RollbackTrans()
     backend_->rollbackTransaction();
 }
 
-int zavCoreDataAccess2016::BeginTrans()
-{
-    if (!backend_)
-        notConnected();
-    return backend_->beginTransaction();
-}
-
-void zavCoreDataAccess2016::CommitTrans()
-{
-    if (!backend_)
-        notConnected();
-    backend_->commitTransaction();
-}
-
-void zavCoreDataAccess2016::RollbackTrans()
-{
-    if (!backend_)
-        notConnected();
-    backend_->rollbackTransaction();
-}
-
 Ligacao zavCoreDataAccess2016::GetLigacao() const
 {
     if (!backend_)
