@@ -119,11 +119,13 @@ protected:
     void carrega();
     // Cancel, and the end of confirm and delete.
     void reinicia();
+    // After `de` lost the focus to its own locking: the next control in the
+    // tab order that can take it.
+    void passaFocoAdiante(QWidget* de);
 
 private:
     void montaChave();
     void montaBotoes();
-    void passaFocoAdiante(QWidget* de);
 
     TabelaManutencao tabela_;
     CamposValidados* campos_ = nullptr;

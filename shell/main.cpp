@@ -1,4 +1,6 @@
 #include "maintenance/frmArtigos.h"
+#include "maintenance/frmCamposAmostra.h"
+#include "maintenance/frmMoradas.h"
 #include "maintenance/frmTabIdiomas.h"
 #include "maintenance/frmTabMedidas.h"
 #include "maintenance/frmComposicao.h"
@@ -36,6 +38,8 @@ TabelaEcras ecrasDoPrograma()
         {"Col", fabricaDe<frmTabIdiomas>()},
         {"Tam", fabricaDe<frmTabMedidas>()},
         {"FComp", fabricaDe<frmComposicao>()},
+        {"Moradas", fabricaDe<frmMoradas>()},
+        {"FichaAm", fabricaDe<frmCamposAmostra>()},
     };
 }
 
