@@ -115,7 +115,7 @@ QWidget* frmMoradas::criaValores()
         connect(lista, &QPushButton::clicked, this, [this, index = index] { campos().btLista_Click(index); });
     }
     grelha->addWidget(btLista[Pais], campoMorada(Pais).index - 2, 2);
-    grelha->setColumnStretch(3, 1);
+    grelha->setColumnStretch(1, 1);
     grelha->setRowStretch(linha, 1);
     return area;
 }

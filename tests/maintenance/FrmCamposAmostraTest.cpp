@@ -2,6 +2,7 @@
 // its two optional dates, and what Esc does where.
 
 #include "FixtureManutencao.h"
+#include "Teclado.h"
 
 #include "maintenance/frmCamposAmostra.h"
 #include "platform/widgets/SeletorData.h"
@@ -27,23 +28,13 @@ protected:
         ecra = abre<frmCamposAmostra>(fixture.bd());
     }
 
-    void escreve(int index, const QString& texto)
-    {
-        ecra->campo(index).setFocus();
-        QApplication::processEvents();
-        QTest::keyClicks(ecra->campo(index).editor(), texto);
-    }
-    void tecla(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), key, mods);
-        deixaCorrer();
-    }
+    void escreve(int index, const QString& texto) { manutencao::escreve(ecra->campo, index, texto); }
     void artigo(const QString& codigo)
     {
         escreve(0, codigo);
         tecla(Qt::Key_Tab);
     }
-    bool temFoco(int index) const { return ecra->campo(index).editor()->hasFocus(); }
+    bool temFoco(int index) const { return manutencao::temFoco(ecra->campo, index); }
     bool semData(int i) const { return ecra->cmp(i).isVisible() && !ecra->Data[i]->isVisible(); }
     QStringList fichas()
     {

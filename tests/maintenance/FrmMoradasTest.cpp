@@ -2,6 +2,7 @@
 // field, new and stored addresses, and the customer's site written back.
 
 #include "FixtureManutencao.h"
+#include "Teclado.h"
 
 #include "maintenance/frmMoradas.h"
 
@@ -45,23 +46,13 @@ protected:
         ecra = abre<frmMoradas>(fixture.bd());
     }
 
-    void escreve(int index, const QString& texto)
-    {
-        ecra->campo(index).setFocus();
-        QApplication::processEvents();
-        QTest::keyClicks(ecra->campo(index).editor(), texto);
-    }
-    void tecla(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), key, mods);
-        deixaCorrer();
-    }
+    void escreve(int index, const QString& texto) { manutencao::escreve(ecra->campo, index, texto); }
     void escreveESai(int index, const QString& texto)
     {
         escreve(index, texto);
         tecla(Qt::Key_Tab);
     }
-    bool temFoco(int index) const { return ecra->campo(index).editor()->hasFocus(); }
+    bool temFoco(int index) const { return manutencao::temFoco(ecra->campo, index); }
     QStringList moradas()
     {
         return fixture.linhas(u("select TpTerc, Terceiro, CdMorada, TpMorada, Contacto, Morada, Local, CdPostal, "
