@@ -61,7 +61,8 @@ void EcraManutencao::monta(TabelaManutencao tabela, QWidget* areaValores, const 
         ordem << &campo(c.index);
     ordem << ordemValores;
     for (const CampoChave& c : tabela_.chave)
-        ordem << btLista[c.index];
+        if (c.temLista)
+            ordem << btLista[c.index];
     ordem << btSair << btConf << btCancelar << btAnular;
     for (int i = 1; i < ordem.size(); ++i)
         setTabOrder(ordem[i - 1], ordem[i]);
@@ -79,24 +80,26 @@ void EcraManutencao::montaChave()
         auto* entrada = new zav::zav_input(c.index, GroupBox2);
         entrada->setMaxLength(c.comprimento);
         campo.add(entrada);
-        auto* lista = BotaoEcra(QStringLiteral("..."), QString(), GroupBox2);
-        lista->setFocusPolicy(Qt::TabFocus);
         auto* descricao = new QLabel(GroupBox2);
         descricao->setMinimumWidth(200);
         Label2.insert(c.etiqueta, legenda);
-        btLista.insert(c.index, lista);
         Dsc.insert(c.index, descricao);
-        botoes.insert(c.index, lista);
         grelha->addWidget(legenda, linha, 0);
         grelha->addWidget(entrada, linha, 1);
-        grelha->addWidget(lista, linha, 2);
+        if (c.temLista) {
+            auto* lista = BotaoEcra(QStringLiteral("..."), QString(), GroupBox2);
+            lista->setFocusPolicy(Qt::TabFocus);
+            btLista.insert(c.index, lista);
+            botoes.insert(c.index, lista);
+            grelha->addWidget(lista, linha, 2);
+        }
         grelha->addWidget(descricao, linha, 3);
         ++linha;
 
         // The cycle's part of every key check: the description beside the
         // code, and the record once the key is complete.
         DefinicaoCampo definicao = c.definicao;
-        definicao.limpaNaoExistente = false;
+        definicao.limpaNaoExistente = c.limpaNaoExistente;
         const int index = c.index;
         const QString coluna = c.colunaDescricao;
         definicao.aoEncontrar = [this, index, coluna, proprio = c.definicao.aoEncontrar](zav::Recordset& encontrado) {
@@ -172,7 +175,8 @@ void EcraManutencao::bloqueiaChave(bool bloqueia)
     QWidget* foco = QApplication::focusWidget();
     for (const CampoChave& c : tabela_.chave) {
         campo(c.index).setEnabled(!bloqueia);
-        btLista[c.index]->setEnabled(!bloqueia);
+        if (c.temLista)
+            btLista[c.index]->setEnabled(!bloqueia);
     }
     // A locked field gives the focus up to the next control in the tab order,
     // as the key completed by Tab would have moved it.
@@ -210,6 +214,7 @@ void EcraManutencao::btConf_Click()
         GravaRegisto();
         transacao.Confirma();
     }
+    aposConfirmar();
     reinicia();
 }
 

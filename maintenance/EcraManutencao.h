@@ -28,6 +28,9 @@ struct CampoChave {
     // code stays in the field to be corrected).
     DefinicaoCampo definicao;
     QString colunaDescricao;    // the found row's column that `Dsc` shows
+    bool temLista = true;       // a list button beside the field
+    // A code that does not exist is wiped (else it stays to be corrected).
+    bool limpaNaoExistente = false;
 };
 
 // When the key block locks: before or after the record loads, or when the
@@ -106,6 +109,9 @@ protected:
     virtual QStringList Anulacoes() const = 0;
     // Form_Load's own part, after the screen is emptied.
     virtual void aoAbrir() {}
+    // Runs once confirm's writes are committed, before the screen empties
+    // (a screen that reports its work does it here).
+    virtual void aposConfirmar() {}
     // Whether confirm may write; by default a record must be shown, else
     // "Falta preencher campos" and the focus to the first key field.
     virtual bool PodeConfirmar();

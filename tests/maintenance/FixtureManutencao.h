@@ -81,4 +81,20 @@ inline void deixaCorrer()
         QApplication::processEvents();
 }
 
+// Keys as the keyboard gives them: each to whatever has the focus when it
+// arrives (in the grid, the first character opens the cell's editor).
+inline void digita(const QString& texto)
+{
+    for (const QChar c : texto)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    QApplication::processEvents();
+}
+
+inline void prime(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, mods);
+    deixaCorrer();
+}
+
+
 } // namespace manutencao
