@@ -67,13 +67,12 @@ TabelaManutencao frmMoradas::tabelaDoEcra()
     cliente.sqlValidacao = [](const QString& texto) { return MoradasSql::validaCliente(texto); };
     cliente.mensagemNaoExiste = u("Cliente não existente!");
     cliente.aoEncontrar = [this](zav::Recordset& encontrado) { clienteEncontrado(encontrado); };
-    // Unlike the other screens' keys, a customer that does not exist is wiped.
-    cliente.aoNaoEncontrar = [this] { campo(Cliente).setText(QString()); };
 
     TabelaManutencao tabela;
     tabela.titulo = QStringLiteral("Moradas");
     // The customer's code is as long as Clientes.Codigo, the column it is written to.
-    tabela.chave = {{Cliente, 0, QStringLiteral("Cliente"), 15, cliente, QStringLiteral("Nome")}};
+    // Unlike the other screens' keys, a customer that does not exist is wiped.
+    tabela.chave = {{Cliente, 0, QStringLiteral("Cliente"), 15, cliente, QStringLiteral("Nome"), true, true}};
     tabela.escolhas.escFechaDeQualquerCampo = false;
     tabela.escolhas.primeiroCampo = Cliente;
     // The key stays open for a new address; a stored one locks the whole top box.

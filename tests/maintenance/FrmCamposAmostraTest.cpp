@@ -32,7 +32,7 @@ protected:
     void artigo(const QString& codigo)
     {
         escreve(0, codigo);
-        tecla(Qt::Key_Tab);
+        prime(Qt::Key_Tab);
     }
     bool temFoco(int index) const { return manutencao::temFoco(ecra->campo, index); }
     bool semData(int i) const { return ecra->cmp(i).isVisible() && !ecra->Data[i]->isVisible(); }
@@ -74,7 +74,7 @@ TEST_F(FrmCamposAmostraTest, ConfirmInsertsWithoutDatesThenUpdatesTheSameRow)
     EXPECT_TRUE(temFoco(1));
     for (int i = 1; i <= 3; ++i) {
         QTest::keyClicks(ecra->campo(i).editor(), QStringLiteral("v%1").arg(i));
-        tecla(Qt::Key_Tab);
+        prime(Qt::Key_Tab);
     }
     ecra->campo(7).setText("100% lã");
     ecra->btConf_Click();
@@ -122,16 +122,16 @@ TEST_F(FrmCamposAmostraTest, EnteringAnEmptyDateShowsTodayInThePickerAndStoresIt
     artigo("A1");
     ecra->campo(6).setFocus();
     QApplication::processEvents();
-    tecla(Qt::Key_Tab);
+    prime(Qt::Key_Tab);
     EXPECT_TRUE(ecra->Data[0]->hasFocus());
     EXPECT_TRUE(ecra->Data[0]->isVisible());
     EXPECT_FALSE(ecra->cmp(0).isVisible());
     EXPECT_EQ(ecra->Data[0]->date(), QDate::currentDate());
     EXPECT_TRUE(semData(1)) << "the other date is left alone";
 
-    tecla(Qt::Key_Tab);
+    prime(Qt::Key_Tab);
     EXPECT_TRUE(ecra->Data[1]->hasFocus()) << "the next empty date comes just before its picker";
-    tecla(Qt::Key_Tab);
+    prime(Qt::Key_Tab);
     EXPECT_TRUE(temFoco(7));
     ecra->btConf_Click();
     const QString hoje = QDate::currentDate().toString("yyyy-MM-dd");
@@ -146,9 +146,9 @@ TEST_F(FrmCamposAmostraTest, EscInADateGoesBackAFieldAndInATextFieldClosesWithou
     artigo("A1");
     ecra->campo(6).setFocus();
     QApplication::processEvents();
-    tecla(Qt::Key_Tab);
+    prime(Qt::Key_Tab);
     ASSERT_TRUE(ecra->Data[0]->hasFocus());
-    tecla(Qt::Key_Escape);
+    prime(Qt::Key_Escape);
     EXPECT_TRUE(ecra->isVisible());
     EXPECT_TRUE(temFoco(6));
 
@@ -161,14 +161,14 @@ TEST_F(FrmCamposAmostraTest, EscInADateGoesBackAFieldAndInATextFieldClosesWithou
     ecra->campo(3).setText("nada");
     ecra->campo(3).setFocus();
     QApplication::processEvents();
-    tecla(Qt::Key_Escape);
+    prime(Qt::Key_Escape);
     EXPECT_FALSE(ecra->isVisible());
     EXPECT_TRUE(fichas().isEmpty());
 }
 
 TEST_F(FrmCamposAmostraTest, AnEmptyOrUnknownArticleKeepsTheFocusAndConfirmWritesNothing)
 {
-    tecla(Qt::Key_Tab);
+    prime(Qt::Key_Tab);
     EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo obrigatório!")});
     EXPECT_TRUE(temFoco(0));
 

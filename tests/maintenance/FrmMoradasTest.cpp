@@ -50,7 +50,7 @@ protected:
     void escreveESai(int index, const QString& texto)
     {
         escreve(index, texto);
-        tecla(Qt::Key_Tab);
+        prime(Qt::Key_Tab);
     }
     bool temFoco(int index) const { return manutencao::temFoco(ecra->campo, index); }
     QStringList moradas()
@@ -92,7 +92,7 @@ TEST_F(FrmMoradasTest, WithoutAddressTypesTheDefaultIsEmpty)
 
 TEST_F(FrmMoradasTest, AnEmptyOrUnknownCustomerIsRefusedAndWiped)
 {
-    tecla(Qt::Key_Tab);
+    prime(Qt::Key_Tab);
     EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo obrigatório!")});
     EXPECT_TRUE(temFoco(0));
 
@@ -153,7 +153,7 @@ TEST_F(FrmMoradasTest, EmptyPostalCodeAndCountryPassAndWrongOnesAreRefusedAndWip
     escreveESai(1, "003");
     escreveESai(5, "");
     EXPECT_TRUE(temFoco(6));
-    tecla(Qt::Key_Tab);
+    prime(Qt::Key_Tab);
     EXPECT_TRUE(temFoco(7));
     EXPECT_TRUE(dialogos.mensagens.isEmpty());
 
@@ -162,7 +162,7 @@ TEST_F(FrmMoradasTest, EmptyPostalCodeAndCountryPassAndWrongOnesAreRefusedAndWip
     ecra->campo(5).setText("9999-999");
     ecra->campo(5).setFocus();
     QApplication::processEvents();
-    tecla(Qt::Key_Tab);
+    prime(Qt::Key_Tab);
     EXPECT_EQ(dialogos.mensagens, QStringList{u("Código Postal não existente!")});
     EXPECT_EQ(ecra->campo(5).Text(), "");
     EXPECT_TRUE(ecra->Dsc[1]->text().isEmpty());
@@ -184,7 +184,7 @@ TEST_F(FrmMoradasTest, TheAddressTypeIsRequiredAndMustExist)
     ecra->campo(13).setText("");
     ecra->campo(13).setFocus();
     QApplication::processEvents();
-    tecla(Qt::Key_Tab);
+    prime(Qt::Key_Tab);
     EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo Obrigatório!")});
     EXPECT_TRUE(temFoco(13));
 
@@ -268,13 +268,13 @@ TEST_F(FrmMoradasTest, EscClosesFromTheCustomerFieldOnly)
 {
     escreveESai(0, "C1");
     escreve(3, "x");
-    tecla(Qt::Key_Escape);
+    prime(Qt::Key_Escape);
     EXPECT_TRUE(ecra->isVisible());
     EXPECT_TRUE(temFoco(2));
 
     ecra->campo(0).setFocus();
     QApplication::processEvents();
-    tecla(Qt::Key_Escape);
+    prime(Qt::Key_Escape);
     EXPECT_FALSE(ecra->isVisible());
     EXPECT_EQ(moradas().size(), 2);
 }

@@ -15,13 +15,6 @@ inline void escreve(zav::zav_inputArray& campo, int index, const QString& texto)
     QTest::keyClicks(campo(index).editor(), texto);
 }
 
-// A key where the focus is, then what it sent lets arrive.
-inline void tecla(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    QTest::keyClick(QApplication::focusWidget(), key, mods);
-    deixaCorrer();
-}
-
 inline bool temFoco(const zav::zav_inputArray& campo, int index)
 {
     return campo(index).editor()->hasFocus();
