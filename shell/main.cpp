@@ -1,6 +1,8 @@
 #include "maintenance/frmArtigos.h"
+#include "maintenance/frmComposicao.h"
 #include "maintenance/frmTabIdiomas.h"
 #include "maintenance/frmTabMedidas.h"
+#include "reports/frmMapaEncomendas.h"
 #include "reports/frmMapas.h"
 #include "reports/frmTarvelo.h"
 #include "shell/FalhaNaoTratada.h"
@@ -15,6 +17,13 @@ FabricaEcra mapas()
     return [](frmMain& principal) { return std::make_unique<frmMapas>(principal.CommonDialog1, &principal); };
 }
 
+FabricaEcra folhaEncomenda()
+{
+    return [](frmMain& principal) {
+        return std::make_unique<frmMapaEncomendas>(principal.CommonDialog1, &principal);
+    };
+}
+
 // The screens the menu opens, by menu item; an item missing here stays switched off.
 TabelaEcras ecrasDoPrograma()
 {
@@ -25,6 +34,7 @@ TabelaEcras ecrasDoPrograma()
         {"EncDet", mapas()},
         {"RefCli", mapas()},
         {"EncFor", mapas()},
+        {"Encom", folhaEncomenda()},
         {"Artigo", fabricaDe<frmArtigos>()},
         // "Class" is here like its siblings; the main window keeps it switched off.
         {"Cat", fabricaDe<frmTabIdiomas>()},
@@ -34,6 +44,7 @@ TabelaEcras ecrasDoPrograma()
         {"Est", fabricaDe<frmTabIdiomas>()},
         {"Col", fabricaDe<frmTabIdiomas>()},
         {"Tam", fabricaDe<frmTabMedidas>()},
+        {"FComp", fabricaDe<frmComposicao>()},
     };
 }
 

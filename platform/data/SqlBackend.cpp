@@ -54,6 +54,22 @@ void SqlBackend::rollbackTransaction()
     }
 }
 
+void SqlBackend::inTransaction(const std::function<void()>& work)
+{
+    beginTransaction();
+    try {
+        work();
+        commitTransaction();
+    } catch (...) {
+        try {
+            rollbackTransaction();
+        } catch (const RuntimeError&) {
+            // the first failure is the one to report
+        }
+        throw;
+    }
+}
+
 void SqlBackend::requireTransaction() const
 {
     if (level_ == 0)
@@ -180,9 +196,12 @@ void settleResultTypes(QueryResult& result, const std::vector<bool>& known)
                 continue;
             try {
                 v = fieldvalue::convertForComparison(v, field.type);
-            } catch (const RuntimeError&) {
-                // A value the column's type cannot hold (a SQLite column may hold
-                // anything) is handed over as the database gave it.
+            } catch (const RuntimeError& e) {
+                // A value of another kind (a SQLite column may hold anything) is
+                // handed over as the database gave it; a number too large for
+                // its field is an overflow, as the server would never give it.
+                if (e.number() == errors::Overflow)
+                    throw;
             }
         }
     }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -49,6 +50,9 @@ public:
     void commitTransaction();
     void rollbackTransaction();
     int transactionLevel() const { return level_; }
+    // Runs `work` in a transaction: committed when it returns, rolled back
+    // when it throws, the exception then going on unchanged.
+    void inTransaction(const std::function<void()>& work);
 
 protected:
     // How the engine runs each step; the defaults are standard SQL through execute().

@@ -1,30 +1,24 @@
 #include "platform/data/Transacao.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "support/ErrorNumber.h"
-#include "support/TempDatabase.h"
-
-#include <QSqlDatabase>
-#include <gtest/gtest.h>
+#include "support/Roads.h"
 
 using namespace zav;
-using zav::test::errorNumberOf;
-using zav::test::TempDatabase;
+using namespace zav::test;
 
 namespace {
-
-enum class Road { Sqlite, Odbc };
 
 // The same company file, reached through the embedded provider or through ODBC.
 class Transactions : public ::testing::TestWithParam<Road> {
 protected:
     void SetUp() override
     {
-        if (GetParam() == Road::Odbc && !QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC")))
+        if (!roadAvailable(GetParam()))
             GTEST_SKIP() << "Qt's ODBC driver is not installed";
         file.exec({"CREATE TABLE [dbo].[Cores]( [Codigo] [nvarchar](5) NOT NULL PRIMARY KEY, [Descr] [nvarchar](30) NULL)",
                    "insert into Cores values ('01', 'Branco')"});
         file.bd().FechaLigacao();
-        bd.AbreLigacao(GetParam() == Road::Odbc ? file.odbcConnectionString() : file.connectionString());
+        bd.AbreLigacao(connectionStringFor(file, GetParam()));
     }
 
     void add(const QString& code) { bd.ExecutaSQL(QString(), "insert into Cores values ('" + SqlTexto(code) + "', 'x')"); }
@@ -119,7 +113,6 @@ TEST_P(Transactions, GuardRollsBackUnlessConfirmed)
     EXPECT_EQ(committedCodes(), "01,02,04");
 }
 
-INSTANTIATE_TEST_SUITE_P(BothRoads, Transactions, ::testing::Values(Road::Sqlite, Road::Odbc),
-                         [](const auto& info) { return info.param == Road::Odbc ? "Odbc" : "Sqlite"; });
+INSTANTIATE_TEST_SUITE_P(BothRoads, Transactions, ::testing::Values(Road::Sqlite, Road::Odbc), roadName);
 
 } // namespace

@@ -33,11 +33,15 @@ public:
     zav::zavCoreDataAccess2016& bd() { return *bd_; }
     // Rows of a query, each "col1|col2|...", for reading the tables back.
     QStringList linhas(const QString& sql);
-    // Statements straight to the database (a trigger that makes a write fail).
+    // Statements through the program's data-access object.
     void executa(const QString& sql);
+    // A statement straight to the database file, beside the program's
+    // connection (a trigger that makes a write fail).
+    void executaDirecto(const QString& sql);
 
 private:
     QTemporaryDir pasta_;
+    QString caminho_;
     std::unique_ptr<zav::zavCoreDataAccess2016> bd_;
 };
 

@@ -261,7 +261,7 @@ TEST_F(FrmTabIdiomasTest, DeleteRemovesEveryLanguageOfTheCodeAfterTheQuestion)
 TEST_F(FrmTabIdiomasTest, OneConfirmIsOneTransaction)
 {
     guarda("C1", "DE", "Strick");
-    fixture.executa("CREATE TRIGGER falha BEFORE INSERT ON zav_TabLiv01 WHEN NEW.Idioma = 'EN' "
+    fixture.executaDirecto("CREATE TRIGGER falha BEFORE INSERT ON zav_TabLiv01 WHEN NEW.Idioma = 'EN' "
                     "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
     abreModo(1);
     codigo("C1");
