@@ -7,15 +7,6 @@
 
 namespace manutencao {
 
-namespace {
-
-QString u(const char* texto)
-{
-    return QString::fromUtf8(texto);
-}
-
-} // namespace
-
 FixtureManutencao::FixtureManutencao()
 {
     caminho_ = pasta_.filePath(QStringLiteral("empresa.db"));

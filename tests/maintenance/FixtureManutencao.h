@@ -18,6 +18,12 @@ inline void PrintTo(const QString& texto, std::ostream* saida)
 
 namespace manutencao {
 
+// The screens' texts are UTF-8 in the sources.
+inline QString u(const char* texto)
+{
+    return QString::fromUtf8(texto);
+}
+
 // A company database for the maintenance screens, with the add-on's tables:
 //  - languages PT "Português", EN "English", FR "Français", ES, DE, IT, O'K;
 //  - articles A1 "Camisola", B'1 "Casaco d'Ouro", X9 inactive;

@@ -12,11 +12,6 @@ using namespace manutencao;
 
 namespace {
 
-QString u(const char* texto)
-{
-    return QString::fromUtf8(texto);
-}
-
 class FrmArtigosTest : public ::testing::Test {
 protected:
     FrmArtigosTest() : ecra(abre<frmArtigos>(fixture.bd())) {}

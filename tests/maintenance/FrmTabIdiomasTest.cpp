@@ -15,11 +15,6 @@ using namespace manutencao;
 
 namespace {
 
-QString u(const char* texto)
-{
-    return QString::fromUtf8(texto);
-}
-
 class FrmTabIdiomasTest : public ::testing::Test {
 protected:
     frmTabIdiomas& abreModo(int modo)
