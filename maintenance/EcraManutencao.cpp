@@ -23,6 +23,20 @@ QString u(const char* utf8)
 
 } // namespace
 
+DefinicaoCampo definicaoChave(const QString& tituloLista, std::function<QString()> sqlLista,
+                              std::function<QString(const QString&)> sqlValidacao, const QString& naoExiste,
+                              int larguraLista, QList<DefinicaoCampo::Coluna> colunas)
+{
+    DefinicaoCampo definicao;
+    definicao.tituloLista = tituloLista;
+    definicao.sqlLista = std::move(sqlLista);
+    definicao.larguraLista = larguraLista;
+    definicao.colunasLista = std::move(colunas);
+    definicao.sqlValidacao = std::move(sqlValidacao);
+    definicao.mensagemNaoExiste = naoExiste;
+    return definicao;
+}
+
 EscolhasCampos TabelaManutencao::escolhasDoCiclo()
 {
     EscolhasCampos escolhas;

@@ -33,6 +33,12 @@ struct CampoChave {
     bool limpaNaoExistente = false;
 };
 
+// A key code's list and existence check, as the maintenance screens give them:
+// a list of code and description and a not-found message.
+DefinicaoCampo definicaoChave(const QString& tituloLista, std::function<QString()> sqlLista,
+                              std::function<QString(const QString& texto)> sqlValidacao, const QString& naoExiste,
+                              int larguraLista = 6000, QList<DefinicaoCampo::Coluna> colunas = {{1500}, {4000}});
+
 // When the key block locks: before or after the record loads, or when the
 // screen itself decides (a key that may name a new record stays open).
 enum class BloqueioChave { AntesDeCarregar, DepoisDeCarregar, PeloEcra };

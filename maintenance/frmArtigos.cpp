@@ -21,23 +21,12 @@ frmArtigos::frmArtigos(QWidget* parent) : EcraManutencao(parent)
 
 TabelaManutencao frmArtigos::tabelaDoEcra()
 {
-    const QList<DefinicaoCampo::Coluna> colunas{{1500}, {4000}};
-
-    DefinicaoCampo artigo;
-    artigo.tituloLista = QStringLiteral("Artigos");
-    artigo.sqlLista = [] { return ArtigosSql::listaArtigos(); };
-    artigo.larguraLista = 6000;
-    artigo.colunasLista = colunas;
-    artigo.sqlValidacao = [](const QString& texto) { return ArtigosSql::validaArtigo(texto); };
-    artigo.mensagemNaoExiste = QString::fromUtf8("Artigo não existente!");
-
-    DefinicaoCampo idioma;
-    idioma.tituloLista = QStringLiteral("Idiomas");
-    idioma.sqlLista = [] { return ArtigosSql::listaIdiomas(); };
-    idioma.larguraLista = 6000;
-    idioma.colunasLista = colunas;
-    idioma.sqlValidacao = [](const QString& texto) { return ArtigosSql::validaIdioma(texto); };
-    idioma.mensagemNaoExiste = QString::fromUtf8("Idioma não existente!");
+    const DefinicaoCampo artigo = definicaoChave(
+        QStringLiteral("Artigos"), [] { return ArtigosSql::listaArtigos(); },
+        [](const QString& texto) { return ArtigosSql::validaArtigo(texto); }, QString::fromUtf8("Artigo não existente!"));
+    const DefinicaoCampo idioma = definicaoChave(
+        QStringLiteral("Idiomas"), [] { return ArtigosSql::listaIdiomas(); },
+        [](const QString& texto) { return ArtigosSql::validaIdioma(texto); }, QString::fromUtf8("Idioma não existente!"));
 
     TabelaManutencao tabela;
     tabela.titulo = QStringLiteral("Artigos");

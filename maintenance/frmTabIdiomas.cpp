@@ -11,15 +11,15 @@ frmTabIdiomas::frmTabIdiomas(QWidget* parent) : EcraIdiomas(50, parent)
 
 TabelaManutencao frmTabIdiomas::tabelaDoEcra()
 {
-    DefinicaoCampo codigo;
     // Title, width and columns of the list follow the mode (aoAbrir).
-    codigo.sqlLista = [this] { return TabIdiomasSql::sqlLista(iOpcao); };
-    codigo.sqlValidacao = [this](const QString& texto) {
-        TabIdiomasSql::Chave chave = chaveActual();
-        chave.codigo = texto;
-        return TabIdiomasSql::validacao(chave);
-    };
-    codigo.mensagemNaoExiste = QString::fromUtf8("Código não existente!");
+    DefinicaoCampo codigo = definicaoChave(
+        QString(), [this] { return TabIdiomasSql::sqlLista(iOpcao); },
+        [this](const QString& texto) {
+            TabIdiomasSql::Chave procura = chaveActual();
+            procura.codigo = texto;
+            return TabIdiomasSql::validacao(procura);
+        },
+        QString::fromUtf8("Código não existente!"));
     codigo.aoEscolher = [this](const QString& escolha) { return separaEscolha(escolha); };
 
     TabelaManutencao tabela;

@@ -10,24 +10,14 @@ frmTabMedidas::frmTabMedidas(QWidget* parent) : EcraIdiomas(ComprimentoDescricao
 
 TabelaManutencao frmTabMedidas::tabelaDoEcra()
 {
-    const QList<DefinicaoCampo::Coluna> colunas{{1500}, {4000}};
     const QString naoExiste = QString::fromUtf8("Código não existente!");
-
-    DefinicaoCampo tipo;
-    tipo.tituloLista = QStringLiteral("Tipos Medidas");
-    tipo.sqlLista = [] { return TabMedidasSql::listaTipos(); };
-    tipo.larguraLista = 6000;
-    tipo.colunasLista = colunas;
-    tipo.sqlValidacao = [](const QString& texto) { return TabMedidasSql::validaTipo(texto); };
-    tipo.mensagemNaoExiste = naoExiste;
-
-    DefinicaoCampo medida;
-    medida.tituloLista = QStringLiteral("Medidas");
-    medida.sqlLista = [this] { return TabMedidasSql::listaMedidas(chave(0)); };
-    medida.larguraLista = 6000;
-    medida.colunasLista = colunas;
-    medida.sqlValidacao = [this](const QString& texto) { return TabMedidasSql::validaMedida(chave(0), texto); };
-    medida.mensagemNaoExiste = naoExiste;
+    const DefinicaoCampo tipo = definicaoChave(
+        QStringLiteral("Tipos Medidas"), [] { return TabMedidasSql::listaTipos(); },
+        [](const QString& texto) { return TabMedidasSql::validaTipo(texto); }, naoExiste);
+    // The measures of the type typed first.
+    const DefinicaoCampo medida = definicaoChave(
+        QStringLiteral("Medidas"), [this] { return TabMedidasSql::listaMedidas(chave(0)); },
+        [this](const QString& texto) { return TabMedidasSql::validaMedida(chave(0), texto); }, naoExiste);
 
     TabelaManutencao tabela;
     tabela.titulo = QStringLiteral("Tamanhos/Cores");

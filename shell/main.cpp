@@ -1,9 +1,10 @@
 #include "maintenance/frmArtigos.h"
 #include "maintenance/frmCamposAmostra.h"
+#include "maintenance/frmComposicao.h"
 #include "maintenance/frmMoradas.h"
 #include "maintenance/frmTabIdiomas.h"
 #include "maintenance/frmTabMedidas.h"
-#include "maintenance/frmComposicao.h"
+#include "reports/frmMapaEncomendas.h"
 #include "reports/frmMapas.h"
 #include "reports/frmTarvelo.h"
 #include "shell/FalhaNaoTratada.h"
@@ -18,6 +19,13 @@ FabricaEcra mapas()
     return [](frmMain& principal) { return std::make_unique<frmMapas>(principal.CommonDialog1, &principal); };
 }
 
+FabricaEcra folhaEncomenda()
+{
+    return [](frmMain& principal) {
+        return std::make_unique<frmMapaEncomendas>(principal.CommonDialog1, &principal);
+    };
+}
+
 // The screens the menu opens, by menu item; an item missing here stays switched off.
 TabelaEcras ecrasDoPrograma()
 {
@@ -28,6 +36,7 @@ TabelaEcras ecrasDoPrograma()
         {"EncDet", mapas()},
         {"RefCli", mapas()},
         {"EncFor", mapas()},
+        {"Encom", folhaEncomenda()},
         {"Artigo", fabricaDe<frmArtigos>()},
         // "Class" is here like its siblings; the main window keeps it switched off.
         {"Cat", fabricaDe<frmTabIdiomas>()},

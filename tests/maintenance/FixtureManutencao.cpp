@@ -7,20 +7,11 @@
 
 namespace manutencao {
 
-namespace {
-
-QString u(const char* texto)
-{
-    return QString::fromUtf8(texto);
-}
-
-} // namespace
-
 FixtureManutencao::FixtureManutencao()
 {
-    const QString caminho = pasta_.filePath(QStringLiteral("empresa.db"));
+    caminho_ = pasta_.filePath(QStringLiteral("empresa.db"));
     {
-        demo::SqliteConnection ligacao(caminho);
+        demo::SqliteConnection ligacao(caminho_);
         demo::CompanySchema::create(ligacao.database());
         const demo::FixtureWriter rows(ligacao.database());
         for (const auto& [codigo, descricao] : QList<std::pair<const char*, const char*>>{
@@ -51,7 +42,7 @@ FixtureManutencao::FixtureManutencao()
         rows.insert("MedTamCo", {{"CodTipoM", "NUMEROS"}, {"CodMed", "XL"}, {"Descrica", "Grande"}});
     }
     bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
-    bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho);
+    bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho_);
     criaTabelasEmFalta(*bd_, tabelasIdiomas());
 }
 
@@ -71,6 +62,12 @@ QStringList FixtureManutencao::linhas(const QString& sql)
 void FixtureManutencao::executa(const QString& sql)
 {
     bd_->ExecutaSQL(QString(), sql);
+}
+
+void FixtureManutencao::executaDirecto(const QString& sql)
+{
+    const demo::SqliteConnection ligacao(caminho_);
+    demo::executeSql(ligacao.database(), sql);
 }
 
 Dialogos::Dialogos()

@@ -18,6 +18,12 @@ inline void PrintTo(const QString& texto, std::ostream* saida)
 
 namespace manutencao {
 
+// The screens' texts are UTF-8 in the sources.
+inline QString u(const char* texto)
+{
+    return QString::fromUtf8(texto);
+}
+
 // A company database for the maintenance screens, with the add-on's tables:
 //  - languages PT "Português", EN "English", FR "Français", ES, DE, IT, O'K;
 //  - articles A1 "Camisola", B'1 "Casaco d'Ouro", X9 inactive;
@@ -33,11 +39,15 @@ public:
     zav::zavCoreDataAccess2016& bd() { return *bd_; }
     // Rows of a query, each "col1|col2|...", for reading the tables back.
     QStringList linhas(const QString& sql);
-    // Statements straight to the database (a trigger that makes a write fail).
+    // Statements through the program's data-access object.
     void executa(const QString& sql);
+    // A statement straight to the database file, beside the program's
+    // connection (a trigger that makes a write fail).
+    void executaDirecto(const QString& sql);
 
 private:
     QTemporaryDir pasta_;
+    QString caminho_;
     std::unique_ptr<zav::zavCoreDataAccess2016> bd_;
 };
 

@@ -12,11 +12,6 @@ using namespace manutencao;
 
 namespace {
 
-QString u(const char* texto)
-{
-    return QString::fromUtf8(texto);
-}
-
 class FrmArtigosTest : public ::testing::Test {
 protected:
     FrmArtigosTest() : ecra(abre<frmArtigos>(fixture.bd())) {}
@@ -228,7 +223,7 @@ TEST_F(FrmArtigosTest, QuotesInTheKeyAndTheDescriptionsReachTheTablesWhole)
 
 TEST_F(FrmArtigosTest, AConfirmThatFailsOnItsSecondTableWritesNothing)
 {
-    fixture.executa("CREATE TRIGGER falha BEFORE INSERT ON zav_ArtigoDetalhe BEGIN SELECT RAISE(ABORT, 'cheio'); END");
+    fixture.executaDirecto("CREATE TRIGGER falha BEFORE INSERT ON zav_ArtigoDetalhe BEGIN SELECT RAISE(ABORT, 'cheio'); END");
     chave("A1", "PT");
     ecra->campo(2).setText("Curta");
     EXPECT_ANY_THROW(ecra->btConf_Click());

@@ -15,11 +15,6 @@ using namespace manutencao;
 
 namespace {
 
-QString u(const char* texto)
-{
-    return QString::fromUtf8(texto);
-}
-
 class FrmTabIdiomasTest : public ::testing::Test {
 protected:
     frmTabIdiomas& abreModo(int modo)
@@ -261,7 +256,7 @@ TEST_F(FrmTabIdiomasTest, DeleteRemovesEveryLanguageOfTheCodeAfterTheQuestion)
 TEST_F(FrmTabIdiomasTest, OneConfirmIsOneTransaction)
 {
     guarda("C1", "DE", "Strick");
-    fixture.executa("CREATE TRIGGER falha BEFORE INSERT ON zav_TabLiv01 WHEN NEW.Idioma = 'EN' "
+    fixture.executaDirecto("CREATE TRIGGER falha BEFORE INSERT ON zav_TabLiv01 WHEN NEW.Idioma = 'EN' "
                     "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
     abreModo(1);
     codigo("C1");

@@ -13,11 +13,6 @@ using namespace manutencao;
 
 namespace {
 
-QString u(const char* texto)
-{
-    return QString::fromUtf8(texto);
-}
-
 class FrmTabMedidasTest : public ::testing::Test {
 protected:
     FrmTabMedidasTest() : ecra(abre<frmTabMedidas>(fixture.bd())) {}

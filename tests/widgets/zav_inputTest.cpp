@@ -241,13 +241,13 @@ TEST(ControlArray, MissingIndexAndDuplicate)
     EXPECT_EQ(zav::test::errorNumberOf([&] { cmp.add(new zav::zav_input(3, &owner)); }), 360u);
 }
 
-TEST_F(Screen, AValidaThatLocksTheFieldUsesUpTheTab)
+TEST_F(Screen, AValidaThatMovesTheFocusItselfUsesUpTheTab)
 {
-    // The handler disables the field it validates, as a key field locks once
-    // its record loads: the focus moves on once, to the next field, not past it.
+    // As a key field locks once its record loads and hands the focus on: the
+    // Tab does not move it a second time, past the next field.
     QObject::connect(&campo, &zav::zav_inputArray::Valida, [this](int index, bool&) {
         if (index == 0)
-            campo[0].setEnabled(false);
+            campo[1].setFocus();
     });
     QTest::keyClick(focused(), Qt::Key_Tab);
     EXPECT_EQ(focused(), campo[1].editor());
