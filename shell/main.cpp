@@ -1,5 +1,6 @@
 #include "reports/frmMapas.h"
 #include "reports/frmTarvelo.h"
+#include "samples/frmFichaAmostra_New.h"
 #include "shell/FalhaNaoTratada.h"
 #include "shell/mod_main.h"
 
@@ -12,6 +13,14 @@ FabricaEcra mapas()
     return [](frmMain& principal) { return std::make_unique<frmMapas>(principal.CommonDialog1, &principal); };
 }
 
+FabricaEcra fichaAmostra()
+{
+    return [](frmMain& principal) {
+        return std::make_unique<frmFichaAmostra_New>(principal.CommonDialog1, mod_main::CaminhoConfiguracao,
+                                                     &principal);
+    };
+}
+
 // The screens the menu opens, by menu item; an item missing here stays switched off.
 TabelaEcras ecrasDoPrograma()
 {
@@ -22,6 +31,7 @@ TabelaEcras ecrasDoPrograma()
         {"EncDet", mapas()},
         {"RefCli", mapas()},
         {"EncFor", mapas()},
+        {"Ficha", fichaAmostra()},
     };
 }
 
