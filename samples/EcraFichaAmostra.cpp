@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 const QColor EcraFichaAmostra::FundoFicha(0xC4, 0xDA, 0xFA);
 const QColor EcraFichaAmostra::FundoEtiquetas(0xD5, 0xDE, 0xF2);
 
@@ -126,8 +128,16 @@ void EcraFichaAmostra::constroiPainelFiltro()
     Label2[4] = etiqueta(texto("Últ.Data"), {2760, 720, 1125, 285}, GroupBox1);
     for (const QRect& lugar : {QRect(1440, 660, 1215, 315), QRect(3720, 660, 1215, 315)}) {
         auto* data = new zav::SeletorData(GroupBox1);
+        data->setFont(QFont(QStringLiteral("Verdana"), 8));
         coloca(data, lugar);
+        // The whole date in view, whatever the font makes of the design's width.
+        data->resize(std::max(data->width(), data->sizeHint().width()), data->height());
         Data << data;
+    }
+    const int sobreposicao = Data[0]->geometry().right() + zav::twipsToPixelsX(60) - Label2[4]->x();
+    if (sobreposicao > 0) {
+        Label2[4]->move(Label2[4]->x() + sobreposicao, Label2[4]->y());
+        Data[1]->move(Data[1]->x() + sobreposicao, Data[1]->y());
     }
     const QRect lugaresOpcoes[] = {{10020, 180, 975, 195}, {10020, 420, 1215, 195}, {10020, 660, 1515, 195}};
     int i = 0;
