@@ -3,10 +3,13 @@
 #include "platform/grid/Grelha.h"
 #include "platform/widgets/ShowImg.h"
 #include "samples/frmFichaAmostra.h"
+#include "support/OutsideReaders.h"
 
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -86,6 +89,34 @@ TEST_F(FrmFichaAmostraTest, PhotosComeFromTheFixedFolder)
     EXPECT_EQ(f.sFoto->Ficheiro(), "C:/ERP Data/Imagens/empresa_ARTG/R2.gif");
     EXPECT_FALSE(f.sFoto->imagem().isNull());
     QDir::setCurrent(antes);
+}
+
+TEST_F(FrmFichaAmostraTest, TheRetiredCardPrintsItsWholeHeaderAndGetsItsOneColourBack)
+{
+    QTemporaryDir pasta;
+    const QString pdf = pasta.filePath("antiga.pdf");
+    zav::Seam<bool(QPrinter&)>::Override impressora(zav::defaultPrinterSeam(), [&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        return true;
+    });
+    frmFichaAmostra& f = abre();
+    escreveReferencia(f, "R6");
+    f.btCarga_Click();
+    f.btImp_Click();
+    ASSERT_TRUE(mensagens.isEmpty());
+    const QString pagina = zav::test::pdfText(pdf).simplified();
+    EXPECT_TRUE(pagina.contains("Ficha de Amostra Polo")) << pagina.toStdString();
+    EXPECT_TRUE(pagina.contains("Data Encomenda Data Entrega 31-12-2024")) << pagina.toStdString();
+    EXPECT_TRUE(pagina.contains(u("Composição 100% Algodão")));
+    EXPECT_TRUE(pagina.contains("Total 1 1"));
+
+    for (QLabel* titulo : f.Tit)
+        EXPECT_EQ(titulo->palette().color(QPalette::Window), QColor(0xD5, 0xDE, 0xF2));
+    EXPECT_EQ(f.GroupBox2->palette().color(QPalette::Window), QColor(0xD5, 0xDE, 0xF2));
+    EXPECT_EQ(f.palette().color(QPalette::Window), QColor(0xD5, 0xDE, 0xF2));
+    EXPECT_EQ(f.campo(0).Text(), "");
+    EXPECT_TRUE(f.Grelha->isHidden());
 }
 
 } // namespace
