@@ -1,3 +1,4 @@
+#include "maintenance/frmComposicao.h"
 #include "reports/frmMapas.h"
 #include "reports/frmTarvelo.h"
 #include "samples/frmFichaAmostra_New.h"
@@ -32,6 +33,7 @@ TabelaEcras ecrasDoPrograma()
         {"RefCli", mapas()},
         {"EncFor", mapas()},
         {"Ficha", fichaAmostra()},
+        {"FComp", fabricaDe<frmComposicao>()},
     };
 }
 
