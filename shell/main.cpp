@@ -1,4 +1,5 @@
 #include "maintenance/frmComposicao.h"
+#include "reports/frmMapaEncomendas.h"
 #include "reports/frmMapas.h"
 #include "reports/frmTarvelo.h"
 #include "samples/frmFichaAmostra_New.h"
@@ -12,6 +13,13 @@ namespace {
 FabricaEcra mapas()
 {
     return [](frmMain& principal) { return std::make_unique<frmMapas>(principal.CommonDialog1, &principal); };
+}
+
+FabricaEcra folhaEncomenda()
+{
+    return [](frmMain& principal) {
+        return std::make_unique<frmMapaEncomendas>(principal.CommonDialog1, &principal);
+    };
 }
 
 FabricaEcra fichaAmostra()
@@ -33,6 +41,7 @@ TabelaEcras ecrasDoPrograma()
         {"RefCli", mapas()},
         {"EncFor", mapas()},
         {"Ficha", fichaAmostra()},
+        {"Encom", folhaEncomenda()},
         {"FComp", fabricaDe<frmComposicao>()},
     };
 }
