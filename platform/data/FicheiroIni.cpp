@@ -1,7 +1,6 @@
 #include "platform/data/FicheiroIni.h"
 
-#include <QFile>
-#include <QTextStream>
+#include "platform/data/TextFile.h"
 
 namespace zav {
 
@@ -9,13 +8,9 @@ void FicheiroIni::setFicheiro(const QString& ficheiro)
 {
     ficheiro_ = ficheiro;
     valores_.clear();
-    QFile file(ficheiro);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
-    QTextStream in(&file);
     QString section;
-    while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
+    for (const QString& rawLine : TextFile::readLines(ficheiro)) {
+        const QString line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {

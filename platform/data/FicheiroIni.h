@@ -6,8 +6,9 @@
 namespace zav {
 
 // Reads INI-style files: "[Section]" lines, "Key=Value" lines, ";" and "#"
-// comments. Sections and keys compare without regard to case; values are
-// trimmed. A missing file reads as empty.
+// comments, in any encoding TextFile reads (a file saved on Windows in its
+// ANSI code page included). Sections and keys compare without regard to case;
+// values are trimmed. A missing file reads as empty.
 class FicheiroIni {
 public:
     // Reads that file.

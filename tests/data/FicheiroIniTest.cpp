@@ -43,4 +43,17 @@ TEST(FicheiroIni, AMissingFileReadsEmptyAndAReadForgetsTheFileBefore)
     EXPECT_EQ(ini.LerValor("S", "K"), "");
 }
 
+TEST(FicheiroIni, AFolderWrittenOnWindowsInItsCodePageKeepsItsAccents)
+{
+    QTemporaryDir pasta;
+    const QString caminho = pasta.filePath("Tarvelo.zav");
+    QFile f(caminho);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Diversos]\r\nPercursoImagens=D:\\Cole\xe7" "\xf5" "es\\\r\n");  // Windows-1252
+    f.close();
+    zav::FicheiroIni ini;
+    ini.setFicheiro(caminho);
+    EXPECT_EQ(ini.LerValor("Diversos", "PercursoImagens"), QString::fromUtf8("D:\\Coleções\\"));
+}
+
 } // namespace
