@@ -7,6 +7,7 @@
 #include "reports/frmMapaEncomendas.h"
 #include "reports/frmMapas.h"
 #include "reports/frmTarvelo.h"
+#include "samples/frmFichaAmostra_New.h"
 #include "shell/FalhaNaoTratada.h"
 #include "shell/mod_main.h"
 
@@ -26,6 +27,14 @@ FabricaEcra folhaEncomenda()
     };
 }
 
+FabricaEcra fichaAmostra()
+{
+    return [](frmMain& principal) {
+        return std::make_unique<frmFichaAmostra_New>(principal.CommonDialog1, mod_main::CaminhoConfiguracao,
+                                                     &principal);
+    };
+}
+
 // The screens the menu opens, by menu item; an item missing here stays switched off.
 TabelaEcras ecrasDoPrograma()
 {
@@ -36,6 +45,7 @@ TabelaEcras ecrasDoPrograma()
         {"EncDet", mapas()},
         {"RefCli", mapas()},
         {"EncFor", mapas()},
+        {"Ficha", fichaAmostra()},
         {"Encom", folhaEncomenda()},
         {"Artigo", fabricaDe<frmArtigos>()},
         // "Class" is here like its siblings; the main window keeps it switched off.
