@@ -15,11 +15,6 @@ using namespace manutencao;
 
 namespace {
 
-QString u(const char* texto)
-{
-    return QString::fromUtf8(texto);
-}
-
 class FrmCamposAmostraTest : public ::testing::Test {
 protected:
     FrmCamposAmostraTest()

@@ -19,11 +19,6 @@ static void PrintTo(const QStringList& linhas, std::ostream* saida)
 
 namespace {
 
-QString u(const char* texto)
-{
-    return QString::fromUtf8(texto);
-}
-
 // Customers C1 (site www.c1.pt, a stored shop 001) and C'2 (no site, a NULL
 // one); address types LJ and AR; postal code 4000-001; countries PT and ES.
 class FrmMoradasTest : public ::testing::Test {
