@@ -52,13 +52,9 @@ frmCamposAmostra::frmCamposAmostra(QWidget* parent) : EcraManutencao(parent)
 
 TabelaManutencao frmCamposAmostra::tabelaDoEcra()
 {
-    DefinicaoCampo artigo;
-    artigo.tituloLista = QStringLiteral("Artigos");
-    artigo.sqlLista = [] { return ArtigosSql::listaArtigos(); };
-    artigo.larguraLista = 6000;
-    artigo.colunasLista = {{1500}, {4000}};
-    artigo.sqlValidacao = [](const QString& texto) { return ArtigosSql::validaArtigo(texto); };
-    artigo.mensagemNaoExiste = QString::fromUtf8("Artigo não existente!");
+    const DefinicaoCampo artigo = definicaoChave(
+        QStringLiteral("Artigos"), [] { return ArtigosSql::listaArtigos(); },
+        [](const QString& texto) { return ArtigosSql::validaArtigo(texto); }, QString::fromUtf8("Artigo não existente!"));
 
     TabelaManutencao tabela;
     tabela.titulo = QStringLiteral("Campos Amostra");

@@ -59,13 +59,10 @@ frmMoradas::frmMoradas(QWidget* parent) : EcraManutencao(parent)
 
 TabelaManutencao frmMoradas::tabelaDoEcra()
 {
-    DefinicaoCampo cliente;
-    cliente.tituloLista = QStringLiteral("Clientes");
-    cliente.sqlLista = [] { return MoradasSql::listaClientes(); };
-    cliente.larguraLista = 6500;
-    cliente.colunasLista = {{1500}, {4500}};
-    cliente.sqlValidacao = [](const QString& texto) { return MoradasSql::validaCliente(texto); };
-    cliente.mensagemNaoExiste = u("Cliente não existente!");
+    DefinicaoCampo cliente = definicaoChave(
+        QStringLiteral("Clientes"), [] { return MoradasSql::listaClientes(); },
+        [](const QString& texto) { return MoradasSql::validaCliente(texto); }, u("Cliente não existente!"), 6500,
+        {{1500}, {4500}});
     cliente.aoEncontrar = [this](zav::Recordset& encontrado) { clienteEncontrado(encontrado); };
 
     TabelaManutencao tabela;
@@ -149,24 +146,18 @@ void frmMoradas::defineCampos()
     };
     campos().define(CodPostal, postal);
 
-    DefinicaoCampo pais;
-    pais.tituloLista = u("Países");
-    pais.sqlLista = [] { return MoradasSql::listaPaises(); };
-    pais.larguraLista = 5500;
-    pais.colunasLista = {{1500}, {3500}};
-    pais.sqlValidacao = [](const QString& texto) { return MoradasSql::validaPais(texto); };
+    DefinicaoCampo pais = definicaoChave(
+        u("Países"), [] { return MoradasSql::listaPaises(); },
+        [](const QString& texto) { return MoradasSql::validaPais(texto); }, u("País não existente!"), 5500,
+        {{1500}, {3500}});
     pais.vazioPassa = true;
-    pais.mensagemNaoExiste = u("País não existente!");
     campos().define(Pais, pais);
 
-    DefinicaoCampo tipo;
-    tipo.tituloLista = QStringLiteral("Tipos Morada");
-    tipo.sqlLista = [] { return MoradasSql::listaTipos(); };
-    tipo.larguraLista = 5500;
-    tipo.colunasLista = {{1500}, {3500}};
-    tipo.sqlValidacao = [](const QString& texto) { return MoradasSql::validaTipo(texto); };
+    DefinicaoCampo tipo = definicaoChave(
+        QStringLiteral("Tipos Morada"), [] { return MoradasSql::listaTipos(); },
+        [](const QString& texto) { return MoradasSql::validaTipo(texto); }, u("Tipo Morada não existente!"), 5500,
+        {{1500}, {3500}});
     tipo.mensagemVazio = u("Campo Obrigatório!");
-    tipo.mensagemNaoExiste = u("Tipo Morada não existente!");
     campos().define(TipoMorada, tipo);
 }
 

@@ -178,6 +178,17 @@ TEST_F(FrmCamposAmostraTest, AnEmptyOrUnknownArticleKeepsTheFocusAndConfirmWrite
     ecra->btConf_Click();
     EXPECT_EQ(dialogos.mensagens, QStringList{"Falta preencher campos"});
     EXPECT_TRUE(fichas().isEmpty());
+
+    dialogos.escolha = "A1";
+    dialogos.mensagens.clear();
+    ecra->campo(0).setText("");
+    prime(Qt::Key_F4);
+    ASSERT_EQ(dialogos.listas.size(), 1);
+    EXPECT_EQ(dialogos.listas[0].rows.size(), 2) << "inactive articles are not offered";
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Camisola") << "the pick is checked and loads";
+    EXPECT_TRUE(temFoco(1));
+    prime(Qt::Key_F4);
+    EXPECT_EQ(dialogos.listas.size(), 1) << "no other field has a list";
 }
 
 TEST_F(FrmCamposAmostraTest, QuotesInEveryFieldAndTextsAtTheirLimitsAreStoredWhole)

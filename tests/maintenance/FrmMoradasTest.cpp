@@ -172,6 +172,22 @@ TEST_F(FrmMoradasTest, EmptyPostalCodeAndCountryPassAndWrongOnesAreRefusedAndWip
     escreveESai(6, "es");
     EXPECT_TRUE(dialogos.mensagens.isEmpty());
     EXPECT_TRUE(temFoco(7));
+
+    ecra->campo(6).setText("");
+    dialogos.escolha = "PT";
+    ecra->btLista[6]->click();
+    deixaCorrer();
+    ASSERT_EQ(dialogos.listas.size(), 1);
+    EXPECT_EQ(dialogos.listas[0].title, u("Países"));
+    EXPECT_EQ(dialogos.listas[0].widthTwips, 5500);
+    EXPECT_EQ(dialogos.listas[0].rows.size(), 2);
+    EXPECT_EQ(ecra->campo(6).Text(), "PT");
+    EXPECT_TRUE(temFoco(7)) << "the pick is checked as the field is left";
+
+    escreve(4, "");
+    prime(Qt::Key_F4);
+    EXPECT_EQ(dialogos.listas.size(), 1) << "a field without a list opens none";
+    EXPECT_TRUE(temFoco(4));
 }
 
 TEST_F(FrmMoradasTest, TheAddressTypeIsRequiredAndMustExist)
