@@ -5,6 +5,7 @@
 #include "reports/frmMapaEncomendas.h"
 #include "reports/frmMapas.h"
 #include "reports/frmTarvelo.h"
+#include "samples/frmFichaAmostra_New.h"
 #include "shell/FalhaNaoTratada.h"
 #include "shell/mod_main.h"
 
@@ -24,6 +25,14 @@ FabricaEcra folhaEncomenda()
     };
 }
 
+FabricaEcra fichaAmostra()
+{
+    return [](frmMain& principal) {
+        return std::make_unique<frmFichaAmostra_New>(principal.CommonDialog1, mod_main::CaminhoConfiguracao,
+                                                     &principal);
+    };
+}
+
 // The screens the menu opens, by menu item; an item missing here stays switched off.
 TabelaEcras ecrasDoPrograma()
 {
@@ -34,6 +43,7 @@ TabelaEcras ecrasDoPrograma()
         {"EncDet", mapas()},
         {"RefCli", mapas()},
         {"EncFor", mapas()},
+        {"Ficha", fichaAmostra()},
         {"Encom", folhaEncomenda()},
         {"Artigo", fabricaDe<frmArtigos>()},
         // "Class" is here like its siblings; the main window keeps it switched off.

@@ -6,8 +6,11 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QBrush>
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QImage>
+#include <QPalette>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
@@ -333,4 +336,37 @@ TEST(Grelha, BoundGridFollowsRowsAddedChangedAndDeletedOneByOne)
     EXPECT_TRUE(grid.isExpanded(0));
     EXPECT_FALSE(grid.isExpanded(1)) << grid.groupHeading(1).toStdString();
     EXPECT_EQ(ModelProblems::reported(), QStringList());
+}
+
+TEST(Grelha, ColumnBackColourPaintsItsCellsOnlyAndNotTheGroupHeadings)
+{
+    Grelha grid;
+    grid.setDataSource(gridtest::quantitiesByReference({{"R1/Camisa", "C01", 3}, {"R1/Camisa", "C02", 4}}));
+    addQuantityColumns(grid);
+    GridColumn branca = column("Quant", QStringLiteral("Branca"), 900, ValueKind::Currency);
+    branca.backColor = Qt::white;
+    const int colunaBranca = grid.addColumn(branca);
+    grid.rebind();
+    QAbstractItemModel* model = grid.view()->model();
+
+    EXPECT_EQ(model->index(1, colunaBranca).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::white));
+    EXPECT_FALSE(model->index(1, 2).data(Qt::BackgroundRole).isValid()) << "a column without one keeps the grid's own";
+
+    // A group heading spans the row in its own grey, whatever the columns it covers.
+    grid.setGroup(GroupSpec{"Referencia", TotalQuant, {"Quant"}, true});
+    EXPECT_NE(model->index(0, colunaBranca).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::white));
+    EXPECT_EQ(model->index(1, colunaBranca).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::white));
+
+    // The grid paints it: the cell's middle is white even on a darker base.
+    QPalette escura = grid.view()->palette();
+    escura.setColor(QPalette::Base, QColor(40, 40, 40));
+    grid.view()->setPalette(escura);
+    grid.resize(800, 200);
+    grid.show();
+    QApplication::processEvents();
+    const QRect celula = grid.view()->visualRect(model->index(2, colunaBranca));
+    const QImage imagem = grid.view()->viewport()->grab().toImage();
+    EXPECT_EQ(imagem.pixelColor(celula.left() + 3, celula.center().y()), QColor(Qt::white));
+    const QRect outra = grid.view()->visualRect(model->index(2, 1));
+    EXPECT_LT(imagem.pixelColor(outra.left() + 3, outra.center().y()).lightness(), 100);
 }
