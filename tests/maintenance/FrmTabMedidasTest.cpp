@@ -75,8 +75,16 @@ TEST_F(FrmTabMedidasTest, ATypeAloneLoadsNothingAndTheMeasureCompletesTheKey)
     EXPECT_TRUE(grelha().vista()->hasFocus());
 }
 
-TEST_F(FrmTabMedidasTest, AMeasureOfAnotherTypeDoesNotExist)
+TEST_F(FrmTabMedidasTest, EmptyOrQuotedOrForeignCodesAreRefusedWhereTheyStand)
 {
+    ecra->campo(0).setFocus();
+    prime(Qt::Key_Tab);
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo obrigatório!")});
+    escreve(0, "LET'RAS");
+    EXPECT_EQ(dialogos.mensagens.last(), u("Código não existente!"));
+    EXPECT_TRUE(ecra->campo(0).editor()->hasFocus());
+    dialogos.mensagens.clear();
+    ecra->campo(0).setText(QString());
     escreve(0, "LETRAS");
     escreve(1, "XL");
     EXPECT_EQ(dialogos.mensagens, QStringList{u("Código não existente!")});
