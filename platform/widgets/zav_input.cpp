@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QValidator>
@@ -22,10 +23,28 @@ constexpr int KeyEnter = 13;
 constexpr int KeyBackspace = 8;
 constexpr int KeyEsc = 27;
 
+constexpr int KeyCtrlV = 22;
+constexpr int KeyCtrlX = 24;
+
+// The control character of Ctrl and a letter (Ctrl+A 1 ... Ctrl+Z 26), or 0.
+int controlCharacterOf(const QKeyEvent* key)
+{
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (mods != Qt::ControlModifier || key->key() < Qt::Key_A || key->key() > Qt::Key_Z)
+        return 0;
+    return key->key() - Qt::Key_A + 1;
+}
+
 // The character code a key press carries, as the screens see it; 0 for keys
-// that type nothing (arrows, function keys).
+// that type nothing (arrows, function keys). Pasting and cutting carry Ctrl+V's
+// and Ctrl+X's codes whichever keys do them (Shift+Insert, Shift+Delete), so a
+// screen sees a pasted code as an edit like a typed one.
 int asciiOf(const QKeyEvent* key)
 {
+    if (key->matches(QKeySequence::Paste))
+        return KeyCtrlV;
+    if (key->matches(QKeySequence::Cut))
+        return KeyCtrlX;
     switch (key->key()) {
     case Qt::Key_Escape: return KeyEsc;
     case Qt::Key_Return:
@@ -33,6 +52,8 @@ int asciiOf(const QKeyEvent* key)
     case Qt::Key_Backspace: return KeyBackspace;
     default: break;
     }
+    if (const int control = controlCharacterOf(key))
+        return control;
     const QString text = key->text();
     if (text.isEmpty() || !text.at(0).isPrint())
         return 0;
@@ -246,11 +267,16 @@ bool zav_input::handleKey(QKeyEvent* event)
         return false;
     // The handler typed another key in place of this one.
     const QString text = QString(QChar(char16_t(keyAscii)));
+    const bool control = keyAscii >= 1 && keyAscii <= 26 && keyAscii != KeyEnter && keyAscii != KeyBackspace;
     const int key = keyAscii == KeyEnter ? Qt::Key_Return
                     : keyAscii == KeyBackspace ? Qt::Key_Backspace
                     : keyAscii == KeyEsc ? Qt::Key_Escape
+                    : control ? Qt::Key_A + keyAscii - 1
                     : QChar(keyAscii).toUpper().unicode();
-    QKeyEvent replacement(QEvent::KeyPress, key, event->modifiers() & ~Qt::ShiftModifier, text);
+    Qt::KeyboardModifiers mods = event->modifiers() & ~(Qt::ShiftModifier | Qt::ControlModifier);
+    if (control)
+        mods |= Qt::ControlModifier;
+    QKeyEvent replacement(QEvent::KeyPress, key, mods, text);
     deliveringReplacement_ = true;
     QCoreApplication::sendEvent(editor(), &replacement);
     deliveringReplacement_ = false;
@@ -259,7 +285,9 @@ bool zav_input::handleKey(QKeyEvent* event)
 
 // A click or an access key on another control of this window is a way of leaving the field:
 // the control that would take the focus is the nearest one up the parent chain
-// that accepts focus by click.
+// that accepts focus by click. A command button is left for even when a click
+// does not focus it (a list button leaves the focus in its field while the list
+// is open): pressing it acts on the screen as if the focus had gone there.
 bool zav_input::handleLeavingFor(QWidget* widget)
 {
     if (ownsWidget(widget))
@@ -267,7 +295,8 @@ bool zav_input::handleLeavingFor(QWidget* widget)
     for (QWidget* w = widget; w; w = w->parentWidget()) {
         if (ownsWidget(w))
             return false;
-        if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus))
+        const bool takesTheClick = (w->focusPolicy() & Qt::ClickFocus) || qobject_cast<QPushButton*>(w);
+        if (w->isEnabled() && takesTheClick)
             return raiseValida();
         if (w->isWindow())
             break;

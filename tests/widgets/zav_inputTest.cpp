@@ -6,6 +6,8 @@
 #include "support/ErrorNumber.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QDialog>
 #include <QPushButton>
 #include <QTest>
@@ -141,6 +143,74 @@ TEST_F(Screen, TeclaCanSwallowEscOrChangeTheKey)
     QTest::keyClick(focused(), Qt::Key_Escape);
     EXPECT_TRUE(dialog.isVisible());  // Esc never reached the dialog
     EXPECT_EQ(campo[0].Text(), "AB1");
+}
+
+// Pasting and cutting are edits: the screen hears of them through Tecla as
+// Ctrl+V (22) and Ctrl+X (24), whichever keys do them, and may refuse them.
+TEST_F(Screen, PasteAndCutRaiseTeclaWithTheirControlCharacters)
+{
+    QList<int> keys;
+    bool refusePaste = false;
+    QObject::connect(&campo, &zav::zav_inputArray::Tecla, [&](int, int& keyAscii) {
+        keys << keyAscii;
+        if (refusePaste && keyAscii == 22)
+            keyAscii = 0;
+    });
+    QApplication::clipboard()->setText("QQ");
+
+    // As the X server sends Ctrl+V: the control character as its text.
+    QKeyEvent ctrlV(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QString(QChar(22)));
+    QApplication::sendEvent(campo[0].editor(), &ctrlV);
+    EXPECT_EQ(keys, QList<int>({22}));
+    EXPECT_EQ(campo[0].Text(), "QQ");
+
+    QTest::keyClick(focused(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(keys, QList<int>({22, 22}));
+    EXPECT_EQ(campo[0].Text(), "QQQQ");
+
+    campo[0].setSelStart(0);
+    campo[0].setSelLength(2);
+    QTest::keyClick(focused(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(keys, QList<int>({22, 22, 24}));
+    EXPECT_EQ(campo[0].Text(), "QQ");
+
+    // Other Ctrl letters carry theirs too (Ctrl+A 1), and do what they do.
+    QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(keys.last(), 1);
+    EXPECT_EQ(campo[0].SelLength(), 2);
+
+    refusePaste = true;
+    campo[0].setText("AB");
+    QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(keys.last(), 22);
+    EXPECT_EQ(campo[0].Text(), "AB");
+}
+
+// A list button that a click does not focus (so the field keeps the focus while
+// its list is open) is still somewhere else: clicking it leaves the field.
+TEST_F(Screen, ClickOnAButtonThatTakesNoFocusStillValidatesFirst)
+{
+    auto* lista = new QPushButton("...", &dialog);
+    lista->setFocusPolicy(Qt::TabFocus);
+    dialog.layout()->addWidget(lista);
+    QApplication::processEvents();
+    int clicks = 0;
+    QObject::connect(lista, &QPushButton::clicked, [&] { ++clicks; });
+
+    cancelNext = true;
+    clickOn(lista);
+    EXPECT_EQ(validated, QList<int>({0}));
+    EXPECT_EQ(clicks, 0);
+
+    cancelNext = false;
+    clickOn(lista);
+    EXPECT_EQ(validated, QList<int>({0, 0}));
+    EXPECT_EQ(clicks, 1);
+
+    // A switched-off button takes no click: nothing is left.
+    lista->setEnabled(false);
+    clickOn(lista);
+    EXPECT_EQ(validated, QList<int>({0, 0}));
 }
 
 TEST_F(Screen, NumbersOnlyListKeyAndEntra)
