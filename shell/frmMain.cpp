@@ -1,9 +1,8 @@
 #include "shell/frmMain.h"
 
 #include "platform/data/RuntimeError.h"
-#include "platform/widgets/Twips.h"
 #include "platform/data/zavCoreDataAccess2016.h"
-#include "shell/PosicaoJanela.h"
+#include "shell/IconePrograma.h"
 #include "shell/mod_main.h"
 
 #include <QAction>
@@ -30,6 +29,7 @@ QSettings definicoes()
 frmMain::frmMain(TabelaEcras ecras, QWidget* parent) : QMainWindow(parent), ecras_(std::move(ecras))
 {
     setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(IconePrograma());
     criaMenu();
     criaBarraEstado();
     Relogio.setInterval(IntervaloRelogio);
@@ -136,9 +136,10 @@ QAction* frmMain::item(const QString& controlo) const
 void frmMain::Form_Load()
 {
     QSettings guardadas = definicoes();
-    const PosicaoJanela posicao = PosicaoJanela::le(guardadas);
-    move(zav::twipsToPixelsX(posicao.left), zav::twipsToPixelsY(posicao.top));
-    resize(zav::twipsToPixelsX(posicao.width), zav::twipsToPixelsY(posicao.height));
+    posicaoRestaurada_ = PosicaoJanela::le(guardadas);
+    const QRect pixeis = posicaoRestaurada_.emPixeis();
+    move(pixeis.topLeft());
+    resize(pixeis.size());
 }
 
 void frmMain::EscreveStatus(const QString& Texto)
@@ -174,9 +175,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     if (!isMinimized()) {
         QSettings guardadas = definicoes();
-        PosicaoJanela{zav::pixelsToTwipsX(x()), zav::pixelsToTwipsY(y()), zav::pixelsToTwipsX(width()),
-                      zav::pixelsToTwipsY(height())}
-            .grava(guardadas);
+        PosicaoJanela::daJanela(QRect(pos(), size()), posicaoRestaurada_).grava(guardadas);
     }
     if (bd)
         bd->FechaLigacao();

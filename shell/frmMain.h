@@ -2,6 +2,7 @@
 
 #include "platform/widgets/CommonDialog.h"
 #include "shell/Ecra.h"
+#include "shell/PosicaoJanela.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -75,4 +76,6 @@ private:
 
     TabelaEcras ecras_;
     QList<QLabel*> paineis_;
+    // Where Form_Load put the window, so that a placement left alone is saved unchanged.
+    PosicaoJanela posicaoRestaurada_;
 };

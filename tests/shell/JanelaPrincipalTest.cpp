@@ -4,6 +4,7 @@
 
 #include "platform/widgets/Twips.h"
 #include "platform/widgets/zav_input.h"
+#include "reports/frmMapas.h"
 #include "shell/frmMain.h"
 #include "support/TempDatabase.h"
 
@@ -16,7 +17,9 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QTimer>
+#include <QImage>
 #include <gtest/gtest.h>
+#include <functional>
 
 namespace {
 
@@ -202,4 +205,71 @@ TEST_F(MainWindow, PlacementDefaultsRoundTripAndBadValues)
     third.Form_Load();
     EXPECT_EQ(third.pos(), QPoint(zav::twipsToPixelsX(1000), 80));
     EXPECT_EQ(third.size(), QSize(zav::twipsToPixelsX(6500), 500));
+}
+
+TEST_F(MainWindow, PlacementLeftAloneReadsBackUnchanged)
+{
+    const auto guardada = [] {
+        QSettings stored("Tarvelo", "Tarvelo");
+        QStringList valores;
+        for (const char* chave : {"MainLeft", "MainTop", "MainWidth", "MainHeight"})
+            valores << stored.value(QStringLiteral("Settings/") + chave).toString();
+        return valores;
+    };
+    const auto abreEFecha = [](const std::function<void(frmMain&)>& entretanto = {}) {
+        frmMain janela;
+        janela.Form_Load();
+        if (entretanto)
+            entretanto(janela);
+        janela.close();
+    };
+
+    abreEFecha();
+    EXPECT_EQ(guardada(), QStringList({"1000", "1000", "6500", "6500"}));
+    abreEFecha();
+    EXPECT_EQ(guardada(), QStringList({"1000", "1000", "6500", "6500"}));
+
+    {
+        QSettings stored("Tarvelo", "Tarvelo");
+        stored.setValue("Settings/MainLeft", "1234");
+        stored.setValue("Settings/MainTop", "7");
+        stored.setValue("Settings/MainWidth", "9001");
+        stored.setValue("Settings/MainHeight", "4444");
+    }
+    abreEFecha();
+    EXPECT_EQ(guardada(), QStringList({"1234", "7", "9001", "4444"}));
+
+    // A side the user moved is saved where it now is, and reads back there.
+    QPoint movida;
+    abreEFecha([&](frmMain& janela) {
+        janela.move(janela.x() + 1, janela.y());
+        movida = janela.pos();
+    });
+    EXPECT_EQ(guardada().mid(1), QStringList({"7", "9001", "4444"}));
+    EXPECT_NE(guardada()[0], "1234");
+    frmMain depois;
+    depois.Form_Load();
+    EXPECT_EQ(depois.pos(), movida);
+}
+
+TEST_F(MainWindow, HasAnIconOfItsOwnThatTheOrderMapsCopy)
+{
+    frmMain janela;
+    const QIcon icone = janela.windowIcon();
+    ASSERT_FALSE(icone.isNull());
+    for (int lado : {16, 32, 48})
+        EXPECT_TRUE(icone.availableSizes().contains(QSize(lado, lado))) << lado;
+    // Drawn for the program: a white "T" on a blue ground, corners left clear.
+    const QImage imagem = icone.pixmap(32, 32).toImage();
+    EXPECT_EQ(qAlpha(imagem.pixel(0, 0)), 0);
+    EXPECT_EQ(imagem.pixelColor(16, 12), QColor(Qt::white));
+    const QColor fundo = imagem.pixelColor(4, 20);
+    EXPECT_GT(fundo.blue(), fundo.red());
+
+    zav::test::TempDatabase database;
+    frmMapas mapas(janela.CommonDialog1, &janela);
+    mapas.bd = &database.bd();
+    mapas.iOpcao = 1;
+    mapas.Form_Load();
+    EXPECT_EQ(mapas.windowIcon().cacheKey(), icone.cacheKey());
 }
