@@ -2,6 +2,7 @@
 
 #include "platform/data/RuntimeError.h"
 #include "platform/data/zavCoreDataAccess2016.h"
+#include "platform/widgets/BarraMenus.h"
 #include "shell/IconePrograma.h"
 #include "shell/mod_main.h"
 
@@ -10,7 +11,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
 
@@ -38,7 +38,10 @@ frmMain::frmMain(TabelaEcras ecras, QWidget* parent) : QMainWindow(parent), ecra
 
 void frmMain::criaMenu()
 {
-    QWidget* barra = menuBar();
+    barra_ = new zav::BarraMenus(this);
+    barra_->setObjectName(QStringLiteral("BarraMenus"));
+    setMenuWidget(barra_);
+    QWidget* barra = barra_;
     adicionaSair(barra);
     adicionaItem(barra, QStringLiteral("Tarvelo"), QStringLiteral("&Tarvelo"));
     adicionaItem(barra, QStringLiteral("Moradas"), QStringLiteral("M&oradas"));
@@ -95,7 +98,7 @@ QAction* frmMain::adicionaItem(QWidget* menu, const QString& controlo, const QSt
 
 QWidget* frmMain::adicionaSubmenu(const QString& controlo, const QString& legenda)
 {
-    QMenu* submenu = menuBar()->addMenu(legenda);
+    QMenu* submenu = barra_->addMenu(legenda);
     submenu->setObjectName(controlo);
     submenu->menuAction()->setObjectName(controlo);
     return submenu;
