@@ -3,9 +3,12 @@
 #include "platform/data/RuntimeError.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,6 +17,7 @@
 #include <QValidator>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <memory>
 
 namespace zav {
 
@@ -75,6 +79,17 @@ private:
     const int& maxLength_;
 };
 
+// The key a context-menu command stands for: paste and cut, or 0.
+int keyOfMenuCommand(const QAction* action)
+{
+    const QString caption = action->text().section(QLatin1Char('\t'), 0, 0);
+    if (action->objectName() == QLatin1String("edit-paste") || caption == QLineEdit::tr("&Paste"))
+        return KeyCtrlV;
+    if (action->objectName() == QLatin1String("edit-cut") || caption == QLineEdit::tr("Cu&t"))
+        return KeyCtrlX;
+    return 0;
+}
+
 bool isLeavingKey(const QKeyEvent* key)
 {
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
@@ -135,6 +150,9 @@ zav_input::zav_input(int index, QWidget* parent, int tipo_campo, int formato_cam
     setFocusProxy(inner);
     setFocusPolicy(inner->focusPolicy());
     inner->installEventFilter(this);
+    // Several lines take the mouse, the menu and drops on their viewport.
+    if (text_)
+        text_->viewport()->installEventFilter(this);
 }
 
 zav_input::~zav_input()
@@ -283,6 +301,55 @@ bool zav_input::handleKey(QKeyEvent* event)
     return true;
 }
 
+bool zav_input::allowsEdit(int keyAscii)
+{
+    emit Tecla(index_, keyAscii);
+    return keyAscii != 0;
+}
+
+// The editor's own menu, with Paste and Cut announced through Tecla first.
+void zav_input::showContextMenu(const QPoint& at, const QPoint& global)
+{
+    const std::unique_ptr<QMenu> menu(line_ ? line_->createStandardContextMenu()
+                                            : text_->createStandardContextMenu(at));
+    for (QAction* action : menu->actions()) {
+        const int key = keyOfMenuCommand(action);
+        if (key == 0)
+            continue;
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, this, [this, key] {
+            if (!allowsEdit(key))
+                return;
+            if (key == KeyCtrlV)
+                line_ ? line_->paste() : text_->paste();
+            else
+                line_ ? line_->cut() : text_->cut();
+        });
+    }
+    menu->exec(global);
+}
+
+bool zav_input::handleMouseEdit(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ContextMenu: {
+        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        showContextMenu(menuEvent->pos(), menuEvent->globalPos());
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        // X11's middle button pastes the selection.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton
+            && QApplication::clipboard()->supportsSelection())
+            return !allowsEdit(KeyCtrlV);
+        return false;
+    case QEvent::Drop:
+        return !allowsEdit(KeyCtrlV);
+    default:
+        return false;
+    }
+}
+
 // A click or an access key on another control of this window is a way of leaving the field:
 // the control that would take the focus is the nearest one up the parent chain
 // that accepts focus by click. A command button is left for even when a click
@@ -306,7 +373,12 @@ bool zav_input::handleLeavingFor(QWidget* widget)
 
 bool zav_input::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != editor())
+    const bool onViewport = text_ && watched == text_->viewport();
+    if (watched != editor() && !onViewport)
+        return false;
+    if (handleMouseEdit(event))
+        return true;
+    if (onViewport)
         return false;
     switch (event->type()) {
     case QEvent::KeyPress:

@@ -8,7 +8,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
 #include <QDialog>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
@@ -184,6 +188,78 @@ TEST_F(Screen, PasteAndCutRaiseTeclaWithTheirControlCharacters)
     QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(keys.last(), 22);
     EXPECT_EQ(campo[0].Text(), "AB");
+}
+
+// The same edits with the mouse: the field's menu and a drop.
+TEST_F(Screen, PasteAndCutWithTheMouseRaiseTeclaToo)
+{
+    QList<int> keys;
+    bool refuse = false;
+    QObject::connect(&campo, &zav::zav_inputArray::Tecla, [&](int, int& keyAscii) {
+        keys << keyAscii;
+        if (refuse)
+            keyAscii = 0;
+    });
+    // Picks a command of the field's menu once it shows, by its caption.
+    const auto fromTheMenu = [&](zav::zav_input& field, const QString& caption) {
+        QTimer::singleShot(0, [caption] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_TRUE(menu);
+            for (QAction* action : menu->actions())
+                if (action->text().section('\t', 0, 0).remove('&') == caption)
+                    action->trigger();
+            menu->close();
+        });
+        QWidget* target = field.tipo_campo() == zav::zav_input::VariasLinhas
+                              ? static_cast<QPlainTextEdit*>(field.editor())->viewport()
+                              : field.editor();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(target, &event);
+    };
+    QApplication::clipboard()->setText("QQ");
+
+    fromTheMenu(campo[0], "Colar");
+    EXPECT_EQ(keys, QList<int>({22}));
+    EXPECT_EQ(campo[0].Text(), "QQ");
+    campo[0].setSelStart(0);
+    campo[0].setSelLength(1);
+    fromTheMenu(campo[0], "Cortar");
+    EXPECT_EQ(keys, QList<int>({22, 24}));
+    EXPECT_EQ(campo[0].Text(), "Q");
+    fromTheMenu(campo[0], "Seleccionar Tudo");
+    EXPECT_EQ(keys, QList<int>({22, 24}));
+
+    refuse = true;
+    fromTheMenu(campo[0], "Colar");
+    EXPECT_EQ(campo[0].Text(), "Q");
+
+    // A field of several lines has its menu on its viewport.
+    QApplication::clipboard()->setText("QQ");
+    auto* notes = new zav::zav_input(2, &dialog, zav::zav_input::VariasLinhas);
+    dialog.layout()->addWidget(&campo.add(notes));
+    refuse = false;
+    keys.clear();
+    fromTheMenu(*notes, "Colar");
+    EXPECT_EQ(keys, QList<int>({22}));
+    EXPECT_EQ(notes->Text(), "QQ");
+
+    // A text dropped on the field is pasted.
+    keys.clear();
+    campo[0].setText("");
+    QMimeData dropped;
+    dropped.setText("G1");
+    const auto dropOn = [&](QWidget* target) {
+        QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+    };
+    dropOn(campo[0].editor());
+    EXPECT_EQ(keys, QList<int>({22}));
+    EXPECT_EQ(campo[0].Text(), "G1");
+    refuse = true;
+    dropOn(campo[0].editor());
+    EXPECT_EQ(campo[0].Text(), "G1");
 }
 
 // A list button that a click does not focus (so the field keeps the focus while
