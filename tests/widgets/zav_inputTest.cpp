@@ -51,11 +51,23 @@ protected:
                           widget->mapTo(&dialog, widget->rect().center()));
     }
 
+    // Keeps the keys Tecla hears of in `keys`; while `refuseKeys` is set it swallows them.
+    void recordTecla()
+    {
+        QObject::connect(&campo, &zav::zav_inputArray::Tecla, [this](int, int& keyAscii) {
+            keys << keyAscii;
+            if (refuseKeys)
+                keyAscii = 0;
+        });
+    }
+
     QDialog dialog;
     zav::zav_inputArray campo;
     QPushButton* button = nullptr;
     QList<int> validated;
     bool cancelNext = false;
+    QList<int> keys;
+    bool refuseKeys = false;
 };
 
 } // namespace
@@ -153,13 +165,7 @@ TEST_F(Screen, TeclaCanSwallowEscOrChangeTheKey)
 // Ctrl+V (22) and Ctrl+X (24), whichever keys do them, and may refuse them.
 TEST_F(Screen, PasteAndCutRaiseTeclaWithTheirControlCharacters)
 {
-    QList<int> keys;
-    bool refusePaste = false;
-    QObject::connect(&campo, &zav::zav_inputArray::Tecla, [&](int, int& keyAscii) {
-        keys << keyAscii;
-        if (refusePaste && keyAscii == 22)
-            keyAscii = 0;
-    });
+    recordTecla();
     QApplication::clipboard()->setText("QQ");
 
     // As the X server sends Ctrl+V: the control character as its text.
@@ -183,7 +189,7 @@ TEST_F(Screen, PasteAndCutRaiseTeclaWithTheirControlCharacters)
     EXPECT_EQ(keys.last(), 1);
     EXPECT_EQ(campo[0].SelLength(), 2);
 
-    refusePaste = true;
+    refuseKeys = true;
     campo[0].setText("AB");
     QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(keys.last(), 22);
@@ -193,13 +199,7 @@ TEST_F(Screen, PasteAndCutRaiseTeclaWithTheirControlCharacters)
 // The same edits with the mouse: the field's menu and a drop.
 TEST_F(Screen, PasteAndCutWithTheMouseRaiseTeclaToo)
 {
-    QList<int> keys;
-    bool refuse = false;
-    QObject::connect(&campo, &zav::zav_inputArray::Tecla, [&](int, int& keyAscii) {
-        keys << keyAscii;
-        if (refuse)
-            keyAscii = 0;
-    });
+    recordTecla();
     // Picks a command of the field's menu once it shows, by its caption.
     const auto fromTheMenu = [&](zav::zav_input& field, const QString& caption) {
         QTimer::singleShot(0, [caption] {
@@ -229,7 +229,7 @@ TEST_F(Screen, PasteAndCutWithTheMouseRaiseTeclaToo)
     fromTheMenu(campo[0], "Seleccionar Tudo");
     EXPECT_EQ(keys, QList<int>({22, 24}));
 
-    refuse = true;
+    refuseKeys = true;
     fromTheMenu(campo[0], "Colar");
     EXPECT_EQ(campo[0].Text(), "Q");
 
@@ -237,7 +237,7 @@ TEST_F(Screen, PasteAndCutWithTheMouseRaiseTeclaToo)
     QApplication::clipboard()->setText("QQ");
     auto* notes = new zav::zav_input(2, &dialog, zav::zav_input::VariasLinhas);
     dialog.layout()->addWidget(&campo.add(notes));
-    refuse = false;
+    refuseKeys = false;
     keys.clear();
     fromTheMenu(*notes, "Colar");
     EXPECT_EQ(keys, QList<int>({22}));
@@ -257,7 +257,7 @@ TEST_F(Screen, PasteAndCutWithTheMouseRaiseTeclaToo)
     dropOn(campo[0].editor());
     EXPECT_EQ(keys, QList<int>({22}));
     EXPECT_EQ(campo[0].Text(), "G1");
-    refuse = true;
+    refuseKeys = true;
     dropOn(campo[0].editor());
     EXPECT_EQ(campo[0].Text(), "G1");
 }
