@@ -1,3 +1,5 @@
+#include "shell/LinguaPortuguesa.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -20,6 +22,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Every test runs in the program's language, so no figure depends on the machine's.
+    LinguaPortuguesa::Aplica(app);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     return suiteSetUpFailed() ? 1 : result;
