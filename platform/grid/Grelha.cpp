@@ -154,6 +154,8 @@ void Grelha::setValue(int row, int column, const QVariant& value) { model_->setC
 
 int Grelha::rowCount() const { return model_->dataRowCount(); }
 
+int Grelha::exportRowCount() const { return model_->contentLineCount(); }
+
 QVariant Grelha::value(int row, int column) const { return model_->cellValue(row, column); }
 
 QString Grelha::displayText(int row, int column) const { return model_->cellText(row, column); }

@@ -194,6 +194,39 @@ TEST(Grelha, GroupsCarryTheirSumAndKeylessRowsStandApart)
     EXPECT_EQ(grid.groupHeading(0), QStringLiteral("R1/Camisa Total Quant = 2 234,00  "));
 }
 
+// Sums in a heading add Double and Long fields as well as currency: a fraction
+// is not cut per row, and whole numbers past 32 bits do not wrap.
+TEST(Grelha, GroupSumsOverDoubleAndLongColumns)
+{
+    auto rs = std::make_shared<Recordset>();
+    rs->appendField(QStringLiteral("Grupo"), FieldType::Text, 10);
+    rs->appendField(QStringLiteral("Peso"), FieldType::Double);
+    rs->appendField(QStringLiteral("Pecas"), FieldType::Long);
+    rs->open();
+    const QList<std::tuple<QString, double, qint32>> rows{
+        {"A", 1.25, 2000000000}, {"A", 2.5, 2000000000}, {"B", -0.75, -3}, {"B", 0.125, 1}};
+    for (const auto& [group, weight, pieces] : rows) {
+        rs->AddNew();
+        rs->Fields(0) = group;
+        rs->Fields(1) = weight;
+        rs->Fields(2) = pieces;
+        rs->Update();
+    }
+    Grelha grid;
+    grid.setDataSource(rs);
+    grid.addColumn(column("Grupo", QStringLiteral("Grupo"), 1000, ValueKind::Text, {}, true));
+    grid.addColumn(column("Peso", QStringLiteral("Peso"), 1000, ValueKind::Number));
+    grid.addColumn(column("Pecas", QStringLiteral("Peças"), 1000, ValueKind::Number));
+    grid.rebind();
+    grid.setGroup(GroupSpec{"Grupo",
+                            QStringLiteral(" ' Peso = ' & Format((GroupCalc(1) ),'Standard') & ' Peças = ' & GroupCalc(2)"),
+                            {"Peso", "Pecas"}, true});
+
+    ASSERT_EQ(grid.groupCount(), 2);
+    EXPECT_EQ(grid.groupHeading(0), QStringLiteral("A Peso = 3,75 Peças = 4000000000"));
+    EXPECT_EQ(grid.groupHeading(1), QStringLiteral("B Peso = -0,63 Peças = -2"));
+}
+
 TEST(Grelha, GroupWithoutExpressionShowsTheKeyAlone)
 {
     Grelha grid;
