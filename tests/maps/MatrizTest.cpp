@@ -287,4 +287,64 @@ TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
                                       "Total|Total|1200||## ###", "Data|Data|1000|oculta|"}));
 }
 
+// Asked for both, the removal of zero rows leaves the blank row (its Total is
+// empty, not 0) before the totals row; neighbouring zero rows all go.
+TEST(MatrizCorTamanhoTest, RemovingZeroRowsKeepsTheBlankRowBeforeTheTotals)
+{
+    zav::Recordset tamanhos;
+    tamanhos.appendField(QStringLiteral("CodMed"), zav::FieldType::Text, 4);
+    tamanhos.open();
+    for (const char* codigo : {"S", "M"}) {
+        tamanhos.AddNew();
+        tamanhos.Fields(0) = codigo;
+        tamanhos.Update();
+    }
+    zav::Recordset cores;
+    cores.appendField(QStringLiteral("CodMed"), zav::FieldType::Text, 4);
+    cores.appendField(QStringLiteral("Descrica"), zav::FieldType::Text, 30);
+    cores.appendField(QStringLiteral("Posimp"), zav::FieldType::SmallInt);
+    cores.open();
+    for (int i = 1; i <= 4; ++i) {
+        cores.AddNew();
+        cores.Fields(0) = QStringLiteral("C%1").arg(i);
+        cores.Fields(1) = QStringLiteral("Cor %1").arg(i);
+        cores.Fields(2) = QVariant(i);
+        cores.Update();
+    }
+    ValoresMatriz valores;
+    valores.linhaEmBrancoAntesDoTotal = true;
+    valores.removeLinhasTotalZero = true;
+    MatrizCorTamanho matriz(valores);
+    tamanhos.MoveFirst();
+    matriz.CriaRsRefIndividual(tamanhos);
+    matriz.acrescentaCores(cores);
+
+    zav::Recordset linhas;
+    linhas.appendField(QStringLiteral("MedVert"), zav::FieldType::Text, 4);
+    linhas.appendField(QStringLiteral("MedHor"), zav::FieldType::Text, 4);
+    linhas.appendField(QStringLiteral("Quant"), zav::FieldType::Currency);
+    linhas.open();
+    // C1 and C2 stay at 0; C4's quantities cancel out.
+    for (const auto& [cor, tamanho, quantidade] :
+         QList<std::tuple<QString, QString, int>>{{"C3", "M", 6}, {"C4", "S", 2}, {"C4", "M", -2}}) {
+        linhas.AddNew();
+        linhas.Fields("MedVert") = cor;
+        linhas.Fields("MedHor") = tamanho;
+        linhas.Fields("Quant") = Currency::fromInteger(quantidade);
+        linhas.Update();
+    }
+    matriz.colocaLinhas(linhas);
+    matriz.totaliza();
+
+    zav::Recordset& rs = matriz.recordset();
+    QStringList linhasDaMatriz;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        QStringList campos;
+        for (const char* campo : {"IndiceCor", "CodCor", "Cor", "S", "M", "Total"})
+            campos << (rs.Fields(campo).isNull() ? QStringLiteral("-") : rs.Fields(campo).text());
+        linhasDaMatriz << campos.join(QLatin1Char('|'));
+    }
+    EXPECT_EQ(linhasDaMatriz, (QStringList{"3|C3|Cor 3|0|6|6", "-|-|-|-|-|-", "99||Total|2|4|6"}));
+}
+
 } // namespace
