@@ -100,6 +100,7 @@ public:
 private:
     void applyGroupSpans();
     void applyColumnLook(int index);
+    void applyTabNavigation();
 
     GridModel* model_;
     QTableView* view_;

@@ -6,6 +6,11 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -142,6 +147,52 @@ TEST(Grelha, CellsWrittenOneByOneInAGrowingGrid)
     EXPECT_EQ(content.columns[0].heading, QStringLiteral("Produto"));
     EXPECT_EQ(content.lines.size(), 15);
     EXPECT_EQ(content.lines[3].texts, (QStringList{"Linha 3", "3000"}));
+}
+
+// A report grid is only read: Tab and Shift+Tab go on to the screen's other
+// controls, so the user gets back to the filter fields; the arrows move the row.
+TEST(Grelha, TabLeavesAReadOnlyGridAndArrowsMoveInIt)
+{
+    QDialog screen;
+    auto* layout = new QVBoxLayout(&screen);
+    auto* filter = new QLineEdit(&screen);
+    auto* grid = new Grelha(&screen);
+    auto* button = new QPushButton(QStringLiteral("&Carregar"), &screen);
+    button->setAutoDefault(false);
+    for (QWidget* widget : {static_cast<QWidget*>(filter), static_cast<QWidget*>(grid), static_cast<QWidget*>(button)})
+        layout->addWidget(widget);
+    grid->setDataSource(gridtest::quantitiesByReference({{"R1", "C01", 1}, {"R1", "C02", 2}, {"R2", "C03", 3}}));
+    addQuantityColumns(*grid);
+    grid->rebind();
+    screen.show();
+    QApplication::setActiveWindow(&screen);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    filter->setFocus();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), grid->view());
+    grid->view()->setCurrentIndex(grid->view()->model()->index(0, 1));
+    QTest::keyClick(grid->view(), Qt::Key_Down);
+    QTest::keyClick(grid->view(), Qt::Key_Down);
+    EXPECT_EQ(grid->view()->currentIndex().row(), 2) << "the arrows move the row";
+    QTest::keyClick(grid->view(), Qt::Key_Up);
+    EXPECT_EQ(grid->view()->currentIndex().row(), 1);
+
+    QTest::keyClick(grid->view(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), button) << "Tab leaves the grid";
+    EXPECT_EQ(grid->view()->currentIndex().row(), 1) << "and does not move its row";
+    QTest::keyClick(button, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), grid->view());
+    QTest::keyClick(grid->view(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), filter) << "Shift+Tab back to the filter";
+
+    // A column to edit makes Tab walk the cells again.
+    GridColumn editable = column("Cliente", QStringLiteral("Editável"), 1000);
+    editable.readOnly = false;
+    grid->addColumn(editable);
+    EXPECT_TRUE(grid->view()->tabKeyNavigation());
+    grid->clearColumns();
+    EXPECT_FALSE(grid->view()->tabKeyNavigation());
 }
 
 TEST(Grelha, LookInTwips)
