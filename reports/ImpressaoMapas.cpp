@@ -64,19 +64,30 @@ QString cabecalho(int modo, const MapasSql::Filtros& filtros, const QString& des
 
 void formata(zav::GridPrintSettings& impressao, const QString& cabecalho, const QDateTime& agora)
 {
+    formataPagina(impressao, cabecalho, 11, 1400,
+                  rodapePaginas() + QStringLiteral("              Data:") + agora.toString(QStringLiteral("dd-MM-yyyy hh:mm")));
+}
+
+void formataPagina(zav::GridPrintSettings& impressao, const QString& cabecalho, double tamanhoLetra,
+                   int bandaCabecalho, const QString& rodape)
+{
+    impressao.headerHeightTwips = bandaCabecalho;
     impressao.marginLeftTwips = 100;
     impressao.marginTopTwips = 300;
     impressao.marginRightTwips = 100;
     impressao.marginBottomTwips = 300;
-    impressao.headerHeightTwips = 1400;
-    impressao.headerFont = zav::PrintFont{QStringLiteral("Verdana"), 11, true};
+    impressao.headerFont = zav::PrintFont{QStringLiteral("Verdana"), tamanhoLetra, true};
     impressao.headerAlignment = zav::Alignment::Center;
     impressao.headerText = cabecalho;
     impressao.footerHeightTwips = 500;
     impressao.footerFont = zav::PrintFont{QStringLiteral("Verdana"), 8, false};
     impressao.footerAlignment = zav::Alignment::Right;
-    impressao.footerText = QStringLiteral("Página: {page} de {pagecount}") + QStringLiteral("              Data:")
-        + agora.toString(QStringLiteral("dd-MM-yyyy hh:mm"));
+    impressao.footerText = rodape;
+}
+
+QString rodapePaginas()
+{
+    return QStringLiteral("Página: {page} de {pagecount}");
 }
 
 } // namespace ImpressaoMapas

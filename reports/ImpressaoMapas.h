@@ -22,4 +22,12 @@ QString cabecalho(int modo, const MapasSql::Filtros& filtros, const QString& des
 // Header, footer, fonts, margins and bands of an order map printed at `agora`.
 void formata(zav::GridPrintSettings& impressao, const QString& cabecalho, const QDateTime& agora);
 
+// The page that the order maps and the order sheet share: margins, the header
+// `cabecalho` in Verdana bold of `tamanhoLetra` in a band `bandaCabecalho`
+// twips high, and the footer `rodape` in size 8 under the rows.
+void formataPagina(zav::GridPrintSettings& impressao, const QString& cabecalho, double tamanhoLetra,
+                   int bandaCabecalho, const QString& rodape);
+// "Página: {page} de {pagecount}": the page number and the page count.
+QString rodapePaginas();
+
 } // namespace ImpressaoMapas

@@ -133,43 +133,47 @@ void MatrizCorTamanho::totaliza()
         rs.MoveFirst();
 }
 
+zav::GridColumn colunaTexto(const zav::ColumnKey& chave, const QString& titulo, int largura, bool oculta)
+{
+    zav::GridColumn coluna;
+    coluna.key = chave;
+    coluna.heading = titulo;
+    coluna.widthTwips = largura;
+    coluna.hidden = oculta;
+    coluna.alignment = zav::Alignment::Left;
+    return coluna;
+}
+
+zav::GridColumn colunaQuantidade(const zav::ColumnKey& chave, const QString& titulo, int largura,
+                                 const QString& formato)
+{
+    zav::GridColumn coluna;
+    coluna.key = chave;
+    coluna.heading = titulo;
+    coluna.widthTwips = largura;
+    coluna.kind = zav::ValueKind::Currency;
+    coluna.alignment = zav::Alignment::Right;
+    coluna.format = formato;
+    return coluna;
+}
+
 QList<zav::GridColumn> MatrizCorTamanho::colunas(zav::Recordset& tamanhos) const
 {
-    auto texto = [](const QString& chave, const QString& titulo, int largura, bool oculta) {
-        zav::GridColumn coluna;
-        coluna.key = chave;
-        coluna.heading = titulo;
-        coluna.widthTwips = largura;
-        coluna.hidden = oculta;
-        coluna.alignment = zav::Alignment::Left;
-        return coluna;
-    };
-    auto quantidade = [](const QString& chave, const QString& titulo, int largura, const QString& formato) {
-        zav::GridColumn coluna;
-        coluna.key = chave;
-        coluna.heading = titulo;
-        coluna.widthTwips = largura;
-        coluna.kind = zav::ValueKind::Currency;
-        coluna.alignment = zav::Alignment::Right;
-        coluna.format = formato;
-        return coluna;
-    };
-
     QList<zav::GridColumn> resultado;
     for (const CampoExtraMatriz& campo : valores_.camposAntes)
-        resultado << texto(campo.nome, campo.titulo, campo.largura, true);
-    zav::GridColumn indice = texto(QStringLiteral("IndiceCor"), QStringLiteral("Indice"), 1000, true);
+        resultado << colunaTexto(campo.nome, campo.titulo, campo.largura, true);
+    zav::GridColumn indice = colunaTexto(QStringLiteral("IndiceCor"), QStringLiteral("Indice"), 1000, true);
     indice.alignment = zav::Alignment::General;
     resultado << indice;
-    resultado << texto(QStringLiteral("CodCor"), QStringLiteral("CodCor"), 1000, true);
-    resultado << texto(QStringLiteral("Cor"), QStringLiteral("Cor/Tamanho"), valores_.larguraCor, false);
+    resultado << colunaTexto(QStringLiteral("CodCor"), QStringLiteral("CodCor"), 1000, true);
+    resultado << colunaTexto(QStringLiteral("Cor"), QStringLiteral("Cor/Tamanho"), valores_.larguraCor, false);
     for (; !tamanhos.Eof(); tamanhos.MoveNext()) {
         const QString codigo = tamanhos.Fields(QStringLiteral("CodMed")).text();
-        resultado << quantidade(codigo.trimmed(), codigo, valores_.larguraTamanho, FormatoTamanho);
+        resultado << colunaQuantidade(codigo.trimmed(), codigo, valores_.larguraTamanho, FormatoTamanho);
     }
-    resultado << quantidade(QStringLiteral("Total"), QStringLiteral("Total"), valores_.larguraTotal, FormatoTotal);
+    resultado << colunaQuantidade(QStringLiteral("Total"), QStringLiteral("Total"), valores_.larguraTotal, FormatoTotal);
     for (const CampoExtraMatriz& campo : valores_.camposDepois)
-        resultado << texto(campo.nome, campo.titulo, campo.largura, true);
+        resultado << colunaTexto(campo.nome, campo.titulo, campo.largura, true);
     return resultado;
 }
 

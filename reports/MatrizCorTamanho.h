@@ -37,6 +37,12 @@ struct ValoresMatriz {
     QList<CampoExtraMatriz> camposDepois;  // hidden fields after `Total`
 };
 
+// A text column (code 4, on the left) and a quantity column (code 5, on the
+// right, with its number format) of the order-map grids.
+zav::GridColumn colunaTexto(const zav::ColumnKey& chave, const QString& titulo, int largura, bool oculta = false);
+zav::GridColumn colunaQuantidade(const zav::ColumnKey& chave, const QString& titulo, int largura,
+                                 const QString& formato);
+
 // The quantity matrix of one reference: a row per colour, a currency field per
 // size, the row's `Total`, and a totals row (`IndiceCor` 99, "Total").
 //

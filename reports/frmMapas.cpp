@@ -4,6 +4,7 @@
 #include "platform/grid/PreviewSwitch.h"
 #include "platform/grid/Visualizador.h"
 #include "platform/data/zavCoreDataAccess2016.h"
+#include "reports/CamposFamilia.h"
 #include "reports/ImpressaoMapas.h"
 #include "platform/widgets/SeletorData.h"
 #include "shell/CampoValidado.h"
@@ -357,15 +358,7 @@ void frmMapas::defineCampos()
     };
     const QList<DefinicaoCampo::Coluna> estreita{{1500}, {3500}};
     const QList<DefinicaoCampo::Coluna> larga{{1500}, {4500}};
-    auto lista = [](const QString& titulo, std::function<QString()> sql, int largura,
-                    QList<DefinicaoCampo::Coluna> colunas) {
-        DefinicaoCampo def;
-        def.tituloLista = titulo;
-        def.sqlLista = std::move(sql);
-        def.larguraLista = largura;
-        def.colunasLista = std::move(colunas);
-        return def;
-    };
+    using CamposFamilia::lista;
 
     DefinicaoCampo referencia = lista(texto("Referências"), referencias, 5500, estreita);
     campos_->define(3, referencia);
@@ -396,50 +389,11 @@ void frmMapas::defineCampos()
     campos_->define(4, vendedores);
     campos_->define(5, vendedores);
 
-    DefinicaoCampo grupos = lista(QStringLiteral("Grupos"), [] {
-        return texto("SELECT Cod as 'Grupo', Descr as 'Descrição' FROM Grupos order by Cod");
-    }, 6500, larga);
-    campos_->define(6, grupos);
-    campos_->define(7, grupos);
-    grupos.sqlValidacao = [](const QString& codigo) {
-        return QStringLiteral("SELECT * FROM Grupos where Cod='") + zav::SqlTexto(codigo) + QStringLiteral("' ");
-    };
-    grupos.mensagemNaoExiste = texto("Grupo não existente!");
-    campos_->define(8, grupos);
-
-    DefinicaoCampo familia = lista(texto("Famílias"), [this] {
-        QString sql = texto("SELECT Cod as 'Código', Descr as 'Designação' FROM Familia ");
-        if (!campo(8).Text().isEmpty())
-            sql += QStringLiteral(" where Grupo='") + zav::SqlTexto(campo(8).Text()) + QStringLiteral("' ");
-        return sql;
-    }, 5500, estreita);
-    familia.sqlValidacao = [this](const QString& codigo) {
-        return QStringLiteral("SELECT * FROM Familia where Cod='") + zav::SqlTexto(codigo)
-            + QStringLiteral("' and Grupo='") + zav::SqlTexto(campo(8).Text()) + QStringLiteral("' ");
-    };
-    familia.mensagemNaoExiste = texto("Família não existente!");
-    familia.aoVerificar = [this] { DescFamilia.clear(); };
-    familia.aoEncontrar = [this](zav::Recordset& rs) { DescFamilia = rs.Fields(QStringLiteral("Descr")).text(); };
-    campos_->define(9, familia);
-
-    DefinicaoCampo subFamilia = lista(texto("Sub Famílias"), [this] {
-        QString sql = texto("SELECT Cod as 'Código', Descr as 'Designação' FROM SubFamil ");
-        if (!campo(8).Text().isEmpty() && !campo(9).Text().isEmpty())
-            sql += QStringLiteral(" where Grupo='") + zav::SqlTexto(campo(8).Text())
-                + QStringLiteral("' and Familia='") + zav::SqlTexto(campo(9).Text()) + QStringLiteral("'");
-        return sql;
-    }, 5500, estreita);
-    subFamilia.sqlValidacao = [this](const QString& codigo) {
-        return QStringLiteral("SELECT * FROM SubFamil where Cod='") + zav::SqlTexto(codigo)
-            + QStringLiteral("' and Grupo='") + zav::SqlTexto(campo(8).Text()) + QStringLiteral("' and  Familia='")
-            + zav::SqlTexto(campo(9).Text()) + QStringLiteral("'");
-    };
-    subFamilia.mensagemNaoExiste = texto("SubFamília não existente!");
-    subFamilia.aoVerificar = [this] { DescSubFamilia.clear(); };
-    subFamilia.aoEncontrar = [this](zav::Recordset& rs) {
-        DescSubFamilia = rs.Fields(QStringLiteral("Descr")).text();
-    };
-    campos_->define(10, subFamilia);
+    campos_->define(6, CamposFamilia::listaGrupos());
+    campos_->define(7, CamposFamilia::listaGrupos());
+    campos_->define(8, CamposFamilia::grupo());
+    campos_->define(9, CamposFamilia::familia(campo(8), DescFamilia));
+    campos_->define(10, CamposFamilia::subFamilia(campo(8), campo(9), DescSubFamilia));
 
     DefinicaoCampo fornecedor = lista(QStringLiteral("Fornecedores"), [] {
         return QStringLiteral("SELECT Codigo as 'Fornecedor', Nome as 'Nome' FROM Fornec order by Codigo");

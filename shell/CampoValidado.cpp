@@ -108,7 +108,10 @@ void CamposValidados::campo_Valida(int index, bool& cancel)
             }
         } else {
             const zav::RecordsetPtr encontrado = bd_->AbreRecordset(QString(), def->sqlValidacao(texto));
-            if (encontrado->RecordCount() > 0) {
+            if (encontrado->RecordCount() > 0 && def->aceitaEncontrado && !def->aceitaEncontrado(*encontrado)) {
+                cancel = true;
+                campo.setFocus();
+            } else if (encontrado->RecordCount() > 0) {
                 cancel = false;
                 if (def->aoEncontrar)
                     def->aoEncontrar(*encontrado);

@@ -45,6 +45,9 @@ struct DefinicaoCampo {
     // Runs whenever the field is checked, before the text is looked at.
     std::function<void()> aoVerificar;
     std::function<void(zav::Recordset& encontrado)> aoEncontrar;
+    // Further checks of a code that exists; false keeps the focus in the field,
+    // the check having told the user why.
+    std::function<bool(zav::Recordset& encontrado)> aceitaEncontrado;
     std::function<void()> aoNaoEncontrar;
 };
 

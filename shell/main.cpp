@@ -1,3 +1,5 @@
+#include "maintenance/frmComposicao.h"
+#include "reports/frmMapaEncomendas.h"
 #include "reports/frmMapas.h"
 #include "reports/frmTarvelo.h"
 #include "shell/FalhaNaoTratada.h"
@@ -12,6 +14,13 @@ FabricaEcra mapas()
     return [](frmMain& principal) { return std::make_unique<frmMapas>(principal.CommonDialog1, &principal); };
 }
 
+FabricaEcra folhaEncomenda()
+{
+    return [](frmMain& principal) {
+        return std::make_unique<frmMapaEncomendas>(principal.CommonDialog1, &principal);
+    };
+}
+
 // The screens the menu opens, by menu item; an item missing here stays switched off.
 TabelaEcras ecrasDoPrograma()
 {
@@ -22,6 +31,8 @@ TabelaEcras ecrasDoPrograma()
         {"EncDet", mapas()},
         {"RefCli", mapas()},
         {"EncFor", mapas()},
+        {"Encom", folhaEncomenda()},
+        {"FComp", fabricaDe<frmComposicao>()},
     };
 }
 

@@ -47,7 +47,9 @@ qint64 wholeNumber(const QVariant& value, qint64 min, qint64 max)
             typeMismatch(value);
     }
     d = std::nearbyint(d);
-    if (!std::isfinite(d) || d < double(min) || d > double(max))
+    // double(max) + 1 is a power of two and exact, where double(max) itself may
+    // round up to it (2^63): a value must stay below it to fit.
+    if (!(d >= double(min) && d < double(max) + 1.0))
         throw RuntimeError(errors::Overflow, QStringLiteral("Overflow"));
     return qint64(d);
 }

@@ -4,6 +4,7 @@
 #include "platform/data/RuntimeError.h"
 
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
@@ -159,6 +160,48 @@ QStringList OdbcBackend::primaryKey(const QString& table)
 {
     requireOpen();
     return primaryKeyColumns(db_, table);
+}
+
+void OdbcBackend::beginOutermost()
+{
+    requireOpen();
+    if (!db_.transaction())
+        fail(db_.lastError());
+}
+
+void OdbcBackend::commitOutermost()
+{
+    requireOpen();
+    if (!db_.commit())
+        fail(db_.lastError());
+}
+
+void OdbcBackend::rollbackOutermost()
+{
+    requireOpen();
+    if (!db_.rollback())
+        fail(db_.lastError());
+}
+
+bool OdbcBackend::isSqlServer() const
+{
+    return db_.driver()->dbmsType() == QSqlDriver::MSSqlServer;
+}
+
+void OdbcBackend::setSavepoint(const QString& name)
+{
+    execute((isSqlServer() ? QStringLiteral("SAVE TRANSACTION ") : QStringLiteral("SAVEPOINT ")) + name);
+}
+
+void OdbcBackend::releaseSavepoint(const QString& name)
+{
+    if (!isSqlServer())
+        execute(QStringLiteral("RELEASE SAVEPOINT ") + name);
+}
+
+void OdbcBackend::rollbackToSavepoint(const QString& name)
+{
+    execute((isSqlServer() ? QStringLiteral("ROLLBACK TRANSACTION ") : QStringLiteral("ROLLBACK TO SAVEPOINT ")) + name);
 }
 
 bool OdbcBackend::isOpen() const

@@ -27,8 +27,19 @@ public:
     // broken constraint. Drivers that give neither are read by their text.
     static quint32 providerNumber(const QSqlError& error);
 
+protected:
+    // The driver's own transaction; SQL Server's savepoints are SAVE TRANSACTION
+    // and ROLLBACK TRANSACTION and are never released.
+    void beginOutermost() override;
+    void commitOutermost() override;
+    void rollbackOutermost() override;
+    void setSavepoint(const QString& name) override;
+    void releaseSavepoint(const QString& name) override;
+    void rollbackToSavepoint(const QString& name) override;
+
 private:
     void requireOpen() const;
+    bool isSqlServer() const;
 
     QString connectionName_;
     QSqlDatabase db_;

@@ -45,6 +45,7 @@ constexpr quint32 NoCurrentRecord = 0x800A0BCD;  // BOF or EOF is true
 constexpr quint32 MultipleStepError = 0x80040E21; // value does not fit its field
 constexpr quint32 OperationNotAllowed = 0x800A0E79; // recordset closed or not updatable
 constexpr quint32 InvalidArgument = 0x800A0BB9;  // e.g. a filter or sort text it cannot read
+constexpr quint32 NoTransaction = 0x8004D00E;    // commit or rollback with no transaction open
 } // namespace errors
 
 } // namespace zav

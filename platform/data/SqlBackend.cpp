@@ -21,6 +21,73 @@ std::shared_ptr<SqlBackend> SqlBackend::open(const ConnectionString& connection)
     return std::make_shared<OdbcBackend>(connection.odbcConnectionText());
 }
 
+int SqlBackend::beginTransaction()
+{
+    if (level_ == 0)
+        beginOutermost();
+    else
+        setSavepoint(savepointName(level_ + 1));
+    return ++level_;
+}
+
+void SqlBackend::commitTransaction()
+{
+    requireTransaction();
+    if (level_ == 1)
+        commitOutermost(); // a failed commit leaves the transaction open, to be rolled back
+    else
+        releaseSavepoint(savepointName(level_));
+    --level_;
+}
+
+void SqlBackend::rollbackTransaction()
+{
+    requireTransaction();
+    // The level is given up first: should the engine have ended the transaction
+    // already (SQLite does on some failures), there is nothing left to roll back.
+    const int level = level_--;
+    if (level == 1) {
+        rollbackOutermost();
+    } else {
+        rollbackToSavepoint(savepointName(level));
+        releaseSavepoint(savepointName(level));
+    }
+}
+
+void SqlBackend::inTransaction(const std::function<void()>& work)
+{
+    beginTransaction();
+    try {
+        work();
+        commitTransaction();
+    } catch (...) {
+        try {
+            rollbackTransaction();
+        } catch (const RuntimeError&) {
+            // the first failure is the one to report
+        }
+        throw;
+    }
+}
+
+void SqlBackend::requireTransaction() const
+{
+    if (level_ == 0)
+        throw RuntimeError(errors::NoTransaction, QStringLiteral("No transaction is active."));
+}
+
+QString SqlBackend::savepointName(int level)
+{
+    return QStringLiteral("zav_nivel%1").arg(level);
+}
+
+void SqlBackend::beginOutermost() { execute(QStringLiteral("BEGIN TRANSACTION")); }
+void SqlBackend::commitOutermost() { execute(QStringLiteral("COMMIT TRANSACTION")); }
+void SqlBackend::rollbackOutermost() { execute(QStringLiteral("ROLLBACK TRANSACTION")); }
+void SqlBackend::setSavepoint(const QString& name) { execute(QStringLiteral("SAVEPOINT ") + name); }
+void SqlBackend::releaseSavepoint(const QString& name) { execute(QStringLiteral("RELEASE SAVEPOINT ") + name); }
+void SqlBackend::rollbackToSavepoint(const QString& name) { execute(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name); }
+
 QStringList primaryKeyColumns(const QSqlDatabase& db, const QString& table)
 {
     const QSqlIndex index = db.primaryIndex(table);
@@ -129,9 +196,12 @@ void settleResultTypes(QueryResult& result, const std::vector<bool>& known)
                 continue;
             try {
                 v = fieldvalue::convertForComparison(v, field.type);
-            } catch (const RuntimeError&) {
-                // A value the column's type cannot hold (a SQLite column may hold
-                // anything) is handed over as the database gave it.
+            } catch (const RuntimeError& e) {
+                // A value of another kind (a SQLite column may hold anything) is
+                // handed over as the database gave it; a number too large for
+                // its field is an overflow, as the server would never give it.
+                if (e.number() == errors::Overflow)
+                    throw;
             }
         }
     }

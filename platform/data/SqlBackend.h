@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -39,6 +40,34 @@ public:
     virtual QStringList primaryKey(const QString& table) = 0;
     virtual bool isOpen() const = 0;
     virtual void close() = 0;
+
+    // Transactions nest: the outermost is the database's own, each inner one a
+    // savepoint, so that a write running its own transaction can sit inside a
+    // caller's and roll back alone. beginTransaction gives the level it opened
+    // (1 for the outermost). Committing or rolling back with none open raises
+    // 0x8004D00E.
+    int beginTransaction();
+    void commitTransaction();
+    void rollbackTransaction();
+    int transactionLevel() const { return level_; }
+    // Runs `work` in a transaction: committed when it returns, rolled back
+    // when it throws, the exception then going on unchanged.
+    void inTransaction(const std::function<void()>& work);
+
+protected:
+    // How the engine runs each step; the defaults are standard SQL through execute().
+    virtual void beginOutermost();
+    virtual void commitOutermost();
+    virtual void rollbackOutermost();
+    virtual void setSavepoint(const QString& name);
+    virtual void releaseSavepoint(const QString& name);
+    virtual void rollbackToSavepoint(const QString& name);
+
+private:
+    void requireTransaction() const;
+    static QString savepointName(int level);
+
+    int level_ = 0;
 };
 
 // The primary key's columns of a table as a Qt connection reports them.

@@ -9,6 +9,7 @@ namespace zav {
 namespace {
 
 constexpr quint32 RowNotFound = 0x80040E38;
+constexpr quint32 NotUpdatable = 0x800A0CB3;
 
 bool isName(const SqlToken& t) { return t.is(SqlToken::Word) || t.is(SqlToken::QuotedName); }
 
@@ -23,41 +24,54 @@ std::optional<UpdatableSource> UpdatableSource::fromSelect(const QString& sql)
     if (t.isEmpty() || !t.front().isWord(QLatin1StringView("SELECT")))
         return std::nullopt;
 
-    qsizetype from = -1;
-    int depth = 0;
-    for (qsizetype i = 0; i < t.size(); ++i) {
+    // Depth in parentheses before each token: only what stands at depth 0
+    // belongs to this statement; the rest are calls, lists and subqueries.
+    std::vector<int> depth(size_t(t.size()));
+    for (qsizetype i = 0, d = 0; i < t.size(); ++i) {
+        if (t[i].isSymbol(QLatin1StringView(")")))
+            --d;
+        depth[size_t(i)] = int(d);
         if (t[i].isSymbol(QLatin1StringView("(")))
-            ++depth;
-        else if (t[i].isSymbol(QLatin1StringView(")")))
-            --depth;
-        else if (depth == 0 && t[i].isWord(QLatin1StringView("FROM"))) {
-            from = i;
+            ++d;
+    }
+    const auto atTop = [&](qsizetype i) { return depth[size_t(i)] == 0; };
+    qsizetype end = t.size();
+    for (qsizetype i = 0; i < t.size(); ++i)
+        if (atTop(i) && t[i].isSymbol(QLatin1StringView(";"))) {
+            end = i;
             break;
         }
-    }
-    if (from < 0 || from + 1 >= t.size() || !isName(t[from + 1]))
+
+    qsizetype from = -1;
+    for (qsizetype i = 0; i < end && from < 0; ++i)
+        if (atTop(i) && t[i].isWord(QLatin1StringView("FROM")))
+            from = i;
+    if (from < 0 || from + 1 >= end || !isName(t[from + 1]))
         return std::nullopt;
 
     UpdatableSource source;
     qsizetype i = from + 1;
     source.table = t[i].text;
     source.bareName = t[i].name();
-    while (i + 2 < t.size() && t[i + 1].isSymbol(QLatin1StringView(".")) && isName(t[i + 2])) {
+    while (i + 2 < end && t[i + 1].isSymbol(QLatin1StringView(".")) && isName(t[i + 2])) {
         source.table += u'.' + t[i + 2].text;
         source.bareName = t[i + 2].name();
         i += 2;
     }
     ++i;
     // An alias may follow; then the statement must end or go on with its clauses.
-    if (i < t.size() && t[i].isWord(QLatin1StringView("AS")))
-        ++i;
     static const QStringList clauses = {QStringLiteral("WHERE"), QStringLiteral("ORDER"), QStringLiteral("GROUP")};
-    if (i < t.size() && t[i].is(SqlToken::Word) && !clauses.contains(t[i].text, Qt::CaseInsensitive))
+    const auto isClause = [&](qsizetype k) { return t[k].is(SqlToken::Word) && clauses.contains(t[k].text, Qt::CaseInsensitive); };
+    if (i < end && t[i].isWord(QLatin1StringView("AS")))
         ++i;
-    if (i < t.size() && !(t[i].is(SqlToken::Word) && clauses.contains(t[i].text, Qt::CaseInsensitive)))
+    if (i < end && t[i].is(SqlToken::Word) && !isClause(i))
+        ++i;
+    if (i < end && !isClause(i))
         return std::nullopt;
-    for (; i < t.size(); ++i)
-        if (t[i].isWord(QLatin1StringView("JOIN")) || t[i].isWord(QLatin1StringView("UNION")) || t[i].isSymbol(QLatin1StringView("(")))
+    static const QStringList otherSources = {QStringLiteral("JOIN"), QStringLiteral("UNION"), QStringLiteral("EXCEPT"),
+                                             QStringLiteral("INTERSECT")};
+    for (; i < end; ++i)
+        if (atTop(i) && t[i].is(SqlToken::Word) && otherSources.contains(t[i].text, Qt::CaseInsensitive))
             return std::nullopt;
     return source;
 }
@@ -102,14 +116,14 @@ void SqlRecordWriter::update(const QList<FieldInfo>& fields, const std::vector<Q
     if (sets.isEmpty())
         return;
     const QString where = locator(fields, original, bound);
-    requireOneRow(backend_->execute(QStringLiteral("UPDATE %1 SET %2%3").arg(table_, sets.join(u", "), where), bound));
+    writeOneRow(QStringLiteral("UPDATE %1 SET %2%3").arg(table_, sets.join(u", "), where), bound, "update");
 }
 
 void SqlRecordWriter::remove(const QList<FieldInfo>& fields, const std::vector<QVariant>& original)
 {
     std::vector<QVariant> bound;
     const QString where = locator(fields, original, bound);
-    requireOneRow(backend_->execute(QStringLiteral("DELETE FROM %1%2").arg(table_, where), bound));
+    writeOneRow(QStringLiteral("DELETE FROM %1%2").arg(table_, where), bound, "delete");
 }
 
 QString SqlRecordWriter::locator(const QList<FieldInfo>& fields, const std::vector<QVariant>& original,
@@ -134,6 +148,11 @@ QString SqlRecordWriter::locator(const QList<FieldInfo>& fields, const std::vect
         const QString name = SqlTokenizer::quoteName(fields[i].name);
         if (original[size_t(i)].isNull()) {
             terms << name + QStringLiteral(" IS NULL");
+        } else if (fields[i].type == FieldType::Currency) {
+            // The value was read rounded to four places; the embedded database
+            // keeps whatever it was given, so the stored one is rounded alike.
+            terms << QStringLiteral("ROUND(%1, 4) = CAST(? AS decimal(19, 4))").arg(name);
+            bound.push_back(original[size_t(i)]);
         } else {
             terms << name + QStringLiteral(" = ?");
             bound.push_back(original[size_t(i)]);
@@ -142,11 +161,41 @@ QString SqlRecordWriter::locator(const QList<FieldInfo>& fields, const std::vect
     return QStringLiteral(" WHERE ") + terms.join(QStringLiteral(" AND "));
 }
 
-void SqlRecordWriter::requireOneRow(int affected) const
+void SqlRecordWriter::writeOneRow(const QString& sql, const std::vector<QVariant>& bound, const char* what) const
 {
-    if (affected == 0)
-        throw RuntimeError(RowNotFound,
-                           QStringLiteral("Row cannot be located for updating. Some values may have been changed since it was last read."));
+    // In a transaction of its own (a savepoint within the caller's), so that
+    // a statement that found its row more than once changes nothing at all.
+    backend_->inTransaction([&] {
+        const int affected = backend_->execute(sql, bound);
+        if (affected == 0)
+            throw RuntimeError(RowNotFound, QStringLiteral("Row cannot be located for updating. Some values may have been "
+                                                           "changed since it was last read."));
+        if (affected > 1)
+            throw RuntimeError(errors::Unspecified, QStringLiteral("Key column information is insufficient or incorrect. "
+                                                                   "Too many rows were affected by %1 (%2 rows of %3).")
+                                                        .arg(QLatin1StringView(what)).arg(affected).arg(table_));
+    });
+}
+
+void RefusingRecordWriter::refuse()
+{
+    throw RuntimeError(NotUpdatable, QStringLiteral("Current Recordset does not support updating: its statement names "
+                                                    "no single table to write to."));
+}
+
+void RefusingRecordWriter::insert(const QList<FieldInfo>&, const std::vector<QVariant>&, const std::vector<bool>&)
+{
+    refuse();
+}
+
+void RefusingRecordWriter::update(const QList<FieldInfo>&, const std::vector<QVariant>&, const std::vector<QVariant>&)
+{
+    refuse();
+}
+
+void RefusingRecordWriter::remove(const QList<FieldInfo>&, const std::vector<QVariant>&)
+{
+    refuse();
 }
 
 } // namespace zav

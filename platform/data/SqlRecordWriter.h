@@ -10,8 +10,10 @@ namespace zav {
 
 class SqlBackend;
 
-// The table behind a one-table SELECT ("Select * from Moradas where ...",
-// "SELECT NOME FROM dbo.EMPRESA"); none for joins, unions or subqueries.
+// The table behind a SELECT whose FROM names one table ("Select * from Moradas
+// where Codigo IN (...)", "SELECT NOME FROM dbo.EMPRESA e"); calls, lists and
+// subqueries elsewhere do not matter. None for joins, unions, a list of tables
+// or a subquery in FROM.
 struct UpdatableSource {
     QString table;     // as the statement writes it, schema included
     QString bareName;  // without schema, brackets or quotes
@@ -21,8 +23,11 @@ struct UpdatableSource {
 
 // Writes an updatable recordset's changes through to its table: new rows as
 // INSERTs of the columns assigned, changed rows as UPDATEs of the changed
-// columns, both located by the primary key or, in a table without one, by
-// every original value. A row that is no longer there raises 0x80040E38.
+// columns, both located by the primary key or, when the recordset lacks it,
+// by every original value. An UPDATE or DELETE must touch exactly one row:
+// it runs in a transaction of its own, and one that touched none raises
+// 0x80040E38, more than one (rows alike in every value read) 0x80004005,
+// both leaving the table as it was.
 class SqlRecordWriter : public RecordWriter {
 public:
     SqlRecordWriter(std::shared_ptr<SqlBackend> backend, QString table, QStringList keyColumns);
@@ -37,11 +42,25 @@ private:
     // " WHERE ..." for the row with these original values; adds its values to `bound`.
     QString locator(const QList<FieldInfo>& fields, const std::vector<QVariant>& original,
                     std::vector<QVariant>& bound) const;
-    void requireOneRow(int affected) const;
+    void writeOneRow(const QString& sql, const std::vector<QVariant>& bound, const char* what) const;
 
     std::shared_ptr<SqlBackend> backend_;
     QString table_;
     QStringList keyColumns_;
+};
+
+// The writer of a recordset whose statement names no single table: every write
+// raises 0x800A0CB3, so that none is taken for done.
+class RefusingRecordWriter : public RecordWriter {
+public:
+    void insert(const QList<FieldInfo>& fields, const std::vector<QVariant>& row,
+                const std::vector<bool>& assigned) override;
+    void update(const QList<FieldInfo>& fields, const std::vector<QVariant>& original,
+                const std::vector<QVariant>& row) override;
+    void remove(const QList<FieldInfo>& fields, const std::vector<QVariant>& original) override;
+
+private:
+    [[noreturn]] static void refuse();
 };
 
 } // namespace zav

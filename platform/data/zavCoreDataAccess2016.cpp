@@ -4,6 +4,7 @@
 #include "platform/data/RuntimeError.h"
 #include "platform/data/SqlBackend.h"
 #include "platform/data/SqlRecordWriter.h"
+#include "platform/data/SqlTokenizer.h"
 
 #include <QRegularExpression>
 
@@ -14,6 +15,42 @@ namespace {
 [[noreturn]] void notConnected()
 {
     throw RuntimeError(errors::OperationNotAllowed, QStringLiteral("Operation is not allowed when the object is closed."));
+}
+
+// The statements of a text, split at each ";" outside strings and names; a
+// piece that holds only blanks or comments is no statement.
+QStringList statementsOf(const QString& sql)
+{
+    QStringList statements;
+    QList<SqlToken> current;
+    bool hasContent = false;
+    const auto finish = [&] {
+        if (hasContent)
+            statements << SqlTokenizer::join(current);
+        current.clear();
+        hasContent = false;
+    };
+    for (const SqlToken& token : SqlTokenizer::tokenize(sql)) {
+        if (token.isSymbol(QLatin1StringView(";"))) {
+            finish();
+            continue;
+        }
+        hasContent = hasContent || !token.is(SqlToken::Space);
+        current.append(token);
+    }
+    finish();
+    return statements;
+}
+
+QueryResult selectOne(SqlBackend& backend, const QString& sql)
+{
+    // A read takes one statement: running what follows, or quietly leaving
+    // it out, would both do what the caller never meant.
+    const QStringList statements = statementsOf(sql);
+    if (statements.size() > 1)
+        throw RuntimeError(errors::CommandError,
+                           QStringLiteral("A recordset is opened on one statement; this text holds more after \";\"."));
+    return backend.select(statements.isEmpty() ? sql : statements.front());
 }
 
 RecordsetPtr recordsetOf(QueryResult result, std::unique_ptr<RecordWriter> writer = nullptr)
@@ -34,7 +71,7 @@ RecordsetPtr Ligacao::abreRecordset(const QString& sql) const
 {
     if (!backend_)
         notConnected();
-    return recordsetOf(backend_->select(sql));
+    return recordsetOf(selectOne(*backend_, sql));
 }
 
 zavCoreDataAccess2016::zavCoreDataAccess2016() = default;
@@ -56,17 +93,19 @@ RecordsetPtr zavCoreDataAccess2016::AbreRecordset(const QString& /*contexto*/, c
 {
     if (!backend_)
         notConnected();
-    return recordsetOf(backend_->select(sql));
+    return recordsetOf(selectOne(*backend_, sql));
 }
 
 RecordsetPtr zavCoreDataAccess2016::AbreRecordsetEdicao(const QString& sql)
 {
     if (!backend_)
         notConnected();
-    QueryResult result = backend_->select(sql);
+    QueryResult result = selectOne(*backend_, sql);
     std::unique_ptr<RecordWriter> writer;
     if (const auto source = UpdatableSource::fromSelect(sql))
         writer = std::make_unique<SqlRecordWriter>(backend_, source->table, backend_->primaryKey(source->bareName));
+    else
+        writer = std::make_unique<RefusingRecordWriter>();
     return recordsetOf(std::move(result), std::move(writer));
 }
 
@@ -74,7 +113,37 @@ void zavCoreDataAccess2016::ExecutaSQL(const QString& /*contexto*/, const QStrin
 {
     if (!backend_)
         notConnected();
-    backend_->execute(sql);
+    const QStringList statements = statementsOf(sql);
+    if (statements.size() <= 1) {
+        backend_->execute(statements.isEmpty() ? sql : statements.front());
+        return;
+    }
+    // One by one, as not every driver takes a batch, and all of them or none.
+    backend_->inTransaction([&] {
+        for (const QString& statement : statements)
+            backend_->execute(statement);
+    });
+}
+
+int zavCoreDataAccess2016::BeginTrans()
+{
+    if (!backend_)
+        notConnected();
+    return backend_->beginTransaction();
+}
+
+void zavCoreDataAccess2016::CommitTrans()
+{
+    if (!backend_)
+        notConnected();
+    backend_->commitTransaction();
+}
+
+void zavCoreDataAccess2016::RollbackTrans()
+{
+    if (!backend_)
+        notConnected();
+    backend_->rollbackTransaction();
 }
 
 Ligacao zavCoreDataAccess2016::GetLigacao() const
@@ -109,7 +178,8 @@ QString SqlTexto(const QString& value)
 
 QString SqlNumero(const QString& value)
 {
-    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
+    // Anchored at both ends: "$" alone would let a final line break through.
+    static const QRegularExpression wholeNumber(QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+")));
     if (!wholeNumber.match(value).hasMatch())
         throw RuntimeError(errors::TypeMismatch, QStringLiteral("Type mismatch: '%1' is not a whole number").arg(value));
     return value;

@@ -42,6 +42,14 @@ public:
     // An updatable recordset over a one-table SELECT: AddNew/Update/Delete write through.
     RecordsetPtr AbreRecordsetEdicao(const QString& sql);
     void ExecutaSQL(const QString& contexto, const QString& sql);
+
+    // Transactions as ADO's Connection has them. They nest: an inner one is a
+    // savepoint, so its rollback undoes only its own work and the outer one goes
+    // on. BeginTrans gives the level it opened (1 for the outermost); CommitTrans
+    // or RollbackTrans without one open raises 0x8004D00E. See zav::Transacao.
+    int BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
     Ligacao GetLigacao() const;
     QString PrefixoImagens() const;
     void FechaLigacao();

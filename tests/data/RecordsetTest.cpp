@@ -259,3 +259,47 @@ TEST(RecordsetSignals, ARowIsAnnouncedWhileItCanStillBeReadThenRemoved)
     rs.CancelUpdate();
     EXPECT_EQ(log, QStringList({"leaving 1 B of 3", "gone 1, 2 left", "leaving 2 D of 3", "gone 2, 2 left"}));
 }
+
+TEST(RecordsetFilter, LessThanAndAtMostStopAtTheirBoundary)
+{
+    auto rs = matrix(); // Qtd 5, 7, 1, 2, 3
+    rs->setFilter(QStringLiteral("Qtd < 3"));
+    EXPECT_EQ(column(*rs, QStringLiteral("Qtd")), QStringList({"1", "2"}));
+    rs->setFilter(QStringLiteral("Qtd <= 3"));
+    EXPECT_EQ(column(*rs, QStringLiteral("Qtd")), QStringList({"1", "2", "3"}));
+    rs->setFilter(QStringLiteral("CodCor < 'pt'")); // text, without regard to case
+    EXPECT_EQ(column(*rs, QStringLiteral("CodCor")), QStringList({"AZ", "AZ"}));
+    rs->setFilter(QStringLiteral("CodCor <= 'PT'"));
+    EXPECT_EQ(column(*rs, QStringLiteral("CodCor")), QStringList({"AZ", "AZ", "pt", "PT"}));
+}
+
+TEST(RecordsetEditing, ADeletedRowStaysDeletedWhenTheViewIsRebuilt)
+{
+    auto rs = matrix();
+    rs->setFilter(QStringLiteral("Cliente = 'C2'"));
+    rs->Delete(); // C2 AZ
+    rs->setFilter(QString());
+    EXPECT_EQ(rs->RecordCount(), 4);
+    rs->setSort(QStringLiteral("Qtd"));
+    EXPECT_EQ(column(*rs, QStringLiteral("Qtd")), QStringList({"2", "3", "5", "7"}));
+    rs->setFilter(QStringLiteral("Qtd < 3"));
+    EXPECT_EQ(column(*rs, QStringLiteral("CodCor")), QStringList({"pt"}));
+}
+
+TEST(RecordsetEditing, WholeNumbersRoundHalfToEvenAndCurrencyToFourPlaces)
+{
+    auto rs = matrix();
+    const auto stored = [&](const QVariant& v) {
+        rs->Fields(QStringLiteral("IndiceCor")) = v;
+        return rs->Fields(QStringLiteral("IndiceCor")).integer();
+    };
+    EXPECT_EQ(stored(2.5), 2);
+    EXPECT_EQ(stored(3.5), 4);
+    EXPECT_EQ(stored(-2.5), -2);
+    EXPECT_EQ(stored(QStringLiteral("0.5")), 0);
+    EXPECT_EQ(stored(QVariant::fromValue(Currency::parse(QStringLiteral("1.5")))), 2);
+    rs->Fields(QStringLiteral("Qtd")) = 1.23456;
+    EXPECT_EQ(rs->Fields(QStringLiteral("Qtd")).currency(), Currency::fromUnits(12346));
+    rs->Fields(QStringLiteral("Qtd")) = -1.23455;
+    EXPECT_EQ(rs->Fields(QStringLiteral("Qtd")).text(), QStringLiteral("-1.2346"));
+}

@@ -1,0 +1,154 @@
+#include "FixtureEncomendas.h"
+
+#include "demo/CompanySchema.h"
+#include "demo/FixtureWriter.h"
+#include "demo/SqliteConnection.h"
+
+#include <QDateTime>
+
+namespace ordersheet {
+
+namespace {
+
+void medida(const demo::FixtureWriter& rows, const QString& tipo, const QString& codigo, const QString& descricao,
+            int posicao)
+{
+    rows.insert(QStringLiteral("MedTamCo"),
+                {{"CodTipoM", tipo}, {"CodMed", codigo}, {"Descrica", descricao}, {"PosImp", posicao}});
+}
+
+void referencia(const demo::FixtureWriter& rows, const QString& codigo, const QString& tmHor, const QString& grupo,
+                const QString& familia, const QString& subFamilia)
+{
+    rows.insert(QStringLiteral("Artigos"), {{"Codigo", codigo},
+                                            {"CodRef", ""},
+                                            {"TmHor", tmHor},
+                                            {"TmVer", "CORES"},
+                                            {"Grupo", grupo},
+                                            {"Familia", familia},
+                                            {"SubFamil", subFamilia}});
+}
+
+void variante(const demo::FixtureWriter& rows, const QString& ref, const QString& tmHor, const QString& tamanho,
+              const QString& cor, const QString& grupo, const QString& familia, const QString& subFamilia)
+{
+    rows.insert(QStringLiteral("Artigos"), {{"Codigo", ref + "-" + cor + "-" + tamanho},
+                                            {"CodRef", ref},
+                                            {"TmHor", tmHor},
+                                            {"MedHor", tamanho},
+                                            {"TmVer", "CORES"},
+                                            {"MedVert", cor},
+                                            {"Grupo", grupo},
+                                            {"Familia", familia},
+                                            {"SubFamil", subFamilia}});
+}
+
+struct Linha {
+    QString artigo;  // "" for a text line
+    double quant;
+    QString descr;
+};
+
+void documento(const demo::FixtureWriter& rows, const QString& serie, int numero, const QString& cliente,
+               const QString& vendedor, const QList<Linha>& linhas, int nvias = 1)
+{
+    rows.insert(QStringLiteral("DOCGCCAB"), {{"TPDOC", "ENC"},
+                                             {"SERIE", serie},
+                                             {"ANO", 2025},
+                                             {"NNUMDOC", numero},
+                                             {"Data", QDateTime(QDate(2025, 3, 14), QTime(10, 30))},
+                                             {"Terceiro", cliente},
+                                             {"Vendedor", vendedor},
+                                             {"AREAG", 2},
+                                             {"TPTERC", 2},
+                                             {"NVIAS", nvias}});
+    int n = 0;
+    for (const Linha& linha : linhas)
+        rows.insert(QStringLiteral("DOCGCLIN"), {{"TPDOCUM", "ENC"},
+                                                 {"SERIE", serie},
+                                                 {"ANO", 2025},
+                                                 {"NNUMDOC", numero},
+                                                 {"NLinha", ++n},
+                                                 {"Artigo", linha.artigo},
+                                                 {"Descr", linha.descr},
+                                                 {"QtdOrig", linha.quant + 100},
+                                                 {"Quant", linha.quant}});
+}
+
+} // namespace
+
+FixtureEncomendas::FixtureEncomendas()
+{
+    const QString caminho = pasta_.filePath(QStringLiteral("empresa.db"));
+    {
+        demo::SqliteConnection ligacao(caminho);
+        demo::CompanySchema::create(ligacao.database());
+        const demo::FixtureWriter rows(ligacao.database());
+
+        medida(rows, "LETRAS", "S", "Small", 1);
+        medida(rows, "LETRAS", "M", "Medium", 2);
+        medida(rows, "LETRAS", "L", "Large", 3);
+        medida(rows, "LETRAS", "XL", "Extra", 4);
+        medida(rows, "LETRAS", "XXL", "Extra 2", 4);
+        medida(rows, "NUMEROS", "36", "36", 1);
+        medida(rows, "NUMEROS", "38", "38", 2);
+        medida(rows, "NUMEROS", "40", "40", 3);
+        medida(rows, "FORA", "Z", "Zero", 0);
+        medida(rows, "CORES", "BR", "Branco", 1);
+        medida(rows, "CORES", "PR", "Preto", 2);
+        medida(rows, "CORES", "AZ", "Azul", 3);
+        medida(rows, "CORES", "LG", CorComprida, 4);
+
+        referencia(rows, "R1", "LETRAS", "G1", "FA", "SA");
+        for (const auto& [tamanho, cor] : QList<std::pair<QString, QString>>{
+                 {"S", "BR"}, {"M", "BR"}, {"S", "PR"}, {"XL", "PR"}, {"XXL", "PR"}})
+            variante(rows, "R1", "LETRAS", tamanho, cor, "G1", "FA", "SA");
+        referencia(rows, "R2", "NUMEROS", "G2", "FB", "SB");
+        for (const auto& [tamanho, cor] :
+             QList<std::pair<QString, QString>>{{"36", "AZ"}, {"40", "AZ"}, {"38", "AZ"}, {"38", "LG"}})
+            variante(rows, "R2", "NUMEROS", tamanho, cor, "G2", "FB", "SB");
+        referencia(rows, "R5", "FORA", "G1", "FA", "SA");
+        variante(rows, "R5", "FORA", "Z", "BR", "G1", "FA", "SA");
+        variante(rows, "R5", "FORA", "Z", "PR", "G1", "FA", "SA");
+
+        rows.insert("TpDoc", {{"Codigo", "ENC"}, {"Descr", "Encomenda de Cliente"}, {"Entidade", 2}, {"Areag", 2}});
+        rows.insert("TpDoc", {{"Codigo", "FAT"}, {"Descr", "Factura"}, {"Entidade", 2}, {"Areag", 4}});
+        rows.insert("Clientes", {{"Codigo", "C1"},
+                                 {"Nome", "Cliente Um"},
+                                 {"NContrib", "501234567"},
+                                 {"Morada", "Rua Direita 1"},
+                                 {"CdPostal", "4000-001"},
+                                 {"Local", "Porto"},
+                                 {"email", "um@cliente.pt"},
+                                 {"Contacto", "Ana"},
+                                 {"Telef", "220000001"}});
+        rows.insert("Clientes", {{"Codigo", "C2"}, {"Nome", "Cliente Dois"}, {"Telef", QVariant()}});
+        rows.insert("Grupos", {{"Cod", "G1"}, {"Descr", "Grupo Um"}});
+        rows.insert("Grupos", {{"Cod", "G2"}, {"Descr", "Grupo Dois"}});
+        rows.insert("Familia", {{"Grupo", "G1"}, {"Cod", "FA"}, {"Descr", "Familia A"}});
+        rows.insert("Familia", {{"Grupo", "G2"}, {"Cod", "FB"}, {"Descr", "Familia B"}});
+        rows.insert("SubFamil", {{"Grupo", "G1"}, {"Familia", "FA"}, {"Cod", "SA"}, {"Descr", "Sub A"}});
+        rows.insert("SubFamil", {{"Grupo", "G2"}, {"Familia", "FB"}, {"Cod", "SB"}, {"Descr", "Sub B"}});
+
+        documento(rows, "A", 1, "C1", "V1",
+                  {{"R1-BR-S", 5, ""},
+                   {"", 0, "Entrega em Março"},
+                   {"R1-BR-M", 3, ""},
+                   {"R1-PR-S", 2, ""},
+                   {"R1-PR-XL", 4, ""},
+                   {"R1-PR-XXL", 6, ""},
+                   {"R2-AZ-36", 7, ""},
+                   {"R2-AZ-40", 1, ""},
+                   {"R2-LG-38", 8, ""},
+                   {"", 0, "Pagamento a 30 dias"}});
+        documento(rows, "A", 2, "CX", "V2", {{"R2-AZ-38", 9, ""}});
+        documento(rows, "A", 3, "C1", "V1", {{"", 0, "Só texto"}});
+        documento(rows, "A", 4, "C1", "V1", {{"R1-BR-S", 50, ""}}, -1);
+        documento(rows, "A'B", 5, "C2", "V1", {{"R1-BR-M", 11, ""}});
+        documento(rows, "A", 6, "C1", "V1", {{"R1-BR-S", 1, ""}, {"R5-BR-Z", 20, ""}, {"R5-PR-Z", 30, ""}});
+    }
+    bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
+    bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho);
+}
+
+} // namespace ordersheet

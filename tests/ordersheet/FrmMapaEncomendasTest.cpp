@@ -1,0 +1,483 @@
+#include "FixtureEncomendas.h"
+
+#include "platform/grid/GridPages.h"
+#include "platform/grid/Grelha.h"
+#include "platform/grid/Visualizador.h"
+#include "platform/widgets/CommonDialog.h"
+#include "platform/widgets/Seams.h"
+#include "reports/TitulosTamanho.h"
+#include "reports/frmMapaEncomendas.h"
+#include "support/OutsideReaders.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString u(const char* texto)
+{
+    return QString::fromUtf8(texto);
+}
+
+const QString SemInformacao = u("Não existe informação para as condições selecionadas!");
+
+class FrmMapaEncomendasTest : public ::testing::Test {
+protected:
+    FrmMapaEncomendasTest()
+        : respostas(zav::messageBoxSeam(), [this](QWidget*, const zav::MessageRequest& pedido) {
+              mensagens << pedido.text;
+              // A message must never show under the busy pointer.
+              cursorNaMensagem = cursorNaMensagem || QGuiApplication::overrideCursor();
+              return int(zav::vbOK);
+          })
+    {
+    }
+
+    frmMapaEncomendas& abre()
+    {
+        ecra = std::make_unique<frmMapaEncomendas>(dialogo);
+        ecra->bd = &fixture.bd();
+        ecra->Form_Load();
+        ecra->show();
+        QApplication::setActiveWindow(ecra.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(ecra.get()));
+        QApplication::processEvents();
+        return *ecra;
+    }
+
+    // Type, year, series and number, then "&Carregar".
+    void carrega(const QString& numero, const QString& serie = "A", const QString& ano = "2025")
+    {
+        ecra->campo(0).setText("ENC");
+        ecra->campo(1).setText(ano);
+        ecra->campo(2).setText(serie);
+        ecra->campo(3).setText(numero);
+        ecra->btCarga_Click();
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    void escreve(int index, const QString& texto)
+    {
+        ecra->campo(index).setFocus();
+        QApplication::processEvents();
+        QTest::keyClicks(ecra->campo(index).editor(), texto);
+    }
+
+    void tecla(int index, Qt::Key key)
+    {
+        QTest::keyClick(ecra->campo(index).editor(), key);
+        QApplication::processEvents();
+        QApplication::processEvents();
+    }
+
+    bool temFoco(int index) const { return ecra->campo(index).editor()->hasFocus(); }
+
+    // The grid's rows as shown.
+    QList<QStringList> grelha() const
+    {
+        QList<QStringList> linhas;
+        for (int r = 0; r < ecra->Grelha->rowCount(); ++r) {
+            QStringList linha;
+            for (int c = 0; c < ecra->Grelha->columnCount(); ++c)
+                linha << ecra->Grelha->displayText(r, c);
+            linhas << linha;
+        }
+        return linhas;
+    }
+
+    QStringList titulos() const
+    {
+        QStringList t;
+        for (int c = 0; c < ecra->Grelha->columnCount(); ++c)
+            t << ecra->Grelha->column(c).heading;
+        return t;
+    }
+
+    // The preview's pages printed to a PDF, as pdftotext reads them.
+    QString paginas()
+    {
+        const QString pdf = pasta.filePath("folha.pdf");
+        QPrinter impressora(QPrinter::HighResolution);
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(pdf);
+        ecra->Visualizador->pages()->print(impressora);
+        return zav::test::pdfText(pdf).simplified();
+    }
+
+    ordersheet::FixtureEncomendas fixture;
+    zav::CommonDialog dialogo;
+    QStringList mensagens;
+    bool cursorNaMensagem = false;
+    zav::Seam<int(QWidget*, const zav::MessageRequest&)>::Override respostas;
+    std::unique_ptr<frmMapaEncomendas> ecra;
+    QTemporaryDir pasta;
+};
+
+TEST_F(FrmMapaEncomendasTest, OpensWithTheYearFilledAndTheFocusOnTheSeries)
+{
+    frmMapaEncomendas& f = abre();
+    QTest::qWait(20);
+    EXPECT_EQ(f.windowTitle(), "Encomendas");
+    EXPECT_EQ(f.campo(1).Text(), QString::number(QDate::currentDate().year()));
+    EXPECT_TRUE(temFoco(2));
+    EXPECT_TRUE(f.Grelha->isHidden());
+    EXPECT_FALSE(f.btExcel->isEnabled());
+    EXPECT_TRUE(f.cmp(7).isHidden());
+    EXPECT_FALSE(f.cmp(7).isEnabled());
+    EXPECT_EQ(f.cmp(7).tipo_campo(), int(zav::zav_input::VariasLinhas));
+    EXPECT_TRUE(f.Label2[4]->isHidden());
+    EXPECT_EQ(f.Label2[4]->text(), "OBS");
+}
+
+TEST_F(FrmMapaEncomendasTest, FieldsRunInTheirTabOrderWithLengthsTipsAndListButtons)
+{
+    frmMapaEncomendas& f = abre();
+    f.campo(1).setFocus();
+    QApplication::processEvents();
+    QList<int> ordem{1};
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QApplication::processEvents();
+        for (int index : f.campo.indexes())
+            if (f.campo(index).editor() == QApplication::focusWidget())
+                ordem << index;
+    }
+    EXPECT_EQ(ordem, (QList<int>{1, 2, 0, 3, 6, 5, 7}));
+
+    struct Campo {
+        int index, comprimento;
+        const char *legenda, *dica;
+        bool soNumeros;
+    };
+    for (const Campo& c : {Campo{1, 4, "Ano", "Ano.", true}, Campo{2, 10, "Série", "Série.", false},
+                           Campo{0, 15, "Tipo Doc.", "Tipo Documento.", false},
+                           Campo{3, 10, "No.Doc", "Número Documento.", true}, Campo{6, 6, "Grupo", "Grupo", false},
+                           Campo{5, 6, "Família", "Família.", false},
+                           Campo{7, 6, "Sub-Família", "SubFamílias.", false}}) {
+        SCOPED_TRACE(c.index);
+        EXPECT_EQ(f.campo(c.index).MaxLength(), c.comprimento);
+        EXPECT_EQ(f.campo(c.index).toolTip(), u(c.dica));
+        EXPECT_EQ(f.Label2[c.index]->text(), u(c.legenda));
+        EXPECT_EQ(f.campo(c.index).formato_campo() == zav::zav_input::SoNumeros, c.soNumeros);
+    }
+    EXPECT_EQ(f.btLista.keys(), (QList<int>{0, 5, 6, 7}));
+    EXPECT_EQ(f.btLista[0]->toolTip(), "Lista de Tipos  Documentos.");
+    EXPECT_EQ(f.btLista[7]->toolTip(), u("Lista de SubFamílias."));
+    EXPECT_EQ(f.btImp->toolTip(), "Imprimir.");
+    EXPECT_EQ(f.btSair->toolTip(), u("Abandonar a opção."));
+}
+
+TEST_F(FrmMapaEncomendasTest, EscMovesBackFromTheYearAndClosesFromTheDocumentType)
+{
+    frmMapaEncomendas& f = abre();
+    escreve(2, "A");
+    tecla(2, Qt::Key_Escape);
+    EXPECT_TRUE(temFoco(1));
+    EXPECT_FALSE(f.CampoAlterado);
+    tecla(1, Qt::Key_Escape);
+    EXPECT_TRUE(f.isVisible());
+    f.campo(0).setFocus();
+    QApplication::processEvents();
+    tecla(0, Qt::Key_Escape);
+    EXPECT_FALSE(f.isVisible());
+}
+
+TEST_F(FrmMapaEncomendasTest, OnlyCustomerOrderTypesPassTheTypeCheck)
+{
+    frmMapaEncomendas& f = abre();
+    for (const char* tipo : {"FAT", "E'NC"}) {
+        mensagens.clear();
+        f.campo(0).setText("");
+        escreve(0, tipo);
+        tecla(0, Qt::Key_Tab);
+        EXPECT_EQ(mensagens, QStringList{u("Tipo Documento não existente!")}) << tipo;
+        EXPECT_EQ(f.campo(0).Text(), "");
+        EXPECT_TRUE(temFoco(0));
+    }
+    mensagens.clear();
+    escreve(0, "enc");
+    tecla(0, Qt::Key_Tab);
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_TRUE(temFoco(3));
+}
+
+TEST_F(FrmMapaEncomendasTest, ListsOfferCustomerOrderTypesAndFamiliesOfTheGroupField)
+{
+    frmMapaEncomendas& f = abre();
+    QList<zav::PickListRequest> pedidos;
+    zav::Seam<QString(QWidget*, const zav::PickListRequest&)>::Override lista(
+        zav::pickListSeam(), [&](QWidget*, const zav::PickListRequest& pedido) {
+            pedidos << pedido;
+            return pedido.title == "Grupos" ? QString("G2") : QString();
+        });
+    f.btLista[0]->click();
+    ASSERT_EQ(pedidos.size(), 1);
+    EXPECT_EQ(pedidos[0].title, "Tipos Documento");
+    EXPECT_EQ(pedidos[0].widthTwips, 5500);
+    ASSERT_EQ(pedidos[0].rows.size(), 1);
+    EXPECT_EQ(pedidos[0].rows[0].value(0), "ENC");
+
+    f.btLista[6]->click();  // the pick goes in and is checked
+    QApplication::processEvents();
+    EXPECT_EQ(f.campo(6).Text(), "G2");
+    EXPECT_TRUE(mensagens.isEmpty());
+    f.btLista[5]->click();
+    ASSERT_EQ(pedidos.size(), 3);
+    EXPECT_EQ(pedidos[2].title, u("Famílias"));
+    ASSERT_EQ(pedidos[2].rows.size(), 1);
+    EXPECT_EQ(pedidos[2].rows[0].value(0), "FB");
+}
+
+TEST_F(FrmMapaEncomendasTest, AFamilyIsCheckedWithinTheGroupFieldAndKeepsItsDescription)
+{
+    frmMapaEncomendas& f = abre();
+    f.campo(6).setText("G2");
+    escreve(5, "FA");
+    tecla(5, Qt::Key_Tab);
+    EXPECT_EQ(mensagens, QStringList{u("Família não existente!")});
+    EXPECT_EQ(f.campo(5).Text(), "");
+    EXPECT_EQ(f.DescFamilia, "");
+    escreve(5, "FB");
+    tecla(5, Qt::Key_Tab);
+    EXPECT_EQ(f.DescFamilia, "Familia B");
+    escreve(7, "SB");
+    tecla(7, Qt::Key_Tab);
+    EXPECT_EQ(f.DescSubFamilia, "Sub B");
+}
+
+TEST_F(FrmMapaEncomendasTest, ALoadShowsTheSheetTheCustomerAndTheTextLines)
+{
+    frmMapaEncomendas& f = abre();
+    carrega("1");
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('|').toStdString();
+    EXPECT_FALSE(f.Grelha->isHidden());
+    EXPECT_TRUE(f.btExcel->isEnabled());
+    EXPECT_TRUE(f.GroupBox1->isEnabled());
+    EXPECT_EQ(titulos(), (QStringList{u("Referência"), "Cor", "Small\r\n36", "Medium\r\n38", "Large\r\n40",
+                                      "Extra\r\nExtra 2\r\n.", "", "Total"}));
+    EXPECT_EQ(f.Grelha->column(2).widthTwips, 700);
+    EXPECT_EQ(f.Grelha->column(0).widthTwips, 1300);
+    EXPECT_EQ(f.Grelha->column(7).widthTwips, 1200);
+    EXPECT_EQ(f.Grelha->headingHeightTwips(), 600);
+    EXPECT_EQ(grelha(), (QList<QStringList>{
+                            {"R1", "Branco", "5", "3", "", "", "", "8"},
+                            {"R1", "Preto", "2", "", "", "6", "", "12"},
+                            {"R2", "Azul", "7", "", "1", "", "", "8"},
+                            {"R2", ordersheet::FixtureEncomendas::CorComprida, "", "8", "", "", "", "8"},
+                        }));
+    EXPECT_EQ(f.lNoDoc, 1);
+    EXPECT_EQ(f.dDataDoc.date(), QDate(2025, 3, 14));
+    EXPECT_EQ(f.sTerceiro, "C1");
+    EXPECT_EQ(f.sVendedor, "V1");
+    EXPECT_EQ(f.Cliente.Nome, "Cliente Um");
+    EXPECT_EQ(f.cmp(7).Text(), u("Entrega em Março\nPagamento a 30 dias\n"));
+    EXPECT_FALSE(f.cmp(7).isHidden());
+    EXPECT_FALSE(f.Label2[4]->isHidden());
+}
+
+TEST_F(FrmMapaEncomendasTest, ASecondLoadReplacesRowsHeadingsCustomerAndTextLines)
+{
+    frmMapaEncomendas& f = abre();
+    carrega("1");
+    carrega("2");
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_EQ(titulos(), (QStringList{u("Referência"), "Cor", "36", "38", "40", "Total"}));
+    EXPECT_EQ(f.Grelha->headingHeightTwips(), 300);
+    EXPECT_EQ(grelha(), (QList<QStringList>{{"R2", "Azul", "", "9", "", "9"}}));
+    EXPECT_EQ(f.sTerceiro, "CX");
+    EXPECT_EQ(f.sVendedor, "V2");
+    // CX has no Clientes row: nothing of C1 may stay.
+    EXPECT_EQ(f.Cliente.Nome, "");
+    EXPECT_EQ(f.Cliente.Morada, "");
+    EXPECT_TRUE(f.cmp(7).isHidden());
+    EXPECT_TRUE(f.Label2[4]->isHidden());
+}
+
+TEST_F(FrmMapaEncomendasTest, TheFamilyFilterAppliesToTheLinesNotToTheTextLines)
+{
+    frmMapaEncomendas& f = abre();
+    f.campo(6).setText("G1");
+    f.campo(5).setText("FA");
+    f.campo(7).setText("SA");
+    carrega("1");
+    EXPECT_EQ(grelha(), (QList<QStringList>{{"R1", "Branco", "5", "3", "", "", "", "8"},
+                                            {"R1", "Preto", "2", "", "", "6", "", "12"}}));
+    EXPECT_EQ(f.cmp(7).Text(), u("Entrega em Março\nPagamento a 30 dias\n"));
+
+    f.campo(7).setText("");  // two of three: no filter
+    carrega("1");
+    EXPECT_EQ(f.Grelha->rowCount(), 4);
+}
+
+TEST_F(FrmMapaEncomendasTest, NothingToShowHidesTheSheetItsTextLinesAndTheExport)
+{
+    frmMapaEncomendas& f = abre();
+    carrega("1");
+    carrega("3");  // text lines only
+    EXPECT_EQ(mensagens, QStringList{SemInformacao});
+    EXPECT_TRUE(f.Grelha->isHidden());
+    EXPECT_TRUE(f.cmp(7).isHidden());
+    EXPECT_FALSE(f.btExcel->isEnabled());
+    EXPECT_FALSE(cursorNaMensagem);
+
+    mensagens.clear();
+    carrega("4");  // cancelled
+    EXPECT_EQ(mensagens, QStringList{SemInformacao});
+    carrega("1");
+    mensagens.clear();
+    carrega("99");
+    EXPECT_EQ(mensagens, QStringList{SemInformacao});
+    EXPECT_TRUE(f.Grelha->isHidden());
+    EXPECT_FALSE(f.btExcel->isEnabled());
+    EXPECT_FALSE(cursorNaMensagem);
+}
+
+TEST_F(FrmMapaEncomendasTest, AMissingOrNonNumericKeyValueIsNeverSent)
+{
+    frmMapaEncomendas& f = abre();
+    carrega("");
+    EXPECT_EQ(mensagens, QStringList{"Falta preencher campos!"});
+
+    mensagens.clear();
+    carrega("1", "A", "20 5");
+    EXPECT_EQ(mensagens, QStringList{"Falta preencher campos!"});
+
+    // A paste reaches the numbers-only field without passing its key filter (the
+    // offscreen platform has no clipboard, so the paste's own insert stands in).
+    mensagens.clear();
+    f.campo(1).setText("");
+    qobject_cast<QLineEdit*>(f.campo(1).editor())->insert("2O25");
+    ASSERT_EQ(f.campo(1).Text(), "2O25");
+    f.campo(3).setText("1");
+    f.btCarga_Click();
+    EXPECT_EQ(mensagens, QStringList{"Falta preencher campos!"});
+    EXPECT_TRUE(f.Grelha->isHidden());
+
+    mensagens.clear();
+    carrega("1", "  ");  // blanks count as a series: searched, not found
+    EXPECT_EQ(mensagens, QStringList{SemInformacao});
+}
+
+TEST_F(FrmMapaEncomendasTest, AQuoteInTheSeriesFindsItsDocument)
+{
+    frmMapaEncomendas& f = abre();
+    carrega("5", "A'B");
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_EQ(grelha(), (QList<QStringList>{{"R1", "Branco", "", "11", "", "", "", "11"}}));
+    EXPECT_EQ(f.Cliente.Nome, "Cliente Dois");
+}
+
+TEST_F(FrmMapaEncomendasTest, SizesWithoutAColumnAreReportedOnceAndTheRestShown)
+{
+    frmMapaEncomendas& f = abre();
+    carrega("6");
+    EXPECT_EQ(mensagens, QStringList{mensagemLinhasForaDasColunas(2)});
+    EXPECT_FALSE(cursorNaMensagem);
+    EXPECT_FALSE(f.Grelha->isHidden());
+    EXPECT_EQ(grelha(), (QList<QStringList>{{"R1", "Branco", "1", "", "", "", "", "1"}}));
+}
+
+TEST_F(FrmMapaEncomendasTest, CancelClearsTheScreenAndGoesToTheDocumentType)
+{
+    frmMapaEncomendas& f = abre();
+    f.campo(6).setText("G1");
+    carrega("1");
+    f.DescFamilia = "x";
+    f.btCancelar_Click();
+    for (int index : {0, 2, 3, 5, 6, 7})
+        EXPECT_EQ(f.campo(index).Text(), "") << index;
+    EXPECT_EQ(f.campo(1).Text(), QString::number(QDate::currentDate().year()));
+    EXPECT_EQ(f.DescFamilia, "");
+    EXPECT_TRUE(f.Grelha->isHidden());
+    EXPECT_TRUE(f.cmp(7).isHidden() && f.cmp(7).Text().isEmpty());
+    EXPECT_FALSE(f.btExcel->isEnabled());
+    EXPECT_TRUE(temFoco(0));
+}
+
+TEST_F(FrmMapaEncomendasTest, PreviewPrintsTheDocumentHeaderWithItsTextLinesAndLocksThePanel)
+{
+    frmMapaEncomendas& f = abre();
+    f.btImp_Click();  // nothing loaded: nothing happens
+    EXPECT_TRUE(f.Visualizador->isHidden());
+
+    carrega("1");
+    f.btImp_Click();
+    EXPECT_FALSE(f.Visualizador->isHidden());
+    EXPECT_EQ(f.btImp->text(), "&Grelha");
+    EXPECT_FALSE(f.GroupBox1->isEnabled() || f.btCancelar->isEnabled() || f.btExcel->isEnabled());
+    EXPECT_EQ(f.Grelha->printSettings().headerHeightTwips, 1700);
+    EXPECT_TRUE(f.Grelha->printSettings().headerText.endsWith(
+        u("Telef. - 220000001\r\nEntrega em Março\r\nPagamento a 30 dias\r\n")));
+    const QString texto = paginas();
+    EXPECT_TRUE(texto.contains("Encomenda ENC/2025/A/1 Data: 14-03-2025 Vendedor - V1 Cliente - C1 Nome Cliente - "
+                               "Cliente Um NIF - 501234567 Morada - Rua Direita 1 Cod.Postal - 4000-001 Localidade - "
+                               "Porto e-Mail - um@cliente.pt Contacto - Ana Telef. - 220000001 "
+                               + u("Entrega em Março Pagamento a 30 dias")))
+        << texto.toStdString();
+    EXPECT_TRUE(texto.contains(u("Página: 1 de 1")));
+    EXPECT_FALSE(texto.contains("Data:" + QDate::currentDate().toString("dd-MM-yyyy")));
+
+    f.btImp_Click();
+    EXPECT_TRUE(f.Visualizador->isHidden());
+    EXPECT_TRUE(f.GroupBox1->isEnabled() && f.btCancelar->isEnabled() && f.btExcel->isEnabled());
+    EXPECT_EQ(f.btImp->text(), "&Imprimir");
+}
+
+TEST_F(FrmMapaEncomendasTest, HeaderWithoutTextLinesHasTheFamilyLineOnlyForAFullFilter)
+{
+    frmMapaEncomendas& f = abre();
+    f.campo(6).setText("G2");
+    f.campo(5).setText("FB");
+    carrega("2");
+    f.btImp_Click();
+    EXPECT_EQ(f.Grelha->printSettings().headerHeightTwips, 1400);
+    QString texto = paginas();
+    EXPECT_TRUE(texto.contains("Encomenda ENC/2025/A/2 Data: 14-03-2025 Vendedor - V2 Cliente - CX Nome Cliente - "
+                               "NIF - Morada - Cod.Postal - Localidade - e-Mail - Contacto - Telef. -"))
+        << texto.toStdString();
+    f.btImp_Click();
+
+    f.campo(5).setText("");
+    escreve(5, "FB");
+    tecla(5, Qt::Key_Tab);
+    escreve(7, "SB");
+    tecla(7, Qt::Key_Tab);
+    carrega("2");
+    f.btImp_Click();
+    texto = paginas();
+    EXPECT_TRUE(texto.contains("Vendedor - V2 Familia B / Sub B Cliente - CX")) << texto.toStdString();
+}
+
+TEST_F(FrmMapaEncomendasTest, ExcelWritesTheSheetWithItsHeadingsAndEmptyCells)
+{
+    frmMapaEncomendas& f = abre();
+    carrega("2");
+    const QString caminho = pasta.filePath("folha.xls");
+    zav::Seam<QString(QWidget*, const zav::FileRequest&)>::Override ficheiro(
+        zav::saveFileSeam(), [&](QWidget*, const zav::FileRequest&) { return caminho; });
+    QStringList abertos;
+    zav::Seam<bool(const QString&)>::Override abre(zav::shellOpenSeam(), [&](const QString& c) {
+        abertos << c;
+        return true;
+    });
+    f.btExcel->click();
+    EXPECT_EQ(abertos, QStringList{caminho});
+    const zav::test::ReadBack livro = zav::test::readBack(caminho);
+    EXPECT_EQ(livro.text(0, 0), u("Referência"));
+    EXPECT_EQ(livro.text(0, 3), "38");
+    EXPECT_EQ(livro.text(1, 1), "Azul");
+    EXPECT_EQ(livro.number(1, 3), 9);
+    EXPECT_EQ(livro.number(1, 5), 9);
+    const auto linha = livro.row(1);
+    ASSERT_EQ(linha.size(), 6);
+    EXPECT_TRUE(linha[2] == nullptr || linha[2]->value.toString().isEmpty());
+}
+
+} // namespace
