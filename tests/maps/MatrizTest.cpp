@@ -200,28 +200,43 @@ TEST_F(MatrizTest, TheStatementIsTheSqlServerTextOfTheMap)
                              "mv.posimp,mh.posimp"));
 }
 
+// A size list as MedTamCo gives it, codes as stored.
+zav::RecordsetPtr tamanhosDeCodigos(const QStringList& codigos)
+{
+    auto tamanhos = std::make_shared<zav::Recordset>();
+    tamanhos->appendField(QStringLiteral("CodMed"), zav::FieldType::Text, 4);
+    tamanhos->open();
+    for (const QString& codigo : codigos) {
+        tamanhos->AddNew();
+        tamanhos->Fields(0) = codigo;
+        tamanhos->Update();
+    }
+    tamanhos->MoveFirst();
+    return tamanhos;
+}
+
+// Colours C1 to Cn, "Cor 1" to "Cor n", in that print order.
+zav::RecordsetPtr coresNumeradas(int quantas)
+{
+    auto cores = std::make_shared<zav::Recordset>();
+    cores->appendField(QStringLiteral("CodMed"), zav::FieldType::Text, 4);
+    cores->appendField(QStringLiteral("Descrica"), zav::FieldType::Text, 30);
+    cores->appendField(QStringLiteral("Posimp"), zav::FieldType::SmallInt);
+    cores->open();
+    for (int i = 1; i <= quantas; ++i) {
+        cores->AddNew();
+        cores->Fields(0) = QStringLiteral("C%1").arg(i);
+        cores->Fields(1) = QStringLiteral("Cor %1").arg(i);
+        cores->Fields(2) = QVariant(i);
+        cores->Update();
+    }
+    return cores;
+}
+
 TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
 {
-    zav::Recordset tamanhos;
-    tamanhos.appendField(QStringLiteral("CodMed"), zav::FieldType::Text, 4);
-    tamanhos.open();
-    for (const char* codigo : {"S  ", "M"}) {
-        tamanhos.AddNew();
-        tamanhos.Fields(0) = codigo;
-        tamanhos.Update();
-    }
-    zav::Recordset cores;
-    cores.appendField(QStringLiteral("CodMed"), zav::FieldType::Text, 4);
-    cores.appendField(QStringLiteral("Descrica"), zav::FieldType::Text, 30);
-    cores.appendField(QStringLiteral("Posimp"), zav::FieldType::SmallInt);
-    cores.open();
-    for (int i = 1; i <= 2; ++i) {
-        cores.AddNew();
-        cores.Fields(0) = QStringLiteral("C%1").arg(i);
-        cores.Fields(1) = QStringLiteral("Cor %1").arg(i);
-        cores.Fields(2) = QVariant(i);
-        cores.Update();
-    }
+    const zav::RecordsetPtr tamanhos = tamanhosDeCodigos({"S  ", "M"});
+    const zav::RecordsetPtr cores = coresNumeradas(2);
 
     ValoresMatriz valores;
     valores.larguraTamanho = 750;
@@ -231,10 +246,9 @@ TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
     valores.camposAntes = {{"IdCliente", "Cliente", 1700, 100}, {"Cliente", "Cliente", 1700, 100}};
     valores.camposDepois = {{"Data", "Data", 1000, 10}};
     MatrizCorTamanho matriz(valores);
-    tamanhos.MoveFirst();
-    matriz.CriaRsRefIndividual(tamanhos);
-    matriz.acrescentaCores(cores, {"A/Ana", "A"});
-    matriz.acrescentaCores(cores, {"B/Bia", "B"});
+    matriz.CriaRsRefIndividual(*tamanhos);
+    matriz.acrescentaCores(*cores, {"A/Ana", "A"});
+    matriz.acrescentaCores(*cores, {"B/Bia", "B"});
 
     // Order lines of customer B: two on one cell, one whose size keeps its
     // blanks (the field names are trimmed) and one of a colour with no row.
@@ -272,8 +286,8 @@ TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
     EXPECT_EQ(rs.Fields("Cor").text(), "Total");
     EXPECT_EQ(rs.Fields("Total").text(), "9");
 
-    tamanhos.MoveFirst();
-    const QList<zav::GridColumn> colunas = matriz.colunas(tamanhos);
+    tamanhos->MoveFirst();
+    const QList<zav::GridColumn> colunas = matriz.colunas(*tamanhos);
     QStringList descricao;
     for (const zav::GridColumn& c : colunas)
         descricao << QStringLiteral("%1|%2|%3|%4|%5")
@@ -291,33 +305,14 @@ TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
 // empty, not 0) before the totals row; neighbouring zero rows all go.
 TEST(MatrizCorTamanhoTest, RemovingZeroRowsKeepsTheBlankRowBeforeTheTotals)
 {
-    zav::Recordset tamanhos;
-    tamanhos.appendField(QStringLiteral("CodMed"), zav::FieldType::Text, 4);
-    tamanhos.open();
-    for (const char* codigo : {"S", "M"}) {
-        tamanhos.AddNew();
-        tamanhos.Fields(0) = codigo;
-        tamanhos.Update();
-    }
-    zav::Recordset cores;
-    cores.appendField(QStringLiteral("CodMed"), zav::FieldType::Text, 4);
-    cores.appendField(QStringLiteral("Descrica"), zav::FieldType::Text, 30);
-    cores.appendField(QStringLiteral("Posimp"), zav::FieldType::SmallInt);
-    cores.open();
-    for (int i = 1; i <= 4; ++i) {
-        cores.AddNew();
-        cores.Fields(0) = QStringLiteral("C%1").arg(i);
-        cores.Fields(1) = QStringLiteral("Cor %1").arg(i);
-        cores.Fields(2) = QVariant(i);
-        cores.Update();
-    }
+    const zav::RecordsetPtr tamanhos = tamanhosDeCodigos({"S", "M"});
+    const zav::RecordsetPtr cores = coresNumeradas(4);
     ValoresMatriz valores;
     valores.linhaEmBrancoAntesDoTotal = true;
     valores.removeLinhasTotalZero = true;
     MatrizCorTamanho matriz(valores);
-    tamanhos.MoveFirst();
-    matriz.CriaRsRefIndividual(tamanhos);
-    matriz.acrescentaCores(cores);
+    matriz.CriaRsRefIndividual(*tamanhos);
+    matriz.acrescentaCores(*cores);
 
     zav::Recordset linhas;
     linhas.appendField(QStringLiteral("MedVert"), zav::FieldType::Text, 4);
