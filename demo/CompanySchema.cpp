@@ -1,6 +1,7 @@
 #include "demo/CompanySchema.h"
 
 #include "demo/SqliteConnection.h"
+#include "platform/data/ErpCollation.h"
 
 #include <QRegularExpression>
 
@@ -12,8 +13,9 @@ namespace {
 QString expandTypes(QString statement)
 {
     static const QRegularExpression text(QStringLiteral(R"(\bT\((\d+)\))"));
-    statement.replace(text, QStringLiteral(R"(VARCHAR(\1) COLLATE NOCASE)"));
-    statement.replace(QStringLiteral("MEMO"), QStringLiteral("TEXT COLLATE NOCASE"));
+    const QString collate = QStringLiteral(" COLLATE ") + QLatin1StringView(zav::ErpCollation::Name);
+    statement.replace(text, QStringLiteral(R"(VARCHAR(\1))") + collate);
+    statement.replace(QStringLiteral("MEMO"), QStringLiteral("TEXT") + collate);
     statement.replace(QStringLiteral("QTY"), QStringLiteral("NUMERIC(19,4) DEFAULT 0"));
     statement.replace(QStringLiteral("AMOUNT"), QStringLiteral("MONEY DEFAULT 0"));
     return statement;

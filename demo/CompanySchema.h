@@ -9,8 +9,9 @@ namespace demo {
 // them for the demo company and for the tests' fixture databases.
 //
 // Conventions, the same on every table:
-//  - every text column compares without regard to case (COLLATE NOCASE), as
-//    the ERP's database does;
+//  - every text column compares as the ERP's database does, without regard to
+//    case and trailing blanks (the collation zav::ErpCollation::Name, which
+//    every SqliteConnection registers);
 //  - dates are DATETIME columns holding the text 'yyyy-mm-dd hh:mm:ss';
 //  - quantities are NUMERIC(19,4), amounts MONEY, flags and small codes SMALLINT;
 //  - non-key columns default to '' or 0, so a fixture names only what it needs.

@@ -1,5 +1,7 @@
 #include "demo/SqliteConnection.h"
 
+#include "platform/data/ErpCollation.h"
+
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -20,6 +22,8 @@ SqliteConnection::SqliteConnection(const QString& path)
         QSqlDatabase::removeDatabase(name_);
         throw std::runtime_error(QStringLiteral("cannot open %1: %2").arg(path, error).toStdString());
     }
+    if (!zav::ErpCollation::registerOn(handle()))
+        throw std::runtime_error(QStringLiteral("cannot compare text as the ERP in %1").arg(path).toStdString());
 }
 
 SqliteConnection::~SqliteConnection()

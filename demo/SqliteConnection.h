@@ -10,6 +10,7 @@ namespace demo {
 // One QSQLITE connection to a database file (or ":memory:") for as long as the
 // object lives. The connection has a name of its own, so several can be open
 // at once in one process (tests build many fixture databases side by side).
+// Text compares as the company database does (zav::ErpCollation).
 class SqliteConnection {
 public:
     explicit SqliteConnection(const QString& path);

@@ -15,23 +15,19 @@ QString tabLiv(int numero)
     return texto.arg(QStringLiteral("zav_TabLiv%1").arg(numero, 2, 10, QLatin1Char('0')));
 }
 
-// A missing table is reported as a missing object, or by some providers as an error in the command.
-bool eTabelaEmFalta(const zav::RuntimeError& erro)
-{
-    return erro.number() == zav::errors::ObjectNotFound || erro.number() == zav::errors::CommandError;
-}
-
+// Only a missing table is answered by creating it. Any other failure of the
+// probe (a locked database, no permission, a lost connection, a table of that
+// name without the column) is raised at once: going on would wait out the
+// same failure at every probe and leave the screens to fail later.
 bool existe(zav::zavCoreDataAccess2016& bd, const TabelaAdicional& tabela)
 {
     try {
         bd.AbreRecordset(QString(), tabela.sondagem())->close();
         return true;
     } catch (const zav::RuntimeError& erro) {
-        if (eTabelaEmFalta(erro))
+        if (erro.number() == zav::errors::ObjectNotFound)
             return false;
-        // Any other failure (no permission, a lost connection) creates nothing:
-        // the screens that use the table report it later.
-        return true;
+        throw;
     }
 }
 

@@ -25,6 +25,7 @@ const QList<TabelaAdicional>& tabelasIdiomas();
 const QList<TabelaAdicional>& tabelasFichaAmostra();
 
 // Probes each table on its own and creates the missing ones, in the list's order,
-// so a set left half created by an earlier start is completed. A CREATE that
-// fails raises its run-time error. Gives the names of the tables created.
+// so a set left half created by an earlier start is completed. A probe that
+// fails for another reason than a missing table, or a CREATE that fails,
+// raises its run-time error. Gives the names of the tables created.
 QStringList criaTabelasEmFalta(zav::zavCoreDataAccess2016& bd, const QList<TabelaAdicional>& tabelas);

@@ -1,12 +1,11 @@
 #include "platform/data/ConfigBaseDados.h"
 
 #include "platform/data/StringLigacao.h"
+#include "platform/data/TextFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QTextStream>
 
 namespace zav {
 
@@ -16,13 +15,9 @@ namespace {
 QHash<QString, QString> readIni(const QString& path)
 {
     QHash<QString, QString> values;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return values;
-    QTextStream in(&file);
     QString section;
-    while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
+    for (const QString& rawLine : TextFile::readLines(path)) {
+        const QString line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
@@ -46,6 +41,25 @@ QString databaseFrom(const QString& servidor, const QString& baseDados, const QS
     return QDir(folder).absoluteFilePath(baseDados);
 }
 
+// name|server|database|user|password, trimmed, missing ones empty; the
+// password is all that follows the fourth "|", so it may hold "|" itself.
+QStringList catalogueFields(const QString& line)
+{
+    QStringList fields;
+    qsizetype from = 0;
+    for (int i = 0; i < 4; ++i) {
+        const qsizetype bar = line.indexOf(u'|', from);
+        if (bar < 0)
+            break;
+        fields << line.mid(from, bar - from).trimmed();
+        from = bar + 1;
+    }
+    fields << line.mid(from).trimmed();
+    while (fields.size() < 5)
+        fields << QString();
+    return fields;
+}
+
 } // namespace
 
 QList<ConfigBaseDados::EntradaCatalogo> ConfigBaseDados::Catalogo() const
@@ -64,20 +78,14 @@ void ConfigBaseDados::Usa(const EntradaCatalogo& entrada)
 QList<ConfigBaseDados::EntradaCatalogo> ConfigBaseDados::readCatalogue(const QString& path)
 {
     QList<EntradaCatalogo> entries;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return entries;
     const QString folder = QFileInfo(path).absolutePath();
-    QTextStream in(&file);
-    while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
+    for (const QString& rawLine : TextFile::readLines(path)) {
+        const QString line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1String("--")))
             continue;
-        QStringList fields = line.split(QLatin1Char('|'));
-        for (QString& field : fields)
-            field = field.trimmed();
-        while (fields.size() < 5)
-            fields << QString();
+        const QStringList fields = catalogueFields(line);
+        if (fields[2].isEmpty()) // nothing to open
+            continue;
         entries.append({fields[0], fields[1], databaseFrom(fields[1], fields[2], folder), fields[3], fields[4]});
     }
     return entries;

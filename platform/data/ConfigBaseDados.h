@@ -28,8 +28,12 @@ namespace zav {
 //   Empresa|srv01|EMPRESA01|sa|segredo
 //
 // Blank lines and lines starting with "--" are ignored, fields are trimmed and
-// missing fields are empty; a relative SQLite database is taken from the
-// catalogue's folder.
+// missing fields are empty; the password is everything after the fourth "|"
+// (it may hold "|"); a line without a database is skipped; a relative SQLite
+// database is taken from the catalogue's folder.
+//
+// Both files may be UTF-8 or UTF-16 with a byte order mark, UTF-8 without one,
+// or Windows-1252 (TextFile).
 class ConfigBaseDados {
 public:
     // Reads the settings of that file.

@@ -99,6 +99,9 @@ QString ConnectionString::odbcConnectionText() const
         parts << QStringLiteral("UID=") + odbcValue(value(QStringLiteral("User ID")));
     if (contains(QStringLiteral("Password")))
         parts << QStringLiteral("PWD=") + odbcValue(value(QStringLiteral("Password")));
+    const QString extended = value(QStringLiteral("Extended Properties"));
+    if (!extended.isEmpty())
+        parts << extended;
     return parts.join(u';');
 }
 

@@ -21,7 +21,8 @@ public:
     QString sqliteFile() const;
     // The ODBC driver's connection text: Driver (default FreeTDS), Server and
     // Port from "Data Source" ("host[,port]"), Database from "Initial Catalog"
-    // or "Database", UID from "User ID", PWD from "Password".
+    // or "Database", UID from "User ID", PWD from "Password", then "Extended
+    // Properties" as it stands: settings of the driver's own, as ADO hands them on.
     QString odbcConnectionText() const;
     // The database's own name: the SQLite file's base name, else the catalog.
     QString databaseName() const;

@@ -1,12 +1,15 @@
 #include "platform/data/SqliteBackend.h"
 
 #include "platform/data/Currency.h"
+#include "platform/data/ErpCollation.h"
 #include "platform/data/RuntimeError.h"
 #include "platform/data/SqliteDialect.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QUrl>
 #include <QUuid>
 #include <sqlite3.h>
 
@@ -23,28 +26,6 @@ void concatFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
         if (sqlite3_value_type(argv[i]) != SQLITE_NULL)
             text.append(reinterpret_cast<const char*>(sqlite3_value_text(argv[i])), sqlite3_value_bytes(argv[i]));
     sqlite3_result_text(context, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-}
-
-// NOCASE as the company database compares text: without regard to case and,
-// as SQL Server pads the shorter text with blanks, ignoring trailing blanks
-// ('PR ' = 'pr'). Otherwise it orders exactly as SQLite's own NOCASE, so
-// indexes built by other SQLite programs stay in order.
-int compareNoCase(void*, int length1, const void* text1, int length2, const void* text2)
-{
-    const auto* a = static_cast<const unsigned char*>(text1);
-    const auto* b = static_cast<const unsigned char*>(text2);
-    while (length1 > 0 && a[length1 - 1] == ' ')
-        --length1;
-    while (length2 > 0 && b[length2 - 1] == ' ')
-        --length2;
-    const int common = std::min(length1, length2);
-    for (int i = 0; i < common; ++i) {
-        const int ca = (a[i] >= 'A' && a[i] <= 'Z') ? a[i] + 32 : a[i];
-        const int cb = (b[i] >= 'A' && b[i] <= 'Z') ? b[i] + 32 : b[i];
-        if (ca != cb)
-            return ca - cb;
-    }
-    return length1 - length2;
 }
 
 struct StatementDeleter {
@@ -109,9 +90,15 @@ int bindValue(sqlite3_stmt* s, int index, const QVariant& v)
 SqliteBackend::SqliteBackend(const QString& file)
     : connectionName_(QStringLiteral("zav-sqlite-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
+    // A mistyped name must not leave an empty database behind: "mode=rw" opens
+    // only a file that is there.
+    if (!QFileInfo(file).isFile())
+        throw RuntimeError(errors::Unspecified, QStringLiteral("The database file %1 does not exist.").arg(file), Source);
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-    db_.setDatabaseName(file);
-    db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    QUrl uri = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
+    uri.setQuery(QStringLiteral("mode=rw"));
+    db_.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+    db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_URI"));
     if (!db_.open()) {
         const QString why = db_.lastError().text();
         close();
@@ -124,7 +111,10 @@ SqliteBackend::SqliteBackend(const QString& file)
         close();
         throw RuntimeError(errors::Unspecified, QStringLiteral("No SQLite handle for %1").arg(file), Source);
     }
-    sqlite3_create_collation_v2(handle_, "NOCASE", SQLITE_UTF8, nullptr, &compareNoCase, nullptr);
+    ErpCollation::registerOn(handle_);
+    // SQL Server takes "name" for a name only: an unknown one must not turn into a text.
+    sqlite3_db_config(handle_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(handle_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     sqlite3_create_function_v2(handle_, "concat", -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, &concatFunction,
                                nullptr, nullptr, nullptr);
 }

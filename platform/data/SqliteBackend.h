@@ -11,8 +11,9 @@ namespace zav {
 // The embedded database: a SQLite file opened through Qt's QSQLITE driver.
 // Statements pass through SqliteDialect and run on the connection's own
 // sqlite3 handle, which gives each column's declared type and each value's
-// storage class. CONCAT is registered as a function (NULL counts as '').
-// Dates are stored as text 'yyyy-mm-dd hh:mm:ss'.
+// storage class. CONCAT is registered as a function (NULL counts as ''), and
+// the company database's text comparison as the collation ErpCollation::Name.
+// The file must exist. Dates are stored as text 'yyyy-mm-dd hh:mm:ss'.
 class SqliteBackend : public SqlBackend {
 public:
     explicit SqliteBackend(const QString& file);

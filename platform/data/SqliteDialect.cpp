@@ -1,5 +1,6 @@
 #include "platform/data/SqliteDialect.h"
 
+#include "platform/data/ErpCollation.h"
 #include "platform/data/SqlTokenizer.h"
 
 #include <QDate>
@@ -92,8 +93,25 @@ void dropSchemaPrefixes(Tokens& t)
     }
 }
 
-// Where the SELECT that starts before `from` ends: its closing parenthesis, a ";" or the end.
-qsizetype endOfSelect(const Tokens& t, qsizetype from)
+bool isCompoundOperator(const SqlToken& k)
+{
+    return k.isWord(QLatin1StringView("UNION")) || k.isWord(QLatin1StringView("EXCEPT"))
+        || k.isWord(QLatin1StringView("INTERSECT"));
+}
+
+// Whether the SELECT at `select` follows UNION [ALL], EXCEPT or INTERSECT.
+bool followsCompoundOperator(const Tokens& t, qsizetype select)
+{
+    qsizetype before = previousSignificant(t, select);
+    if (before >= 0 && t[before].isWord(QLatin1StringView("ALL")))
+        before = previousSignificant(t, before);
+    return before >= 0 && isCompoundOperator(t[before]);
+}
+
+// Where the SELECT that starts before `from` ends: its closing parenthesis, a
+// ";", the next compound operator, or the end. The ORDER BY after the last
+// SELECT of a compound orders the whole compound, so it ends that SELECT too.
+qsizetype endOfSelect(const Tokens& t, qsizetype from, bool afterCompoundOperator)
 {
     int depth = 0;
     for (qsizetype i = from; i < t.size(); ++i) {
@@ -101,12 +119,18 @@ qsizetype endOfSelect(const Tokens& t, qsizetype from)
             ++depth;
         else if (t[i].isSymbol(QLatin1StringView(")")) && --depth < 0)
             return i;
-        else if (t[i].isSymbol(QLatin1StringView(";")) && depth == 0)
+        else if (depth == 0
+                 && (t[i].isSymbol(QLatin1StringView(";")) || isCompoundOperator(t[i])
+                     || (afterCompoundOperator && t[i].isWord(QLatin1StringView("ORDER")))))
             return i;
     }
     return t.size();
 }
 
+// SELECT [DISTINCT] TOP n ... becomes SELECT [DISTINCT] ... LIMIT n, the LIMIT
+// after the SELECT's last word (never inside a comment that ends the text). In
+// a compound, where a LIMIT would limit the whole, the SELECT becomes
+// SELECT * FROM (SELECT ... LIMIT n), so TOP limits its own SELECT only.
 void rewriteTop(Tokens& t)
 {
     for (qsizetype i = 0; i < t.size(); ++i) {
@@ -129,12 +153,30 @@ void rewriteTop(Tokens& t)
             continue;
         const QString n = t[count].text;
         t.remove(top, last - top + 1);
-        const qsizetype end = endOfSelect(t, top);
-        t.insert(end, SqlToken{SqlToken::Number, n});
-        t.insert(end, SqlToken{SqlToken::Space, QStringLiteral(" ")});
-        t.insert(end, SqlToken{SqlToken::Word, QStringLiteral("LIMIT")});
-        t.insert(end, SqlToken{SqlToken::Space, QStringLiteral(" ")});
+        const bool afterCompound = followsCompoundOperator(t, i);
+        const qsizetype end = endOfSelect(t, top, afterCompound);
+        const bool inCompound = afterCompound || (end < t.size() && isCompoundOperator(t[end]));
+        const SqlToken blank{SqlToken::Space, QStringLiteral(" ")};
+        Tokens limit = {blank, SqlToken{SqlToken::Word, QStringLiteral("LIMIT")}, blank, SqlToken{SqlToken::Number, n}};
+        if (inCompound)
+            limit.append(SqlToken{SqlToken::Symbol, QStringLiteral(")")});
+        const qsizetype afterLast = previousSignificant(t, end) + 1;
+        t = t.mid(0, afterLast) + limit + t.mid(afterLast);
+        if (inCompound)
+            t = t.mid(0, i)
+                + Tokens{SqlToken{SqlToken::Word, QStringLiteral("SELECT")}, blank, SqlToken{SqlToken::Symbol, QStringLiteral("*")},
+                         blank, SqlToken{SqlToken::Word, QStringLiteral("FROM")}, blank,
+                         SqlToken{SqlToken::Symbol, QStringLiteral("(")}}
+                + t.mid(i);
     }
+}
+
+// N'text' is SQL Server's Unicode literal; every SQLite text is Unicode already.
+void dropUnicodePrefixes(Tokens& t)
+{
+    for (qsizetype i = 0; i + 1 < t.size(); ++i)
+        if (t[i].isWord(QLatin1StringView("N")) && t[i + 1].is(SqlToken::String))
+            t.remove(i);
 }
 
 // Drops the storage clauses SQLite has no use for: CLUSTERED, NONCLUSTERED,
@@ -167,7 +209,7 @@ bool isTextType(const QString& type)
     return textTypes.contains(type, Qt::CaseInsensitive);
 }
 
-// One column definition: its type unbracketed, NOCASE for text, binary(8) for timestamp.
+// One column definition: its type unbracketed, the ERP's comparison for text, binary(8) for timestamp.
 Tokens columnDefinition(Tokens item)
 {
     const qsizetype name = nextSignificant(item, -1);
@@ -182,7 +224,7 @@ Tokens columnDefinition(Tokens item)
         if (isTextType(typeName)) {
             const qsizetype args = nextSignificant(item, type);
             const qsizetype after = args >= 0 && item[args].isSymbol(QLatin1StringView("(")) ? matchingParen(item, args) : type;
-            item.insert(after + 1, SqlToken{SqlToken::Word, QStringLiteral(" COLLATE NOCASE")});
+            item.insert(after + 1, SqlToken{SqlToken::Word, QStringLiteral(" COLLATE ") + QLatin1StringView(ErpCollation::Name)});
         }
     }
     return withoutStorageOptions(item);
@@ -249,6 +291,7 @@ void bracketsToQuotes(Tokens& t)
 QString SqliteDialect::translate(const QString& sqlServerText)
 {
     Tokens tokens = SqlTokenizer::tokenize(sqlServerText);
+    dropUnicodePrefixes(tokens);
     rewriteDateConversions(tokens);
     dropSchemaPrefixes(tokens);
     rewriteTop(tokens);

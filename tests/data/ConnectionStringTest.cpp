@@ -25,6 +25,9 @@ TEST(ConnectionString, ServerOverOdbc)
 
     const auto named = ConnectionString::parse("Data Provider=SQLOLEDB;Driver=SQLite3;Database=/tmp/x.db");
     EXPECT_EQ(named.odbcConnectionText(), QStringLiteral("Driver=SQLite3;Database=/tmp/x.db"));
+    const auto extended = ConnectionString::parse(
+        "Data Provider=SQLOLEDB;Driver=SQLite3;Database=/tmp/x.db;Extended Properties=\"LoadExt=/a.so;Timeout=9\"");
+    EXPECT_EQ(extended.odbcConnectionText(), QStringLiteral("Driver=SQLite3;Database=/tmp/x.db;LoadExt=/a.so;Timeout=9"));
     EXPECT_EQ(named.databaseName(), QStringLiteral("/tmp/x.db"));
 }
 

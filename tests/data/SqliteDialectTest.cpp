@@ -31,7 +31,7 @@ TEST(SqliteDialect, LeavesLiteralsAndOtherConversionsAlone)
 
 TEST(SqliteDialect, TopBecomesLimitAtTheEndOfItsSelect)
 {
-    EXPECT_EQ(SqliteDialect::translate("Select Top 1 * from TpMorada "), "Select  * from TpMorada  LIMIT 1");
+    EXPECT_EQ(SqliteDialect::translate("Select Top 1 * from TpMorada "), "Select  * from TpMorada LIMIT 1 ");
     EXPECT_EQ(SqliteDialect::translate("select distinct top (5) a from t order by a"),
               "select distinct  a from t order by a LIMIT 5");
     EXPECT_EQ(SqliteDialect::translate("select x from t where y in (select top 2 y from u order by y) and z=1"),
@@ -53,8 +53,26 @@ TEST(SqliteDialect, CreateTableKeepsColumnsAndKeyAndComparesTextWithoutCase)
         " ( [ARTIGO] ASC, [IDIOMA] Asc )WITH (PAD_INDEX = OFF, STATISTICS_NORECOMPUTE = OFF, IGNORE_DUP_KEY = OFF,"
         " ALLOW_ROW_LOCKS = ON, ALLOW_PAGE_LOCKS = ON) ON [PRIMARY] ) ON [PRIMARY] TEXTIMAGE_ON [PRIMARY]");
     EXPECT_EQ(sql.simplified(),
-              QStringLiteral("CREATE TABLE \"zav_ArtigoDetalhe\"( \"ARTIGO\" nvarchar(15) COLLATE NOCASE NOT NULL,"
-                             " \"IDIOMA\" nvarchar(3) COLLATE NOCASE NOT NULL, \"DESCR\" ntext COLLATE NOCASE NOT NULL,"
+              QStringLiteral("CREATE TABLE \"zav_ArtigoDetalhe\"( \"ARTIGO\" nvarchar(15) COLLATE ERP_NOCASE NOT NULL,"
+                             " \"IDIOMA\" nvarchar(3) COLLATE ERP_NOCASE NOT NULL, \"DESCR\" ntext COLLATE ERP_NOCASE NOT NULL,"
                              " \"DBTS\" binary(8) NULL, CONSTRAINT \"ix_zav_ArtigoDetalhe\" PRIMARY KEY"
                              " ( \"ARTIGO\" ASC, \"IDIOMA\" Asc ) )"));
+}
+
+TEST(SqliteDialect, TopLimitLandsBeforeTrailingCommentsAndSemicolons)
+{
+    EXPECT_EQ(SqliteDialect::translate("SELECT TOP 1 a FROM t -- first only"), "SELECT  a FROM t LIMIT 1 -- first only");
+    EXPECT_EQ(SqliteDialect::translate("SELECT TOP 1 a FROM t /* x */\n"), "SELECT  a FROM t LIMIT 1 /* x */\n");
+    EXPECT_EQ(SqliteDialect::translate("select top 3 a from t order by a ; "), "select  a from t order by a LIMIT 3 ; ");
+    EXPECT_EQ(SqliteDialect::translate("select x from (select top 2 y from u -- two\n) as s"),
+              "select x from (select  y from u LIMIT 2 -- two\n) as s");
+}
+
+TEST(SqliteDialect, UnicodeLiteralsLoseTheirPrefix)
+{
+    EXPECT_EQ(SqliteDialect::translate("where Nome=N'Camisa' and x=n'it''s'"), "where Nome='Camisa' and x='it''s'");
+    EXPECT_EQ(SqliteDialect::translate("CONVERT(DATETIME, N'2026-01-31', 102)"), "'2026-01-31 00:00:00'");
+    for (const char* same : {"select N from t", "select 'N''x'", "select N 'x'", "select IN'x'"})
+        EXPECT_EQ(SqliteDialect::translate(QString::fromUtf8(same)), QString::fromUtf8(same));
+    EXPECT_EQ(SqliteDialect::translate("select [N]'x'"), "select \"N\"'x'");
 }

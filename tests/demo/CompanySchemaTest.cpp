@@ -3,6 +3,7 @@
 #include "demo/CompanySchema.h"
 #include "demo/FixtureWriter.h"
 #include "demo/SqliteConnection.h"
+#include "platform/data/ErpCollation.h"
 
 #include <QMap>
 #include <QSet>
@@ -95,7 +96,7 @@ TEST_F(CompanySchemaTest, LeavesTheAddOnTablesToTheProgram)
     EXPECT_EQ(count(db(), "SELECT count(*) FROM sqlite_master WHERE name LIKE 'zav%'"), 0);
 }
 
-TEST_F(CompanySchemaTest, EveryTextColumnComparesWithoutCase)
+TEST_F(CompanySchemaTest, EveryTextColumnComparesAsTheErp)
 {
     sqlite3* handle = connection.handle();
     for (const QString& table : CompanySchema::tableNames()) {
@@ -110,7 +111,7 @@ TEST_F(CompanySchemaTest, EveryTextColumnComparesWithoutCase)
                       SQLITE_OK);
             const QString declared = QString::fromUtf8(type).toUpper();
             if (declared.contains("CHAR") || declared.contains("TEXT"))
-                EXPECT_STREQ(collation, "NOCASE") << table.toStdString() << "." << column.constData();
+                EXPECT_STREQ(collation, zav::ErpCollation::Name) << table.toStdString() << "." << column.constData();
         }
     }
 }

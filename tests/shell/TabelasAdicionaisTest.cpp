@@ -1,5 +1,6 @@
 // The add-on's own tables: created when missing, each on its own, in order.
 
+#include "demo/SqliteConnection.h"
 #include "shell/TabelasAdicionais.h"
 #include "shell/mod_main.h"
 #include "support/ErrorNumber.h"
@@ -84,4 +85,42 @@ TEST_F(AddOnTables, ProbeReadsTheFirstKeyColumnOfEachTable)
     EXPECT_EQ(probes.first(), "select GRUPO from  zav_FAMILIA ");
     EXPECT_TRUE(probes.contains("select Chave from  zav_TabLiv01 "));
     EXPECT_EQ(probes.last(), "select Codigo from  zav_FichaAmostra ");
+}
+
+// Only a missing table is created; a probe that fails for any other reason
+// stops start-up with its own error at the first table, creating nothing.
+namespace {
+
+zav::RuntimeError erroQueParaOArranque()
+{
+    try {
+        mod_main::CriaTabelasIdiomas();
+    } catch (const zav::RuntimeError& erro) {
+        return erro;
+    }
+    ADD_FAILURE() << "start-up must stop";
+    return zav::RuntimeError(0, {});
+}
+
+} // namespace
+
+TEST_F(AddOnTables, LockedDatabaseStopsStartUpAtTheFirstProbe)
+{
+    database.exec({"CREATE TABLE Outra (x int)"});
+    demo::SqliteConnection other(database.path());
+    demo::executeSql(other.database(), "BEGIN EXCLUSIVE");
+    const zav::RuntimeError erro = erroQueParaOArranque();
+    demo::executeSql(other.database(), "ROLLBACK");
+    EXPECT_EQ(erro.number(), zav::errors::Unspecified);
+    EXPECT_TRUE(erro.description().contains("locked")) << erro.what();
+    EXPECT_TRUE(tablesInCreationOrder().isEmpty());
+}
+
+TEST_F(AddOnTables, ProbeFailingOnAnExistingTableIsNotTakenForAMissingOne)
+{
+    database.exec({"CREATE TABLE zav_FAMILIA (Codigo nvarchar(6))"});
+    const zav::RuntimeError erro = erroQueParaOArranque();
+    EXPECT_EQ(erro.number(), zav::errors::CommandError);
+    EXPECT_TRUE(erro.description().contains("no such column")) << erro.what();
+    EXPECT_EQ(tablesInCreationOrder(), QStringList({"zav_FAMILIA"}));
 }

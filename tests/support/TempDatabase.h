@@ -17,7 +17,8 @@ public:
     QString path() const { return path_; }
     // How the program names this database: the embedded provider...
     QString connectionString() const;
-    // ...or the same file over ODBC through Debian's SQLite3 ODBC driver.
+    // ...or the same file over ODBC through Debian's SQLite3 ODBC driver, which
+    // loads the program's text comparison as the sqlite3 shell does.
     QString odbcConnectionString() const;
 
     zavCoreDataAccess2016& bd() { return *bd_; }

@@ -1,0 +1,233 @@
+// The embedded database as the program opens it: which file, how text
+// compares, and how SQL Server's text is carried over.
+
+#include "demo/CompanySchema.h"
+#include "demo/FixtureWriter.h"
+#include "demo/SqliteConnection.h"
+#include "platform/data/zavCoreDataAccess2016.h"
+#include "shell/TabelasAdicionais.h"
+#include "support/ErrorNumber.h"
+#include "support/TempDatabase.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+using namespace zav;
+using zav::test::errorNumberOf;
+using zav::test::TempDatabase;
+
+namespace {
+
+QString sqliteConnection(const QString& file)
+{
+    return QStringLiteral("Provider=MSDataShape;Data Provider=SQLite;Data Source=") + file;
+}
+
+// A connection that knows only SQLite's own collations, as any other SQLite program.
+class PlainSqlite {
+public:
+    explicit PlainSqlite(const QString& file)
+    {
+        if (sqlite3_open_v2(file.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+            ADD_FAILURE() << sqlite3_errmsg(db_);
+    }
+    ~PlainSqlite() { sqlite3_close(db_); }
+    PlainSqlite(const PlainSqlite&) = delete;
+    PlainSqlite& operator=(const PlainSqlite&) = delete;
+
+    // SQLITE_OK, or the failure's code with its message in `error`.
+    int exec(const char* sql)
+    {
+        char* message = nullptr;
+        const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &message);
+        error = message ? QString::fromUtf8(message) : QString();
+        sqlite3_free(message);
+        return rc;
+    }
+    QString text(const char* sql)
+    {
+        sqlite3_stmt* statement = nullptr;
+        QString result;
+        if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
+            result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+        else
+            result = QStringLiteral("error: ") + QString::fromUtf8(sqlite3_errmsg(db_));
+        sqlite3_finalize(statement);
+        return result;
+    }
+    sqlite3* handle() const { return db_; }
+
+    QString error;
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+QString integrityOf(zavCoreDataAccess2016& bd)
+{
+    RecordsetPtr rs = bd.AbreRecordset(QString(), "PRAGMA integrity_check");
+    QStringList lines;
+    for (; !rs->Eof(); rs->MoveNext())
+        lines << rs->Fields(0).text();
+    return lines.join(u'\n');
+}
+
+int rows(zavCoreDataAccess2016& bd, const QString& sql)
+{
+    return bd.AbreRecordset(QString(), sql)->RecordCount();
+}
+
+} // namespace
+
+// The file is named to SQLite as a URI: blanks, "#", "%", "?" and accents must reach it unchanged.
+TEST(SqliteFile, AnyFileNameOpensTheFileItNames)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Confecções 01 #2 100%?x=1.db"));
+    {
+        PlainSqlite other(file);
+        ASSERT_EQ(other.exec("CREATE TABLE EMPRESA (NOME TEXT); INSERT INTO EMPRESA VALUES ('Norte')"), SQLITE_OK);
+    }
+    zavCoreDataAccess2016 bd;
+    bd.AbreLigacao(sqliteConnection(file));
+    RecordsetPtr rs = bd.AbreRecordset(QString(), "select NOME from EMPRESA");
+    ASSERT_EQ(rs->RecordCount(), 1);
+    EXPECT_EQ(rs->Fields(0).text(), "Norte");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({QFileInfo(file).fileName()}));
+}
+
+// Another SQLite program (the sqlite3 shell, a converter) built these rows and
+// their key under SQLite's own NOCASE, for which 'C1' and 'c1 ' differ.
+TEST(SqliteText, IndexesOtherProgramsBuiltStayWhole)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("outra.db");
+    {
+        PlainSqlite other(file);
+        ASSERT_EQ(other.exec("CREATE TABLE Clientes (Codigo VARCHAR(15) COLLATE NOCASE NOT NULL PRIMARY KEY, Nome TEXT);"
+                             "INSERT INTO Clientes VALUES ('C1', 'Loja'), ('c1 ', 'Outra'), ('C2', 'Terceira')"),
+                  SQLITE_OK)
+            << other.error.toStdString();
+    }
+    zavCoreDataAccess2016 bd;
+    bd.AbreLigacao(sqliteConnection(file));
+    EXPECT_EQ(rows(bd, "select * from Clientes where Codigo='C1'"),
+              rows(bd, "select * from Clientes NOT INDEXED where Codigo='C1'"));
+    EXPECT_EQ(integrityOf(bd), "ok");
+}
+
+// The demo generator's tables and the program's own: the ERP's comparison,
+// through their indexes or without them, and a whole database afterwards.
+TEST(SqliteText, TablesOfTheDemoAndTheProgramCompareAsTheErp)
+{
+    TempDatabase empresa;
+    {
+        demo::SqliteConnection demoConnection(empresa.path());
+        demo::CompanySchema::create(demoConnection.database());
+        demo::FixtureWriter rows(demoConnection.database());
+        rows.insert("DOCGCCAB", {{"TPDOC", "ENC"}, {"SERIE", "A"}, {"ANO", 2026}, {"NNUMDOC", 1}});
+        rows.insert("DOCGCCAB", {{"TPDOC", "enc"}, {"SERIE", "B "}, {"ANO", 2026}, {"NNUMDOC", 1}});
+        rows.insert("DOCGCCAB", {{"TPDOC", "ENCX"}, {"SERIE", "A"}, {"ANO", 2026}, {"NNUMDOC", 1}});
+        EXPECT_THROW(rows.insert("DOCGCCAB", {{"TPDOC", "Enc  "}, {"SERIE", "a"}, {"ANO", 2026}, {"NNUMDOC", 1}}),
+                     std::runtime_error); // the same document as the first
+    }
+    for (const TabelaAdicional& t : tabelasIdiomas())
+        empresa.exec({t.criacao});
+
+    EXPECT_EQ(rows(empresa.bd(), "select * from DOCGCCAB as c where c.tpdoc='ENC '"), 2);
+    EXPECT_EQ(rows(empresa.bd(), "select * from DOCGCCAB NOT INDEXED where tpdoc='ENC '"), 2);
+    EXPECT_EQ(rows(empresa.bd(), "select * from DOCGCCAB where tpdoc='enc' and serie='b'"), 1);
+    EXPECT_EQ(rows(empresa.bd(), "select * from DOCGCCAB where tpdoc>'enc' order by tpdoc"), 1);
+
+    empresa.exec({"insert into zav_TabLiv01 (Chave, Idioma, Descr) values ('AB', 'ING', 'x'), ('ab  ', 'POR', 'y')"});
+    EXPECT_EQ(errorNumberOf([&] { empresa.exec({"insert into zav_TabLiv01 values ('Ab ', 'ing', 'z')"}); }),
+              errors::IntegrityViolation);
+    EXPECT_EQ(rows(empresa.bd(), "select * from zav_TabLiv01 where Chave='aB' and Idioma='ing  '"), 1);
+    EXPECT_EQ(integrityOf(empresa.bd()), "ok");
+}
+
+// The sqlite3 shell reads such a database as it is; with the extension beside
+// the program it also compares, writes and checks it.
+TEST(SqliteText, TheShellExtensionGivesTheSameComparison)
+{
+    TempDatabase empresa;
+    empresa.exec({tabelasFichaAmostra().first().criacao,
+                  "insert into zav_FichaAmostra (Codigo, Descr) values ('CM1001', 'Camisa')"});
+    empresa.bd().FechaLigacao();
+
+    PlainSqlite shell(empresa.path());
+    EXPECT_EQ(shell.text("select Descr from zav_FichaAmostra"), "Camisa");
+    EXPECT_NE(shell.exec("insert into zav_FichaAmostra (Codigo) values ('cm1001 ')"), SQLITE_OK);
+    EXPECT_TRUE(shell.error.contains("no such collation sequence")) << shell.error.toStdString();
+
+    ASSERT_EQ(sqlite3_enable_load_extension(shell.handle(), 1), SQLITE_OK);
+    char* message = nullptr;
+    ASSERT_EQ(sqlite3_load_extension(shell.handle(), TARVELO_SQLITE_EXTENSION, nullptr, &message), SQLITE_OK)
+        << (message ? message : "");
+    EXPECT_EQ(shell.text("select Descr from zav_FichaAmostra where Codigo='cm1001 '"), "Camisa");
+    EXPECT_NE(shell.exec("insert into zav_FichaAmostra (Codigo) values ('cm1001 ')"), SQLITE_OK);
+    EXPECT_TRUE(shell.error.contains("UNIQUE")) << shell.error.toStdString();
+    EXPECT_EQ(shell.exec("insert into zav_FichaAmostra (Codigo) values ('CM1002')"), SQLITE_OK);
+    EXPECT_EQ(shell.text("PRAGMA integrity_check"), "ok");
+}
+
+class SqlServerText : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        db.exec({"CREATE TABLE [dbo].[Cores]( [Codigo] [nvarchar](4) NOT NULL, [Nome] [nvarchar](20) NULL,"
+                 " CONSTRAINT [PK_Cores] PRIMARY KEY CLUSTERED ( [Codigo] ASC ) ON [PRIMARY] ) ON [PRIMARY]",
+                 "insert into Cores values ('01', 'Branco'), ('02', 'Preto'), ('03', NULL)"});
+    }
+    QStringList codes(const QString& sql)
+    {
+        QStringList list;
+        for (RecordsetPtr rs = db.bd().AbreRecordset(QString(), sql); !rs->Eof(); rs->MoveNext())
+            list << rs->Fields(0).text();
+        return list;
+    }
+
+    TempDatabase db;
+};
+
+TEST_F(SqlServerText, TopLimitsItsOwnSelectWhateverFollowsIt)
+{
+    EXPECT_EQ(codes("SELECT TOP 1 Codigo FROM Cores order by Codigo -- first only"), QStringList({"01"}));
+    EXPECT_EQ(codes("SELECT TOP 1 Codigo FROM Cores order by Codigo /* first */"), QStringList({"01"}));
+    EXPECT_EQ(codes("SELECT TOP 1 Codigo FROM Cores UNION ALL SELECT Codigo FROM Cores"), QStringList({"01", "01", "02", "03"}));
+    EXPECT_EQ(codes("SELECT Codigo FROM Cores where Codigo='02' UNION ALL SELECT TOP (2) Codigo FROM Cores order by 1"),
+              QStringList({"01", "02", "02"}));
+    EXPECT_EQ(codes("SELECT TOP 2 Codigo FROM Cores order by Codigo desc; "), QStringList({"03", "02"}));
+}
+
+TEST_F(SqlServerText, UnicodeLiteralsAreText)
+{
+    EXPECT_EQ(codes("SELECT Codigo FROM Cores where Nome=N'Preto'"), QStringList({"02"}));
+    EXPECT_EQ(codes("SELECT n'it''s' as x"), QStringList({"it's"}));
+    EXPECT_EQ(codes("SELECT Codigo FROM Cores as n where n.Nome='Branco'"), QStringList({"01"}));
+}
+
+TEST_F(SqlServerText, AnUnknownQuotedNameIsAnErrorNotText)
+{
+    for (const char* sql : {"SELECT [nosuchcol] FROM Cores", "SELECT \"nosuchcol\" FROM Cores",
+                            "SELECT Codigo FROM Cores where Nome = \"Preto\""}) {
+        try {
+            db.bd().AbreRecordset(QString(), QString::fromUtf8(sql));
+            ADD_FAILURE() << sql << " must fail";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), errors::CommandError) << sql;
+            EXPECT_TRUE(e.description().contains("no such column")) << e.what();
+        }
+    }
+    EXPECT_EQ(codes("SELECT [Codigo] FROM [Cores] where \"Nome\"='Preto'"), QStringList({"02"}));
+}
+
+TEST_F(SqlServerText, ConcatSkipsNulls)
+{
+    EXPECT_EQ(codes("SELECT CONCAT('a', NULL, 'b')"), QStringList({"ab"}));
+    EXPECT_EQ(codes("SELECT Concat(Codigo, '-', Nome) FROM Cores order by Codigo"),
+              QStringList({"01-Branco", "02-Preto", "03-"}));
+}
