@@ -1,4 +1,7 @@
+#include "maintenance/frmArtigos.h"
 #include "maintenance/frmComposicao.h"
+#include "maintenance/frmTabIdiomas.h"
+#include "maintenance/frmTabMedidas.h"
 #include "reports/frmMapaEncomendas.h"
 #include "reports/frmMapas.h"
 #include "reports/frmTarvelo.h"
@@ -42,6 +45,15 @@ TabelaEcras ecrasDoPrograma()
         {"EncFor", mapas()},
         {"Ficha", fichaAmostra()},
         {"Encom", folhaEncomenda()},
+        {"Artigo", fabricaDe<frmArtigos>()},
+        // "Class" is here like its siblings; the main window keeps it switched off.
+        {"Cat", fabricaDe<frmTabIdiomas>()},
+        {"Tipo", fabricaDe<frmTabIdiomas>()},
+        {"Compor", fabricaDe<frmTabIdiomas>()},
+        {"Class", fabricaDe<frmTabIdiomas>()},
+        {"Est", fabricaDe<frmTabIdiomas>()},
+        {"Col", fabricaDe<frmTabIdiomas>()},
+        {"Tam", fabricaDe<frmTabMedidas>()},
         {"FComp", fabricaDe<frmComposicao>()},
     };
 }

@@ -265,8 +265,14 @@ bool zav_input::handleKey(QKeyEvent* event)
 {
     if (deliveringReplacement_)
         return false;
-    if (isLeavingKey(event))
-        return raiseValida();
+    if (isLeavingKey(event)) {
+        if (raiseValida())
+            return true;
+        // A handler that moved the focus itself (a key field locked as its
+        // record loads) has already taken the field's leave: the key must not
+        // move it on a second time.
+        return !editor()->hasFocus();
+    }
     if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier) {
         emit PedeLista(index_);
         return true;

@@ -20,7 +20,8 @@ namespace zav {
 // Valida runs before the focus leaves by Tab, Shift+Tab, a click on another
 // focusable control of the same window or that control's access key; a handler
 // that sets `cancel` keeps the focus here and the key or click has no effect. While a Valida handler runs
-// (for instance showing a message box) no second Valida is raised.
+// (for instance showing a message box) no second Valida is raised. A handler
+// that moves the focus itself uses up the Tab: it does not move it again.
 //
 // Tecla runs for every character key, Enter (13), Backspace (8), Esc (27) and
 // the control characters of Ctrl and a letter (paste 22 and cut 24 also by

@@ -386,3 +386,15 @@ TEST(ControlArray, MissingIndexAndDuplicate)
     EXPECT_EQ(zav::test::errorNumberOf([&] { cmp(4); }), 340u);
     EXPECT_EQ(zav::test::errorNumberOf([&] { cmp.add(new zav::zav_input(3, &owner)); }), 360u);
 }
+
+TEST_F(Screen, AValidaThatMovesTheFocusItselfUsesUpTheTab)
+{
+    // As a key field locks once its record loads and hands the focus on: the
+    // Tab does not move it a second time, past the next field.
+    QObject::connect(&campo, &zav::zav_inputArray::Valida, [this](int index, bool&) {
+        if (index == 0)
+            campo[1].setFocus();
+    });
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), campo[1].editor());
+}
