@@ -7,6 +7,11 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QBrush>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QImage>
@@ -147,6 +152,52 @@ TEST(Grelha, CellsWrittenOneByOneInAGrowingGrid)
     EXPECT_EQ(content.lines[3].texts, (QStringList{"Linha 3", "3000"}));
 }
 
+// A report grid is only read: Tab and Shift+Tab go on to the screen's other
+// controls, so the user gets back to the filter fields; the arrows move the row.
+TEST(Grelha, TabLeavesAReadOnlyGridAndArrowsMoveInIt)
+{
+    QDialog screen;
+    auto* layout = new QVBoxLayout(&screen);
+    auto* filter = new QLineEdit(&screen);
+    auto* grid = new Grelha(&screen);
+    auto* button = new QPushButton(QStringLiteral("&Carregar"), &screen);
+    button->setAutoDefault(false);
+    for (QWidget* widget : {static_cast<QWidget*>(filter), static_cast<QWidget*>(grid), static_cast<QWidget*>(button)})
+        layout->addWidget(widget);
+    grid->setDataSource(gridtest::quantitiesByReference({{"R1", "C01", 1}, {"R1", "C02", 2}, {"R2", "C03", 3}}));
+    addQuantityColumns(*grid);
+    grid->rebind();
+    screen.show();
+    QApplication::setActiveWindow(&screen);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    filter->setFocus();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), grid->view());
+    grid->view()->setCurrentIndex(grid->view()->model()->index(0, 1));
+    QTest::keyClick(grid->view(), Qt::Key_Down);
+    QTest::keyClick(grid->view(), Qt::Key_Down);
+    EXPECT_EQ(grid->view()->currentIndex().row(), 2) << "the arrows move the row";
+    QTest::keyClick(grid->view(), Qt::Key_Up);
+    EXPECT_EQ(grid->view()->currentIndex().row(), 1);
+
+    QTest::keyClick(grid->view(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), button) << "Tab leaves the grid";
+    EXPECT_EQ(grid->view()->currentIndex().row(), 1) << "and does not move its row";
+    QTest::keyClick(button, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), grid->view());
+    QTest::keyClick(grid->view(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), filter) << "Shift+Tab back to the filter";
+
+    // A column to edit makes Tab walk the cells again.
+    GridColumn editable = column("Cliente", QStringLiteral("Editável"), 1000);
+    editable.readOnly = false;
+    grid->addColumn(editable);
+    EXPECT_TRUE(grid->view()->tabKeyNavigation());
+    grid->clearColumns();
+    EXPECT_FALSE(grid->view()->tabKeyNavigation());
+}
+
 TEST(Grelha, LookInTwips)
 {
     Grelha grid;
@@ -195,6 +246,39 @@ TEST(Grelha, GroupsCarryTheirSumAndKeylessRowsStandApart)
     rs->Fields(QStringLiteral("Quant")) = Currency::fromInteger(2000);
     rs->Update();
     EXPECT_EQ(grid.groupHeading(0), QStringLiteral("R1/Camisa Total Quant = 2 234,00  "));
+}
+
+// Sums in a heading add Double and Long fields as well as currency: a fraction
+// is not cut per row, and whole numbers past 32 bits do not wrap.
+TEST(Grelha, GroupSumsOverDoubleAndLongColumns)
+{
+    auto rs = std::make_shared<Recordset>();
+    rs->appendField(QStringLiteral("Grupo"), FieldType::Text, 10);
+    rs->appendField(QStringLiteral("Peso"), FieldType::Double);
+    rs->appendField(QStringLiteral("Pecas"), FieldType::Long);
+    rs->open();
+    const QList<std::tuple<QString, double, qint32>> rows{
+        {"A", 1.25, 2000000000}, {"A", 2.5, 2000000000}, {"B", -0.75, -3}, {"B", 0.125, 1}};
+    for (const auto& [group, weight, pieces] : rows) {
+        rs->AddNew();
+        rs->Fields(0) = group;
+        rs->Fields(1) = weight;
+        rs->Fields(2) = pieces;
+        rs->Update();
+    }
+    Grelha grid;
+    grid.setDataSource(rs);
+    grid.addColumn(column("Grupo", QStringLiteral("Grupo"), 1000, ValueKind::Text, {}, true));
+    grid.addColumn(column("Peso", QStringLiteral("Peso"), 1000, ValueKind::Number));
+    grid.addColumn(column("Pecas", QStringLiteral("Peças"), 1000, ValueKind::Number));
+    grid.rebind();
+    grid.setGroup(GroupSpec{"Grupo",
+                            QStringLiteral(" ' Peso = ' & Format((GroupCalc(1) ),'Standard') & ' Peças = ' & GroupCalc(2)"),
+                            {"Peso", "Pecas"}, true});
+
+    ASSERT_EQ(grid.groupCount(), 2);
+    EXPECT_EQ(grid.groupHeading(0), QStringLiteral("A Peso = 3,75 Peças = 4000000000"));
+    EXPECT_EQ(grid.groupHeading(1), QStringLiteral("B Peso = -0,63 Peças = -2"));
 }
 
 TEST(Grelha, GroupWithoutExpressionShowsTheKeyAlone)
