@@ -8,7 +8,6 @@
 #include "shell/Tools.h"
 
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 
 namespace {
@@ -98,7 +97,6 @@ void frmCamposAmostra::criaData(QGridLayout& grelha, int index, const char* lege
     auto* seletor = new zav::SeletorData(area);
     seletor->setToolTip(QStringLiteral("Data Fecho de Obra."));
     seletor->setFixedSize(tamanho);
-    seletor->installEventFilter(this);
     Data.insert(index, seletor);
     // One place for both: only one of them shows at a time.
     grelha.addWidget(vazio, linha, 1);
@@ -149,21 +147,6 @@ void frmCamposAmostra::cmp_Tecla(int, int& keyAscii)
         return;
     Tools::EnviaTeclas(QStringLiteral("+{TAB}"));
     keyAscii = 0;
-}
-
-// Esc in a date goes back one field, as in the empty date field; the screen
-// stays open.
-bool frmCamposAmostra::eventFilter(QObject* observado, QEvent* evento)
-{
-    if (evento->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape) {
-        for (zav::SeletorData* seletor : std::as_const(Data)) {
-            if (observado == seletor) {
-                Tools::EnviaTeclas(QStringLiteral("+{TAB}"));
-                return true;
-            }
-        }
-    }
-    return EcraManutencao::eventFilter(observado, evento);
 }
 
 void frmCamposAmostra::mostraData(int index, const QDate& dia)

@@ -33,7 +33,6 @@ protected:
     void CarregaValores() override;
     void GravaRegisto() override;
     QStringList Anulacoes() const override;
-    bool eventFilter(QObject* observado, QEvent* evento) override;
 
 private:
     TabelaManutencao tabelaDoEcra();

@@ -136,7 +136,7 @@ TEST_F(FrmCamposAmostraTest, EnteringAnEmptyDateShowsTodayInThePickerAndStoresIt
     EXPECT_TRUE(semData(0) && semData(1)) << "the reset empties both dates again";
 }
 
-TEST_F(FrmCamposAmostraTest, EscInADateGoesBackAFieldAndInATextFieldClosesWithoutSaving)
+TEST_F(FrmCamposAmostraTest, EscInADateLeavesTheScreenOpenAndInATextFieldClosesItWithoutSaving)
 {
     artigo("A1");
     ecra->campo(6).setFocus();
@@ -145,7 +145,6 @@ TEST_F(FrmCamposAmostraTest, EscInADateGoesBackAFieldAndInATextFieldClosesWithou
     ASSERT_TRUE(ecra->Data[0]->hasFocus());
     prime(Qt::Key_Escape);
     EXPECT_TRUE(ecra->isVisible());
-    EXPECT_TRUE(temFoco(6));
 
     int keyAscii = 27;
     emit ecra->cmp.Tecla(1, keyAscii);
