@@ -1,5 +1,6 @@
 #include "maintenance/frmCamposAmostra.h"
 
+#include "maintenance/CampoValor.h"
 #include "maintenance/CamposAmostraSql.h"
 #include "maintenance/ManutencaoSql.h"
 #include "platform/data/zavCoreDataAccess2016.h"
@@ -15,14 +16,8 @@ namespace {
 constexpr int TeclaEsc = 27;
 const QString FormatoData = QStringLiteral("dd-MM-yyyy");
 
-// The text fields after the key, with the column each keeps and its width.
-struct CampoTexto {
-    int index;
-    const char* legenda;
-    const char* coluna;
-    int comprimento;
-};
-const CampoTexto CamposTexto[] = {
+// The text fields after the key.
+const CampoValor CamposTexto[] = {
     {1, "Fornecedor", "Fornec", 50},
     {2, "Referência FRN", "RefFRN", 50},
     {3, "Marca", "Marca", 50},
@@ -66,18 +61,11 @@ QWidget* frmCamposAmostra::criaValores()
     auto* area = new QWidget(this);
     auto* grelha = new QGridLayout(area);
     int linha = 0;
-    const auto texto = [&](const CampoTexto& c) {
-        grelha->addWidget(new QLabel(QString::fromUtf8(c.legenda), area), linha, 0);
-        auto* entrada = new zav::zav_input(c.index, area);
-        entrada->setMaxLength(c.comprimento);
-        campo.add(entrada);
-        grelha->addWidget(entrada, linha++, 1, 1, 2);
-    };
     for (int i = 0; i < 6; ++i)
-        texto(CamposTexto[i]);
+        CamposTexto[i].acrescenta(*grelha, linha++, campo, 2);
     criaData(*grelha, 0, "Data Encomenda", linha++);
     criaData(*grelha, 1, "Data Entrega", linha++);
-    texto(CamposTexto[6]);
+    CamposTexto[6].acrescenta(*grelha, linha++, campo, 2);
     grelha->setColumnStretch(2, 1);
     grelha->setRowStretch(linha, 1);
 
@@ -121,7 +109,7 @@ void frmCamposAmostra::CarregaValores()
         return;
     // A NULL text, as another program may leave one, shows as an empty field.
     for (int i = 0; i < 6; ++i)
-        campo(CamposTexto[i].index).setText(ficha->Fields(QString::fromLatin1(CamposTexto[i].coluna)).text());
+        campo(CamposTexto[i].index).setText(ficha->Fields(CamposTexto[i].nomeColuna()).text());
     for (int i : {0, 1}) {
         const zav::Field& data = ficha->Fields(QString::fromLatin1(ColunasData[i]));
         if (data.isNull())
@@ -179,7 +167,7 @@ void frmCamposAmostra::GravaRegisto()
     // Every column on every confirm, the code as typed and an empty field as an empty text.
     ficha->Fields(QStringLiteral("Codigo")) = chave(0);
     for (int i = 0; i < 6; ++i)
-        ficha->Fields(QString::fromLatin1(CamposTexto[i].coluna)) = campo(CamposTexto[i].index).Text();
+        ficha->Fields(CamposTexto[i].nomeColuna()) = campo(CamposTexto[i].index).Text();
     for (int i : {0, 1})
         ficha->Fields(QString::fromLatin1(ColunasData[i])) = valorData(i);
     ficha->Fields(QStringLiteral("Composicao")) = campo(7).Text();

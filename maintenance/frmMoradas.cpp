@@ -1,5 +1,6 @@
 #include "maintenance/frmMoradas.h"
 
+#include "maintenance/CampoValor.h"
 #include "maintenance/MoradasSql.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 
@@ -18,28 +19,22 @@ QString u(const char* utf8)
 
 enum { Cliente = 0, CodMorada = 1, CodPostal = 5, Pais = 6, Sitio = 11, Gps = 12, TipoMorada = 13 };
 
-// The fields below the top box, with the column each edits and its width.
-struct CampoMorada {
-    int index;
-    const char* legenda;
-    const char* coluna;
-    int comprimento;
-};
-const CampoMorada CamposMorada[] = {
+// The fields below the top box.
+const CampoValor CamposMorada[] = {
     {2, "Nome Loja", "Contacto", 25},   {3, "Morada Loja", "Morada", 50}, {4, "Localidade", "Local", 35},
     {5, "Cod.Postal", "CdPostal", 8},   {6, "País", "País", 3},           {7, "Telefone", "Telef", 15},
     {8, "Telemóvel", "Telex", 15},      {9, "e-Mail", "Descr", 50},       {10, "Facebook", "Morada2", 50},
     {11, "Site ", "Sitio", 30},         {12, "GPS", "CodEan", 20},
 };
 
-const CampoMorada& campoMorada(int index)
+const CampoValor& campoMorada(int index)
 {
     return CamposMorada[index - 2];
 }
 
 QString coluna(int index)
 {
-    return u(campoMorada(index).coluna);
+    return campoMorada(index).nomeColuna();
 }
 
 } // namespace
@@ -48,7 +43,7 @@ frmMoradas::frmMoradas(QWidget* parent) : EcraManutencao(parent)
 {
     QWidget* valores = criaValores();
     QList<QWidget*> ordem{&campo(CodMorada)};
-    for (const CampoMorada& c : CamposMorada)
+    for (const CampoValor& c : CamposMorada)
         ordem << &campo(c.index);
     ordem << &campo(TipoMorada) << btLista[Pais] << btLista[TipoMorada];
     monta(tabelaDoEcra(), valores, ordem);
@@ -91,12 +86,8 @@ QWidget* frmMoradas::criaValores()
     auto* area = new QWidget(this);
     auto* grelha = new QGridLayout(area);
     int linha = 0;
-    for (const CampoMorada& c : CamposMorada) {
-        grelha->addWidget(new QLabel(u(c.legenda), area), linha, 0);
-        auto* entrada = new zav::zav_input(c.index, area);
-        entrada->setMaxLength(c.comprimento);
-        campo.add(entrada);
-        grelha->addWidget(entrada, linha, 1);
+    for (const CampoValor& c : CamposMorada) {
+        c.acrescenta(*grelha, linha, campo);
         if (c.index == CodPostal) {
             auto* descricao = new QLabel(area);
             Dsc.insert(1, descricao);
