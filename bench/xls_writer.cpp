@@ -1,6 +1,6 @@
 // Writes a 65,534 x 8 grid of texts and money amounts to .xls with our writer
 // and, from the same cells, with python3-xlwt; prints both times, their
-// ratio, and our peak memory against the workbook's size.
+// ratio, both sizes, and our peak memory against the workbook's size.
 #include "platform/xls/XlsWorkbook.h"
 
 #include <QCoreApplication>
@@ -147,6 +147,8 @@ int main(int argc, char** argv)
     std::printf("ours: %.3f s, workbook %.2f MB\n", ourSeconds, megabytes(workbookBytes));
     std::printf("xlwt: %.3f s, workbook %.2f MB\n", xlwtSeconds, megabytes(QFileInfo(peer).size()));
     std::printf("ratio: ours is %.1f times faster than xlwt\n", xlwtSeconds / ourSeconds);
+    std::printf("size: ours is %lld bytes, xlwt's %lld (%.3f x)\n", workbookBytes, QFileInfo(peer).size(),
+                double(workbookBytes) / double(QFileInfo(peer).size()));
     std::printf("peak memory while writing: %.1f MB above the grid = %.2f x the workbook (aim: below 3 x)\n",
                 peakMb, peakMb / megabytes(workbookBytes));
     std::printf("process peak: %.1f MB (aim: below 3 x workbook + grid = %.1f MB above the start)\n",

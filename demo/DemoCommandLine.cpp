@@ -1,6 +1,8 @@
 #include "demo/DemoCommandLine.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 
 namespace demo {
 
@@ -29,6 +31,13 @@ void describe(QCommandLineParser& parser)
 }
 
 } // namespace
+
+QString DemoCommand::imagesFolderOrDefault() const
+{
+    if (!imagesFolder.isEmpty() || configPath.isEmpty())
+        return imagesFolder;
+    return QFileInfo(databasePath).absoluteDir().filePath(QStringLiteral("Imagens")) + QLatin1Char('/');
+}
 
 std::optional<DemoCommand> DemoCommandLine::parse(const QStringList& arguments, QString* error)
 {

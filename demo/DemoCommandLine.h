@@ -13,6 +13,10 @@ struct DemoCommand {
     QString configPath;   // empty: no configuration file
     QString imagesFolder;
     DemoOptions options;
+
+    // The images folder given, or, when a configuration file is written
+    // without one, "Imagens/" beside the database.
+    QString imagesFolderOrDefault() const;
 };
 
 // tarvelo_demo_db --out <file.db> [--scale N] [--seed S] [--config <file>]

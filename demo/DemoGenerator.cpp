@@ -2,6 +2,7 @@
 
 #include "demo/CatalogueWriter.h"
 #include "demo/DocumentWriter.h"
+#include "demo/SampleCardWriter.h"
 #include "demo/SqliteConnection.h"
 #include "demo/SqliteInsert.h"
 
@@ -18,6 +19,7 @@ DemoSummary DemoGenerator::fill(const QSqlDatabase& db) const
         DemoSummary summary;
         summary.articles = CatalogueWriter(handle, random).write(catalogue);
         const DocumentCounts documents = DocumentWriter(handle, catalogue, options_, random).write();
+        summary.sampleCards = SampleCardWriter(handle, catalogue, options_, random).write();
         sqliteExecute(handle, QStringLiteral("COMMIT"));
         summary.references = qint64(catalogue.references.size());
         summary.customers = qint64(catalogue.customers.size());

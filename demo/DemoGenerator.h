@@ -12,6 +12,7 @@ struct DemoSummary {
     qint64 customers = 0;
     qint64 documents = 0;
     qint64 documentLines = 0;
+    qint64 sampleCards = 0;
 };
 
 // Fills the ERP tables of an empty company database (CompanySchema's tables)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -14,7 +15,7 @@ namespace demo {
 // lines must go in within seconds.
 //   SqliteInsert lines(handle, "DOCGCLIN", {"TPDOCUM", "NLinha", "Quant"});
 //   lines.row("ENC", 1, 12.0);
-// Text is bound as UTF-8; std::nullptr_t binds NULL. Failures throw std::runtime_error.
+// Text is bound as UTF-8; std::nullptr_t, and an empty std::optional, bind NULL. Failures throw std::runtime_error.
 class SqliteInsert {
 public:
     SqliteInsert(sqlite3* db, const QString& table, const QStringList& columns);
@@ -37,6 +38,14 @@ private:
     void bind(int position, qint64 value);
     void bind(int position, double value);
     void bind(int position, std::nullptr_t);
+    template <typename T>
+    void bind(int position, const std::optional<T>& value)
+    {
+        if (value)
+            bind(position, *value);
+        else
+            bind(position, nullptr);
+    }
     void step();
     [[noreturn]] void fail(const char* what) const;
 

@@ -1,5 +1,6 @@
 #include "demo/DemoCommandLine.h"
 #include "demo/DemoDatabase.h"
+#include "demo/DemoPhotos.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -22,11 +23,16 @@ int main(int argc, char** argv)
         QElapsedTimer timer;
         timer.start();
         const demo::DemoSummary summary = demo::DemoDatabase::create(command->databasePath, command->options);
+        const QString imagesFolder = command->imagesFolderOrDefault();
         if (!command->configPath.isEmpty())
-            demo::DemoConfigFile::write(command->configPath, command->databasePath, command->imagesFolder);
+            demo::DemoConfigFile::write(command->configPath, command->databasePath, imagesFolder);
+        demo::PhotoCounts photos;
+        if (!imagesFolder.isEmpty())
+            photos = demo::DemoPhotos::write(command->databasePath, imagesFolder);
         out << command->databasePath << ": " << summary.documentLines << " document lines in " << summary.documents
             << " documents, " << summary.references << " references (" << summary.articles << " articles), "
-            << summary.customers << " customers, " << timer.elapsed() << " ms\n";
+            << summary.customers << " customers, " << summary.sampleCards << " sample cards, " << photos.jpg
+            << " .jpg and " << photos.gif << " .gif photos, " << timer.elapsed() << " ms\n";
         return 0;
     } catch (const std::exception& failure) {
         err << "tarvelo_demo_db: " << failure.what() << '\n';

@@ -14,6 +14,13 @@ QString intervalo(const QString& coluna, const QString& de, const QString& ate)
 
 } // namespace
 
+BaseQuantidade baseDasOpcoes(bool todas, bool pendentes)
+{
+    if (todas)
+        return BaseQuantidade::Todas;
+    return pendentes ? BaseQuantidade::Pendentes : BaseQuantidade::Satisfeitas;
+}
+
 QString inicioDoDia(const QDateTime& data)
 {
     return data.date().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00");

@@ -33,6 +33,10 @@ struct Filtros {
     BaseQuantidade base = BaseQuantidade::Pendentes;
 };
 
+// The basis the screens' three options choose: "Todas" when it is on, else
+// "Pendentes" when it is on, else "Satisfeitas".
+BaseQuantidade baseDasOpcoes(bool todas, bool pendentes);
+
 // "yyyy-mm-dd 00:00:00" and "yyyy-mm-dd 23:59:59": the whole of both days.
 QString inicioDoDia(const QDateTime& data);
 QString fimDoDia(const QDateTime& data);

@@ -271,12 +271,7 @@ MapasSql::Filtros frmMapas::filtros() const
     f.fornecedor = campo(11).Text();
     f.primeiraData = Data[0]->dateTime();
     f.ultimaData = Data[1]->dateTime();
-    if (Option1[0]->isChecked())
-        f.base = MapasSql::BaseQuantidade::Todas;
-    else if (Option1[1]->isChecked())
-        f.base = MapasSql::BaseQuantidade::Pendentes;
-    else
-        f.base = MapasSql::BaseQuantidade::Satisfeitas;
+    f.base = MapasSql::baseDasOpcoes(Option1[0]->isChecked(), Option1[1]->isChecked());
     return f;
 }
 

@@ -1,5 +1,6 @@
 #include "reports/frmTarvelo.h"
 
+#include "platform/widgets/CursorOcupado.h"
 #include "platform/grid/Grelha.h"
 #include "platform/grid/PreviewSwitch.h"
 #include "platform/grid/Visualizador.h"
@@ -97,6 +98,7 @@ void frmTarvelo::Form_Load()
 
 void frmTarvelo::btCarga_Click()
 {
+    const zav::CursorOcupado ocupado;
     const QString primeiraData = DTPicker1[0]->date().toString(FormatoDataSql);
     const QString ultimaData = DTPicker1[1]->date().toString(FormatoDataSql);
     const MapaEstatistico::LinhasMapa mapa(*bd, primeiraData, ultimaData);

@@ -99,8 +99,9 @@ void CamposValidados::campo_Valida(int index, bool& cancel)
             def->aoVerificar();
         const QString texto = campo.Text();
         if (texto.trimmed().isEmpty()) {
-            if (escolhas_.tipoMensagemVazio != 0) {
-                Tools::MostraMensagem(escolhas_.mensagemVazio, escolhas_.mensagemVazio, escolhas_.tipoMensagemVazio);
+            if (escolhas_.tipoMensagemVazio != 0 && !def->vazioPassa) {
+                const QString mensagem = def->mensagemVazio.isEmpty() ? escolhas_.mensagemVazio : def->mensagemVazio;
+                Tools::MostraMensagem(mensagem, mensagem, escolhas_.tipoMensagemVazio);
                 if (def->aoNaoEncontrar)
                     def->aoNaoEncontrar();
                 cancel = true;

@@ -41,6 +41,10 @@ struct DefinicaoCampo {
     QString mensagemNaoExiste;
     // Whether a missing code is wiped from the field (else it stays to be corrected).
     bool limpaNaoExistente = true;
+    // Where this field differs from the screen on leaving it empty: an empty
+    // code passes unchecked, or the screen's message kind carries another text.
+    bool vazioPassa = false;
+    QString mensagemVazio;
 
     // Runs whenever the field is checked, before the text is looked at.
     std::function<void()> aoVerificar;

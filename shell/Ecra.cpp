@@ -5,9 +5,11 @@
 
 void Ecra::keyPressEvent(QKeyEvent* event)
 {
-    // QDialog would press its default button: the first button after the focus
-    // as it shows, or the last one that had the focus.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+    // QDialog would press its default button on Enter (the first button after
+    // the focus as it shows, or the last one that had the focus) and close on
+    // Esc from any control. A screen closes on Esc only where its own fields'
+    // key handling says so; a key that reaches the screen itself does nothing.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->matches(QKeySequence::Cancel))
         return;
     QDialog::keyPressEvent(event);
 }

@@ -23,7 +23,8 @@ public:
 
 protected:
     // A screen has no default button: Enter in a field presses nothing, while a
-    // button with the focus still answers Enter itself.
+    // button with the focus still answers Enter itself. Nor does Esc close it,
+    // unless a field's own key handling closes the screen.
     void keyPressEvent(QKeyEvent* event) override;
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/data/RuntimeError.h"
 #include "platform/widgets/Seams.h"
+#include "shell/LinguaPortuguesa.h"
 #include "shell/mod_main.h"
 
 #include <cstdlib>
@@ -63,6 +64,7 @@ AplicacaoTarvelo::AplicacaoTarvelo(int& argc, char** argv) : QApplication(argc, 
 {
     setApplicationName(mod_main::NomePrograma);
     setOrganizationName(mod_main::NomePrograma);
+    LinguaPortuguesa::Aplica(*this);
 }
 
 bool AplicacaoTarvelo::notify(QObject* receiver, QEvent* event)

@@ -27,8 +27,8 @@ bool Entrega(const std::function<bool()>& entrega);
 
 } // namespace FalhaNaoTratada
 
-// The program's application object: every event it delivers goes through
-// FalhaNaoTratada::Entrega.
+// The program's application object: it speaks Portuguese (LinguaPortuguesa),
+// and every event it delivers goes through FalhaNaoTratada::Entrega.
 class AplicacaoTarvelo : public QApplication {
 public:
     AplicacaoTarvelo(int& argc, char** argv);

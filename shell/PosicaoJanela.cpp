@@ -1,9 +1,17 @@
 #include "shell/PosicaoJanela.h"
 
+#include "platform/widgets/Twips.h"
+
 #include <QSettings>
 #include <cmath>
 
 namespace {
+
+// Twips kept while the pixels they give have not changed.
+int twipsDe(int pixeis, int twipsAnteriores, int (*paraPixeis)(int), int (*paraTwips)(int))
+{
+    return paraPixeis(twipsAnteriores) == pixeis ? twipsAnteriores : paraTwips(pixeis);
+}
 
 int leNumero(QSettings& definicoes, const char* chave, int omissao)
 {
@@ -37,4 +45,19 @@ void PosicaoJanela::grava(QSettings& definicoes) const
     definicoes.setValue(QStringLiteral("MainWidth"), QString::number(width));
     definicoes.setValue(QStringLiteral("MainHeight"), QString::number(height));
     definicoes.endGroup();
+}
+
+QRect PosicaoJanela::emPixeis() const
+{
+    return QRect(zav::twipsToPixelsX(left), zav::twipsToPixelsY(top), zav::twipsToPixelsX(width),
+                 zav::twipsToPixelsY(height));
+}
+
+PosicaoJanela PosicaoJanela::daJanela(const QRect& pixeis, const PosicaoJanela& restaurada)
+{
+    using namespace zav;
+    return PosicaoJanela{twipsDe(pixeis.x(), restaurada.left, twipsToPixelsX, pixelsToTwipsX),
+                         twipsDe(pixeis.y(), restaurada.top, twipsToPixelsY, pixelsToTwipsY),
+                         twipsDe(pixeis.width(), restaurada.width, twipsToPixelsX, pixelsToTwipsX),
+                         twipsDe(pixeis.height(), restaurada.height, twipsToPixelsY, pixelsToTwipsY)};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 class QSettings;
 
 // The main window's placement in twips, as kept in the per-user settings
@@ -13,4 +15,12 @@ struct PosicaoJanela {
     // A key that is missing or holds no number gives its default.
     static PosicaoJanela le(QSettings& definicoes);
     void grava(QSettings& definicoes) const;
+
+    // The window's geometry in pixels (position of its frame, size of its inside).
+    QRect emPixeis() const;
+    // The placement of a window now at `pixeis` that was put at `restaurada`.
+    // A pixel is wider than a twip, so twips turned into pixels and back come out
+    // rounded (1000 becomes 1005 at 96 dots to the inch): a side the user has
+    // left where it was keeps its twips, and only a moved side is converted.
+    static PosicaoJanela daJanela(const QRect& pixeis, const PosicaoJanela& restaurada);
 };

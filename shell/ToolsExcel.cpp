@@ -11,7 +11,7 @@ namespace Tools {
 
 namespace {
 
-// The largest grid a workbook sheet holds below its heading row.
+// The most lines, group headings included, a workbook sheet holds below its heading row.
 constexpr int MaxExportRows = 65534;
 
 void tell(QWidget* parent, const QString& text, zav::MessageIcon icon)
@@ -32,7 +32,7 @@ void reportFailure(QWidget* parent, const QString& number, const QString& descri
 void ExportarExcel(zav::Grelha& grid, zav::CommonDialog& dialog)
 {
     try {
-        if (grid.rowCount() > MaxExportRows) {
+        if (grid.exportRowCount() > MaxExportRows) {
             tell(&grid, QStringLiteral("Não é possivel exportar para excel grelhas com mais de 65534 linhas!"),
                  zav::MessageIcon::Information);
             return;

@@ -1,9 +1,9 @@
 #include "shell/frmMain.h"
 
 #include "platform/data/RuntimeError.h"
-#include "platform/widgets/Twips.h"
 #include "platform/data/zavCoreDataAccess2016.h"
-#include "shell/PosicaoJanela.h"
+#include "platform/widgets/BarraMenus.h"
+#include "shell/IconePrograma.h"
 #include "shell/mod_main.h"
 
 #include <QAction>
@@ -11,7 +11,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
 
@@ -30,6 +29,7 @@ QSettings definicoes()
 frmMain::frmMain(TabelaEcras ecras, QWidget* parent) : QMainWindow(parent), ecras_(std::move(ecras))
 {
     setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(IconePrograma());
     criaMenu();
     criaBarraEstado();
     Relogio.setInterval(IntervaloRelogio);
@@ -38,7 +38,10 @@ frmMain::frmMain(TabelaEcras ecras, QWidget* parent) : QMainWindow(parent), ecra
 
 void frmMain::criaMenu()
 {
-    QWidget* barra = menuBar();
+    barra_ = new zav::BarraMenus(this);
+    barra_->setObjectName(QStringLiteral("BarraMenus"));
+    setMenuWidget(barra_);
+    QWidget* barra = barra_;
     adicionaSair(barra);
     adicionaItem(barra, QStringLiteral("Tarvelo"), QStringLiteral("&Tarvelo"));
     adicionaItem(barra, QStringLiteral("Moradas"), QStringLiteral("M&oradas"));
@@ -95,7 +98,7 @@ QAction* frmMain::adicionaItem(QWidget* menu, const QString& controlo, const QSt
 
 QWidget* frmMain::adicionaSubmenu(const QString& controlo, const QString& legenda)
 {
-    QMenu* submenu = menuBar()->addMenu(legenda);
+    QMenu* submenu = barra_->addMenu(legenda);
     submenu->setObjectName(controlo);
     submenu->menuAction()->setObjectName(controlo);
     return submenu;
@@ -136,9 +139,10 @@ QAction* frmMain::item(const QString& controlo) const
 void frmMain::Form_Load()
 {
     QSettings guardadas = definicoes();
-    const PosicaoJanela posicao = PosicaoJanela::le(guardadas);
-    move(zav::twipsToPixelsX(posicao.left), zav::twipsToPixelsY(posicao.top));
-    resize(zav::twipsToPixelsX(posicao.width), zav::twipsToPixelsY(posicao.height));
+    posicaoRestaurada_ = PosicaoJanela::le(guardadas);
+    const QRect pixeis = posicaoRestaurada_.emPixeis();
+    move(pixeis.topLeft());
+    resize(pixeis.size());
 }
 
 void frmMain::EscreveStatus(const QString& Texto)
@@ -174,9 +178,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     if (!isMinimized()) {
         QSettings guardadas = definicoes();
-        PosicaoJanela{zav::pixelsToTwipsX(x()), zav::pixelsToTwipsY(y()), zav::pixelsToTwipsX(width()),
-                      zav::pixelsToTwipsY(height())}
-            .grava(guardadas);
+        PosicaoJanela::daJanela(QRect(pos(), size()), posicaoRestaurada_).grava(guardadas);
     }
     if (bd)
         bd->FechaLigacao();

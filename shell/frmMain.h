@@ -2,6 +2,7 @@
 
 #include "platform/widgets/CommonDialog.h"
 #include "shell/Ecra.h"
+#include "shell/PosicaoJanela.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -14,6 +15,10 @@ class QAction;
 class QLabel;
 class QWidget;
 class frmMain;
+
+namespace zav {
+class BarraMenus;
+}
 
 // Makes a new instance of one screen; the main window is its parent and lends
 // it the common dialog.
@@ -52,6 +57,8 @@ public:
     // The caption: the company's name from EMPRESA between square brackets, or "" without a row.
     void getNomeEmpresa();
 
+    // The menu bar, which takes a second line rather than hide an item.
+    zav::BarraMenus* barraMenus() const { return barra_; }
     // Status-bar panel 1 to 6.
     QLabel* Painel(int numero) const;
     // The menu item of that control name ("QuantRef", "sair", "mm").
@@ -73,6 +80,9 @@ private:
     void adicionaSeparador(QWidget* menu, const QString& controlo);
     void criaBarraEstado();
 
+    zav::BarraMenus* barra_ = nullptr;
     TabelaEcras ecras_;
     QList<QLabel*> paineis_;
+    // Where Form_Load put the window, so that a placement left alone is saved unchanged.
+    PosicaoJanela posicaoRestaurada_;
 };

@@ -1,7 +1,13 @@
+#include "maintenance/frmArtigos.h"
+#include "maintenance/frmCamposAmostra.h"
 #include "maintenance/frmComposicao.h"
+#include "maintenance/frmMoradas.h"
+#include "maintenance/frmTabIdiomas.h"
+#include "maintenance/frmTabMedidas.h"
 #include "reports/frmMapaEncomendas.h"
 #include "reports/frmMapas.h"
 #include "reports/frmTarvelo.h"
+#include "samples/frmFichaAmostra_New.h"
 #include "shell/FalhaNaoTratada.h"
 #include "shell/mod_main.h"
 
@@ -21,6 +27,14 @@ FabricaEcra folhaEncomenda()
     };
 }
 
+FabricaEcra fichaAmostra()
+{
+    return [](frmMain& principal) {
+        return std::make_unique<frmFichaAmostra_New>(principal.CommonDialog1, mod_main::CaminhoConfiguracao,
+                                                     &principal);
+    };
+}
+
 // The screens the menu opens, by menu item; an item missing here stays switched off.
 TabelaEcras ecrasDoPrograma()
 {
@@ -31,8 +45,20 @@ TabelaEcras ecrasDoPrograma()
         {"EncDet", mapas()},
         {"RefCli", mapas()},
         {"EncFor", mapas()},
+        {"Ficha", fichaAmostra()},
         {"Encom", folhaEncomenda()},
+        {"Artigo", fabricaDe<frmArtigos>()},
+        // "Class" is here like its siblings; the main window keeps it switched off.
+        {"Cat", fabricaDe<frmTabIdiomas>()},
+        {"Tipo", fabricaDe<frmTabIdiomas>()},
+        {"Compor", fabricaDe<frmTabIdiomas>()},
+        {"Class", fabricaDe<frmTabIdiomas>()},
+        {"Est", fabricaDe<frmTabIdiomas>()},
+        {"Col", fabricaDe<frmTabIdiomas>()},
+        {"Tam", fabricaDe<frmTabMedidas>()},
         {"FComp", fabricaDe<frmComposicao>()},
+        {"Moradas", fabricaDe<frmMoradas>()},
+        {"FichaAm", fabricaDe<frmCamposAmostra>()},
     };
 }
 

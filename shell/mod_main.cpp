@@ -3,12 +3,15 @@
 #include "platform/data/ConfigBaseDados.h"
 #include "platform/widgets/EscolhaBaseDados.h"
 #include "platform/data/PastasSistema.h"
+#include "platform/data/RuntimeError.h"
 #include "platform/data/StringLigacao.h"
 #include "platform/data/Versao.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "shell/TabelasAdicionais.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 
 namespace mod_main {
@@ -22,6 +25,23 @@ namespace {
 QString numeroVersao()
 {
     return QStringLiteral("%1.%2.%3").arg(TARVELO_VERSION_MAJOR).arg(TARVELO_VERSION_MINOR).arg(TARVELO_VERSION_PATCH);
+}
+
+// Without a server or a database there is nothing to connect to: the user is
+// told where the settings were looked for rather than what the driver makes of
+// an empty name.
+void exigeDefinicoes(const zav::ConfigBaseDados& config, const QString& catalogo)
+{
+    if (!config.Servidor().isEmpty() && !config.BaseDados().isEmpty())
+        return;
+    QString descricao = QStringLiteral("O ficheiro de configuração \"%1\" não tem as definições da base de dados "
+                                       "(Servidor, BaseDados e Utilizador na secção [BaseDados])")
+                            .arg(QDir::toNativeSeparators(config.Ficheiro()));
+    if (!QFileInfo::exists(config.Ficheiro()))
+        descricao += QStringLiteral(": o ficheiro não existe");
+    descricao += QStringLiteral(". Nenhuma base de dados foi escolhida do catálogo \"%1\".")
+                     .arg(QDir::toNativeSeparators(catalogo));
+    throw zav::RuntimeError(zav::errors::Unspecified, descricao);
 }
 
 } // namespace
@@ -64,9 +84,11 @@ void AbreBaseDados()
     zav::ConfigBaseDados config;
     config.setFicheiro(CaminhoConfiguracao);
     if (config.Servidor().isEmpty() || config.BaseDados().isEmpty() || config.Utilizador().isEmpty()) {
-        config.setFicheiroCatalogo(QCoreApplication::applicationDirPath() + QStringLiteral("/Catalogos/bd.sql"));
+        const QString catalogo = QCoreApplication::applicationDirPath() + QStringLiteral("/Catalogos/bd.sql");
+        config.setFicheiroCatalogo(catalogo);
         config.setEscolha(true);
         zav::EscolheBaseDados(config);
+        exigeDefinicoes(config, catalogo);
     }
 
     zav::StringLigacao ligacao;

@@ -32,7 +32,8 @@ QString CaminhoDaConfiguracao(const QString& linhaComandos);
 void Main(const QString& linhaComandos, TabelaEcras ecras);
 // Opens `bd` on the database that CaminhoConfiguracao names; when the server,
 // the database or the user is empty the user chooses one from the catalogue
-// "Catalogos/bd.sql" in the program's folder.
+// "Catalogos/bd.sql" in the program's folder. Still without a server or a
+// database, a run-time error names the configuration file and the catalogue.
 void AbreBaseDados();
 void CriaTabelasIdiomas();
 void CriaTabelaFichaAmostra();

@@ -1,37 +1,15 @@
 #include "platform/data/ConfigBaseDados.h"
 
+#include "platform/data/FicheiroIni.h"
 #include "platform/data/StringLigacao.h"
 #include "platform/data/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 
 namespace zav {
 
 namespace {
-
-// "section/key" in lower case -> value, as the INI file holds them.
-QHash<QString, QString> readIni(const QString& path)
-{
-    QHash<QString, QString> values;
-    QString section;
-    for (const QString& rawLine : TextFile::readLines(path)) {
-        const QString line = rawLine.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
-            continue;
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            section = line.mid(1, line.size() - 2).trimmed().toLower();
-            continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals <= 0)
-            continue;
-        values.insert(section + QLatin1Char('/') + line.left(equals).trimmed().toLower(),
-                      line.mid(equals + 1).trimmed());
-    }
-    return values;
-}
 
 // An SQLite database file named relative to `folder`; other servers' catalogue names stay as they are.
 QString databaseFrom(const QString& servidor, const QString& baseDados, const QString& folder)
@@ -94,12 +72,14 @@ QList<ConfigBaseDados::EntradaCatalogo> ConfigBaseDados::readCatalogue(const QSt
 void ConfigBaseDados::setFicheiro(const QString& ficheiro)
 {
     ficheiro_ = ficheiro;
-    const QHash<QString, QString> ini = readIni(ficheiro);
-    servidor_ = ini.value(QStringLiteral("basedados/servidor"));
-    baseDados_ = databaseFrom(servidor_, ini.value(QStringLiteral("basedados/basedados")),
+    FicheiroIni ini;
+    ini.setFicheiro(ficheiro);
+    const QString seccao = QStringLiteral("BaseDados");
+    servidor_ = ini.LerValor(seccao, QStringLiteral("Servidor"));
+    baseDados_ = databaseFrom(servidor_, ini.LerValor(seccao, QStringLiteral("BaseDados")),
                               QFileInfo(ficheiro).absolutePath());
-    utilizador_ = ini.value(QStringLiteral("basedados/utilizador"));
-    senha_ = ini.value(QStringLiteral("basedados/senha"));
+    utilizador_ = ini.LerValor(seccao, QStringLiteral("Utilizador"));
+    senha_ = ini.LerValor(seccao, QStringLiteral("Senha"));
 }
 
 } // namespace zav

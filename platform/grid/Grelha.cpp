@@ -29,6 +29,7 @@ Grelha::Grelha(QWidget* parent)
     view_->horizontalHeader()->setHighlightSections(false);
     setHeadingAlignment(Alignment::Center);
     setRowHeightTwips(rowHeightTwips_);
+    applyTabNavigation();
 
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         for (int i = 0; i < model_->columnCount(); ++i)
@@ -94,13 +95,18 @@ int Grelha::rowHeightTwips() const { return rowHeightTwips_; }
 
 // --- columns -----------------------------------------------------------------------
 
-void Grelha::clearColumns() { model_->clearColumns(); }
+void Grelha::clearColumns()
+{
+    model_->clearColumns();
+    applyTabNavigation();
+}
 
 int Grelha::addColumn(const GridColumn& column)
 {
     const int index = model_->addColumn(column);
     applyColumnLook(index);
     applyGroupSpans();
+    applyTabNavigation();
     return index;
 }
 
@@ -121,6 +127,17 @@ void Grelha::applyColumnLook(int index)
     const GridColumn& column = model_->column(index);
     view_->setColumnHidden(index, column.hidden);
     view_->setColumnWidth(index, twipsToPixelsX(column.widthTwips));
+}
+
+// Tab walks the cells only where there is a cell to edit; out of a grid that
+// is only read, Tab and Shift+Tab go on to the screen's other controls, and
+// the arrow keys move in it.
+void Grelha::applyTabNavigation()
+{
+    bool editable = false;
+    for (int i = 0; i < model_->columnCount() && !editable; ++i)
+        editable = !model_->column(i).readOnly;
+    view_->setTabKeyNavigation(editable);
 }
 
 void Grelha::applyGroupSpans()
@@ -153,6 +170,8 @@ void Grelha::setText(int row, int column, const QString& text) { model_->setCell
 void Grelha::setValue(int row, int column, const QVariant& value) { model_->setCell(row, column, value); }
 
 int Grelha::rowCount() const { return model_->dataRowCount(); }
+
+int Grelha::exportRowCount() const { return model_->contentLineCount(); }
 
 QVariant Grelha::value(int row, int column) const { return model_->cellValue(row, column); }
 

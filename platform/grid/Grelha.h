@@ -67,6 +67,7 @@ public:
 
     // --- reading (both ways of filling) -------------------------------------------
     int rowCount() const;                          // data rows, group headings not counted
+    int exportRowCount() const;                    // rows a printout or workbook holds: data rows and group headings
     QVariant value(int row, int column) const;
     QString displayText(int row, int column) const; // as the cell shows it, format applied
 
@@ -99,6 +100,7 @@ public:
 private:
     void applyGroupSpans();
     void applyColumnLook(int index);
+    void applyTabNavigation();
 
     GridModel* model_;
     QTableView* view_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QString>
 
@@ -45,6 +46,7 @@ struct GridColumn {
     QString format;             // "# ###", "## ###", "Standard" or empty for the plain value
     bool readOnly = true;
     int maxLength = 0;          // characters; 0 for no limit
+    QColor backColor;           // the cells' background; invalid keeps the grid's own
 };
 
 // One level of grouping. Each group's heading is the key as the group column

@@ -461,6 +461,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
         return cellValue(row, index.column());
     case Qt::TextAlignmentRole:
         return int(alignmentOf(index.column()));
+    case Qt::BackgroundRole: {
+        const QColor& fundo = columns_[size_t(index.column())].backColor;
+        return fundo.isValid() ? QVariant(QBrush(fundo)) : QVariant();
+    }
     default:
         return {};
     }

@@ -51,6 +51,7 @@ public:
 
     // Visible columns and every line, groups expanded.
     GridContent content() const;
+    int contentLineCount() const { return dataRowCount() + groupCount(); }
 
     // QAbstractTableModel
     int rowCount(const QModelIndex& parent = {}) const override;

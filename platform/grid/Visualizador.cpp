@@ -3,6 +3,7 @@
 #include "platform/widgets/Seams.h"
 #include "platform/widgets/Twips.h"
 #include "platform/grid/GridPages.h"
+#include "platform/grid/IconesVisualizador.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,7 +14,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollArea>
-#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <cmath>
@@ -131,9 +131,8 @@ void Visualizador::buildToolBar()
 {
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     tools_.assign(ToolCount, nullptr);
-    QStyle* style = this->style();
-    auto add = [&](int position, QStyle::StandardPixmap icon, const QString& caption, const QString& tip, auto slot) {
-        QAction* action = toolBar_->addAction(style->standardIcon(icon), caption);
+    auto add = [&](Tool position, const QString& caption, const QString& tip, auto slot) {
+        QAction* action = toolBar_->addAction(iconeFerramenta(position), caption);
         action->setToolTip(tip);
         connect(action, &QAction::triggered, this, slot);
         tools_[size_t(position)] = action;
@@ -141,31 +140,31 @@ void Visualizador::buildToolBar()
     auto separator = [&] { toolBar_->addSeparator(); };
 
     // The viewer's open and save: switched off, the grid is the only source.
-    add(ToolOpen, QStyle::SP_DialogOpenButton, QStringLiteral("Abrir"), QStringLiteral("Abrir"), [] {});
-    add(ToolSave, QStyle::SP_DialogSaveButton, QStringLiteral("Guardar"), QStringLiteral("Guardar"), [] {});
+    add(ToolOpen, QStringLiteral("Abrir"), QStringLiteral("Abrir"), [] {});
+    add(ToolSave, QStringLiteral("Guardar"), QStringLiteral("Guardar"), [] {});
     for (int off : {ToolOpen, ToolSave}) {
         tools_[size_t(off)]->setEnabled(false);
         tools_[size_t(off)]->setVisible(false);
     }
-    add(ToolPrint, QStyle::SP_FileIcon, QStringLiteral("&Imprimir..."), QStringLiteral("Imprimir"), [this] { printPages(); });
+    add(ToolPrint, QStringLiteral("&Imprimir..."), QStringLiteral("Imprimir"), [this] { printPages(); });
     separator();
-    add(ToolCopy, QStyle::SP_FileDialogDetailedView, {}, QStringLiteral("Copiar"), [this] { copyPage(); });
+    add(ToolCopy, {}, QStringLiteral("Copiar"), [this] { copyPage(); });
     separator();
-    add(ToolFind, QStyle::SP_FileDialogContentsView, {}, QStringLiteral("Procurar"), [this] { askAndFind(); });
+    add(ToolFind, {}, QStringLiteral("Procurar"), [this] { askAndFind(); });
     separator();
-    add(ToolSinglePage, QStyle::SP_TitleBarNormalButton, {}, QStringLiteral("Página Simples"), [this] { showSinglePage(); });
-    add(ToolMultiplePages, QStyle::SP_FileDialogListView, {}, QStringLiteral("Páginas Múltiplas"), [this] { showMultiplePages(); });
+    add(ToolSinglePage, {}, QStringLiteral("Página Simples"), [this] { showSinglePage(); });
+    add(ToolMultiplePages, {}, QStringLiteral("Páginas Múltiplas"), [this] { showMultiplePages(); });
     separator();
-    add(ToolZoomOut, QStyle::SP_ArrowDown, {}, QStringLiteral("Diminuir"), [this] { zoomOut(); });
-    add(ToolZoomIn, QStyle::SP_ArrowUp, {}, QStringLiteral("Aumentar"), [this] { zoomIn(); });
+    add(ToolZoomOut, {}, QStringLiteral("Diminuir"), [this] { zoomOut(); });
+    add(ToolZoomIn, {}, QStringLiteral("Aumentar"), [this] { zoomIn(); });
     separator();
-    add(ToolFirstPage, QStyle::SP_MediaSkipBackward, {}, QStringLiteral("Primeira página"), [this] { firstPage(); });
-    add(ToolPreviousPage, QStyle::SP_MediaSeekBackward, {}, QStringLiteral("Página anterior"), [this] { previousPage(); });
-    add(ToolNextPage, QStyle::SP_MediaSeekForward, {}, QStringLiteral("Página seguinte"), [this] { nextPage(); });
-    add(ToolLastPage, QStyle::SP_MediaSkipForward, {}, QStringLiteral("Última página"), [this] { lastPage(); });
+    add(ToolFirstPage, {}, QStringLiteral("Primeira página"), [this] { firstPage(); });
+    add(ToolPreviousPage, {}, QStringLiteral("Página anterior"), [this] { previousPage(); });
+    add(ToolNextPage, {}, QStringLiteral("Página seguinte"), [this] { nextPage(); });
+    add(ToolLastPage, {}, QStringLiteral("Última página"), [this] { lastPage(); });
     separator();
-    add(ToolBack, QStyle::SP_ArrowBack, QStringLiteral("Recuar"), QStringLiteral("Recuar"), [this] { back(); });
-    add(ToolForward, QStyle::SP_ArrowForward, QStringLiteral("Avançar"), QStringLiteral("Avançar"), [this] { forward(); });
+    add(ToolBack, QStringLiteral("Recuar"), QStringLiteral("Recuar"), [this] { back(); });
+    add(ToolForward, QStringLiteral("Avançar"), QStringLiteral("Avançar"), [this] { forward(); });
     pageLabel_ = new QLabel(this);
     toolBar_->addWidget(pageLabel_);
 }

@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QUrl>
 
 namespace zav {
@@ -73,6 +74,15 @@ bool askPrinter(QWidget* parent, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+bool useDefaultPrinter(QPrinter& printer)
+{
+    const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
+    if (standard.isNull())
+        return false;
+    printer.setPrinterName(standard.printerName());
+    return printer.isValid();
+}
+
 QString choosePick(QWidget* parent, const PickListRequest& request)
 {
     ListaPesquisaDialog dialog(request, parent);
@@ -101,6 +111,12 @@ Seam<QString(QWidget*, const FileRequest&)>& saveFileSeam()
 Seam<bool(QWidget*, QPrinter&)>& printDialogSeam()
 {
     static Seam<bool(QWidget*, QPrinter&)> seam(askPrinter);
+    return seam;
+}
+
+Seam<bool(QPrinter&)>& defaultPrinterSeam()
+{
+    static Seam<bool(QPrinter&)> seam(useDefaultPrinter);
     return seam;
 }
 

@@ -85,6 +85,9 @@ Seam<int(QWidget* parent, const MessageRequest&)>& messageBoxSeam();
 Seam<QString(QWidget* parent, const FileRequest&)>& saveFileSeam();
 // Whether the user confirmed printing; the printer carries the choices made.
 Seam<bool(QWidget* parent, QPrinter& printer)>& printDialogSeam();
+// Readies `printer` as the system's default printer, without asking; false
+// when the system has none.
+Seam<bool(QPrinter& printer)>& defaultPrinterSeam();
 // The first column of the chosen row, or "" when the user chose nothing.
 Seam<QString(QWidget* parent, const PickListRequest&)>& pickListSeam();
 // Hands a file to the desktop to open with its default program.

@@ -8,6 +8,13 @@ namespace zav {
 // drop down, holding a date and time. Tab and Shift+Tab leave the picker as
 // a whole, as they leave every other control of the panel, instead of walking
 // through its day, month and year.
+//
+// Dates are typed as users type them: a click selects the day, month or year
+// clicked, and digits typed from there fill it and run on into the next
+// section, so "01032026" typed from the day is 01-03-2026. A day is taken as
+// typed whatever month the picker showed before (30 over a February date, then
+// April), and the date is checked once it is whole; a date that does not exist
+// leaves the picker on the last one that did.
 class SeletorData : public QDateTimeEdit {
     Q_OBJECT
 public:
@@ -15,6 +22,29 @@ public:
 
 protected:
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    // The date being typed: the sections as typed so far, the section the
+    // next digit goes to and the digits it already has.
+    struct Escrita {
+        bool activa = false;
+        Section seccao = NoSection;
+        QString digitos;
+        int dia = 0;
+        int mes = 0;
+        int ano = 0;
+    };
+
+    bool escreveDigito(QChar digito);
+    void fechaSeccao();
+    void terminaEscrita();
+    bool aplica();
+    void mostraEscrita();
+
+    Escrita escrita_;
 };
 
 } // namespace zav

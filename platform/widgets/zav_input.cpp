@@ -3,16 +3,21 @@
 #include "platform/data/RuntimeError.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QValidator>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <memory>
 
 namespace zav {
 
@@ -22,10 +27,28 @@ constexpr int KeyEnter = 13;
 constexpr int KeyBackspace = 8;
 constexpr int KeyEsc = 27;
 
+constexpr int KeyCtrlV = 22;
+constexpr int KeyCtrlX = 24;
+
+// The control character of Ctrl and a letter (Ctrl+A 1 ... Ctrl+Z 26), or 0.
+int controlCharacterOf(const QKeyEvent* key)
+{
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (mods != Qt::ControlModifier || key->key() < Qt::Key_A || key->key() > Qt::Key_Z)
+        return 0;
+    return key->key() - Qt::Key_A + 1;
+}
+
 // The character code a key press carries, as the screens see it; 0 for keys
-// that type nothing (arrows, function keys).
+// that type nothing (arrows, function keys). Pasting and cutting carry Ctrl+V's
+// and Ctrl+X's codes whichever keys do them (Shift+Insert, Shift+Delete), so a
+// screen sees a pasted code as an edit like a typed one.
 int asciiOf(const QKeyEvent* key)
 {
+    if (key->matches(QKeySequence::Paste))
+        return KeyCtrlV;
+    if (key->matches(QKeySequence::Cut))
+        return KeyCtrlX;
     switch (key->key()) {
     case Qt::Key_Escape: return KeyEsc;
     case Qt::Key_Return:
@@ -33,6 +56,8 @@ int asciiOf(const QKeyEvent* key)
     case Qt::Key_Backspace: return KeyBackspace;
     default: break;
     }
+    if (const int control = controlCharacterOf(key))
+        return control;
     const QString text = key->text();
     if (text.isEmpty() || !text.at(0).isPrint())
         return 0;
@@ -53,6 +78,17 @@ public:
 private:
     const int& maxLength_;
 };
+
+// The key a context-menu command stands for: paste and cut, or 0.
+int keyOfMenuCommand(const QAction* action)
+{
+    const QString caption = action->text().section(QLatin1Char('\t'), 0, 0);
+    if (action->objectName() == QLatin1String("edit-paste") || caption == QLineEdit::tr("&Paste"))
+        return KeyCtrlV;
+    if (action->objectName() == QLatin1String("edit-cut") || caption == QLineEdit::tr("Cu&t"))
+        return KeyCtrlX;
+    return 0;
+}
 
 bool isLeavingKey(const QKeyEvent* key)
 {
@@ -114,6 +150,9 @@ zav_input::zav_input(int index, QWidget* parent, int tipo_campo, int formato_cam
     setFocusProxy(inner);
     setFocusPolicy(inner->focusPolicy());
     inner->installEventFilter(this);
+    // Several lines take the mouse, the menu and drops on their viewport.
+    if (text_)
+        text_->viewport()->installEventFilter(this);
 }
 
 zav_input::~zav_input()
@@ -226,8 +265,14 @@ bool zav_input::handleKey(QKeyEvent* event)
 {
     if (deliveringReplacement_)
         return false;
-    if (isLeavingKey(event))
-        return raiseValida();
+    if (isLeavingKey(event)) {
+        if (raiseValida())
+            return true;
+        // A handler that moved the focus itself (a key field locked as its
+        // record loads) has already taken the field's leave: the key must not
+        // move it on a second time.
+        return !editor()->hasFocus();
+    }
     if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier) {
         emit PedeLista(index_);
         return true;
@@ -246,20 +291,76 @@ bool zav_input::handleKey(QKeyEvent* event)
         return false;
     // The handler typed another key in place of this one.
     const QString text = QString(QChar(char16_t(keyAscii)));
+    const bool control = keyAscii >= 1 && keyAscii <= 26 && keyAscii != KeyEnter && keyAscii != KeyBackspace;
     const int key = keyAscii == KeyEnter ? Qt::Key_Return
                     : keyAscii == KeyBackspace ? Qt::Key_Backspace
                     : keyAscii == KeyEsc ? Qt::Key_Escape
+                    : control ? Qt::Key_A + keyAscii - 1
                     : QChar(keyAscii).toUpper().unicode();
-    QKeyEvent replacement(QEvent::KeyPress, key, event->modifiers() & ~Qt::ShiftModifier, text);
+    Qt::KeyboardModifiers mods = event->modifiers() & ~(Qt::ShiftModifier | Qt::ControlModifier);
+    if (control)
+        mods |= Qt::ControlModifier;
+    QKeyEvent replacement(QEvent::KeyPress, key, mods, text);
     deliveringReplacement_ = true;
     QCoreApplication::sendEvent(editor(), &replacement);
     deliveringReplacement_ = false;
     return true;
 }
 
+bool zav_input::allowsEdit(int keyAscii)
+{
+    emit Tecla(index_, keyAscii);
+    return keyAscii != 0;
+}
+
+// The editor's own menu, with Paste and Cut announced through Tecla first.
+void zav_input::showContextMenu(const QPoint& at, const QPoint& global)
+{
+    const std::unique_ptr<QMenu> menu(line_ ? line_->createStandardContextMenu()
+                                            : text_->createStandardContextMenu(at));
+    for (QAction* action : menu->actions()) {
+        const int key = keyOfMenuCommand(action);
+        if (key == 0)
+            continue;
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, this, [this, key] {
+            if (!allowsEdit(key))
+                return;
+            if (key == KeyCtrlV)
+                line_ ? line_->paste() : text_->paste();
+            else
+                line_ ? line_->cut() : text_->cut();
+        });
+    }
+    menu->exec(global);
+}
+
+bool zav_input::handleMouseEdit(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ContextMenu: {
+        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        showContextMenu(menuEvent->pos(), menuEvent->globalPos());
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        // X11's middle button pastes the selection.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton
+            && QApplication::clipboard()->supportsSelection())
+            return !allowsEdit(KeyCtrlV);
+        return false;
+    case QEvent::Drop:
+        return !allowsEdit(KeyCtrlV);
+    default:
+        return false;
+    }
+}
+
 // A click or an access key on another control of this window is a way of leaving the field:
 // the control that would take the focus is the nearest one up the parent chain
-// that accepts focus by click.
+// that accepts focus by click. A command button is left for even when a click
+// does not focus it (a list button leaves the focus in its field while the list
+// is open): pressing it acts on the screen as if the focus had gone there.
 bool zav_input::handleLeavingFor(QWidget* widget)
 {
     if (ownsWidget(widget))
@@ -267,7 +368,8 @@ bool zav_input::handleLeavingFor(QWidget* widget)
     for (QWidget* w = widget; w; w = w->parentWidget()) {
         if (ownsWidget(w))
             return false;
-        if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus))
+        const bool takesTheClick = (w->focusPolicy() & Qt::ClickFocus) || qobject_cast<QPushButton*>(w);
+        if (w->isEnabled() && takesTheClick)
             return raiseValida();
         if (w->isWindow())
             break;
@@ -277,7 +379,12 @@ bool zav_input::handleLeavingFor(QWidget* widget)
 
 bool zav_input::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != editor())
+    const bool onViewport = text_ && watched == text_->viewport();
+    if (watched != editor() && !onViewport)
+        return false;
+    if (handleMouseEdit(event))
+        return true;
+    if (onViewport)
         return false;
     switch (event->type()) {
     case QEvent::KeyPress:

@@ -20,11 +20,15 @@ namespace zav {
 // Valida runs before the focus leaves by Tab, Shift+Tab, a click on another
 // focusable control of the same window or that control's access key; a handler
 // that sets `cancel` keeps the focus here and the key or click has no effect. While a Valida handler runs
-// (for instance showing a message box) no second Valida is raised.
+// (for instance showing a message box) no second Valida is raised. A handler
+// that moves the focus itself uses up the Tab: it does not move it again.
 //
-// Tecla runs for every character key, Enter (13), Backspace (8) and Esc (27)
-// before the field sees it; the handler may change the code or swallow the key
-// by setting it to 0.
+// Tecla runs for every character key, Enter (13), Backspace (8), Esc (27) and
+// the control characters of Ctrl and a letter (paste 22 and cut 24 also by
+// Shift+Insert and Shift+Delete) before the field sees it; the handler may
+// change the code or swallow the key by setting it to 0. Pasting and cutting
+// with the mouse (the context menu, a middle-click paste, a drop) raise it as
+// 22 and 24 too, and a handler that swallows the key stops the edit.
 class zav_input : public QWidget {
     Q_OBJECT
 public:
@@ -67,6 +71,9 @@ private:
     class LeaveWatcher;
 
     bool handleKey(QKeyEvent* event);
+    bool handleMouseEdit(QEvent* event);
+    bool allowsEdit(int keyAscii);
+    void showContextMenu(const QPoint& at, const QPoint& global);
     bool handleLeavingFor(QWidget* widget);
     bool raiseValida();
     bool acceptsCharacter(QChar c) const;

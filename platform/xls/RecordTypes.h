@@ -61,6 +61,7 @@ constexpr quint16 Row = 0x0208;
 constexpr quint16 LabelSst = 0x00FD;
 constexpr quint16 Number = 0x0203;
 constexpr quint16 Rk = 0x027E;
+constexpr quint16 MulRk = 0x00BD;
 constexpr quint16 DbCell = 0x00D7;
 constexpr quint16 Window2 = 0x023E;
 constexpr quint16 Selection = 0x001D;

@@ -36,8 +36,7 @@ void SharedStringTable::write(BiffStream& out, quint32 referenceCount) const
     for (std::size_t i = 0; i < strings_.size(); ++i) {
         const QString& text = strings_[i];
         // The string's header and its first character never straddle records.
-        const qsizetype firstCharBytes = text.isEmpty() ? 0 : (BiffStream::fitsCompressed(text) ? 1 : 2);
-        if (out.spaceLeftInRecord() < 3 + firstCharBytes) {
+        if (out.spaceLeftInRecord() < 3 + characterBytes(text, 0, BiffStream::fitsCompressed(text))) {
             out.endRecord();
             out.beginRecord(record::Continue);
         }
@@ -57,8 +56,21 @@ void SharedStringTable::write(BiffStream& out, quint32 referenceCount) const
     out.endRecord();
 }
 
+// The bytes of the character at `from`: none past the end, two UTF-16 units
+// for a character outside the Basic Multilingual Plane.
+qsizetype SharedStringTable::characterBytes(const QString& text, qsizetype from, bool compressed)
+{
+    if (from >= text.size())
+        return 0;
+    if (compressed)
+        return 1;
+    const bool pair = text.at(from).isHighSurrogate() && from + 1 < text.size() && text.at(from + 1).isLowSurrogate();
+    return pair ? 4 : 2;
+}
+
 // A string's characters run on into the next CONTINUE record, which then
-// starts with its own one-byte compression flag.
+// starts with its own one-byte compression flag. A surrogate pair stays in
+// one record: readers decode each record's part of the string on its own.
 void SharedStringTable::writeString(BiffStream& out, const QString& text) const
 {
     const bool compressed = BiffStream::fitsCompressed(text);
@@ -68,14 +80,15 @@ void SharedStringTable::writeString(BiffStream& out, const QString& text) const
     out.u8(flag);
     qsizetype written = 0;
     while (written < text.size()) {
-        const qsizetype fit = out.spaceLeftInRecord() / charBytes;
-        if (fit == 0) {
+        qsizetype count = std::min(out.spaceLeftInRecord() / charBytes, text.size() - written);
+        if (!compressed && count > 0 && written + count < text.size() && text.at(written + count - 1).isHighSurrogate())
+            --count;
+        if (count == 0) {
             out.endRecord();
             out.beginRecord(record::Continue);
             out.u8(flag);
             continue;
         }
-        const qsizetype count = std::min(fit, text.size() - written);
         out.characters(text, written, count, compressed);
         written += count;
     }

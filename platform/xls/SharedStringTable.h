@@ -25,6 +25,7 @@ private:
     };
 
     void writeString(BiffStream& out, const QString& text) const;
+    static qsizetype characterBytes(const QString& text, qsizetype from, bool compressed);
     quint16 stringsPerBucket() const;
 
     QHash<QString, quint32> indexByText_;

@@ -32,7 +32,8 @@ void writeEof(BiffStream& out)
 QByteArray buildWorkbookStream(const SheetContent& sheet)
 {
     BiffStream out;
-    // Numbers take 14 or 18 bytes, texts 14 plus their one copy in the string table.
+    // A cell takes at most 18 bytes (a NUMBER; in a MULRK only 6), a text 14 plus
+    // its one copy in the string table.
     out.reserve(qsizetype(sheet.cells.size()) * 18 + 65536);
     const qsizetype sheetPositionField = writeGlobalsSubstream(out, sheet);
     out.patchU32(sheetPositionField, quint32(out.position()));

@@ -20,9 +20,9 @@ protected:
         demo::DemoDatabase::create(path, demo::DemoOptions{3000, 7, QDate(2026, 6, 30)});
         bd = new zavCoreDataAccess2016;
         bd->AbreLigacao(QStringLiteral("Provider=MSDataShape;Data Provider=SQLite;Data Source=") + path);
+        // As start-up does: the demo company may hold some of the add-on's tables already.
         for (const auto* tables : {&tabelasIdiomas(), &tabelasFichaAmostra()})
-            for (const TabelaAdicional& table : *tables)
-                bd->ExecutaSQL(QString(), table.criacao);
+            criaTabelasEmFalta(*bd, *tables);
     }
     static void TearDownTestSuite()
     {

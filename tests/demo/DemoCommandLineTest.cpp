@@ -80,3 +80,23 @@ TEST(DemoDatabase, ReplacesAnExistingFile)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DemoCommandLine, PhotosGoBesideTheDatabaseWhenAConfigurationIsWrittenWithoutAnImagesFolder)
+{
+    QString error;
+    const auto comConfiguracao =
+        DemoCommandLine::parse(arguments({"--out", "/srv/demo/demo.db", "--config", "Tarvelo.zav"}), &error);
+    ASSERT_TRUE(comConfiguracao);
+    EXPECT_EQ(comConfiguracao->imagesFolderOrDefault(), "/srv/demo/Imagens/") << "ends with its separator";
+
+    const auto dada = DemoCommandLine::parse(
+        arguments({"--out", "/srv/demo/demo.db", "--config", "Tarvelo.zav", "--images", "/srv/fotos/"}), &error);
+    EXPECT_EQ(dada->imagesFolderOrDefault(), "/srv/fotos/");
+
+    const auto semConfiguracao = DemoCommandLine::parse(arguments({"--out", "/srv/demo/demo.db"}), &error);
+    EXPECT_EQ(semConfiguracao->imagesFolderOrDefault(), "") << "no configuration, no photos";
+}
+
+} // namespace

@@ -77,6 +77,86 @@ TEST(ExportarExcel, RowLimitIs65534)
     EXPECT_EQ(rows.last(), QStringLiteral("última"));
 }
 
+// Grouped, every group adds its heading line to the workbook: 65,534 rows in
+// 656 groups need 66,190 lines and are refused before the dialog.
+TEST(ExportarExcel, GroupHeadingsCountTowardsTheRowLimit)
+{
+    QTemporaryDir dir;
+    Desk desk;
+    CommonDialog dialog;
+    Grelha grid;
+    grid.addColumn(textColumn("G", QStringLiteral("G"), true));
+    grid.addColumn(textColumn("A", QStringLiteral("A")));
+    const auto fill = [&grid](int rows, int rowsPerGroup) {
+        grid.clearGroup();
+        grid.setRowCount(rows);
+        for (int row = 0; row < rows; ++row)
+            grid.setText(row, 0, QString::number(row / rowsPerGroup));
+        grid.setText(rows - 1, 1, QStringLiteral("última"));
+        grid.setGroup(GroupSpec{"G", {}, {}, false});
+    };
+
+    fill(65534, 100);
+    ASSERT_EQ(grid.groupCount(), 656);
+    desk.answer = dir.filePath(QStringLiteral("grupos.xls"));
+    Tools::ExportarExcel(grid, dialog);
+    ASSERT_EQ(desk.messages.size(), 1) << "the limit's message, not a run-time error";
+    EXPECT_EQ(desk.messages[0].text, QStringLiteral("Não é possivel exportar para excel grelhas com mais de 65534 linhas!"));
+    EXPECT_TRUE(desk.fileRequests.isEmpty());
+
+    // 65,524 rows in 10 groups fill the sheet exactly, collapsed or not.
+    fill(65524, 6553);
+    ASSERT_EQ(grid.groupCount(), 10);
+    Tools::ExportarExcel(grid, dialog);
+    EXPECT_EQ(desk.messages.size(), 1) << "no further message";
+    EXPECT_EQ(desk.opened, QStringList{desk.answer});
+    const QStringList rows = gridtest::readWorkbook(desk.answer);
+    ASSERT_EQ(rows.size(), 65535);
+    EXPECT_EQ(rows[1], QStringLiteral("0")) << "the first group's heading";
+    EXPECT_EQ(rows.last(), QStringLiteral("última"));
+}
+
+// A text column keeps codes made of digits as texts: Excel would otherwise
+// show 141309120000 as 1,41309E+11 and drop leading zeros.
+TEST(ExportarExcel, CodesThatLookLikeNumbersStayTexts)
+{
+    QTemporaryDir dir;
+    const QStringList codes{"141309120000", "0012", "1E5", "12,50", "-7"};
+    auto rs = std::make_shared<Recordset>();
+    rs->appendField(QStringLiteral("Codigo"), FieldType::Text, 20);
+    rs->appendField(QStringLiteral("Quant"), FieldType::Currency);
+    rs->open();
+    for (const QString& code : codes) {
+        rs->AddNew();
+        rs->Fields(0) = code;
+        rs->Fields(1) = Currency::fromInteger(code.size());
+        rs->Update();
+    }
+    Grelha bound;
+    bound.setDataSource(rs);
+    bound.addColumn(textColumn("Codigo", QStringLiteral("Código")));
+    GridColumn quantity = textColumn("Quant", QStringLiteral("Quant"));
+    quantity.kind = ValueKind::Currency;
+    bound.addColumn(quantity);
+    bound.rebind();
+    bound.exportToXls(dir.filePath(QStringLiteral("ligada.xls")));
+
+    Grelha written;
+    emptyGrid(written, int(codes.size()));
+    for (int row = 0; row < codes.size(); ++row)
+        written.setText(row, 0, codes[row]);
+    written.exportToXls(dir.filePath(QStringLiteral("escrita.xls")));
+
+    const QStringList boundRows = gridtest::readWorkbook(dir.filePath(QStringLiteral("ligada.xls")));
+    const QStringList writtenRows = gridtest::readWorkbook(dir.filePath(QStringLiteral("escrita.xls")));
+    ASSERT_EQ(boundRows.size(), codes.size() + 1);
+    ASSERT_EQ(writtenRows.size(), codes.size() + 1);
+    for (int row = 0; row < codes.size(); ++row) {
+        EXPECT_EQ(boundRows[row + 1], codes[row] + QStringLiteral("\t#%1.0").arg(codes[row].size()));
+        EXPECT_EQ(writtenRows[row + 1], codes[row]);
+    }
+}
+
 TEST(ExportarExcel, CancelEndsSilentlyAndTheDialogRemembersTheName)
 {
     QTemporaryDir dir;

@@ -6,8 +6,16 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QBrush>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QImage>
+#include <QPalette>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
@@ -144,6 +152,52 @@ TEST(Grelha, CellsWrittenOneByOneInAGrowingGrid)
     EXPECT_EQ(content.lines[3].texts, (QStringList{"Linha 3", "3000"}));
 }
 
+// A report grid is only read: Tab and Shift+Tab go on to the screen's other
+// controls, so the user gets back to the filter fields; the arrows move the row.
+TEST(Grelha, TabLeavesAReadOnlyGridAndArrowsMoveInIt)
+{
+    QDialog screen;
+    auto* layout = new QVBoxLayout(&screen);
+    auto* filter = new QLineEdit(&screen);
+    auto* grid = new Grelha(&screen);
+    auto* button = new QPushButton(QStringLiteral("&Carregar"), &screen);
+    button->setAutoDefault(false);
+    for (QWidget* widget : {static_cast<QWidget*>(filter), static_cast<QWidget*>(grid), static_cast<QWidget*>(button)})
+        layout->addWidget(widget);
+    grid->setDataSource(gridtest::quantitiesByReference({{"R1", "C01", 1}, {"R1", "C02", 2}, {"R2", "C03", 3}}));
+    addQuantityColumns(*grid);
+    grid->rebind();
+    screen.show();
+    QApplication::setActiveWindow(&screen);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    filter->setFocus();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), grid->view());
+    grid->view()->setCurrentIndex(grid->view()->model()->index(0, 1));
+    QTest::keyClick(grid->view(), Qt::Key_Down);
+    QTest::keyClick(grid->view(), Qt::Key_Down);
+    EXPECT_EQ(grid->view()->currentIndex().row(), 2) << "the arrows move the row";
+    QTest::keyClick(grid->view(), Qt::Key_Up);
+    EXPECT_EQ(grid->view()->currentIndex().row(), 1);
+
+    QTest::keyClick(grid->view(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), button) << "Tab leaves the grid";
+    EXPECT_EQ(grid->view()->currentIndex().row(), 1) << "and does not move its row";
+    QTest::keyClick(button, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), grid->view());
+    QTest::keyClick(grid->view(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), filter) << "Shift+Tab back to the filter";
+
+    // A column to edit makes Tab walk the cells again.
+    GridColumn editable = column("Cliente", QStringLiteral("Editável"), 1000);
+    editable.readOnly = false;
+    grid->addColumn(editable);
+    EXPECT_TRUE(grid->view()->tabKeyNavigation());
+    grid->clearColumns();
+    EXPECT_FALSE(grid->view()->tabKeyNavigation());
+}
+
 TEST(Grelha, LookInTwips)
 {
     Grelha grid;
@@ -192,6 +246,39 @@ TEST(Grelha, GroupsCarryTheirSumAndKeylessRowsStandApart)
     rs->Fields(QStringLiteral("Quant")) = Currency::fromInteger(2000);
     rs->Update();
     EXPECT_EQ(grid.groupHeading(0), QStringLiteral("R1/Camisa Total Quant = 2 234,00  "));
+}
+
+// Sums in a heading add Double and Long fields as well as currency: a fraction
+// is not cut per row, and whole numbers past 32 bits do not wrap.
+TEST(Grelha, GroupSumsOverDoubleAndLongColumns)
+{
+    auto rs = std::make_shared<Recordset>();
+    rs->appendField(QStringLiteral("Grupo"), FieldType::Text, 10);
+    rs->appendField(QStringLiteral("Peso"), FieldType::Double);
+    rs->appendField(QStringLiteral("Pecas"), FieldType::Long);
+    rs->open();
+    const QList<std::tuple<QString, double, qint32>> rows{
+        {"A", 1.25, 2000000000}, {"A", 2.5, 2000000000}, {"B", -0.75, -3}, {"B", 0.125, 1}};
+    for (const auto& [group, weight, pieces] : rows) {
+        rs->AddNew();
+        rs->Fields(0) = group;
+        rs->Fields(1) = weight;
+        rs->Fields(2) = pieces;
+        rs->Update();
+    }
+    Grelha grid;
+    grid.setDataSource(rs);
+    grid.addColumn(column("Grupo", QStringLiteral("Grupo"), 1000, ValueKind::Text, {}, true));
+    grid.addColumn(column("Peso", QStringLiteral("Peso"), 1000, ValueKind::Number));
+    grid.addColumn(column("Pecas", QStringLiteral("Peças"), 1000, ValueKind::Number));
+    grid.rebind();
+    grid.setGroup(GroupSpec{"Grupo",
+                            QStringLiteral(" ' Peso = ' & Format((GroupCalc(1) ),'Standard') & ' Peças = ' & GroupCalc(2)"),
+                            {"Peso", "Pecas"}, true});
+
+    ASSERT_EQ(grid.groupCount(), 2);
+    EXPECT_EQ(grid.groupHeading(0), QStringLiteral("A Peso = 3,75 Peças = 4000000000"));
+    EXPECT_EQ(grid.groupHeading(1), QStringLiteral("B Peso = -0,63 Peças = -2"));
 }
 
 TEST(Grelha, GroupWithoutExpressionShowsTheKeyAlone)
@@ -333,4 +420,37 @@ TEST(Grelha, BoundGridFollowsRowsAddedChangedAndDeletedOneByOne)
     EXPECT_TRUE(grid.isExpanded(0));
     EXPECT_FALSE(grid.isExpanded(1)) << grid.groupHeading(1).toStdString();
     EXPECT_EQ(ModelProblems::reported(), QStringList());
+}
+
+TEST(Grelha, ColumnBackColourPaintsItsCellsOnlyAndNotTheGroupHeadings)
+{
+    Grelha grid;
+    grid.setDataSource(gridtest::quantitiesByReference({{"R1/Camisa", "C01", 3}, {"R1/Camisa", "C02", 4}}));
+    addQuantityColumns(grid);
+    GridColumn branca = column("Quant", QStringLiteral("Branca"), 900, ValueKind::Currency);
+    branca.backColor = Qt::white;
+    const int colunaBranca = grid.addColumn(branca);
+    grid.rebind();
+    QAbstractItemModel* model = grid.view()->model();
+
+    EXPECT_EQ(model->index(1, colunaBranca).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::white));
+    EXPECT_FALSE(model->index(1, 2).data(Qt::BackgroundRole).isValid()) << "a column without one keeps the grid's own";
+
+    // A group heading spans the row in its own grey, whatever the columns it covers.
+    grid.setGroup(GroupSpec{"Referencia", TotalQuant, {"Quant"}, true});
+    EXPECT_NE(model->index(0, colunaBranca).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::white));
+    EXPECT_EQ(model->index(1, colunaBranca).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::white));
+
+    // The grid paints it: the cell's middle is white even on a darker base.
+    QPalette escura = grid.view()->palette();
+    escura.setColor(QPalette::Base, QColor(40, 40, 40));
+    grid.view()->setPalette(escura);
+    grid.resize(800, 200);
+    grid.show();
+    QApplication::processEvents();
+    const QRect celula = grid.view()->visualRect(model->index(2, colunaBranca));
+    const QImage imagem = grid.view()->viewport()->grab().toImage();
+    EXPECT_EQ(imagem.pixelColor(celula.left() + 3, celula.center().y()), QColor(Qt::white));
+    const QRect outra = grid.view()->visualRect(model->index(2, 1));
+    EXPECT_LT(imagem.pixelColor(outra.left() + 3, outra.center().y()).lightness(), 100);
 }

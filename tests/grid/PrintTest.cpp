@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -198,6 +199,40 @@ TEST(Visualizador, ToolbarCaptionsAndTips)
         EXPECT_EQ(viewer.tool(position)->toolTip(), tip) << position;
     EXPECT_EQ(viewer.tool(19)->text(), QStringLiteral("Recuar"));
     EXPECT_EQ(viewer.tool(20)->text(), QStringLiteral("Avançar"));
+}
+
+// Each tool shows an icon of its own, legible while enabled and greyed when
+// not; none is one of the style's stock icons, whose lists, title-bar buttons
+// and coloured arrows told of other things.
+TEST(Visualizador, EachToolHasAnIconOfItsOwn)
+{
+    Visualizador viewer;
+    const QList<QStyle::StandardPixmap> stock{
+        QStyle::SP_FileIcon, QStyle::SP_FileDialogDetailedView, QStyle::SP_FileDialogContentsView,
+        QStyle::SP_TitleBarNormalButton, QStyle::SP_FileDialogListView, QStyle::SP_ArrowDown, QStyle::SP_ArrowUp,
+        QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward, QStyle::SP_MediaSeekForward,
+        QStyle::SP_MediaSkipForward, QStyle::SP_ArrowBack, QStyle::SP_ArrowForward};
+    const auto image = [](const QIcon& icon, int side, QIcon::Mode mode = QIcon::Normal) {
+        return icon.pixmap(QSize(side, side), mode).toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    QList<QImage> seen;
+    for (int position : {2, 4, 6, 8, 9, 11, 12, 14, 15, 16, 17, 19, 20}) {
+        const QIcon icon = viewer.tool(position)->icon();
+        ASSERT_FALSE(icon.isNull()) << position;
+        const QImage normal = image(icon, 24);
+        int ink = 0;
+        for (int y = 0; y < normal.height(); ++y)
+            for (int x = 0; x < normal.width(); ++x)
+                ink += qAlpha(normal.pixel(x, y)) > 200 && qGray(normal.pixel(x, y)) < 130;
+        EXPECT_GT(ink, 10) << "tool " << position << " is drawn in dark ink while enabled";
+        EXPECT_NE(normal, image(icon, 24, QIcon::Disabled)) << "tool " << position << " greys when disabled";
+        EXPECT_EQ(image(icon, 48).size(), QSize(48, 48)) << "drawn at any size";
+        for (int other = 0; other < seen.size(); ++other)
+            EXPECT_NE(normal, seen[other]) << "tool " << position << " looks like another";
+        for (QStyle::StandardPixmap pixmap : stock)
+            EXPECT_NE(normal, image(viewer.style()->standardIcon(pixmap), 24)) << "tool " << position;
+        seen << normal;
+    }
 }
 
 TEST(Visualizador, PagesZoomFindAndHistory)

@@ -200,28 +200,43 @@ TEST_F(MatrizTest, TheStatementIsTheSqlServerTextOfTheMap)
                              "mv.posimp,mh.posimp"));
 }
 
+// A size list as MedTamCo gives it, codes as stored.
+zav::RecordsetPtr tamanhosDeCodigos(const QStringList& codigos)
+{
+    auto tamanhos = std::make_shared<zav::Recordset>();
+    tamanhos->appendField(QStringLiteral("CodMed"), zav::FieldType::Text, 4);
+    tamanhos->open();
+    for (const QString& codigo : codigos) {
+        tamanhos->AddNew();
+        tamanhos->Fields(0) = codigo;
+        tamanhos->Update();
+    }
+    tamanhos->MoveFirst();
+    return tamanhos;
+}
+
+// Colours C1 to Cn, "Cor 1" to "Cor n", in that print order.
+zav::RecordsetPtr coresNumeradas(int quantas)
+{
+    auto cores = std::make_shared<zav::Recordset>();
+    cores->appendField(QStringLiteral("CodMed"), zav::FieldType::Text, 4);
+    cores->appendField(QStringLiteral("Descrica"), zav::FieldType::Text, 30);
+    cores->appendField(QStringLiteral("Posimp"), zav::FieldType::SmallInt);
+    cores->open();
+    for (int i = 1; i <= quantas; ++i) {
+        cores->AddNew();
+        cores->Fields(0) = QStringLiteral("C%1").arg(i);
+        cores->Fields(1) = QStringLiteral("Cor %1").arg(i);
+        cores->Fields(2) = QVariant(i);
+        cores->Update();
+    }
+    return cores;
+}
+
 TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
 {
-    zav::Recordset tamanhos;
-    tamanhos.appendField(QStringLiteral("CodMed"), zav::FieldType::Text, 4);
-    tamanhos.open();
-    for (const char* codigo : {"S  ", "M"}) {
-        tamanhos.AddNew();
-        tamanhos.Fields(0) = codigo;
-        tamanhos.Update();
-    }
-    zav::Recordset cores;
-    cores.appendField(QStringLiteral("CodMed"), zav::FieldType::Text, 4);
-    cores.appendField(QStringLiteral("Descrica"), zav::FieldType::Text, 30);
-    cores.appendField(QStringLiteral("Posimp"), zav::FieldType::SmallInt);
-    cores.open();
-    for (int i = 1; i <= 2; ++i) {
-        cores.AddNew();
-        cores.Fields(0) = QStringLiteral("C%1").arg(i);
-        cores.Fields(1) = QStringLiteral("Cor %1").arg(i);
-        cores.Fields(2) = QVariant(i);
-        cores.Update();
-    }
+    const zav::RecordsetPtr tamanhos = tamanhosDeCodigos({"S  ", "M"});
+    const zav::RecordsetPtr cores = coresNumeradas(2);
 
     ValoresMatriz valores;
     valores.larguraTamanho = 750;
@@ -231,10 +246,9 @@ TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
     valores.camposAntes = {{"IdCliente", "Cliente", 1700, 100}, {"Cliente", "Cliente", 1700, 100}};
     valores.camposDepois = {{"Data", "Data", 1000, 10}};
     MatrizCorTamanho matriz(valores);
-    tamanhos.MoveFirst();
-    matriz.CriaRsRefIndividual(tamanhos);
-    matriz.acrescentaCores(cores, {"A/Ana", "A"});
-    matriz.acrescentaCores(cores, {"B/Bia", "B"});
+    matriz.CriaRsRefIndividual(*tamanhos);
+    matriz.acrescentaCores(*cores, {"A/Ana", "A"});
+    matriz.acrescentaCores(*cores, {"B/Bia", "B"});
 
     // Order lines of customer B: two on one cell, one whose size keeps its
     // blanks (the field names are trimmed) and one of a colour with no row.
@@ -269,8 +283,8 @@ TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
     EXPECT_EQ(rs.Fields("Cor").text(), "Total");
     EXPECT_EQ(rs.Fields("Total").text(), "9");
 
-    tamanhos.MoveFirst();
-    const QList<zav::GridColumn> colunas = matriz.colunas(tamanhos);
+    tamanhos->MoveFirst();
+    const QList<zav::GridColumn> colunas = matriz.colunas(*tamanhos);
     QStringList descricao;
     for (const zav::GridColumn& c : colunas)
         descricao << QStringLiteral("%1|%2|%3|%4|%5")
@@ -282,6 +296,47 @@ TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
                                       "IndiceCor|Indice|1000|oculta|", "CodCor|CodCor|1000|oculta|",
                                       "Cor|Cor/Tamanho|1800||", "S|S  |750||# ###", "M|M|750||# ###",
                                       "Total|Total|1200||## ###", "Data|Data|1000|oculta|"}));
+}
+
+// Asked for both, the removal of zero rows leaves the blank row (its Total is
+// empty, not 0) before the totals row; neighbouring zero rows all go.
+TEST(MatrizCorTamanhoTest, RemovingZeroRowsKeepsTheBlankRowBeforeTheTotals)
+{
+    const zav::RecordsetPtr tamanhos = tamanhosDeCodigos({"S", "M"});
+    const zav::RecordsetPtr cores = coresNumeradas(4);
+    ValoresMatriz valores;
+    valores.linhaEmBrancoAntesDoTotal = true;
+    valores.removeLinhasTotalZero = true;
+    MatrizCorTamanho matriz(valores);
+    matriz.CriaRsRefIndividual(*tamanhos);
+    matriz.acrescentaCores(*cores);
+
+    zav::Recordset linhas;
+    linhas.appendField(QStringLiteral("MedVert"), zav::FieldType::Text, 4);
+    linhas.appendField(QStringLiteral("MedHor"), zav::FieldType::Text, 4);
+    linhas.appendField(QStringLiteral("Quant"), zav::FieldType::Currency);
+    linhas.open();
+    // C1 and C2 stay at 0; C4's quantities cancel out.
+    for (const auto& [cor, tamanho, quantidade] :
+         QList<std::tuple<QString, QString, int>>{{"C3", "M", 6}, {"C4", "S", 2}, {"C4", "M", -2}}) {
+        linhas.AddNew();
+        linhas.Fields("MedVert") = cor;
+        linhas.Fields("MedHor") = tamanho;
+        linhas.Fields("Quant") = Currency::fromInteger(quantidade);
+        linhas.Update();
+    }
+    matriz.colocaLinhas(linhas);
+    matriz.totaliza();
+
+    zav::Recordset& rs = matriz.recordset();
+    QStringList linhasDaMatriz;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        QStringList campos;
+        for (const char* campo : {"IndiceCor", "CodCor", "Cor", "S", "M", "Total"})
+            campos << (rs.Fields(campo).isNull() ? QStringLiteral("-") : rs.Fields(campo).text());
+        linhasDaMatriz << campos.join(QLatin1Char('|'));
+    }
+    EXPECT_EQ(linhasDaMatriz, (QStringList{"3|C3|Cor 3|0|6|6", "-|-|-|-|-|-", "99||Total|2|4|6"}));
 }
 
 } // namespace

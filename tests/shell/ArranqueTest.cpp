@@ -273,6 +273,41 @@ TEST_F(StartUp, AFailureIsShownAndEndsBeforeTheMainWindow)
     EXPECT_EQ(messages.requests[0].title, "Tarvelo");
 }
 
+TEST_F(StartUp, WithoutSettingsOrCatalogueTheErrorNamesTheConfigurationFile)
+{
+    BaseFolder base(true);
+    const QString catalogue = QCoreApplication::applicationDirPath() + "/Catalogos/bd.sql";
+    ASSERT_FALSE(QFile::exists(catalogue));
+    const QString config = base.dataFolder() + "/Tarvelo.zav";
+    shelltest::MessageRecorder messages;
+
+    EXPECT_NE(FalhaNaoTratada::Protege([] { mod_main::Main(QString(), {}); }), 0);
+    EXPECT_FALSE(mod_main::JanelaPrincipal);
+    ASSERT_EQ(messages.requests.size(), 1);
+    EXPECT_EQ(messages.requests[0].text,
+              QString::fromUtf8("Run-time error '80004005':\n\nO ficheiro de configuração \"%1\" não tem as "
+                                "definições da base de dados (Servidor, BaseDados e Utilizador na secção "
+                                "[BaseDados]): o ficheiro não existe. Nenhuma base de dados foi escolhida do "
+                                "catálogo \"%2\".")
+                  .arg(config, catalogue));
+
+    // A file without the settings (here only the images folder) is named the same way.
+    writeFile(config, "[Diversos]\nPercursoImagens=/fotos\n");
+    messages.requests.clear();
+    EXPECT_NE(FalhaNaoTratada::Protege([] { mod_main::Main(QString(), {}); }), 0);
+    ASSERT_EQ(messages.requests.size(), 1);
+    EXPECT_TRUE(messages.requests[0].text.contains(QString::fromUtf8("O ficheiro de configuração \"%1\" não tem").arg(config)));
+    EXPECT_FALSE(messages.requests[0].text.contains(QString::fromUtf8("não existe")));
+
+    // A user alone may be missing on the embedded database: it still opens.
+    zav::test::TempDatabase empresa;
+    empresa.exec({"CREATE TABLE EMPRESA (NumContr TEXT, NOME TEXT)"});
+    writeFile(config, configText("SQLite", empresa.path(), ""));
+    messages.requests.clear();
+    EXPECT_EQ(FalhaNaoTratada::Protege([] { mod_main::Main(QString(), {}); }), 0);
+    EXPECT_TRUE(messages.requests.isEmpty());
+}
+
 // A failure raised by a slot while Qt delivers an event: shown, then the program
 // ends at once with the failure's exit status. In a child process, since it ends it.
 TEST(UnhandledFailureDeathTest, FailureInAnEventHandlerIsShownAndEndsTheProgram)

@@ -2,8 +2,10 @@
 
 #include "ShellTestSupport.h"
 
+#include "platform/widgets/BarraMenus.h"
 #include "platform/widgets/Twips.h"
 #include "platform/widgets/zav_input.h"
+#include "reports/frmMapas.h"
 #include "shell/frmMain.h"
 #include "support/TempDatabase.h"
 
@@ -16,7 +18,10 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QTimer>
+#include <QToolButton>
+#include <QImage>
 #include <gtest/gtest.h>
+#include <functional>
 
 namespace {
 
@@ -67,7 +72,7 @@ TEST_F(MainWindow, MenuHasEveryItemAndOnlyBuiltScreensAreOn)
 {
     frmMain janela({{"QuantRef", fabricaDe<EcraDeTeste>()}, {"Col", fabricaDe<EcraDeTeste>()},
                     {"Class", fabricaDe<EcraDeTeste>()}});
-    EXPECT_EQ(captionsOf(janela.menuBar()->actions()),
+    EXPECT_EQ(captionsOf(janela.barraMenus()->actions()),
               QStringList({"&Sair", "&Tarvelo", "M&oradas", "&Mapas", "&Artigos", "&Idiomas", "&Campos Amostra",
                            "&Fichas Composição"}));
     auto* mapas = janela.findChild<QMenu*>("Mp");
@@ -202,4 +207,134 @@ TEST_F(MainWindow, PlacementDefaultsRoundTripAndBadValues)
     third.Form_Load();
     EXPECT_EQ(third.pos(), QPoint(zav::twipsToPixelsX(1000), 80));
     EXPECT_EQ(third.size(), QSize(zav::twipsToPixelsX(6500), 500));
+}
+
+TEST_F(MainWindow, PlacementLeftAloneReadsBackUnchanged)
+{
+    const auto guardada = [] {
+        QSettings stored("Tarvelo", "Tarvelo");
+        QStringList valores;
+        for (const char* chave : {"MainLeft", "MainTop", "MainWidth", "MainHeight"})
+            valores << stored.value(QStringLiteral("Settings/") + chave).toString();
+        return valores;
+    };
+    const auto abreEFecha = [](const std::function<void(frmMain&)>& entretanto = {}) {
+        frmMain janela;
+        janela.Form_Load();
+        if (entretanto)
+            entretanto(janela);
+        janela.close();
+    };
+
+    abreEFecha();
+    EXPECT_EQ(guardada(), QStringList({"1000", "1000", "6500", "6500"}));
+    abreEFecha();
+    EXPECT_EQ(guardada(), QStringList({"1000", "1000", "6500", "6500"}));
+
+    {
+        QSettings stored("Tarvelo", "Tarvelo");
+        stored.setValue("Settings/MainLeft", "1234");
+        stored.setValue("Settings/MainTop", "7");
+        stored.setValue("Settings/MainWidth", "9001");
+        stored.setValue("Settings/MainHeight", "4444");
+    }
+    abreEFecha();
+    EXPECT_EQ(guardada(), QStringList({"1234", "7", "9001", "4444"}));
+
+    // A side the user moved is saved where it now is, and reads back there.
+    QPoint movida;
+    abreEFecha([&](frmMain& janela) {
+        janela.move(janela.x() + 1, janela.y());
+        movida = janela.pos();
+    });
+    EXPECT_EQ(guardada().mid(1), QStringList({"7", "9001", "4444"}));
+    EXPECT_NE(guardada()[0], "1234");
+    frmMain depois;
+    depois.Form_Load();
+    EXPECT_EQ(depois.pos(), movida);
+}
+
+TEST_F(MainWindow, HasAnIconOfItsOwnThatTheOrderMapsCopy)
+{
+    frmMain janela;
+    const QIcon icone = janela.windowIcon();
+    ASSERT_FALSE(icone.isNull());
+    for (int lado : {16, 32, 48})
+        EXPECT_TRUE(icone.availableSizes().contains(QSize(lado, lado))) << lado;
+    // Drawn for the program: a white "T" on a blue ground, corners left clear.
+    const QImage imagem = icone.pixmap(32, 32).toImage();
+    EXPECT_EQ(qAlpha(imagem.pixel(0, 0)), 0);
+    EXPECT_EQ(imagem.pixelColor(16, 12), QColor(Qt::white));
+    const QColor fundo = imagem.pixelColor(4, 20);
+    EXPECT_GT(fundo.blue(), fundo.red());
+
+    zav::test::TempDatabase database;
+    frmMapas mapas(janela.CommonDialog1, &janela);
+    mapas.bd = &database.bd();
+    mapas.iOpcao = 1;
+    mapas.Form_Load();
+    EXPECT_EQ(mapas.windowIcon().cacheKey(), icone.cacheKey());
+}
+
+// Every top-level item shows at the window's default size: the bar takes a
+// second line rather than hide items behind a "more" button.
+TEST_F(MainWindow, EveryMenuItemShowsAtTheDefaultSize)
+{
+    frmMain janela;
+    janela.Form_Load();
+    janela.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
+
+    const auto verifica = [&](int linhasEsperadas) {
+        QApplication::processEvents();
+        zav::BarraMenus* barra = janela.barraMenus();
+        EXPECT_EQ(barra->linhas().size(), linhasEsperadas) << janela.width();
+        QList<QAction*> vistos;
+        int fundoAnterior = 0;
+        for (QMenuBar* linha : barra->linhas()) {
+            EXPECT_TRUE(linha->isVisible());
+            // Lines stack one under the other, inside the window, above its central area.
+            const QRect naJanela(linha->mapTo(&janela, QPoint(0, 0)), linha->size());
+            EXPECT_GE(naJanela.top(), fundoAnterior);
+            EXPECT_TRUE(janela.rect().contains(naJanela));
+            fundoAnterior = naJanela.bottom() + 1;
+            auto* mais = linha->findChild<QToolButton*>("qt_menubar_ext_button");
+            EXPECT_TRUE(!mais || !mais->isVisible());
+            for (QAction* item : linha->actions()) {
+                const QRect onde = linha->actionGeometry(item);
+                EXPECT_FALSE(onde.isEmpty()) << item->text().toStdString();
+                EXPECT_TRUE(linha->rect().contains(onde)) << item->text().toStdString();
+                vistos << item;
+            }
+        }
+        EXPECT_EQ(vistos, barra->actions());
+        EXPECT_LE(fundoAnterior, janela.centralWidget() ? janela.centralWidget()->y() : janela.height());
+    };
+    ASSERT_EQ(janela.width(), zav::twipsToPixelsX(6500));
+    verifica(2);
+
+    janela.resize(1600, janela.height());
+    verifica(1);
+    // As narrow as the widest item: one or two a line.
+    janela.resize(janela.barraMenus()->minimumSizeHint().width(), janela.height());
+    EXPECT_GE(janela.barraMenus()->linhas().size(), 3);
+    verifica(int(janela.barraMenus()->linhas().size()));
+    janela.resize(zav::twipsToPixelsX(6500), janela.height());
+    verifica(2);
+
+}
+
+TEST_F(MainWindow, AnItemOnTheSecondMenuLineAnswersItsAccessKey)
+{
+    frmMain janela({{"FComp", fabricaDe<EcraDeTeste>()}});
+    janela.Form_Load();
+    janela.show();
+    QApplication::setActiveWindow(&janela);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));
+    ASSERT_EQ(janela.barraMenus()->linhas().size(), 2);
+    ASSERT_TRUE(janela.barraMenus()->linhas()[1]->actions().contains(janela.item("FComp")));
+
+    EcraDeTeste::criados = 0;
+    QTest::keyClick(&janela, Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([] { return EcraDeTeste::criados == 1; }));
 }

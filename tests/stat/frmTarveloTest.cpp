@@ -4,10 +4,13 @@
 #include "platform/widgets/Seams.h"
 #include "platform/grid/GridPages.h"
 #include "platform/grid/Visualizador.h"
+#include "support/ErrorNumber.h"
 #include "support/OutsideReaders.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
+#include <QTableView>
 #include <QTest>
 #include <QJsonArray>
 #include <QLabel>
@@ -92,6 +95,32 @@ TEST_F(EcraTarvelo, GridHasTheEightColumnsWithOrdHidden)
     }
     // The hidden order column is never written.
     EXPECT_EQ(ecra.Grelha->displayText(0, 0), "");
+}
+
+// The pointer shows busy while the statements and the grid filling run, and
+// is back however the load ends: lines, none in the period, or a failure that
+// goes on to the error message.
+TEST_F(EcraTarvelo, PointerIsBusyDuringTheLoadAndRestoredHoweverItEnds)
+{
+    QList<Qt::CursorShape> duranteAGrelha;
+    QObject::connect(ecra.Grelha->view()->model(), &QAbstractItemModel::modelReset, [&] {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        duranteAGrelha << (cursor ? cursor->shape() : Qt::ArrowCursor);
+    });
+
+    CarregaMes(3);
+    ASSERT_FALSE(duranteAGrelha.isEmpty());
+    EXPECT_EQ(duranteAGrelha, QList<Qt::CursorShape>(duranteAGrelha.size(), Qt::WaitCursor));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    CarregaMes(1);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "a period without lines";
+
+    empresa.bd().ExecutaSQL(QString(), "DROP TABLE DOCGCLIN");
+    ecra.DTPicker1[0]->setDate(QDate(2026, 3, 1));
+    ecra.DTPicker1[1]->setDate(QDate(2026, 3, 31));
+    EXPECT_NE(zav::test::errorNumberOf([&] { ecra.btCarga_Click(); }), 0u);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the error message finds the pointer restored";
 }
 
 class PreviewTarvelo : public EcraTarvelo {

@@ -15,6 +15,7 @@ from xlrd import compdoc
 BOF, EOF, BOUNDSHEET, SST, CONTINUE, EXTSST = 0x0809, 0x000A, 0x0085, 0x00FC, 0x003C, 0x00FF
 INDEX, DEFCOLWIDTH, ROW, DBCELL = 0x020B, 0x0055, 0x0208, 0x00D7
 CELL_RECORDS = {0x00FD, 0x0203, 0x027E, 0x00BD, 0x0201}
+CELL_RECORD_NAMES = {0x00FD: 'LABELSST', 0x0203: 'NUMBER', 0x027E: 'RK', 0x00BD: 'MULRK', 0x0201: 'BLANK'}
 MAX_RECORD_DATA = 8224
 
 
@@ -193,6 +194,7 @@ def main():
         'ncols': sheet.ncols,
         'cells': cells,
         'continueRecords': layout.count(CONTINUE),
+        'cellRecords': {name: layout.count(kind) for kind, name in CELL_RECORD_NAMES.items()},
         'problems': layout.problems,
         'container': {
             'fatSectors': struct.unpack_from('<I', data, 0x2C)[0],

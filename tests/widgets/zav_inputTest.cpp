@@ -6,7 +6,13 @@
 #include "support/ErrorNumber.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
 #include <QDialog>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
@@ -45,11 +51,23 @@ protected:
                           widget->mapTo(&dialog, widget->rect().center()));
     }
 
+    // Keeps the keys Tecla hears of in `keys`; while `refuseKeys` is set it swallows them.
+    void recordTecla()
+    {
+        QObject::connect(&campo, &zav::zav_inputArray::Tecla, [this](int, int& keyAscii) {
+            keys << keyAscii;
+            if (refuseKeys)
+                keyAscii = 0;
+        });
+    }
+
     QDialog dialog;
     zav::zav_inputArray campo;
     QPushButton* button = nullptr;
     QList<int> validated;
     bool cancelNext = false;
+    QList<int> keys;
+    bool refuseKeys = false;
 };
 
 } // namespace
@@ -141,6 +159,134 @@ TEST_F(Screen, TeclaCanSwallowEscOrChangeTheKey)
     QTest::keyClick(focused(), Qt::Key_Escape);
     EXPECT_TRUE(dialog.isVisible());  // Esc never reached the dialog
     EXPECT_EQ(campo[0].Text(), "AB1");
+}
+
+// Pasting and cutting are edits: the screen hears of them through Tecla as
+// Ctrl+V (22) and Ctrl+X (24), whichever keys do them, and may refuse them.
+TEST_F(Screen, PasteAndCutRaiseTeclaWithTheirControlCharacters)
+{
+    recordTecla();
+    QApplication::clipboard()->setText("QQ");
+
+    // As the X server sends Ctrl+V: the control character as its text.
+    QKeyEvent ctrlV(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QString(QChar(22)));
+    QApplication::sendEvent(campo[0].editor(), &ctrlV);
+    EXPECT_EQ(keys, QList<int>({22}));
+    EXPECT_EQ(campo[0].Text(), "QQ");
+
+    QTest::keyClick(focused(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(keys, QList<int>({22, 22}));
+    EXPECT_EQ(campo[0].Text(), "QQQQ");
+
+    campo[0].setSelStart(0);
+    campo[0].setSelLength(2);
+    QTest::keyClick(focused(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(keys, QList<int>({22, 22, 24}));
+    EXPECT_EQ(campo[0].Text(), "QQ");
+
+    // Other Ctrl letters carry theirs too (Ctrl+A 1), and do what they do.
+    QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(keys.last(), 1);
+    EXPECT_EQ(campo[0].SelLength(), 2);
+
+    refuseKeys = true;
+    campo[0].setText("AB");
+    QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(keys.last(), 22);
+    EXPECT_EQ(campo[0].Text(), "AB");
+}
+
+// The same edits with the mouse: the field's menu and a drop.
+TEST_F(Screen, PasteAndCutWithTheMouseRaiseTeclaToo)
+{
+    recordTecla();
+    // Picks a command of the field's menu once it shows, by its caption.
+    const auto fromTheMenu = [&](zav::zav_input& field, const QString& caption) {
+        QTimer::singleShot(0, [caption] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_TRUE(menu);
+            for (QAction* action : menu->actions())
+                if (action->text().section('\t', 0, 0).remove('&') == caption)
+                    action->trigger();
+            menu->close();
+        });
+        QWidget* target = field.tipo_campo() == zav::zav_input::VariasLinhas
+                              ? static_cast<QPlainTextEdit*>(field.editor())->viewport()
+                              : field.editor();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(target, &event);
+    };
+    QApplication::clipboard()->setText("QQ");
+
+    fromTheMenu(campo[0], "Colar");
+    EXPECT_EQ(keys, QList<int>({22}));
+    EXPECT_EQ(campo[0].Text(), "QQ");
+    campo[0].setSelStart(0);
+    campo[0].setSelLength(1);
+    fromTheMenu(campo[0], "Cortar");
+    EXPECT_EQ(keys, QList<int>({22, 24}));
+    EXPECT_EQ(campo[0].Text(), "Q");
+    fromTheMenu(campo[0], "Seleccionar Tudo");
+    EXPECT_EQ(keys, QList<int>({22, 24}));
+
+    refuseKeys = true;
+    fromTheMenu(campo[0], "Colar");
+    EXPECT_EQ(campo[0].Text(), "Q");
+
+    // A field of several lines has its menu on its viewport.
+    QApplication::clipboard()->setText("QQ");
+    auto* notes = new zav::zav_input(2, &dialog, zav::zav_input::VariasLinhas);
+    dialog.layout()->addWidget(&campo.add(notes));
+    refuseKeys = false;
+    keys.clear();
+    fromTheMenu(*notes, "Colar");
+    EXPECT_EQ(keys, QList<int>({22}));
+    EXPECT_EQ(notes->Text(), "QQ");
+
+    // A text dropped on the field is pasted.
+    keys.clear();
+    campo[0].setText("");
+    QMimeData dropped;
+    dropped.setText("G1");
+    const auto dropOn = [&](QWidget* target) {
+        QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+    };
+    dropOn(campo[0].editor());
+    EXPECT_EQ(keys, QList<int>({22}));
+    EXPECT_EQ(campo[0].Text(), "G1");
+    refuseKeys = true;
+    dropOn(campo[0].editor());
+    EXPECT_EQ(campo[0].Text(), "G1");
+}
+
+// A list button that a click does not focus (so the field keeps the focus while
+// its list is open) is still somewhere else: clicking it leaves the field.
+TEST_F(Screen, ClickOnAButtonThatTakesNoFocusStillValidatesFirst)
+{
+    auto* lista = new QPushButton("...", &dialog);
+    lista->setFocusPolicy(Qt::TabFocus);
+    dialog.layout()->addWidget(lista);
+    QApplication::processEvents();
+    int clicks = 0;
+    QObject::connect(lista, &QPushButton::clicked, [&] { ++clicks; });
+
+    cancelNext = true;
+    clickOn(lista);
+    EXPECT_EQ(validated, QList<int>({0}));
+    EXPECT_EQ(clicks, 0);
+
+    cancelNext = false;
+    clickOn(lista);
+    EXPECT_EQ(validated, QList<int>({0, 0}));
+    EXPECT_EQ(clicks, 1);
+
+    // A switched-off button takes no click: nothing is left.
+    lista->setEnabled(false);
+    clickOn(lista);
+    EXPECT_EQ(validated, QList<int>({0, 0}));
 }
 
 TEST_F(Screen, NumbersOnlyListKeyAndEntra)
@@ -239,4 +385,16 @@ TEST(ControlArray, MissingIndexAndDuplicate)
     EXPECT_EQ(cmp.indexes(), QList<int>({3}));
     EXPECT_EQ(zav::test::errorNumberOf([&] { cmp(4); }), 340u);
     EXPECT_EQ(zav::test::errorNumberOf([&] { cmp.add(new zav::zav_input(3, &owner)); }), 360u);
+}
+
+TEST_F(Screen, AValidaThatMovesTheFocusItselfUsesUpTheTab)
+{
+    // As a key field locks once its record loads and hands the focus on: the
+    // Tab does not move it a second time, past the next field.
+    QObject::connect(&campo, &zav::zav_inputArray::Valida, [this](int index, bool&) {
+        if (index == 0)
+            campo[1].setFocus();
+    });
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), campo[1].editor());
 }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <cmath>
@@ -53,6 +54,61 @@ TEST_F(XlsWorkbookTest, TextsAndNumbersReadBackCellForCell)
     for (int i = 0; i < numbers.size(); ++i)
         EXPECT_EQ(sheet.number(1 + i / 4, i % 4), numbers[i]) << "number " << i;
     EXPECT_EQ(sheet.cells.size(), std::size_t(texts.size() + numbers.size()));
+}
+
+// What an RK value holds exactly goes out as RK, neighbouring ones as one MULRK
+// with each cell's own format; the rest as NUMBER.
+TEST_F(XlsWorkbookTest, NumbersAnRkHoldsAreRkAndTheirRunsMulRk)
+{
+    using zav::XlsNumberFormat;
+    const double inBinary = std::ldexp(1.0, 40);     // an integer past 30 bits, its low bits zero
+    const double inBinaryHundredths = inBinary / 100;
+    zav::XlsWorkbook book("Numeros");
+    // A run of three in neighbouring columns, each with its own format.
+    book.setNumber(0, 0, 1);
+    book.setNumber(0, 1, 2, {.format = XlsNumberFormat::Integer});
+    book.setNumber(0, 2, -1234.56, {.format = XlsNumberFormat::TwoDecimals});
+    // Alone, and apart by a column: single RK records.
+    book.setNumber(1, 0, 0.3);
+    book.setNumber(2, 0, 7);
+    book.setNumber(2, 2, 8);
+    // A number no RK holds, a text and a column gap break the runs.
+    book.setNumber(3, 0, 536870911);
+    book.setNumber(3, 1, 1.0 / 3);
+    book.setNumber(3, 2, inBinary);
+    book.setNumber(3, 3, inBinaryHundredths);
+    book.setNumber(3, 4, -0.0);
+    book.setText(3, 5, "meio");
+    book.setNumber(3, 6, 123456789.12);
+    book.setNumber(3, 7, 536870913);
+    book.setNumber(3, 8, 1e-300);
+    book.save(path("rk.xls"));
+
+    const ReadBack sheet = readBack(path("rk.xls"), ReadMode::CellsAndFormatting);
+    EXPECT_EQ(sheet.problems(), QStringList());
+    const QJsonObject records = sheet.json.value("cellRecords").toObject();
+    EXPECT_EQ(records.value("MULRK").toInt(), 2) << "row 0, and columns 2 to 4 of row 3";
+    EXPECT_EQ(records.value("RK").toInt(), 4) << "0.3, 7, 8 and 536870911";
+    EXPECT_EQ(records.value("NUMBER").toInt(), 4) << "1/3, 123456789.12, 536870913, 1e-300";
+    EXPECT_EQ(records.value("LABELSST").toInt(), 1);
+
+    EXPECT_EQ(sheet.number(0, 0), 1);
+    EXPECT_EQ(sheet.number(0, 1), 2);
+    EXPECT_EQ(sheet.number(0, 2), -1234.56);
+    EXPECT_EQ(sheet.at(0, 0).format, "General");
+    EXPECT_EQ(sheet.at(0, 1).format, "#,##0");
+    EXPECT_EQ(sheet.at(0, 2).format, "#,##0.00");
+    EXPECT_EQ(sheet.number(1, 0), 0.3);
+    EXPECT_EQ(sheet.number(2, 0), 7);
+    EXPECT_EQ(sheet.number(2, 2), 8);
+    EXPECT_FALSE(sheet.cells.count({2, 1})) << "the gap stays empty";
+    const QList<double> row3{536870911, 1.0 / 3, inBinary, inBinaryHundredths, -0.0};
+    for (int column = 0; column < row3.size(); ++column)
+        EXPECT_EQ(sheet.number(3, column), row3[column]) << "column " << column;
+    EXPECT_EQ(sheet.text(3, 5), "meio");
+    EXPECT_EQ(sheet.number(3, 6), 123456789.12);
+    EXPECT_EQ(sheet.number(3, 7), 536870913);
+    EXPECT_EQ(sheet.number(3, 8), 1e-300);
 }
 
 TEST_F(XlsWorkbookTest, CellsSetOutOfOrderAreSortedAndTheLastValueWins)
@@ -167,6 +223,30 @@ TEST_F(XlsWorkbookTest, LargeStringTableRunsOnInContinueRecords)
         ASSERT_EQ(sheet.text(i, 0), texts[i]) << "row " << i;
         ASSERT_EQ(sheet.text(i, 1), texts[i % 50]) << "row " << i;
     }
+}
+
+// Readers decode each record's part of a string on its own, so a character
+// outside the Basic Multilingual Plane must not be cut between its two halves.
+TEST_F(XlsWorkbookTest, TextsOfEmojiRunOnIntoContinueRecordsWithoutSplittingACharacter)
+{
+    QString emoji;
+    for (int i = 0; i < 6000; ++i)
+        emoji += QString::fromUcs4(U"\U0001F600\U0001F457" + (i % 2), 1);
+    QStringList texts;
+    // Every offset before the emoji, so that each record ends once inside a pair.
+    for (int shift = 0; shift < 4; ++shift)
+        texts << QString(shift, QChar(u'x')) + emoji;
+    texts << QStringLiteral("Coleção 👗 verão") << emoji + QStringLiteral("fim");
+    zav::XlsWorkbook book("Emoji");
+    for (int i = 0; i < texts.size(); ++i)
+        book.setText(i, 0, texts[i]);
+    book.save(path("emoji.xls"));
+
+    const ReadBack sheet = readBack(path("emoji.xls"));
+    EXPECT_EQ(sheet.problems(), QStringList());
+    EXPECT_GT(sheet.json.value("continueRecords").toInt(), 8);
+    for (int i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(sheet.text(i, 0), texts[i]) << "row " << i;
 }
 
 TEST_F(XlsWorkbookTest, WorkbookOverSevenMegabytesNeedsTheDifat)

@@ -1,0 +1,103 @@
+#include "maintenance/frmArtigos.h"
+
+#include "maintenance/ManutencaoSql.h"
+#include "platform/data/zavCoreDataAccess2016.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace {
+
+constexpr int ComprimentoDescricao = 50;
+
+} // namespace
+
+frmArtigos::frmArtigos(QWidget* parent) : EcraManutencao(parent)
+{
+    QWidget* valores = criaValores();
+    monta(tabelaDoEcra(), valores, {&campo(2), &campo(3)});
+    resize(720, 420);
+}
+
+TabelaManutencao frmArtigos::tabelaDoEcra()
+{
+    const DefinicaoCampo artigo = definicaoChave(
+        QStringLiteral("Artigos"), [] { return ArtigosSql::listaArtigos(); },
+        [](const QString& texto) { return ArtigosSql::validaArtigo(texto); }, QString::fromUtf8("Artigo não existente!"));
+    const DefinicaoCampo idioma = definicaoChave(
+        QStringLiteral("Idiomas"), [] { return ArtigosSql::listaIdiomas(); },
+        [](const QString& texto) { return ArtigosSql::validaIdioma(texto); }, QString::fromUtf8("Idioma não existente!"));
+
+    TabelaManutencao tabela;
+    tabela.titulo = QStringLiteral("Artigos");
+    tabela.chave = {
+        {0, 1, QString::fromUtf8("Código Artigo"), 15, artigo, QStringLiteral("Nome")},
+        {1, 0, QStringLiteral("Idioma"), 3, idioma, QStringLiteral("Descr")},
+    };
+    return tabela;
+}
+
+QWidget* frmArtigos::criaValores()
+{
+    auto* area = new QWidget(this);
+    auto* grelha = new QGridLayout(area);
+    const auto valor = [&](int index, int etiqueta, const char* legenda, int tipo, int linha) {
+        auto* rotulo = new QLabel(QString::fromUtf8(legenda), area);
+        auto* entrada = new zav::zav_input(index, area, tipo);
+        entrada->setMaxLength(ComprimentoDescricao);
+        campo.add(entrada);
+        Label2.insert(etiqueta, rotulo);
+        grelha->addWidget(rotulo, linha, 0, Qt::AlignTop);
+        grelha->addWidget(entrada, linha, 1);
+    };
+    valor(2, 2, "Designação", zav::zav_input::UmaLinha, 0);
+    valor(3, 3, "Designação Detalhada", zav::zav_input::VariasLinhas, 1);
+    grelha->setRowStretch(1, 1);
+    return area;
+}
+
+void frmArtigos::LimparForm()
+{
+    for (int i = 0; i <= 3; ++i)
+        campo(i).setText(QString());
+    Dsc[0]->clear();
+    Dsc[1]->clear();
+}
+
+void frmArtigos::CarregaValores()
+{
+    campo(2).setText(descricaoGuardada(ArtigosSql::descricao(chave(0), chave(1))));
+    campo(3).setText(descricaoGuardada(ArtigosSql::descricaoDetalhada(chave(0), chave(1))));
+}
+
+QString frmArtigos::descricaoGuardada(const QString& sql)
+{
+    const zav::RecordsetPtr rs = bd->AbreRecordset(QString(), sql);
+    // A NULL description, as the ERP may leave one, shows as an empty field.
+    const QString texto = rs->RecordCount() < 1 ? QString() : rs->Fields(QStringLiteral("Descr")).text();
+    rs->close();
+    return texto;
+}
+
+void frmArtigos::GravaRegisto()
+{
+    gravaDescricao(ArtigosSql::linhaDescricao(chave(0), chave(1)), campo(2).Text());
+    gravaDescricao(ArtigosSql::linhaDetalhe(chave(0), chave(1)), campo(3).Text());
+}
+
+void frmArtigos::gravaDescricao(const QString& sql, const QString& descricao)
+{
+    const zav::RecordsetPtr linha = bd->AbreRecordsetEdicao(sql);
+    if (linha->RecordCount() == 0)
+        linha->AddNew();
+    linha->Fields(QStringLiteral("Artigo")) = chave(0).toUpper();
+    linha->Fields(QStringLiteral("Idioma")) = chave(1).toUpper();
+    linha->Fields(QStringLiteral("Descr")) = descricao;
+    linha->Update();
+    linha->close();
+}
+
+QStringList frmArtigos::Anulacoes() const
+{
+    return ArtigosSql::anulacoes(chave(0), chave(1));
+}

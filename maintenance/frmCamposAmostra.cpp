@@ -1,0 +1,181 @@
+#include "maintenance/frmCamposAmostra.h"
+
+#include "maintenance/CampoValor.h"
+#include "maintenance/CamposAmostraSql.h"
+#include "maintenance/ManutencaoSql.h"
+#include "platform/data/zavCoreDataAccess2016.h"
+#include "platform/widgets/SeletorData.h"
+#include "platform/widgets/Twips.h"
+#include "shell/Tools.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace {
+
+constexpr int TeclaEsc = 27;
+const QString FormatoData = QStringLiteral("dd-MM-yyyy");
+
+// The text fields after the key.
+const CampoValor CamposTexto[] = {
+    {1, "Fornecedor", "Fornec", 50},
+    {2, "Referência FRN", "RefFRN", 50},
+    {3, "Marca", "Marca", 50},
+    {4, "Nossa Referência", "NossRef", 30},
+    {5, "Descrição", "Descr", 50},
+    {6, "Tamanho Amostra", "TamAmostra", 50},
+    {7, "Composição", "Composicao", 50},
+};
+const char* const ColunasData[] = {"DataEnc", "DataEntrega"};
+
+} // namespace
+
+frmCamposAmostra::frmCamposAmostra(QWidget* parent) : EcraManutencao(parent)
+{
+    QWidget* valores = criaValores();
+    QList<QWidget*> ordem;
+    for (int i = 1; i <= 6; ++i)
+        ordem << &campo(i);
+    // Each empty date field comes just before its picker.
+    for (int i : {0, 1})
+        ordem << &cmp(i) << Data[i];
+    ordem << &campo(7);
+    monta(tabelaDoEcra(), valores, ordem);
+    resize(640, 480);
+}
+
+TabelaManutencao frmCamposAmostra::tabelaDoEcra()
+{
+    const DefinicaoCampo artigo = definicaoChave(
+        QStringLiteral("Artigos"), [] { return ArtigosSql::listaArtigos(); },
+        [](const QString& texto) { return ArtigosSql::validaArtigo(texto); }, QString::fromUtf8("Artigo não existente!"));
+
+    TabelaManutencao tabela;
+    tabela.titulo = QStringLiteral("Campos Amostra");
+    tabela.chave = {{0, 0, QString::fromUtf8("Código Artigo"), 15, artigo, QStringLiteral("Nome")}};
+    return tabela;
+}
+
+QWidget* frmCamposAmostra::criaValores()
+{
+    auto* area = new QWidget(this);
+    auto* grelha = new QGridLayout(area);
+    int linha = 0;
+    for (int i = 0; i < 6; ++i)
+        CamposTexto[i].acrescenta(*grelha, linha++, campo, 2);
+    criaData(*grelha, 0, "Data Encomenda", linha++);
+    criaData(*grelha, 1, "Data Entrega", linha++);
+    CamposTexto[6].acrescenta(*grelha, linha++, campo, 2);
+    grelha->setColumnStretch(2, 1);
+    grelha->setRowStretch(linha, 1);
+
+    connect(&cmp, &zav::zav_inputArray::Entra, this, &frmCamposAmostra::cmp_Entra);
+    connect(&cmp, &zav::zav_inputArray::Tecla, this, &frmCamposAmostra::cmp_Tecla);
+    return area;
+}
+
+void frmCamposAmostra::criaData(QGridLayout& grelha, int index, const char* legenda, int linha)
+{
+    QWidget* area = grelha.parentWidget();
+    grelha.addWidget(new QLabel(QString::fromUtf8(legenda), area), linha, 0);
+    const QSize tamanho(zav::twipsToPixelsX(1395), zav::twipsToPixelsY(315));
+    auto* vazio = new zav::zav_input(index, area);
+    vazio->setFixedSize(tamanho);
+    cmp.add(vazio);
+    auto* seletor = new zav::SeletorData(area);
+    seletor->setToolTip(QStringLiteral("Data Fecho de Obra."));
+    seletor->setFixedSize(tamanho);
+    Data.insert(index, seletor);
+    // One place for both: only one of them shows at a time.
+    grelha.addWidget(vazio, linha, 1);
+    grelha.addWidget(seletor, linha, 1);
+}
+
+void frmCamposAmostra::LimparForm()
+{
+    for (int i = 0; i <= 7; ++i)
+        campo(i).setText(QString());
+    Dsc[0]->clear();
+    for (int i : {0, 1}) {
+        cmp(i).setText(QString());
+        mostraSemData(i);
+    }
+}
+
+void frmCamposAmostra::CarregaValores()
+{
+    const zav::RecordsetPtr ficha = bd->AbreRecordset(QString(), CamposAmostraSql::ficha(chave(0)));
+    if (ficha->RecordCount() < 1)
+        return;
+    // A NULL text, as another program may leave one, shows as an empty field.
+    for (int i = 0; i < 6; ++i)
+        campo(CamposTexto[i].index).setText(ficha->Fields(CamposTexto[i].nomeColuna()).text());
+    for (int i : {0, 1}) {
+        const zav::Field& data = ficha->Fields(QString::fromLatin1(ColunasData[i]));
+        if (data.isNull())
+            mostraSemData(i);
+        else
+            mostraData(i, data.value().toDateTime().date());
+    }
+    campo(7).setText(ficha->Fields(QStringLiteral("Composicao")).text());
+}
+
+// Entering an empty date gives it a value: today, to be changed in the picker.
+void frmCamposAmostra::cmp_Entra(int index)
+{
+    Data[index]->show();
+    Data[index]->setFocus(Qt::OtherFocusReason);
+    cmp(index).hide();
+    Data[index]->setDate(QDate::currentDate());
+}
+
+void frmCamposAmostra::cmp_Tecla(int, int& keyAscii)
+{
+    if (keyAscii != TeclaEsc)
+        return;
+    Tools::EnviaTeclas(QStringLiteral("+{TAB}"));
+    keyAscii = 0;
+}
+
+void frmCamposAmostra::mostraData(int index, const QDate& dia)
+{
+    Data[index]->show();
+    Data[index]->setDate(dia);
+    cmp(index).hide();
+}
+
+void frmCamposAmostra::mostraSemData(int index)
+{
+    cmp(index).show();
+    Data[index]->hide();
+    Data[index]->setDate(semData());
+}
+
+QVariant frmCamposAmostra::valorData(int index) const
+{
+    const QDate dia = Data[index]->date();
+    if (dia.toString(FormatoData) == semData().toString(FormatoData))
+        return QVariant();
+    return QDateTime(dia, QTime(0, 0));
+}
+
+void frmCamposAmostra::GravaRegisto()
+{
+    const zav::RecordsetPtr ficha = bd->AbreRecordsetEdicao(CamposAmostraSql::linha(chave(0)));
+    if (ficha->RecordCount() == 0)
+        ficha->AddNew();
+    // Every column on every confirm, the code as typed and an empty field as an empty text.
+    ficha->Fields(QStringLiteral("Codigo")) = chave(0);
+    for (int i = 0; i < 6; ++i)
+        ficha->Fields(CamposTexto[i].nomeColuna()) = campo(CamposTexto[i].index).Text();
+    for (int i : {0, 1})
+        ficha->Fields(QString::fromLatin1(ColunasData[i])) = valorData(i);
+    ficha->Fields(QStringLiteral("Composicao")) = campo(7).Text();
+    ficha->Update();
+    ficha->close();
+}
+
+QStringList frmCamposAmostra::Anulacoes() const
+{
+    return {CamposAmostraSql::anula(chave(0))};
+}

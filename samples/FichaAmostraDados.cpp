@@ -1,0 +1,83 @@
+#include "samples/FichaAmostraDados.h"
+
+#include "platform/data/Recordset.h"
+#include "platform/data/zavCoreDataAccess2016.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+namespace FichaAmostraDados {
+
+namespace {
+
+QString ficheiroLocal(QString caminho)
+{
+    if (QDir::separator() == QLatin1Char('/'))
+        caminho.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return caminho;
+}
+
+} // namespace
+
+QString sqlListaReferencias()
+{
+    return QStringLiteral("SELECT Codigo as 'Código', Nome as 'Designação' FROM Artigos ")
+        + QStringLiteral(" where TMHOR<>'' and TMVER<>'' and CodRef='' order by Codigo");
+}
+
+QString sqlValidaReferencia(const QString& codigo)
+{
+    return QStringLiteral("Select *  from Artigos where Codigo='") + zav::SqlTexto(codigo) + QStringLiteral("'")
+        + QStringLiteral(" and TmHor<>'' and TmVer<>'' and CodRef=''");
+}
+
+QString sqlFichaAmostra(const QString& codigo)
+{
+    return QStringLiteral("Select * from zav_FichaAmostra where Codigo='") + zav::SqlTexto(codigo)
+        + QStringLiteral("' ");
+}
+
+QString sqlFornecedor(const QString& codigo)
+{
+    return QStringLiteral("Select * from Fornec where Codigo='") + zav::SqlTexto(codigo) + QStringLiteral("' ");
+}
+
+QString textoFornecedor(zav::zavCoreDataAccess2016& bd, const QString& codigo)
+{
+    if (codigo.isEmpty())
+        return {};
+    const zav::RecordsetPtr fornecedor = bd.AbreRecordset(QString(), sqlFornecedor(codigo));
+    if (fornecedor->RecordCount() == 0)
+        return {};
+    return codigo + QLatin1Char('-') + fornecedor->Fields(QStringLiteral("Nome")).text();
+}
+
+QString caminhoFoto(const QString& pasta, const QString& prefixo, const QString& referencia,
+                    const QString& extensao)
+{
+    return pasta + prefixo + QStringLiteral("_ARTG\\") + referencia + extensao;
+}
+
+QString procuraFoto(const QString& pasta, const QString& prefixo, const QString& referencia)
+{
+    for (const QString extensao : {QStringLiteral(".jpg"), QStringLiteral(".gif")}) {
+        const QString caminho = ficheiroLocal(caminhoFoto(pasta, prefixo, referencia, extensao));
+        if (QFileInfo(caminho).isFile())
+            return caminho;
+    }
+    return {};
+}
+
+QString textoData(const zav::Field& data)
+{
+    if (data.isNull())
+        return {};
+    const QVariant valor = data.value();
+    QDateTime quando = valor.toDateTime();
+    if (!quando.isValid())
+        quando = QDateTime::fromString(valor.toString().left(10), QStringLiteral("yyyy-MM-dd"));
+    return quando.toString(QStringLiteral("dd-MM-yyyy"));
+}
+
+} // namespace FichaAmostraDados

@@ -1,0 +1,261 @@
+// The maintenance cycle on the articles screen, driven by keys as the user
+// types, and the tables read back.
+
+#include "FixtureManutencao.h"
+
+#include "maintenance/frmArtigos.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace manutencao;
+
+namespace {
+
+class FrmArtigosTest : public ::testing::Test {
+protected:
+    FrmArtigosTest() : ecra(abre<frmArtigos>(fixture.bd())) {}
+
+    void escreve(int index, const QString& texto)
+    {
+        ecra->campo(index).setFocus();
+        QApplication::processEvents();
+        QTest::keyClicks(ecra->campo(index).editor(), texto);
+    }
+    void tecla(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, mods);
+        deixaCorrer();
+    }
+    bool temFoco(int index) const { return ecra->campo(index).editor()->hasFocus(); }
+    bool chaveBloqueada() const
+    {
+        return !ecra->campo(0).isEnabled() && !ecra->campo(1).isEnabled() && !ecra->btLista[0]->isEnabled()
+            && !ecra->btLista[1]->isEnabled();
+    }
+    // Types both key codes, leaving each with Tab.
+    void chave(const QString& artigo, const QString& idioma)
+    {
+        escreve(0, artigo);
+        tecla(Qt::Key_Tab);
+        escreve(1, idioma);
+        tecla(Qt::Key_Tab);
+    }
+    QStringList artIdiom() { return fixture.linhas("select Artigo, Idioma, Descr from ArtIdiom order by 1, 2"); }
+    QStringList detalhe()
+    {
+        return fixture.linhas("select ARTIGO, IDIOMA, DESCR from zav_ArtigoDetalhe order by 1, 2");
+    }
+
+    FixtureManutencao fixture;
+    Dialogos dialogos;
+    std::unique_ptr<frmArtigos> ecra;
+};
+
+} // namespace
+
+TEST_F(FrmArtigosTest, OpensEmptyWithItsCaptionsLengthsAndButtons)
+{
+    EXPECT_EQ(ecra->windowTitle(), "Artigos");
+    EXPECT_EQ(ecra->Label2[1]->text(), u("Código Artigo"));
+    EXPECT_EQ(ecra->Label2[0]->text(), "Idioma");
+    EXPECT_EQ(ecra->Label2[3]->text(), u("Designação Detalhada"));
+    EXPECT_EQ(ecra->campo(0).MaxLength(), 15);
+    EXPECT_EQ(ecra->campo(1).MaxLength(), 3);
+    EXPECT_EQ(ecra->campo(2).MaxLength(), 50);
+    EXPECT_EQ(ecra->campo(3).tipo_campo(), int(zav::zav_input::VariasLinhas));
+    EXPECT_EQ(ecra->btConf->toolTip(), u("Confirmar a operação."));
+    EXPECT_EQ(ecra->btSair->toolTip(), u("Abandonar a opção."));
+    EXPECT_EQ(ecra->btCancelar->text(), "Ca&ncelar");
+    EXPECT_TRUE(temFoco(0));
+    EXPECT_FALSE(ecra->registoCarregado());
+}
+
+TEST_F(FrmArtigosTest, ConfirmInsertsThenUpdatesTheSameKeyInUpperCaseWithoutAMessage)
+{
+    chave("a1", "pt");
+    EXPECT_TRUE(chaveBloqueada());
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Camisola");
+    EXPECT_EQ(ecra->Dsc[1]->text(), u("Português"));
+    EXPECT_TRUE(temFoco(2)) << "the Tab that loads the record moves on once";
+    QTest::keyClicks(ecra->campo(2).editor(), "Camisola de malha");
+    tecla(Qt::Key_Tab);
+    QTest::keyClicks(ecra->campo(3).editor(), "Malha fina, gola alta");
+    ecra->btConf_Click();
+    EXPECT_EQ(artIdiom(), QStringList{"A1|PT|Camisola de malha"});
+    EXPECT_EQ(detalhe(), QStringList{"A1|PT|Malha fina, gola alta"});
+    EXPECT_FALSE(chaveBloqueada());
+    EXPECT_EQ(ecra->campo(0).Text(), "");
+    EXPECT_EQ(ecra->Dsc[0]->text(), "");
+    EXPECT_TRUE(temFoco(0));
+
+    chave("A1", "Pt");
+    EXPECT_EQ(ecra->campo(2).Text(), "Camisola de malha");
+    EXPECT_EQ(ecra->campo(3).Text(), "Malha fina, gola alta");
+    ecra->campo(2).setText("Pullover");
+    ecra->campo(3).setText("");
+    ecra->btConf_Click();
+    EXPECT_EQ(artIdiom(), QStringList{"A1|PT|Pullover"});
+    EXPECT_EQ(detalhe(), QStringList{"A1|PT|"}) << "an empty description is stored as an empty text";
+    EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join(" / ").toStdString();
+}
+
+TEST_F(FrmArtigosTest, ARowInOnlyOneTableLoadsAndConfirmCompletesTheOther)
+{
+    fixture.executa("insert into ArtIdiom (Artigo, Idioma, Descr) values ('A1', 'EN', NULL)");
+    fixture.executa("insert into ArtIdiom (Artigo, Idioma, Descr) values ('A1', 'FR', 'Pull')");
+    chave("A1", "EN");
+    EXPECT_EQ(ecra->campo(2).Text(), "") << "a NULL description shows empty";
+    ecra->btCancelar_Click();
+    chave("A1", "FR");
+    EXPECT_EQ(ecra->campo(2).Text(), "Pull");
+    EXPECT_EQ(ecra->campo(3).Text(), "");
+    ecra->campo(3).setText("Longo");
+    ecra->btConf_Click();
+    EXPECT_EQ(artIdiom(), (QStringList{"A1|EN|", "A1|FR|Pull"}));
+    EXPECT_EQ(detalhe(), QStringList{"A1|FR|Longo"});
+}
+
+TEST_F(FrmArtigosTest, TheRecordLoadsOnlyWhenBothKeyFieldsHoldText)
+{
+    escreve(1, "PT");
+    tecla(Qt::Key_Tab);
+    EXPECT_EQ(ecra->Dsc[1]->text(), u("Português"));
+    EXPECT_FALSE(ecra->registoCarregado());
+    EXPECT_TRUE(ecra->campo(1).isEnabled());
+    ecra->btConf_Click();
+    EXPECT_EQ(dialogos.mensagens, QStringList{"Falta preencher campos"});
+    EXPECT_TRUE(temFoco(0));
+    EXPECT_TRUE(artIdiom().isEmpty());
+    EXPECT_TRUE(detalhe().isEmpty());
+}
+
+TEST_F(FrmArtigosTest, CancelEmptiesAndUnlocksWithoutWriting)
+{
+    chave("A1", "PT");
+    ecra->campo(2).setText("nunca gravado");
+    ecra->btCancelar_Click();
+    EXPECT_FALSE(chaveBloqueada());
+    EXPECT_TRUE(ecra->campo(0).isEnabled() && ecra->btLista[1]->isEnabled());
+    for (int i = 0; i <= 3; ++i)
+        EXPECT_EQ(ecra->campo(i).Text(), "");
+    EXPECT_EQ(ecra->Dsc[1]->text(), "");
+    EXPECT_TRUE(temFoco(0));
+    EXPECT_TRUE(artIdiom().isEmpty());
+}
+
+TEST_F(FrmArtigosTest, DeleteAsksThenRemovesBothRowsAndCancelKeepsThem)
+{
+    fixture.executa("insert into ArtIdiom (Artigo, Idioma, Descr) values ('A1', 'PT', 'Curta')");
+    fixture.executa("insert into zav_ArtigoDetalhe (ARTIGO, IDIOMA, DESCR) values ('A1', 'PT', 'Longa')");
+    fixture.executa("insert into ArtIdiom (Artigo, Idioma, Descr) values ('A1', 'EN', 'Short')");
+
+    chave("A1", "PT");
+    dialogos.resposta = zav::vbCancel;
+    ecra->btAnular_Click();
+    ASSERT_EQ(dialogos.pedidos.size(), 1);
+    EXPECT_EQ(dialogos.pedidos[0].text, u("Vai proceder à anulação.\n\rPretende continuar?"));
+    EXPECT_EQ(dialogos.pedidos[0].buttons, zav::MessageButtons::OkCancel);
+    EXPECT_TRUE(dialogos.pedidos[0].secondButtonDefault);
+    EXPECT_TRUE(chaveBloqueada()) << "a cancelled delete changes nothing";
+    EXPECT_EQ(artIdiom().size(), 2);
+
+    dialogos.resposta = zav::vbOK;
+    ecra->btAnular_Click();
+    EXPECT_EQ(artIdiom(), QStringList{"A1|EN|Short"});
+    EXPECT_TRUE(detalhe().isEmpty());
+    EXPECT_FALSE(chaveBloqueada());
+    EXPECT_EQ(ecra->campo(0).Text(), "");
+}
+
+TEST_F(FrmArtigosTest, LeavingAnEmptyOrUnknownKeyKeepsTheFocusWithItsMessage)
+{
+    tecla(Qt::Key_Tab);
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo obrigatório!")});
+    EXPECT_TRUE(temFoco(0));
+
+    escreve(0, "X9");
+    tecla(Qt::Key_Tab);
+    EXPECT_EQ(dialogos.mensagens.last(), u("Artigo não existente!")) << "an inactive article is refused";
+    EXPECT_EQ(ecra->campo(0).Text(), "X9") << "the typed code stays to be corrected";
+    EXPECT_EQ(ecra->Dsc[0]->text(), "");
+    EXPECT_TRUE(temFoco(0));
+
+    ecra->campo(0).setText("A1");
+    tecla(Qt::Key_Tab);
+    escreve(1, "ZZ");
+    tecla(Qt::Key_Tab);
+    EXPECT_EQ(dialogos.mensagens.last(), u("Idioma não existente!"));
+    EXPECT_TRUE(temFoco(1));
+    EXPECT_FALSE(ecra->registoCarregado());
+}
+
+TEST_F(FrmArtigosTest, EscClosesFromAnyFieldWithoutSaving)
+{
+    for (int index : {0, 1, 2, 3}) {
+        SCOPED_TRACE(index);
+        ecra = abre<frmArtigos>(fixture.bd());
+        if (index >= 2)
+            chave("A1", "PT");
+        escreve(index, "x");
+        tecla(Qt::Key_Escape);
+        EXPECT_FALSE(ecra->isVisible());
+    }
+    EXPECT_TRUE(artIdiom().isEmpty());
+    EXPECT_TRUE(dialogos.mensagens.isEmpty());
+}
+
+TEST_F(FrmArtigosTest, QuotesInTheKeyAndTheDescriptionsReachTheTablesWhole)
+{
+    chave("B'1", "O'K");
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Casaco d'Ouro");
+    ecra->campo(2).setText("Casaco 'Ouro'");
+    ecra->campo(3).setText("It's %_ wild");
+    ecra->btConf_Click();
+    EXPECT_EQ(artIdiom(), QStringList{"B'1|O'K|Casaco 'Ouro'"});
+    EXPECT_EQ(detalhe(), QStringList{"B'1|O'K|It's %_ wild"});
+    chave("B'1", "O'K");
+    EXPECT_EQ(ecra->campo(3).Text(), "It's %_ wild");
+    ecra->btAnular_Click();
+    EXPECT_TRUE(artIdiom().isEmpty());
+    EXPECT_TRUE(detalhe().isEmpty());
+}
+
+TEST_F(FrmArtigosTest, AConfirmThatFailsOnItsSecondTableWritesNothing)
+{
+    fixture.executaDirecto("CREATE TRIGGER falha BEFORE INSERT ON zav_ArtigoDetalhe BEGIN SELECT RAISE(ABORT, 'cheio'); END");
+    chave("A1", "PT");
+    ecra->campo(2).setText("Curta");
+    EXPECT_ANY_THROW(ecra->btConf_Click());
+    EXPECT_TRUE(artIdiom().isEmpty()) << "the first table's row went back with the failure";
+    EXPECT_TRUE(detalhe().isEmpty());
+}
+
+TEST_F(FrmArtigosTest, EndToEndPickTypeTabAndConfirmByKeys)
+{
+    dialogos.escolha = "A1";
+    ecra->campo(0).setFocus();
+    tecla(Qt::Key_F4);
+    ASSERT_EQ(dialogos.listas.size(), 1);
+    EXPECT_EQ(dialogos.listas[0].title, "Artigos");
+    EXPECT_EQ(dialogos.listas[0].widthTwips, 6000);
+    EXPECT_EQ(dialogos.listas[0].columns[1].widthTwips, 4000);
+    EXPECT_EQ(dialogos.listas[0].rows.size(), 2) << "inactive articles are not offered";
+    EXPECT_EQ(ecra->campo(0).Text(), "A1");
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Camisola") << "the pick's Tab validated it";
+    EXPECT_TRUE(temFoco(1));
+
+    QTest::keyClicks(QApplication::focusWidget(), "en");
+    tecla(Qt::Key_Tab);
+    ASSERT_TRUE(temFoco(2));
+    QTest::keyClicks(QApplication::focusWidget(), "Sweater");
+    tecla(Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "Fine knit");
+    // The access key of "&Confirmar": the button answers it with a short animated press.
+    tecla(Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !ecra->registoCarregado(); }));
+    EXPECT_EQ(artIdiom(), QStringList{"A1|EN|Sweater"});
+    EXPECT_EQ(detalhe(), QStringList{"A1|EN|Fine knit"});
+    EXPECT_TRUE(temFoco(0));
+    EXPECT_TRUE(dialogos.mensagens.isEmpty());
+}

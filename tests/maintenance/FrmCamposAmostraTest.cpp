@@ -1,0 +1,233 @@
+// The sample-card data screen driven by keys: the row it inserts and updates,
+// its two optional dates, and what Esc does where.
+
+#include "FixtureManutencao.h"
+#include "Teclado.h"
+
+#include "maintenance/frmCamposAmostra.h"
+#include "platform/widgets/SeletorData.h"
+#include "shell/TabelasAdicionais.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace manutencao;
+
+namespace {
+
+class FrmCamposAmostraTest : public ::testing::Test {
+protected:
+    FrmCamposAmostraTest()
+    {
+        criaTabelasEmFalta(fixture.bd(), tabelasFichaAmostra());
+        ecra = abre<frmCamposAmostra>(fixture.bd());
+    }
+
+    void escreve(int index, const QString& texto) { manutencao::escreve(ecra->campo, index, texto); }
+    void artigo(const QString& codigo)
+    {
+        escreve(0, codigo);
+        prime(Qt::Key_Tab);
+    }
+    bool temFoco(int index) const { return manutencao::temFoco(ecra->campo, index); }
+    bool semData(int i) const { return ecra->cmp(i).isVisible() && !ecra->Data[i]->isVisible(); }
+    QStringList fichas()
+    {
+        return fixture.linhas("select Codigo, Fornec, RefFRN, Marca, NossRef, Descr, TamAmostra, DataEnc, "
+                              "DataEntrega, Composicao from zav_FichaAmostra order by Codigo");
+    }
+
+    FixtureManutencao fixture;
+    Dialogos dialogos;
+    std::unique_ptr<frmCamposAmostra> ecra;
+};
+
+} // namespace
+
+TEST_F(FrmCamposAmostraTest, OpensEmptyWithBothDatesAsEmptyFields)
+{
+    EXPECT_EQ(ecra->windowTitle(), "Campos Amostra");
+    EXPECT_EQ(ecra->Label2[0]->text(), u("Código Artigo"));
+    EXPECT_EQ(ecra->campo(0).MaxLength(), 15);
+    EXPECT_EQ(ecra->campo(4).MaxLength(), 30) << "Nossa Referência is as wide as NossRef";
+    for (int i : {1, 2, 3, 5, 6, 7})
+        EXPECT_EQ(ecra->campo(i).MaxLength(), 50) << i;
+    for (int i : {0, 1}) {
+        EXPECT_TRUE(semData(i));
+        EXPECT_EQ(ecra->Data[i]->date(), QDate(1800, 1, 1));
+        EXPECT_EQ(ecra->Data[i]->toolTip(), "Data Fecho de Obra.");
+    }
+    EXPECT_TRUE(temFoco(0));
+}
+
+TEST_F(FrmCamposAmostraTest, ConfirmInsertsWithoutDatesThenUpdatesTheSameRow)
+{
+    artigo("a1");
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Camisola");
+    EXPECT_FALSE(ecra->campo(0).isEnabled());
+    EXPECT_FALSE(ecra->btLista[0]->isEnabled());
+    EXPECT_TRUE(temFoco(1));
+    for (int i = 1; i <= 3; ++i) {
+        QTest::keyClicks(ecra->campo(i).editor(), QStringLiteral("v%1").arg(i));
+        prime(Qt::Key_Tab);
+    }
+    ecra->campo(7).setText("100% lã");
+    ecra->btConf_Click();
+    EXPECT_EQ(fichas(), QStringList{u("a1|v1|v2|v3||||||100% lã")})
+        << "the code as typed, empty fields as empty texts, no dates as NULL";
+    EXPECT_TRUE(dialogos.mensagens.isEmpty());
+    EXPECT_TRUE(ecra->campo(0).isEnabled());
+    EXPECT_TRUE(ecra->campo(1).Text().isEmpty());
+    EXPECT_TRUE(temFoco(0));
+
+    artigo("A1");
+    EXPECT_EQ(ecra->campo(2).Text(), "v2");
+    EXPECT_EQ(ecra->campo(7).Text(), u("100% lã"));
+    EXPECT_TRUE(semData(0) && semData(1));
+    ecra->campo(2).setText("");
+    ecra->campo(6).setText("M");
+    ecra->btConf_Click();
+    EXPECT_EQ(fichas(), QStringList{u("A1|v1||v3|||M|||100% lã")});
+}
+
+TEST_F(FrmCamposAmostraTest, AStoredNullDateStaysNullAndAStoredDateShowsInItsPicker)
+{
+    fixture.executa("insert into zav_FichaAmostra (Codigo, Fornec, NossRef, DataEnc, DataEntrega) "
+                    "values ('A1', NULL, 'R1', NULL, '2026-03-15 00:00:00')");
+    artigo("A1");
+    EXPECT_EQ(ecra->campo(1).Text(), "") << "a NULL text shows empty";
+    EXPECT_TRUE(semData(0));
+    EXPECT_TRUE(ecra->Data[1]->isVisible());
+    EXPECT_FALSE(ecra->cmp(1).isVisible());
+    EXPECT_EQ(ecra->Data[1]->text(), "15-03-2026");
+    ecra->btConf_Click();
+    EXPECT_EQ(fichas(), QStringList{"A1||||R1||||2026-03-15|"});
+    EXPECT_EQ(fixture.linhas("select count(*) from zav_FichaAmostra where DataEntrega = '2026-03-15 00:00:00'"),
+              QStringList{"1"}) << "kept as the ERP keeps its dates";
+
+    // A picker set back to 1 January 1800 stores no date.
+    artigo("A1");
+    ecra->Data[1]->setDate(QDate(1800, 1, 1));
+    ecra->btConf_Click();
+    EXPECT_EQ(fichas(), QStringList{"A1||||R1|||||"});
+}
+
+TEST_F(FrmCamposAmostraTest, EnteringAnEmptyDateShowsTodayInThePickerAndStoresIt)
+{
+    artigo("A1");
+    ecra->campo(6).setFocus();
+    QApplication::processEvents();
+    prime(Qt::Key_Tab);
+    EXPECT_TRUE(ecra->Data[0]->hasFocus());
+    EXPECT_TRUE(ecra->Data[0]->isVisible());
+    EXPECT_FALSE(ecra->cmp(0).isVisible());
+    EXPECT_EQ(ecra->Data[0]->date(), QDate::currentDate());
+    EXPECT_TRUE(semData(1)) << "the other date is left alone";
+
+    prime(Qt::Key_Tab);
+    EXPECT_TRUE(ecra->Data[1]->hasFocus()) << "the next empty date comes just before its picker";
+    prime(Qt::Key_Tab);
+    EXPECT_TRUE(temFoco(7));
+    ecra->btConf_Click();
+    const QString hoje = QDate::currentDate().toString("yyyy-MM-dd");
+    EXPECT_EQ(fichas(), QStringList{"A1|||||||" + hoje + "|" + hoje + "|"});
+    EXPECT_EQ(fixture.linhas("select count(*) from zav_FichaAmostra where DataEnc = '" + hoje + " 00:00:00'"),
+              QStringList{"1"}) << "today at midnight";
+    EXPECT_TRUE(semData(0) && semData(1)) << "the reset empties both dates again";
+}
+
+TEST_F(FrmCamposAmostraTest, EscInADateLeavesTheScreenOpenAndInATextFieldClosesItWithoutSaving)
+{
+    artigo("A1");
+    ecra->campo(6).setFocus();
+    QApplication::processEvents();
+    prime(Qt::Key_Tab);
+    ASSERT_TRUE(ecra->Data[0]->hasFocus());
+    prime(Qt::Key_Escape);
+    EXPECT_TRUE(ecra->isVisible());
+
+    int keyAscii = 27;
+    emit ecra->cmp.Tecla(1, keyAscii);
+    deixaCorrer();
+    EXPECT_EQ(keyAscii, 0) << "the empty date field swallows Esc";
+    EXPECT_TRUE(ecra->isVisible());
+
+    ecra->campo(3).setText("nada");
+    ecra->campo(3).setFocus();
+    QApplication::processEvents();
+    prime(Qt::Key_Escape);
+    EXPECT_FALSE(ecra->isVisible());
+    EXPECT_TRUE(fichas().isEmpty());
+}
+
+TEST_F(FrmCamposAmostraTest, AnEmptyOrUnknownArticleKeepsTheFocusAndConfirmWritesNothing)
+{
+    prime(Qt::Key_Tab);
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo obrigatório!")});
+    EXPECT_TRUE(temFoco(0));
+
+    dialogos.mensagens.clear();
+    artigo("X9");
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Artigo não existente!")}) << "an inactive article does not count";
+    EXPECT_EQ(ecra->campo(0).Text(), "X9");
+    EXPECT_TRUE(ecra->Dsc[0]->text().isEmpty());
+    EXPECT_TRUE(temFoco(0));
+
+    dialogos.mensagens.clear();
+    ecra->btConf_Click();
+    EXPECT_EQ(dialogos.mensagens, QStringList{"Falta preencher campos"});
+    EXPECT_TRUE(fichas().isEmpty());
+
+    dialogos.escolha = "A1";
+    dialogos.mensagens.clear();
+    ecra->campo(0).setText("");
+    prime(Qt::Key_F4);
+    ASSERT_EQ(dialogos.listas.size(), 1);
+    EXPECT_EQ(dialogos.listas[0].rows.size(), 2) << "inactive articles are not offered";
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Camisola") << "the pick is checked and loads";
+    EXPECT_TRUE(temFoco(1));
+    prime(Qt::Key_F4);
+    EXPECT_EQ(dialogos.listas.size(), 1) << "no other field has a list";
+}
+
+TEST_F(FrmCamposAmostraTest, QuotesInEveryFieldAndTextsAtTheirLimitsAreStoredWhole)
+{
+    artigo("B'1");
+    ASSERT_EQ(ecra->Dsc[0]->text(), "Casaco d'Ouro");
+    const QString cinquenta = QString(49, QLatin1Char('x')) + "'";
+    for (int i : {1, 2, 3, 5, 6, 7})
+        ecra->campo(i).setText(QStringLiteral("d'%1").arg(i));
+    ecra->campo(5).setFocus();
+    QApplication::processEvents();
+    ecra->campo(5).setText(QString());
+    QTest::keyClicks(ecra->campo(5).editor(), cinquenta + "yz");
+    ecra->campo(4).setFocus();
+    QApplication::processEvents();
+    QTest::keyClicks(ecra->campo(4).editor(), QString(29, QLatin1Char('n')) + "'" + "excesso");
+    ecra->btConf_Click();
+    EXPECT_EQ(fichas(), QStringList{"B'1|d'1|d'2|d'3|" + QString(29, QLatin1Char('n')) + "'|" + cinquenta + "|d'6|||d'7"});
+
+    fixture.executa("insert into zav_FichaAmostra (Codigo, Fornec) values ('B', 'fica')");
+    artigo("B'1");
+    dialogos.resposta = zav::vbOK;
+    ecra->btAnular_Click();
+    EXPECT_EQ(fichas(), QStringList{"B|fica||||||||"});
+}
+
+TEST_F(FrmCamposAmostraTest, DeleteAsksFirstAndAlwaysEndsWithAnEmptyScreen)
+{
+    fixture.executa("insert into zav_FichaAmostra (Codigo, Fornec) values ('A1', 'F')");
+    artigo("A1");
+    dialogos.resposta = zav::vbCancel;
+    ecra->btAnular_Click();
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Vai proceder à anulação.\n\rPretende continuar?")});
+    EXPECT_EQ(fichas().size(), 1);
+    EXPECT_FALSE(ecra->campo(0).isEnabled()) << "Cancel leaves the record shown";
+
+    dialogos.resposta = zav::vbOK;
+    ecra->btAnular_Click();
+    EXPECT_TRUE(fichas().isEmpty());
+    EXPECT_TRUE(ecra->campo(0).isEnabled());
+    EXPECT_TRUE(ecra->campo(1).Text().isEmpty());
+    EXPECT_TRUE(temFoco(0));
+}

@@ -1,0 +1,291 @@
+// The customer shop-address screen driven by keys: its checks on leaving each
+// field, new and stored addresses, and the customer's site written back.
+
+#include "FixtureManutencao.h"
+#include "Teclado.h"
+
+#include "maintenance/frmMoradas.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace manutencao;
+
+static void PrintTo(const QStringList& linhas, std::ostream* saida)
+{
+    *saida << '"' << linhas.join(QStringLiteral("\" \"")).toStdString() << '"';
+}
+
+namespace {
+
+// Customers C1 (site www.c1.pt, a stored shop 001) and C'2 (no site, a NULL
+// one); address types LJ and AR; postal code 4000-001; countries PT and ES.
+class FrmMoradasTest : public ::testing::Test {
+protected:
+    FrmMoradasTest()
+    {
+        for (const char* sql :
+             {"insert into Clientes (Codigo, Nome, Sitio) values ('C1', 'Cliente Um', 'www.c1.pt')",
+              "insert into Clientes (Codigo, Nome, Sitio) values ('C''2', 'Cliente d''Aspas', NULL)",
+              "insert into TpMorada (Codigo, Descrica) values ('LJ', 'Loja')",
+              "insert into TpMorada (Codigo, Descrica) values ('AR', 'Armazém')",
+              "insert into CodPost (Cod, Descr) values ('4000-001', 'Porto')",
+              "insert into Paises (Cod, Descr) values ('PT', 'Portugal')",
+              "insert into Paises (Cod, Descr) values ('ES', 'Espanha')",
+              "insert into Moradas (TpTerc, Terceiro, CdMorada, TpMorada, Contacto, Morada, Morada2, Local, CdPostal, "
+              "\"País\", Telef, Telex, Descr, CodEan) values (2, 'C1', '001', 'AR', 'Loja Baixa', 'Rua A', "
+              "'fb.com/c1', 'Porto', '4000-001', 'PT', '22', '91', 'c1@x.pt', '41.1,-8.6')",
+              "insert into Moradas (TpTerc, Terceiro, CdMorada, Contacto) values (1, 'C1', '001', 'fornecedor')"})
+            fixture.executa(u(sql));
+        ecra = abre<frmMoradas>(fixture.bd());
+    }
+
+    void escreve(int index, const QString& texto) { manutencao::escreve(ecra->campo, index, texto); }
+    void escreveESai(int index, const QString& texto)
+    {
+        escreve(index, texto);
+        prime(Qt::Key_Tab);
+    }
+    bool temFoco(int index) const { return manutencao::temFoco(ecra->campo, index); }
+    QStringList moradas()
+    {
+        return fixture.linhas(u("select TpTerc, Terceiro, CdMorada, TpMorada, Contacto, Morada, Local, CdPostal, "
+                                "\"País\", Telef, Telex, Descr, Morada2, CodEan from Moradas order by 1, 2, 3"));
+    }
+    QStringList sitios() { return fixture.linhas("select Codigo, Sitio from Clientes order by Codigo"); }
+
+    FixtureManutencao fixture;
+    Dialogos dialogos;
+    std::unique_ptr<frmMoradas> ecra;
+};
+
+} // namespace
+
+TEST_F(FrmMoradasTest, OpensWithTheFirstAddressTypeAndFieldsAsWideAsTheirColumns)
+{
+    EXPECT_EQ(ecra->windowTitle(), "Moradas");
+    EXPECT_EQ(ecra->campo(13).Text(), "LJ");
+    EXPECT_TRUE(temFoco(0));
+    EXPECT_EQ(ecra->btConf->toolTip(), u("Confirmar a informação digitada"));
+    EXPECT_EQ(ecra->btLista[0]->toolTip(), "Lista de Clientes.");
+    const QList<std::pair<int, int>> comprimentos{{0, 15}, {1, 3},  {2, 25},  {3, 50},  {4, 35},  {5, 8},  {6, 3},
+                                                 {7, 15}, {8, 15}, {9, 50}, {10, 50}, {11, 30}, {12, 20}, {13, 3}};
+    for (const auto& [index, comprimento] : comprimentos)
+        EXPECT_EQ(ecra->campo(index).MaxLength(), comprimento) << index;
+    EXPECT_TRUE(ecra->GroupBox2->isAncestorOf(&ecra->campo(13)));
+    EXPECT_TRUE(ecra->GroupBox2->isAncestorOf(ecra->btLista[13]));
+    EXPECT_FALSE(ecra->GroupBox2->isAncestorOf(ecra->btLista[6]));
+}
+
+TEST_F(FrmMoradasTest, WithoutAddressTypesTheDefaultIsEmpty)
+{
+    fixture.executa("delete from TpMorada");
+    const auto outro = abre<frmMoradas>(fixture.bd());
+    EXPECT_EQ(outro->campo(13).Text(), "");
+}
+
+TEST_F(FrmMoradasTest, AnEmptyOrUnknownCustomerIsRefusedAndWiped)
+{
+    prime(Qt::Key_Tab);
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo obrigatório!")});
+    EXPECT_TRUE(temFoco(0));
+
+    dialogos.mensagens.clear();
+    escreveESai(0, "C9");
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Cliente não existente!")});
+    EXPECT_EQ(ecra->campo(0).Text(), "");
+    EXPECT_TRUE(ecra->Dsc[0]->text().isEmpty());
+    EXPECT_TRUE(temFoco(0));
+}
+
+TEST_F(FrmMoradasTest, ANewAddressShowsTheCustomersSiteAndConfirmKeepsIt)
+{
+    escreveESai(0, "c1");
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Cliente Um");
+    EXPECT_EQ(ecra->campo(11).Text(), "www.c1.pt");
+    escreveESai(1, "002");
+    EXPECT_TRUE(ecra->GroupBox2->isEnabled()) << "a new address keeps its key open";
+    EXPECT_TRUE(temFoco(2));
+    EXPECT_EQ(ecra->campo(13).Text(), "LJ");
+    QTest::keyClicks(ecra->campo(2).editor(), "Loja Nova");
+    ecra->campo(4).setText("Braga");
+    ecra->btConf_Click();
+    EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join(" / ").toStdString();
+    EXPECT_EQ(moradas(), (QStringList{"1|C1|001||fornecedor|||||||||", // not touched: another kind of third party
+                                      "2|C1|001|AR|Loja Baixa|Rua A|Porto|4000-001|PT|22|91|c1@x.pt|fb.com/c1|41.1,-8.6",
+                                      "2|c1|002|LJ|Loja Nova||Braga|||||||"}));
+    EXPECT_EQ(sitios(), (QStringList{"C'2|", "C1|www.c1.pt"})) << "the stored site is not erased";
+    EXPECT_TRUE(ecra->campo(0).Text().isEmpty());
+    EXPECT_EQ(ecra->campo(13).Text(), "LJ");
+    EXPECT_TRUE(temFoco(0));
+}
+
+TEST_F(FrmMoradasTest, AStoredAddressLoadsLocksTheTopBoxAndConfirmWritesTheSiteBack)
+{
+    escreveESai(0, "C1");
+    escreveESai(1, "001");
+    EXPECT_FALSE(ecra->GroupBox2->isEnabled());
+    EXPECT_TRUE(temFoco(2)) << "the Tab that loads the address moves on once";
+    const QStringList vistos{"Loja Baixa", "Rua A", "Porto", "4000-001", "PT", "22", "91", "c1@x.pt",
+                             "fb.com/c1",  "www.c1.pt", "41.1,-8.6", "AR"};
+    for (int i = 0; i < vistos.size(); ++i)
+        EXPECT_EQ(ecra->campo(i + 2).Text(), vistos[i]) << i + 2;
+    EXPECT_EQ(ecra->Dsc[1]->text(), "Porto");
+
+    ecra->campo(3).setText("Rua B");
+    ecra->campo(11).setText("loja.c1.pt");
+    ecra->btConf_Click();
+    EXPECT_EQ(moradas()[1], "2|C1|001|AR|Loja Baixa|Rua B|Porto|4000-001|PT|22|91|c1@x.pt|fb.com/c1|41.1,-8.6");
+    EXPECT_EQ(moradas().size(), 2);
+    EXPECT_EQ(sitios(), (QStringList{"C'2|", "C1|loja.c1.pt"}));
+    EXPECT_TRUE(ecra->GroupBox2->isEnabled());
+}
+
+TEST_F(FrmMoradasTest, EmptyPostalCodeAndCountryPassAndWrongOnesAreRefusedAndWiped)
+{
+    escreveESai(0, "C1");
+    escreveESai(1, "003");
+    escreveESai(5, "");
+    EXPECT_TRUE(temFoco(6));
+    prime(Qt::Key_Tab);
+    EXPECT_TRUE(temFoco(7));
+    EXPECT_TRUE(dialogos.mensagens.isEmpty());
+
+    escreveESai(5, "4000-001");
+    EXPECT_EQ(ecra->Dsc[1]->text(), "Porto");
+    ecra->campo(5).setText("9999-999");
+    ecra->campo(5).setFocus();
+    QApplication::processEvents();
+    prime(Qt::Key_Tab);
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Código Postal não existente!")});
+    EXPECT_EQ(ecra->campo(5).Text(), "");
+    EXPECT_TRUE(ecra->Dsc[1]->text().isEmpty());
+    EXPECT_TRUE(temFoco(5));
+
+    dialogos.mensagens.clear();
+    escreveESai(6, "XX");
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("País não existente!")});
+    EXPECT_EQ(ecra->campo(6).Text(), "");
+    EXPECT_TRUE(temFoco(6));
+    dialogos.mensagens.clear();
+    escreveESai(6, "es");
+    EXPECT_TRUE(dialogos.mensagens.isEmpty());
+    EXPECT_TRUE(temFoco(7));
+
+    ecra->campo(6).setText("");
+    dialogos.escolha = "PT";
+    ecra->btLista[6]->click();
+    deixaCorrer();
+    ASSERT_EQ(dialogos.listas.size(), 1);
+    EXPECT_EQ(dialogos.listas[0].title, u("Países"));
+    EXPECT_EQ(dialogos.listas[0].widthTwips, 5500);
+    EXPECT_EQ(dialogos.listas[0].rows.size(), 2);
+    EXPECT_EQ(ecra->campo(6).Text(), "PT");
+    EXPECT_TRUE(temFoco(7)) << "the pick is checked as the field is left";
+
+    escreve(4, "");
+    prime(Qt::Key_F4);
+    EXPECT_EQ(dialogos.listas.size(), 1) << "a field without a list opens none";
+    EXPECT_TRUE(temFoco(4));
+}
+
+TEST_F(FrmMoradasTest, TheAddressTypeIsRequiredAndMustExist)
+{
+    ecra->campo(13).setText("");
+    ecra->campo(13).setFocus();
+    QApplication::processEvents();
+    prime(Qt::Key_Tab);
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo Obrigatório!")});
+    EXPECT_TRUE(temFoco(13));
+
+    dialogos.mensagens.clear();
+    escreveESai(13, "ZZ");
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Tipo Morada não existente!")});
+    EXPECT_EQ(ecra->campo(13).Text(), "");
+
+    dialogos.escolha = "AR";
+    dialogos.mensagens.clear();
+    ecra->btLista[13]->click();
+    deixaCorrer();
+    ASSERT_EQ(dialogos.listas.size(), 1);
+    EXPECT_EQ(dialogos.listas[0].title, "Tipos Morada");
+    EXPECT_EQ(dialogos.listas[0].rows.size(), 2);
+    EXPECT_EQ(ecra->campo(13).Text(), "AR");
+    EXPECT_TRUE(dialogos.mensagens.isEmpty());
+}
+
+TEST_F(FrmMoradasTest, ConfirmWithAnEmptyAddressCodeWritesNothing)
+{
+    escreveESai(0, "C1");
+    escreveESai(1, "");
+    EXPECT_TRUE(temFoco(2)) << "the address code has no emptiness check of its own";
+    ecra->campo(11).setText("apagado");
+    ecra->btConf_Click();
+    EXPECT_EQ(dialogos.mensagens, QStringList{"Falta preencher campos"});
+    EXPECT_EQ(moradas().size(), 2);
+    EXPECT_EQ(sitios(), (QStringList{"C'2|", "C1|www.c1.pt"}));
+    EXPECT_TRUE(temFoco(0));
+}
+
+TEST_F(FrmMoradasTest, QuotesInEveryTypedFieldReachTheTablesWhole)
+{
+    escreveESai(0, "C'2");
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Cliente d'Aspas");
+    EXPECT_EQ(ecra->campo(11).Text(), "") << "a NULL site shows empty";
+    escreveESai(1, "O'1");
+    for (int i : {2, 3, 4, 7, 8, 9, 10, 11, 12})
+        ecra->campo(i).setText(QStringLiteral("q'%1").arg(i));
+    ecra->btConf_Click();
+    EXPECT_EQ(moradas()[1], "2|C'2|O'1|LJ|q'2|q'3|q'4|||q'7|q'8|q'9|q'10|q'12");
+    EXPECT_EQ(sitios(), (QStringList{"C'2|q'11", "C1|www.c1.pt"}));
+
+    // Codes with quotes are looked up, not broken.
+    for (const auto& [index, codigo] : {std::pair{5, "4'"}, {6, "P'"}, {13, "L'"}}) {
+        dialogos.mensagens.clear();
+        escreveESai(index, u(codigo));
+        EXPECT_EQ(dialogos.mensagens.size(), 1) << index;
+    }
+
+    escreveESai(0, "C'2");
+    escreveESai(1, "O'1");
+    EXPECT_FALSE(ecra->GroupBox2->isEnabled());
+    EXPECT_EQ(ecra->campo(2).Text(), "q'2");
+    dialogos.resposta = zav::vbOK;
+    ecra->btAnular_Click();
+    EXPECT_EQ(moradas().size(), 2);
+    EXPECT_FALSE(moradas().join(',').contains("O'1"));
+}
+
+TEST_F(FrmMoradasTest, DeleteRemovesTheAddressAndLeavesTheSite)
+{
+    escreveESai(0, "C1");
+    escreveESai(1, "001");
+    dialogos.resposta = zav::vbCancel;
+    ecra->btAnular_Click();
+    EXPECT_EQ(moradas().size(), 2);
+    EXPECT_FALSE(ecra->GroupBox2->isEnabled());
+
+    dialogos.resposta = zav::vbOK;
+    ecra->btAnular_Click();
+    EXPECT_EQ(moradas(), QStringList{"1|C1|001||fornecedor|||||||||"});
+    EXPECT_EQ(sitios(), (QStringList{"C'2|", "C1|www.c1.pt"}));
+    EXPECT_TRUE(ecra->GroupBox2->isEnabled());
+    EXPECT_TRUE(ecra->campo(0).Text().isEmpty());
+    EXPECT_TRUE(ecra->campo(2).Text().isEmpty());
+}
+
+TEST_F(FrmMoradasTest, EscClosesFromTheCustomerFieldOnly)
+{
+    escreveESai(0, "C1");
+    escreve(3, "x");
+    prime(Qt::Key_Escape);
+    EXPECT_TRUE(ecra->isVisible());
+    EXPECT_TRUE(temFoco(2));
+
+    ecra->campo(0).setFocus();
+    QApplication::processEvents();
+    prime(Qt::Key_Escape);
+    EXPECT_FALSE(ecra->isVisible());
+    EXPECT_EQ(moradas().size(), 2);
+}

@@ -1,0 +1,362 @@
+// The code-table languages screen: the cycle with the language grid, in its
+// six modes, with the tables read back.
+
+#include "FixtureManutencao.h"
+#include "GrelhaTeste.h"
+
+#include "maintenance/frmTabIdiomas.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace manutencao;
+
+namespace {
+
+class FrmTabIdiomasTest : public ::testing::Test {
+protected:
+    frmTabIdiomas& abreModo(int modo)
+    {
+        ecra = abre<frmTabIdiomas>(fixture.bd(), modo);
+        return *ecra;
+    }
+    zav::GrelhaEditavel& grelha() { return *ecra->GridTC; }
+    // Types the code and leaves it with Tab.
+    void codigo(const QString& texto)
+    {
+        ecra->campo(0).setFocus();
+        QApplication::processEvents();
+        QTest::keyClicks(ecra->campo(0).editor(), texto);
+        prime(Qt::Key_Tab);
+    }
+    QStringList idiomasNaGrelha()
+    {
+        QStringList linhas;
+        for (int r = 0; r < grelha().linhas(); ++r)
+            if (!grelha().valor(r, 0).isEmpty() || !grelha().valor(r, 1).isEmpty())
+                linhas << grelha().valor(r, 0) + "|" + grelha().valor(r, 1);
+        return linhas;
+    }
+    QStringList tabLiv01() { return fixture.linhas("select Chave, Idioma, Descr from zav_TabLiv01 order by 1, 2"); }
+    void guarda(const QString& chave, const QString& idioma, const QString& descricao)
+    {
+        fixture.executa(QStringLiteral("insert into zav_TabLiv01 (Chave, Idioma, Descr) values ('%1', '%2', '%3')")
+                            .arg(chave, idioma, descricao));
+    }
+
+    FixtureManutencao fixture;
+    Dialogos dialogos;
+    std::unique_ptr<frmTabIdiomas> ecra;
+};
+
+} // namespace
+
+TEST_F(FrmTabIdiomasTest, EachModeHasItsCaptionAndTheGridOpensWithThirtyEmptyRows)
+{
+    const char* titulos[] = {"Categorias", "Tipos", "Composição", "Classificação", "Coleção", "Estação"};
+    const char* legendas[] = {"Código", "Código", "Código", "Código", "Coleção", "Estação"};
+    for (int modo = 1; modo <= 6; ++modo) {
+        SCOPED_TRACE(modo);
+        abreModo(modo);
+        EXPECT_EQ(ecra->windowTitle(), u(titulos[modo - 1]));
+        EXPECT_EQ(ecra->Label2[0]->text(), u(legendas[modo - 1]));
+    }
+    EXPECT_EQ(ecra->campo(0).MaxLength(), 6);
+    EXPECT_EQ(grelha().linhas(), 30);
+    EXPECT_EQ(grelha().colunas(), 2);
+    EXPECT_EQ(grelha().vista()->model()->headerData(1, Qt::Horizontal).toString(), u("Designação"));
+    EXPECT_EQ(grelha().coluna(0).comprimentoMaximo, 3) << "the language columns hold three characters";
+    EXPECT_EQ(grelha().coluna(1).comprimentoMaximo, 50);
+    EXPECT_TRUE(grelha().coluna(0).botao);
+    EXPECT_EQ(grelha().vista()->font().family(), "Verdana");
+    EXPECT_EQ(grelha().toolTip(), "Lista.");
+    EXPECT_EQ(ecra->IdiomasAnulados(), QStringList{""});
+    EXPECT_TRUE(idiomasNaGrelha().isEmpty());
+}
+
+TEST_F(FrmTabIdiomasTest, AValidCodeLoadsItsLanguagesThenLocksAndTheFocusGoesToTheGrid)
+{
+    guarda("C1", "PT", "Malha");
+    guarda("C1", "EN", "Knit");
+    guarda("T1", "FR", "Autre table");
+    abreModo(1);
+    codigo("c1");
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Malha");
+    EXPECT_EQ(idiomasNaGrelha(), (QStringList{"EN|Knit", "PT|Malha"}));
+    EXPECT_FALSE(ecra->campo(0).isEnabled());
+    EXPECT_FALSE(ecra->btLista[0]->isEnabled());
+    EXPECT_TRUE(grelha().vista()->hasFocus());
+    EXPECT_EQ(grelha().linhas(), 30);
+}
+
+TEST_F(FrmTabIdiomasTest, TwentyNineLanguagesGiveThirtyOneRowsAndMovingToTheLastAddsOne)
+{
+    for (int i = 0; i < 29; ++i)
+        guarda("C1", QStringLiteral("L%1").arg(i, 2, 10, QLatin1Char('0')), "x");
+    abreModo(1);
+    codigo("C1");
+    EXPECT_EQ(grelha().linhas(), 31);
+    EXPECT_EQ(grelha().valor(28, 0), "L28");
+    EXPECT_EQ(grelha().valor(29, 0), "");
+    vaiPara(grelha(), 29, 0);
+    prime(Qt::Key_Down);
+    EXPECT_EQ(grelha().linhaActual(), 30);
+    EXPECT_EQ(grelha().linhas(), 32) << "the last row always has a spare one below";
+}
+
+TEST_F(FrmTabIdiomasTest, ConfirmWritesCompleteLinesTheCodeInUpperCaseSkipsHalfLinesAndTheLaterOfTwoWins)
+{
+    guarda("C2", "EN", "Old cloth");
+    abreModo(1);
+    codigo("c2");
+    ASSERT_EQ(ecra->Dsc[0]->text(), "Tecido");
+    escreveLinha(grelha(), 1, "pt", "Tecido");
+    escreveLinha(grelha(), 2, "fr", "Tissu");
+    escreveLinha(grelha(), 3, "FR", "Toile");
+    // The English line keeps its language but its description is emptied: skipped.
+    grelha().setValor(0, 1, "");
+    vaiPara(grelha(), 4, 0);
+    digita("de");
+    prime(Qt::Key_Tab);
+    ecra->btConf_Click();
+    // The second French line updates the row the first wrote, language cell included.
+    EXPECT_EQ(tabLiv01(), (QStringList{"C2|EN|Old cloth", "C2|FR|Toile", "C2|pt|Tecido"}));
+    EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join(" / ").toStdString();
+    EXPECT_TRUE(ecra->campo(0).isEnabled());
+    EXPECT_EQ(ecra->campo(0).Text(), "");
+    EXPECT_TRUE(idiomasNaGrelha().isEmpty());
+
+    codigo("C2");
+    ecra->btConf_Click();
+    EXPECT_EQ(tabLiv01().size(), 3) << "a second confirm updates the same rows";
+}
+
+TEST_F(FrmTabIdiomasTest, ADeletedStoredLanguageGoesOnConfirmAndStaysOnCancel)
+{
+    guarda("C1", "EN", "Knit");
+    guarda("C1", "PT", "Malha");
+    abreModo(1);
+    codigo("C1");
+    vaiPara(grelha(), 0, 0);
+    prime(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(ecra->IdiomasAnulados(), (QStringList{"", "EN"}));
+    EXPECT_EQ(idiomasNaGrelha(), QStringList{"PT|Malha"});
+    ecra->btCancelar_Click();
+    EXPECT_EQ(tabLiv01(), (QStringList{"C1|EN|Knit", "C1|PT|Malha"}));
+    EXPECT_EQ(ecra->IdiomasAnulados(), QStringList{""});
+
+    codigo("C1");
+    vaiPara(grelha(), 0, 0);
+    prime(Qt::Key_Delete, Qt::ControlModifier);
+    ecra->btConf_Click();
+    EXPECT_EQ(tabLiv01(), QStringList{"C1|PT|Malha"});
+}
+
+TEST_F(FrmTabIdiomasTest, ADeletedLanguageTypedAgainKeepsItsNewDescription)
+{
+    guarda("C1", "EN", "Knit");
+    abreModo(1);
+    codigo("C1");
+    vaiPara(grelha(), 0, 0);
+    prime(Qt::Key_Delete, Qt::ControlModifier);
+    escreveLinha(grelha(), 3, "en", "Jersey");
+    ecra->btConf_Click();
+    EXPECT_EQ(tabLiv01(), QStringList{"C1|en|Jersey"});
+}
+
+TEST_F(FrmTabIdiomasTest, AnUnknownOrEmptiedLanguageIsRefusedAndTheCellKeepsItsValue)
+{
+    guarda("C1", "EN", "Knit");
+    abreModo(1);
+    codigo("C1");
+    vaiPara(grelha(), 1, 0);
+    digita("zz");
+    prime(Qt::Key_Tab);
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Idioma não existente!")});
+    EXPECT_EQ(grelha().valor(1, 0), "");
+    EXPECT_EQ(grelha().linhaActual(), 1);
+    EXPECT_EQ(grelha().colunaActual(), 0) << "the refused cell stays current";
+
+    vaiPara(grelha(), 0, 0);
+    prime(Qt::Key_F2);
+    prime(Qt::Key_Backspace);
+    prime(Qt::Key_Backspace);
+    prime(Qt::Key_Tab);
+    ASSERT_EQ(dialogos.pedidos.size(), 2);
+    EXPECT_EQ(dialogos.pedidos[1].text, "Campo obrigatório [Idioma].");
+    EXPECT_EQ(grelha().valor(0, 0), "EN");
+    EXPECT_EQ(dialogos.pedidos[1].icon, zav::MessageIcon::Exclamation);
+}
+
+TEST_F(FrmTabIdiomasTest, TheCellButtonPicksALanguageWhichIsCheckedAndMovesOn)
+{
+    abreModo(1);
+    codigo("C1");
+    dialogos.escolha = "FR";
+    vaiPara(grelha(), 0, 0);
+    prime(Qt::Key_F4);
+    ASSERT_EQ(dialogos.listas.size(), 1);
+    EXPECT_EQ(dialogos.listas[0].title, "Idiomas");
+    EXPECT_EQ(dialogos.listas[0].columns[0].widthTwips, 1200);
+    EXPECT_EQ(dialogos.listas[0].rows.size(), 7);
+    EXPECT_EQ(grelha().valor(0, 0), "FR");
+    EXPECT_EQ(grelha().colunaActual(), 1) << "the pick's Tab leaves the language cell";
+    EXPECT_TRUE(dialogos.mensagens.isEmpty());
+    digita("Maille");
+    prime(Qt::Key_Tab);
+    ecra->btConf_Click();
+    EXPECT_EQ(tabLiv01(), QStringList{"C1|FR|Maille"});
+}
+
+TEST_F(FrmTabIdiomasTest, EscIsSwallowedByTheGridAndClosesFromTheCode)
+{
+    abreModo(1);
+    codigo("C1");
+    vaiPara(grelha(), 0, 0);
+    prime(Qt::Key_Escape);
+    digita("p");
+    prime(Qt::Key_Escape);
+    EXPECT_TRUE(ecra->isVisible());
+    EXPECT_TRUE(grelha().modoEdicao()) << "Esc does not even abandon the edit";
+    ecra->btCancelar_Click();
+    ecra->campo(0).setFocus();
+    prime(Qt::Key_Escape);
+    EXPECT_FALSE(ecra->isVisible());
+}
+
+TEST_F(FrmTabIdiomasTest, ConfirmWithoutAValidCodeWritesNothing)
+{
+    abreModo(1);
+    grelha().setValor(0, 0, "PT");
+    grelha().setValor(0, 1, "Sem chave");
+    ecra->btConf_Click();
+    EXPECT_EQ(dialogos.mensagens, QStringList{"Falta preencher campos"});
+    EXPECT_TRUE(tabLiv01().isEmpty());
+    EXPECT_TRUE(ecra->campo(0).editor()->hasFocus());
+}
+
+TEST_F(FrmTabIdiomasTest, DeleteRemovesEveryLanguageOfTheCodeAfterTheQuestion)
+{
+    guarda("C1", "EN", "Knit");
+    guarda("C1", "PT", "Malha");
+    guarda("T1", "PT", "Outra");
+    abreModo(1);
+    codigo("C1");
+    dialogos.resposta = zav::vbCancel;
+    ecra->btAnular_Click();
+    EXPECT_EQ(tabLiv01().size(), 3);
+    dialogos.resposta = zav::vbOK;
+    ecra->btAnular_Click();
+    EXPECT_EQ(tabLiv01(), QStringList{"T1|PT|Outra"});
+    EXPECT_TRUE(ecra->campo(0).isEnabled());
+}
+
+TEST_F(FrmTabIdiomasTest, OneConfirmIsOneTransaction)
+{
+    guarda("C1", "DE", "Strick");
+    fixture.executaDirecto("CREATE TRIGGER falha BEFORE INSERT ON zav_TabLiv01 WHEN NEW.Idioma = 'EN' "
+                    "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
+    abreModo(1);
+    codigo("C1");
+    vaiPara(grelha(), 0, 0);
+    prime(Qt::Key_Delete, Qt::ControlModifier);
+    escreveLinha(grelha(), 0, "PT", "Malha");
+    escreveLinha(grelha(), 1, "EN", "Knit");
+    EXPECT_ANY_THROW(ecra->btConf_Click());
+    EXPECT_EQ(tabLiv01(), QStringList{"C1|DE|Strick"}) << "neither the written line nor the delete stayed";
+}
+
+TEST_F(FrmTabIdiomasTest, QuotesInTheCodeTheLanguageAndTheDescription)
+{
+    abreModo(1);
+    codigo("O'1");
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Aspas");
+    escreveLinha(grelha(), 0, "O'K", "D'Ouro");
+    ecra->btConf_Click();
+    EXPECT_EQ(tabLiv01(), QStringList{"O'1|O'K|D'Ouro"});
+    codigo("O'1");
+    EXPECT_EQ(idiomasNaGrelha(), QStringList{"O'K|D'Ouro"});
+    vaiPara(grelha(), 0, 0);
+    prime(Qt::Key_Delete, Qt::ControlModifier);
+    ecra->btConf_Click();
+    EXPECT_TRUE(tabLiv01().isEmpty());
+}
+
+TEST_F(FrmTabIdiomasTest, CellsAreLimitedToWhatTheTablesStore)
+{
+    abreModo(1);
+    codigo("C1");
+    vaiPara(grelha(), 0, 0);
+    digita("ptxx");
+    EXPECT_EQ(grelha().textoActual(), "ptx");
+    grelha().setModoEdicao(false);
+    vaiPara(grelha(), 0, 1);
+    digita(QString(60, QLatin1Char('a')));
+    EXPECT_EQ(grelha().textoActual().size(), 50);
+}
+
+TEST_F(FrmTabIdiomasTest, CollectionsSplitThePickAndKeepTheGroupInEveryStatement)
+{
+    fixture.executa("insert into zav_FAMILIA (COD, DESCR, GRUPO, IDIOMA) values ('FA', 'Summer', 'G1', 'EN')");
+    fixture.executa("insert into zav_FAMILIA (COD, DESCR, GRUPO, IDIOMA) values ('FA', 'Winter', 'G2', 'EN')");
+    abreModo(5);
+    dialogos.escolha = "FA@G2";
+    ecra->campo(0).setFocus();
+    prime(Qt::Key_F4);
+    ASSERT_EQ(dialogos.listas.size(), 1);
+    EXPECT_EQ(dialogos.listas[0].title, u("Coleções"));
+    EXPECT_EQ(dialogos.listas[0].widthTwips, 7000);
+    EXPECT_TRUE(dialogos.listas[0].columns[0].hidden);
+    EXPECT_EQ(dialogos.listas[0].rows.value(0).value(0), "FA@G1");
+    EXPECT_EQ(ecra->campo(0).Text(), "FA");
+    EXPECT_EQ(ecra->sGrupo, "G2");
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Inverno");
+    EXPECT_EQ(idiomasNaGrelha(), QStringList{"EN|Winter"});
+    escreveLinha(grelha(), 1, "PT", "Inverno");
+    ecra->btConf_Click();
+    EXPECT_EQ(fixture.linhas("select GRUPO, COD, IDIOMA, DESCR from zav_FAMILIA order by 1, 3"),
+              (QStringList{"G1|FA|EN|Summer", "G2|FA|EN|Winter", "G2|FA|PT|Inverno"}));
+    EXPECT_EQ(ecra->sGrupo, "G2") << "no reset forgets the last pick";
+}
+
+TEST_F(FrmTabIdiomasTest, ACollectionTypedBeforeAnyPickIsLookedUpWithAnEmptyGroup)
+{
+    abreModo(5);
+    codigo("FA");
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Código não existente!")});
+    EXPECT_EQ(ecra->campo(0).Text(), "FA");
+    EXPECT_TRUE(ecra->campo(0).isEnabled());
+}
+
+TEST_F(FrmTabIdiomasTest, SeasonsCarryGroupAndFamily)
+{
+    abreModo(6);
+    dialogos.escolha = "sa@G1@FA";
+    ecra->campo(0).setFocus();
+    prime(Qt::Key_F4);
+    EXPECT_EQ(dialogos.listas[0].widthTwips, 8000);
+    EXPECT_EQ(dialogos.listas[0].columns.size(), 5);
+    EXPECT_EQ(ecra->sGrupo, "G1");
+    EXPECT_EQ(ecra->sFamilia, "FA");
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Praia");
+    escreveLinha(grelha(), 0, "EN", "Beach");
+    ecra->btConf_Click();
+    EXPECT_EQ(fixture.linhas("select GRUPO, FAMILIA, COD, IDIOMA, DESCR from zav_SUBFAMIL"),
+              QStringList{"G1|FA|SA|EN|Beach"});
+    dialogos.escolha = "SA@G2@FA";
+    ecra->campo(0).setFocus();
+    prime(Qt::Key_F4);
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Neve");
+    EXPECT_TRUE(idiomasNaGrelha().isEmpty()) << "the same code under another group is another record";
+}
+
+TEST_F(FrmTabIdiomasTest, ClassificationsWriteTheFourthTable)
+{
+    abreModo(4);
+    codigo("K1");
+    escreveLinha(grelha(), 0, "IT", "Classe");
+    ecra->btConf_Click();
+    EXPECT_EQ(fixture.linhas("select Chave, Idioma, Descr from zav_TabLiv04"), QStringList{"K1|IT|Classe"});
+}
