@@ -53,4 +53,26 @@ inline double Milissegundos(const std::function<void()>& trabalho)
     return relogio.nsecsElapsed() / 1e6;
 }
 
+// The medians of a load and of its floor, timed in turn so that both meet the
+// same state of the machine.
+struct Medianas {
+    double chao = 0;
+    double carga = 0;
+    double razao() const { return carga / chao; }
+};
+
+inline Medianas MedeAlternando(int vezes, const std::function<void()>& chao, const std::function<void()>& carga)
+{
+    // One of each first, so that both find the pages in memory.
+    chao();
+    carga();
+    std::vector<double> temposChao;
+    std::vector<double> temposCarga;
+    for (int i = 0; i < vezes; ++i) {
+        temposChao.push_back(Milissegundos(chao));
+        temposCarga.push_back(Milissegundos(carga));
+    }
+    return {Mediana(temposChao), Mediana(temposCarga)};
+}
+
 } // namespace bench

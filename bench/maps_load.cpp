@@ -23,9 +23,6 @@
 
 namespace {
 
-using bench::Mediana;
-using bench::Milissegundos;
-
 void Le(zav::zavCoreDataAccess2016& bd, const QString& sql)
 {
     auto rs = bd.AbreRecordset(QString(), sql);
@@ -81,22 +78,12 @@ void Mede(const char* nome, zav::zavCoreDataAccess2016& bd, int modo, const QStr
     ecra.Data[1]->setDate(bench::Hoje);
     const MapasSql::Filtros filtros = ecra.filtros();
 
-    // One of each first, so that both find the pages in memory.
-    instrucoes(filtros);
-    ecra.btCarga_Click();
-
-    std::vector<double> chao;
-    std::vector<double> carga;
-    for (int i = 0; i < vezes; ++i) {
-        chao.push_back(Milissegundos([&] { instrucoes(filtros); }));
-        carga.push_back(Milissegundos([&] { ecra.btCarga_Click(); }));
-    }
-    const double medianaChao = Mediana(chao);
-    const double medianaCarga = Mediana(carga);
+    const bench::Medianas medianas =
+        bench::MedeAlternando(vezes, [&] { instrucoes(filtros); }, [&] { ecra.btCarga_Click(); });
     std::printf("mode %d %-10s %s..%s  grid rows %6d  statements alone %8.1f ms  load %8.1f ms  ratio %.3f\n", modo,
                 nome, qPrintable(filtros.primeiraData.date().toString(Qt::ISODate)),
-                qPrintable(filtros.ultimaData.date().toString(Qt::ISODate)), ecra.Grelha->rowCount(), medianaChao,
-                medianaCarga, medianaCarga / medianaChao);
+                qPrintable(filtros.ultimaData.date().toString(Qt::ISODate)), ecra.Grelha->rowCount(), medianas.chao,
+                medianas.carga, medianas.razao());
     std::fflush(stdout);
 }
 

@@ -19,8 +19,6 @@ namespace {
 
 using bench::BaseDeDados;
 using bench::Hoje;
-using bench::Mediana;
-using bench::Milissegundos;
 
 // Each statement opened and read to its end, as the load reads it.
 void SoInstrucoes(zav::zavCoreDataAccess2016& bd, const QString& primeira, const QString& ultima)
@@ -43,21 +41,11 @@ void Mede(const char* nome, zav::zavCoreDataAccess2016& bd, QDate primeira, QDat
     const QString de = primeira.toString(QStringLiteral("yyyy-MM-dd"));
     const QString ate = ultima.toString(QStringLiteral("yyyy-MM-dd"));
 
-    // One of each first, so that both find the pages in memory.
-    SoInstrucoes(bd, de, ate);
-    ecra.btCarga->click();
-
-    std::vector<double> chao;
-    std::vector<double> carga;
-    for (int i = 0; i < vezes; ++i) {
-        chao.push_back(Milissegundos([&] { SoInstrucoes(bd, de, ate); }));
-        carga.push_back(Milissegundos([&] { ecra.btCarga->click(); }));
-    }
-    const double medianaChao = Mediana(chao);
-    const double medianaCarga = Mediana(carga);
+    const bench::Medianas medianas = bench::MedeAlternando(
+        vezes, [&] { SoInstrucoes(bd, de, ate); }, [&] { ecra.btCarga->click(); });
     std::printf("%-8s %s..%s  grid rows %d  statements alone %8.1f ms  load %8.1f ms  ratio %.3f\n", nome,
-                qPrintable(de), qPrintable(ate), ecra.Grelha->rowCount(), medianaChao, medianaCarga,
-                medianaCarga / medianaChao);
+                qPrintable(de), qPrintable(ate), ecra.Grelha->rowCount(), medianas.chao, medianas.carga,
+                medianas.razao());
 }
 
 } // namespace
