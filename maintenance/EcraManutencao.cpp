@@ -148,8 +148,7 @@ void EcraManutencao::montaBotoes()
 
 void EcraManutencao::Form_Load()
 {
-    if (parentWidget())
-        setWindowIcon(parentWidget()->windowIcon());
+    TomaIconeDaJanelaPrincipal();
     campos_->setBd(bd);
     LimparForm();
     for (const CampoChave& c : tabela_.chave) {

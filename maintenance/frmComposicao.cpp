@@ -74,8 +74,7 @@ frmComposicao::frmComposicao(QWidget* parent) : Ecra(parent)
 
 void frmComposicao::Form_Load()
 {
-    if (parentWidget())
-        setWindowIcon(parentWidget()->windowIcon());
+    TomaIconeDaJanelaPrincipal();
     campos_->setBd(bd);
     defineCampos();
     LimparForm();

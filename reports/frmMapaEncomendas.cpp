@@ -80,8 +80,7 @@ frmMapaEncomendas::~frmMapaEncomendas() = default;
 
 void frmMapaEncomendas::Form_Load()
 {
-    if (parentWidget())
-        setWindowIcon(parentWidget()->windowIcon());
+    TomaIconeDaJanelaPrincipal();
     campos_->setBd(bd);
     LimparForm();
     // From the year, already filled, on to the series.

@@ -177,8 +177,7 @@ void frmMapas::constroiBotoes()
 
 void frmMapas::Form_Load()
 {
-    if (parentWidget())
-        setWindowIcon(parentWidget()->windowIcon());
+    TomaIconeDaJanelaPrincipal();
     campos_->setBd(bd);
     defineCampos();
     LimparForm();

@@ -216,8 +216,7 @@ void EcraFichaAmostra::defineCampoReferencia()
 
 void EcraFichaAmostra::Form_Load()
 {
-    if (parentWidget())
-        setWindowIcon(parentWidget()->windowIcon());
+    TomaIconeDaJanelaPrincipal();
     campos_->setBd(bd);
     LimparForm();
     prefixoImagens_ = bd->PrefixoImagens();

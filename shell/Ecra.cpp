@@ -14,6 +14,12 @@ void Ecra::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+void Ecra::TomaIconeDaJanelaPrincipal()
+{
+    if (parentWidget())
+        setWindowIcon(parentWidget()->windowIcon());
+}
+
 QPushButton* BotaoEcra(const QString& legenda, const QString& dica, QWidget* pai)
 {
     auto* botao = new QPushButton(legenda, pai);

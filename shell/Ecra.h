@@ -22,6 +22,9 @@ public:
     virtual void Form_Load() {}
 
 protected:
+    // The screen shows the main window's icon, as the screens opened from its menu do.
+    void TomaIconeDaJanelaPrincipal();
+
     // A screen has no default button: Enter in a field presses nothing, while a
     // button with the focus still answers Enter itself. Nor does Esc close it,
     // unless a field's own key handling closes the screen.
