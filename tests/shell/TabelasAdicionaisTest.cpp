@@ -77,16 +77,6 @@ TEST_F(AddOnTables, PartialSetIsCompletedWithTheMissingOnesOnly)
     EXPECT_EQ(database.bd().AbreRecordset(QString(), "SELECT * FROM zav_TabLiv01")->RecordCount(), 1);
 }
 
-TEST_F(AddOnTables, ProbeReadsTheFirstKeyColumnOfEachTable)
-{
-    QStringList probes;
-    for (const TabelaAdicional& tabela : tabelasIdiomas() + tabelasFichaAmostra())
-        probes << tabela.sondagem();
-    EXPECT_EQ(probes.first(), "select GRUPO from  zav_FAMILIA ");
-    EXPECT_TRUE(probes.contains("select Chave from  zav_TabLiv01 "));
-    EXPECT_EQ(probes.last(), "select Codigo from  zav_FichaAmostra ");
-}
-
 // Only a missing table is created; a probe that fails for any other reason
 // stops start-up with its own error at the first table, creating nothing.
 namespace {
@@ -123,4 +113,57 @@ TEST_F(AddOnTables, ProbeFailingOnAnExistingTableIsNotTakenForAMissingOne)
     EXPECT_EQ(erro.number(), zav::errors::CommandError);
     EXPECT_TRUE(erro.description().contains("no such column")) << erro.what();
     EXPECT_EQ(tablesInCreationOrder(), QStringList({"zav_FAMILIA"}));
+}
+
+// The embedded database takes these texts however their lengths, names and
+// options read: the server's own text is pinned here, blanks included.
+TEST(AddOnTableTexts, AreTheServerStatementsWordForWord)
+{
+    const QString with = " )WITH (PAD_INDEX = OFF, STATISTICS_NORECOMPUTE = OFF, IGNORE_DUP_KEY = OFF, "
+                         "ALLOW_ROW_LOCKS = ON, ALLOW_PAGE_LOCKS = ON) ON [PRIMARY] ) ON [PRIMARY]";
+    const auto tabLiv = [&](const QString& nome) {
+        return " CREATE TABLE [dbo].[" + nome + "]( [Chave] [nvarchar](4) NOT NULL, [Idioma] [nvarchar](3) NOT NULL, "
+               "[Descr] [nvarchar](50) NULL, CONSTRAINT [PK_" + nome + "] PRIMARY KEY CLUSTERED ( [Chave] ASC, [Idioma] Asc"
+               + with;
+    };
+    const QStringList idiomas = {
+        " CREATE TABLE [dbo].[zav_FAMILIA]( [COD] [nvarchar](6) NOT NULL, [DESCR] [nvarchar](80) NOT NULL, "
+        "[GRUPO] [nvarchar](10) NOT NULL, [IDIOMA] [nvarchar](3) NOT NULL, CONSTRAINT [ix_zav_FAMILIA_COD] PRIMARY KEY "
+        "CLUSTERED ( [GRUPO] ASC, [COD] ASC, [IDIOMA] Asc" + with,
+        " CREATE TABLE [dbo].[zav_SUBFAMIL]( [COD] [nvarchar](6) NOT NULL, [DESCR] [nvarchar](80) NOT NULL, "
+        "[FAMILIA] [nvarchar](10) NOT NULL, [GRUPO] [nvarchar](10) NOT NULL, [IDIOMA] [nvarchar](3) NOT NULL, "
+        "CONSTRAINT [ix_zav_SUBFAMIL_COD] PRIMARY KEY CLUSTERED ( [GRUPO] ASC, [FAMILIA] ASC, [COD] ASC, [IDIOMA] Asc"
+            + with,
+        " CREATE TABLE [dbo].[zav_MEDTAMCO]( [CODTIPOM] [nvarchar](10) NOT NULL, [CODMED] [nvarchar](4) NOT NULL, "
+        "[IDIOMA] [nvarchar](3) NOT NULL, [DESCRICA] [nvarchar](20) NOT NULL, CONSTRAINT [ix_zav_MEDTAMCO_PRINCIPA] "
+        "PRIMARY KEY CLUSTERED (  [CODTIPOM] ASC, [CODMED] ASC, [IDIOMA] Asc" + with,
+        tabLiv("zav_TabLiv01"),
+        tabLiv("zav_TabLiv02"),
+        tabLiv("zav_TabLiv03"),
+        tabLiv("zav_TabLiv04"),
+        " CREATE TABLE [dbo].[zav_ArtigoDetalhe]( [ARTIGO] [nvarchar](15) NOT NULL, [IDIOMA] [nvarchar](3) NOT NULL, "
+        "[DESCR] [ntext] NOT NULL, [DBTS] [timestamp] NULL, CONSTRAINT [ix_zav_ArtigoDetalhe] PRIMARY KEY CLUSTERED "
+        "( [ARTIGO] ASC, [IDIOMA] Asc" + with + " TEXTIMAGE_ON [PRIMARY]",
+    };
+    const QString fichaAmostra =
+        " CREATE TABLE [dbo].[zav_FichaAmostra]( [Codigo] [nvarchar](15) NOT NULL,    [Fornec] [nvarchar](50) NULL,    "
+        "[RefFRN] [nvarchar](50) NULL,    [Marca] [nvarchar](50) NULL, [NossRef] [nvarchar](30) NULL,    "
+        "[Descr] [nvarchar](50) NULL,    [TamAmostra] [nvarchar](50) NULL,    [DataEnc] [datetime] NULL, "
+        "[DataEntrega] [datetime] NULL, [Composicao] [nvarchar](50) NULL, CONSTRAINT [PK_zav_FichaAmostra] PRIMARY KEY "
+        "CLUSTERED ( [Codigo] Asc" + with;
+
+    ASSERT_EQ(tabelasIdiomas().size(), idiomas.size());
+    for (qsizetype i = 0; i < idiomas.size(); ++i)
+        EXPECT_EQ(tabelasIdiomas()[i].criacao, idiomas[i]) << tabelasIdiomas()[i].nome.toStdString();
+    ASSERT_EQ(tabelasFichaAmostra().size(), 1);
+    EXPECT_EQ(tabelasFichaAmostra()[0].criacao, fichaAmostra);
+
+    QStringList sondagens;
+    for (const TabelaAdicional& tabela : tabelasIdiomas() + tabelasFichaAmostra())
+        sondagens << tabela.sondagem();
+    EXPECT_EQ(sondagens, QStringList({"select GRUPO from  zav_FAMILIA ", "select GRUPO from  zav_SUBFAMIL ",
+                                      "select CODTIPOM from  zav_MEDTAMCO ", "select Chave from  zav_TabLiv01 ",
+                                      "select Chave from  zav_TabLiv02 ", "select Chave from  zav_TabLiv03 ",
+                                      "select Chave from  zav_TabLiv04 ", "select ARTIGO from  zav_ArtigoDetalhe ",
+                                      "select Codigo from  zav_FichaAmostra "}));
 }
