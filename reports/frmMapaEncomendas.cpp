@@ -189,10 +189,13 @@ void frmMapaEncomendas::CarregaRefIndividual(qint64& lNoDoc)
     if (!carga.carregada) {
         // Without a single article line the sheet is gone before the message;
         // otherwise the message still stands over the sheet it replaces.
-        if (carga.semLinhas)
+        if (carga.semLinhas) {
             escondeFolha();
-        Tools::MostraMensagem(QString(), SemInformacao, 2);
-        escondeFolha();
+            Tools::MostraMensagem(QString(), SemInformacao, 2);
+        } else {
+            Tools::MostraMensagem(QString(), SemInformacao, 2);
+            escondeFolha();
+        }
         return;
     }
     if (carga.preenchimento.linhasSemColuna > 0)
