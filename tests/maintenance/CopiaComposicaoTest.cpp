@@ -280,8 +280,10 @@ TEST_F(FrmComposicaoTest, FieldsAcceptOnlyParentReferencesAndAProductionArticleW
     EXPECT_TRUE(ecra->campo(0).editor()->hasFocus());
 
     mensagens.clear();
-    escreveESai(0, "VEN");
-    EXPECT_EQ(mensagens, QStringList{u("O Artigo de Produção não tem composição!")});
+    escreveESai(0, "VEN");  // neither composition nor operations: both are told
+    EXPECT_EQ(mensagens, (QStringList{u("O Artigo de Produção não tem composição!"),
+                                      u("O Artigo de Produção não tem ArtOpera!")}));
+    EXPECT_TRUE(ecra->campo(0).editor()->hasFocus());
 
     mensagens.clear();
     escreveESai(0, "P1");
