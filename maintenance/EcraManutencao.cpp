@@ -78,6 +78,11 @@ void EcraManutencao::monta(TabelaManutencao tabela, QWidget* areaValores, const 
         if (c.temLista)
             ordem << btLista[c.index];
     ordem << btSair << btConf << btCancelar << btAnular;
+    ordenaTabulacao(ordem);
+}
+
+void EcraManutencao::ordenaTabulacao(const QList<QWidget*>& ordem)
+{
     for (int i = 1; i < ordem.size(); ++i)
         setTabOrder(ordem[i - 1], ordem[i]);
 }

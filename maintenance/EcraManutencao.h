@@ -101,6 +101,8 @@ protected:
     // buttons; the tab order runs through the key fields, `ordemValores`, the
     // list buttons, then "&Sair", "&Confirmar", "Ca&ncelar", "&Anular".
     void monta(TabelaManutencao tabela, QWidget* areaValores, const QList<QWidget*>& ordemValores);
+    // Puts the controls in this tab order, for a screen whose order is not the usual one.
+    void ordenaTabulacao(const QList<QWidget*>& ordem);
     CamposValidados& campos() { return *campos_; }
     const TabelaManutencao& tabela() const { return tabela_; }
     QString chave(int index) const { return campo(index).Text(); }

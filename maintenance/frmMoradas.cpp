@@ -42,12 +42,16 @@ QString coluna(int index)
 frmMoradas::frmMoradas(QWidget* parent) : EcraManutencao(parent)
 {
     QWidget* valores = criaValores();
-    QList<QWidget*> ordem{&campo(CodMorada)};
+    monta(tabelaDoEcra(), valores, {});
+    montaCaixa();
+    // The address type, with its default, is rarely changed: it comes last,
+    // after the buttons and the other list buttons.
+    QList<QWidget*> ordem{&campo(Cliente), &campo(CodMorada)};
     for (const CampoValor& c : CamposMorada)
         ordem << &campo(c.index);
-    ordem << &campo(TipoMorada) << btLista[Pais] << btLista[TipoMorada];
-    monta(tabelaDoEcra(), valores, ordem);
-    montaCaixa();
+    ordem << btConf << btCancelar << btAnular << btSair << btLista[Cliente] << btLista[Pais] << &campo(TipoMorada)
+          << btLista[TipoMorada];
+    ordenaTabulacao(ordem);
     defineCampos();
     resize(700, 520);
 }

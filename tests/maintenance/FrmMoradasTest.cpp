@@ -78,6 +78,27 @@ TEST_F(FrmMoradasTest, OpensWithTheFirstAddressTypeAndFieldsAsWideAsTheirColumns
     EXPECT_FALSE(ecra->GroupBox2->isAncestorOf(ecra->btLista[6]));
 }
 
+TEST_F(FrmMoradasTest, TabGoesThroughTheFieldsThenTheButtonsAndLastTheAddressType)
+{
+    QList<std::pair<QWidget*, QString>> controlos;
+    QStringList esperada;
+    for (int i = 0; i <= 12; ++i) {
+        controlos.append({&ecra->campo(i), QStringLiteral("campo%1").arg(i)});
+        esperada << QStringLiteral("campo%1").arg(i);
+    }
+    controlos.append({{ecra->btConf, "btConfirmar"},
+                      {ecra->btCancelar, "btCancelar"},
+                      {ecra->btAnular, "btAnular"},
+                      {ecra->btSair, "btSair"},
+                      {ecra->btLista[0], "btLista0"},
+                      {ecra->btLista[6], "btLista6"},
+                      {&ecra->campo(13), "campo13"},
+                      {ecra->btLista[13], "btLista13"}});
+    esperada << "btConfirmar" << "btCancelar" << "btAnular" << "btSair" << "btLista0" << "btLista6" << "campo13"
+             << "btLista13";
+    EXPECT_EQ(ordemTabulacao(controlos), esperada);
+}
+
 TEST_F(FrmMoradasTest, WithoutAddressTypesTheDefaultIsEmpty)
 {
     fixture.executa("delete from TpMorada");
