@@ -127,7 +127,10 @@ void EcraManutencao::montaChave()
                 proprio(encontrado);
             chaveValidada(index);
         };
-        definicao.aoNaoEncontrar = [this, index, proprio = c.definicao.aoNaoEncontrar] {
+        definicao.aoNaoEncontrar = [this, index, limpa = c.limpaNaoExistente, proprio = c.definicao.aoNaoEncontrar] {
+            // A field that wipes a refused code wipes the blanks of an empty one too.
+            if (limpa)
+                campo(index).setText(QString());
             Dsc[index]->clear();
             if (proprio)
                 proprio();

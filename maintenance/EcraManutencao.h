@@ -29,7 +29,7 @@ struct CampoChave {
     DefinicaoCampo definicao;
     QString colunaDescricao;    // the found row's column that `Dsc` shows
     bool temLista = true;       // a list button beside the field
-    // A code that does not exist is wiped (else it stays to be corrected).
+    // A code that does not exist, or a blank one, is wiped (else it stays to be corrected).
     bool limpaNaoExistente = false;
 };
 

@@ -153,6 +153,8 @@ void frmMoradas::defineCampos()
         [](const QString& texto) { return MoradasSql::validaTipo(texto); }, u("Tipo Morada não existente!"), 5500,
         {{1500}, {3500}});
     tipo.mensagemVazio = u("Campo Obrigatório!");
+    // Refused, blank or unknown, the type is wiped.
+    tipo.aoNaoEncontrar = [this] { campo(TipoMorada).setText(QString()); };
     campos().define(TipoMorada, tipo);
 }
 

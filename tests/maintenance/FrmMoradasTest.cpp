@@ -113,6 +113,12 @@ TEST_F(FrmMoradasTest, AnEmptyOrUnknownCustomerIsRefusedAndWiped)
     EXPECT_TRUE(temFoco(0));
 
     dialogos.mensagens.clear();
+    escreveESai(0, "   ");
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo obrigatório!")});
+    EXPECT_EQ(ecra->campo(0).Text(), "") << "the blanks are wiped with the refusal";
+    EXPECT_TRUE(temFoco(0));
+
+    dialogos.mensagens.clear();
     escreveESai(0, "C9");
     EXPECT_EQ(dialogos.mensagens, QStringList{u("Cliente não existente!")});
     EXPECT_EQ(ecra->campo(0).Text(), "");
@@ -218,6 +224,12 @@ TEST_F(FrmMoradasTest, TheAddressTypeIsRequiredAndMustExist)
     QApplication::processEvents();
     prime(Qt::Key_Tab);
     EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo Obrigatório!")});
+    EXPECT_TRUE(temFoco(13));
+
+    dialogos.mensagens.clear();
+    escreveESai(13, "  ");
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo Obrigatório!")});
+    EXPECT_EQ(ecra->campo(13).Text(), "") << "the blanks are wiped with the refusal";
     EXPECT_TRUE(temFoco(13));
 
     dialogos.mensagens.clear();
