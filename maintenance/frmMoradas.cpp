@@ -135,6 +135,8 @@ void frmMoradas::defineCampos()
     postal.sqlValidacao = [](const QString& texto) { return MoradasSql::codigoPostal(texto); };
     postal.vazioPassa = true;
     postal.mensagemNaoExiste = u("Código Postal não existente!");
+    // Cleared before every check, so that a postal code emptied by the user
+    // leaves no description of the old one beside it.
     postal.aoVerificar = [this] { Dsc[1]->clear(); };
     postal.aoEncontrar = [this](zav::Recordset& encontrado) {
         Dsc[1]->setText(encontrado.Fields(QStringLiteral("Descr")).text());
