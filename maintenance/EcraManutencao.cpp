@@ -147,7 +147,6 @@ void EcraManutencao::montaBotoes()
     btCancelar = BotaoEcra(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
     btAnular = BotaoEcra(QStringLiteral("&Anular"), QStringLiteral("Anular."), this);
     btSair = BotaoEcra(QStringLiteral("&Sair"), u("Abandonar a opção."), this);
-    btAnular->setVisible(tabela_.temAnular);
     connect(btConf, &QPushButton::clicked, this, &EcraManutencao::btConf_Click);
     connect(btCancelar, &QPushButton::clicked, this, &EcraManutencao::btCancelar_Click);
     connect(btAnular, &QPushButton::clicked, this, &EcraManutencao::btAnular_Click);
@@ -235,7 +234,6 @@ void EcraManutencao::btConf_Click()
         GravaRegisto();
         transacao.Confirma();
     }
-    aposConfirmar();
     reinicia();
 }
 

@@ -54,7 +54,6 @@ struct TabelaManutencao {
     bool limpaAoValidar = false;
     BloqueioChave bloqueio = BloqueioChave::AntesDeCarregar;
     QString dicaConfirmar = QString::fromUtf8("Confirmar a operação.");
-    bool temAnular = true;
 
     static EscolhasCampos escolhasDoCiclo();
 };
@@ -117,9 +116,6 @@ protected:
     virtual QStringList Anulacoes() const = 0;
     // Form_Load's own part, after the screen is emptied.
     virtual void aoAbrir() {}
-    // Runs once confirm's writes are committed, before the screen empties
-    // (a screen that reports its work does it here).
-    virtual void aposConfirmar() {}
     // Whether confirm may write; by default a record must be shown, else
     // "Falta preencher campos" and the focus to the first key field.
     virtual bool PodeConfirmar();
