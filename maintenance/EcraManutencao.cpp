@@ -78,6 +78,11 @@ void EcraManutencao::monta(TabelaManutencao tabela, QWidget* areaValores, const 
         if (c.temLista)
             ordem << btLista[c.index];
     ordem << btSair << btConf << btCancelar << btAnular;
+    ordenaTabulacao(ordem);
+}
+
+void EcraManutencao::ordenaTabulacao(const QList<QWidget*>& ordem)
+{
     for (int i = 1; i < ordem.size(); ++i)
         setTabOrder(ordem[i - 1], ordem[i]);
 }
@@ -122,7 +127,10 @@ void EcraManutencao::montaChave()
                 proprio(encontrado);
             chaveValidada(index);
         };
-        definicao.aoNaoEncontrar = [this, index, proprio = c.definicao.aoNaoEncontrar] {
+        definicao.aoNaoEncontrar = [this, index, limpa = c.limpaNaoExistente, proprio = c.definicao.aoNaoEncontrar] {
+            // A field that wipes a refused code wipes the blanks of an empty one too.
+            if (limpa)
+                campo(index).setText(QString());
             Dsc[index]->clear();
             if (proprio)
                 proprio();
@@ -139,7 +147,6 @@ void EcraManutencao::montaBotoes()
     btCancelar = BotaoEcra(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
     btAnular = BotaoEcra(QStringLiteral("&Anular"), QStringLiteral("Anular."), this);
     btSair = BotaoEcra(QStringLiteral("&Sair"), u("Abandonar a opção."), this);
-    btAnular->setVisible(tabela_.temAnular);
     connect(btConf, &QPushButton::clicked, this, &EcraManutencao::btConf_Click);
     connect(btCancelar, &QPushButton::clicked, this, &EcraManutencao::btCancelar_Click);
     connect(btAnular, &QPushButton::clicked, this, &EcraManutencao::btAnular_Click);
@@ -227,7 +234,6 @@ void EcraManutencao::btConf_Click()
         GravaRegisto();
         transacao.Confirma();
     }
-    aposConfirmar();
     reinicia();
 }
 

@@ -29,7 +29,7 @@ struct CampoChave {
     DefinicaoCampo definicao;
     QString colunaDescricao;    // the found row's column that `Dsc` shows
     bool temLista = true;       // a list button beside the field
-    // A code that does not exist is wiped (else it stays to be corrected).
+    // A code that does not exist, or a blank one, is wiped (else it stays to be corrected).
     bool limpaNaoExistente = false;
 };
 
@@ -54,7 +54,6 @@ struct TabelaManutencao {
     bool limpaAoValidar = false;
     BloqueioChave bloqueio = BloqueioChave::AntesDeCarregar;
     QString dicaConfirmar = QString::fromUtf8("Confirmar a operação.");
-    bool temAnular = true;
 
     static EscolhasCampos escolhasDoCiclo();
 };
@@ -101,6 +100,8 @@ protected:
     // buttons; the tab order runs through the key fields, `ordemValores`, the
     // list buttons, then "&Sair", "&Confirmar", "Ca&ncelar", "&Anular".
     void monta(TabelaManutencao tabela, QWidget* areaValores, const QList<QWidget*>& ordemValores);
+    // Puts the controls in this tab order, for a screen whose order is not the usual one.
+    void ordenaTabulacao(const QList<QWidget*>& ordem);
     CamposValidados& campos() { return *campos_; }
     const TabelaManutencao& tabela() const { return tabela_; }
     QString chave(int index) const { return campo(index).Text(); }
@@ -115,9 +116,6 @@ protected:
     virtual QStringList Anulacoes() const = 0;
     // Form_Load's own part, after the screen is emptied.
     virtual void aoAbrir() {}
-    // Runs once confirm's writes are committed, before the screen empties
-    // (a screen that reports its work does it here).
-    virtual void aposConfirmar() {}
     // Whether confirm may write; by default a record must be shown, else
     // "Falta preencher campos" and the focus to the first key field.
     virtual bool PodeConfirmar();

@@ -101,24 +101,24 @@ void frmComposicao::defineCampos()
             Label2[i]->setText(encontrado.Fields(QStringLiteral("Nome")).text());
         };
         if (i == ArtigoProducao) {
-            // A production article is only worth copying with both its composition and its operations.
+            // A production article is only worth copying with both its composition and its
+            // operations; the user is told of each that is missing.
             artigo.aceitaEncontrado = [this](zav::Recordset&) {
                 CopiaComposicao copia(*bd);
                 const QString codigo = campo(ArtigoProducao).Text();
-                bool bTem = false;
-                copia.LerComposicao(codigo, bTem);
-                if (!bTem) {
+                bool temComposicao = false;
+                copia.LerComposicao(codigo, temComposicao);
+                if (!temComposicao) {
                     Tools::MostraMensagem(QString(), QStringLiteral("O Artigo de Produção não tem composição!"), 2);
                     Label2[ArtigoProducao]->clear();
-                    return false;
                 }
-                copia.LerArtOpera(codigo, bTem);
-                if (!bTem) {
+                bool temOperacoes = false;
+                copia.LerArtOpera(codigo, temOperacoes);
+                if (!temOperacoes) {
                     Tools::MostraMensagem(QString(), QStringLiteral("O Artigo de Produção não tem ArtOpera!"), 2);
                     Label2[ArtigoProducao]->clear();
-                    return false;
                 }
-                return true;
+                return temComposicao && temOperacoes;
             };
         }
         campos_->define(i, artigo);

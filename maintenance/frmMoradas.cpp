@@ -42,12 +42,16 @@ QString coluna(int index)
 frmMoradas::frmMoradas(QWidget* parent) : EcraManutencao(parent)
 {
     QWidget* valores = criaValores();
-    QList<QWidget*> ordem{&campo(CodMorada)};
+    monta(tabelaDoEcra(), valores, {});
+    montaCaixa();
+    // The address type, with its default, is rarely changed: it comes last,
+    // after the buttons and the other list buttons.
+    QList<QWidget*> ordem{&campo(Cliente), &campo(CodMorada)};
     for (const CampoValor& c : CamposMorada)
         ordem << &campo(c.index);
-    ordem << &campo(TipoMorada) << btLista[Pais] << btLista[TipoMorada];
-    monta(tabelaDoEcra(), valores, ordem);
-    montaCaixa();
+    ordem << btConf << btCancelar << btAnular << btSair << btLista[Cliente] << btLista[Pais] << &campo(TipoMorada)
+          << btLista[TipoMorada];
+    ordenaTabulacao(ordem);
     defineCampos();
     resize(700, 520);
 }
@@ -131,6 +135,8 @@ void frmMoradas::defineCampos()
     postal.sqlValidacao = [](const QString& texto) { return MoradasSql::codigoPostal(texto); };
     postal.vazioPassa = true;
     postal.mensagemNaoExiste = u("Código Postal não existente!");
+    // Cleared before every check, so that a postal code emptied by the user
+    // leaves no description of the old one beside it.
     postal.aoVerificar = [this] { Dsc[1]->clear(); };
     postal.aoEncontrar = [this](zav::Recordset& encontrado) {
         Dsc[1]->setText(encontrado.Fields(QStringLiteral("Descr")).text());
@@ -149,6 +155,8 @@ void frmMoradas::defineCampos()
         [](const QString& texto) { return MoradasSql::validaTipo(texto); }, u("Tipo Morada não existente!"), 5500,
         {{1500}, {3500}});
     tipo.mensagemVazio = u("Campo Obrigatório!");
+    // Refused, blank or unknown, the type is wiped.
+    tipo.aoNaoEncontrar = [this] { campo(TipoMorada).setText(QString()); };
     campos().define(TipoMorada, tipo);
 }
 

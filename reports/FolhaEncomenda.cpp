@@ -113,8 +113,10 @@ Carga carrega(zav::zavCoreDataAccess2016& bd, const ChaveEncomenda& chave, const
 {
     Carga carga;
     const zav::RecordsetPtr linhas = bd.AbreRecordset(QString(), EncomendaSql::linhas(chave, lNoDoc, filtro));
-    if (linhas->RecordCount() == 0)
+    if (linhas->RecordCount() == 0) {
+        carga.semLinhas = true;
         return carga;
+    }
     titulos.ConstruirTitulos(*linhas, carga.NoTamFinal, carga.NoTam);
     const zav::RecordsetPtr folha = CriaRsEncomenda(carga.NoTamFinal);
     const zav::RecordsetPtr dados = bd.AbreRecordset(QString(), EncomendaSql::dados(chave, lNoDoc, filtro));

@@ -52,6 +52,8 @@ QString textoLinhas(zav::Recordset& linhasTexto);
 // colour.
 struct Carga {
     bool carregada = false;
+    // Stopped at the first statement: no article line passes the key and filter.
+    bool semLinhas = false;
     zav::RecordsetPtr folha;
     int NoTamFinal = 0;
     int NoTam = 0;

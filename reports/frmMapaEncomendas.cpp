@@ -157,8 +157,8 @@ void frmMapaEncomendas::btCarga_Click()
         documentos = bd->AbreRecordset(QString(), EncomendaSql::documentos(documento));
     }
     if (documentos->RecordCount() == 0) {
-        escondeFolha();
         Tools::MostraMensagem(QString(), SemInformacao, 2);
+        escondeFolha();
         return;
     }
     for (documentos->MoveFirst(); !documentos->Eof(); documentos->MoveNext()) {
@@ -187,8 +187,15 @@ void frmMapaEncomendas::CarregaRefIndividual(qint64& lNoDoc)
             mostraFolha(carga);
     }
     if (!carga.carregada) {
-        escondeFolha();
-        Tools::MostraMensagem(QString(), SemInformacao, 2);
+        // Without a single article line the sheet is gone before the message;
+        // otherwise the message still stands over the sheet it replaces.
+        if (carga.semLinhas) {
+            escondeFolha();
+            Tools::MostraMensagem(QString(), SemInformacao, 2);
+        } else {
+            Tools::MostraMensagem(QString(), SemInformacao, 2);
+            escondeFolha();
+        }
         return;
     }
     if (carga.preenchimento.linhasSemColuna > 0)

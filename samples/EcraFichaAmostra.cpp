@@ -41,10 +41,19 @@ void pinta(QWidget* controlo, const QColor& fundo)
     controlo->setPalette(cores);
 }
 
+// The card's letter: Verdana 8.25, its titles bold 9.75.
+QFont verdana(double pontos, bool negrito = false)
+{
+    QFont letra(QStringLiteral("Verdana"));
+    letra.setPointSizeF(pontos);
+    letra.setBold(negrito);
+    return letra;
+}
+
 QLabel* etiqueta(const QString& legenda, const QRect& lugar, QWidget* pai)
 {
     auto* label = new QLabel(legenda, pai);
-    label->setFont(QFont(QStringLiteral("Verdana"), 8));
+    label->setFont(verdana(8.25));
     pinta(label, EcraFichaAmostra::FundoEtiquetas);
     coloca(label, lugar);
     return label;
@@ -99,8 +108,7 @@ EcraFichaAmostra::~EcraFichaAmostra() = default;
 
 void EcraFichaAmostra::constroiTitulos()
 {
-    QFont letra(QStringLiteral("Verdana"), 10);
-    letra.setBold(true);
+    const QFont letra = verdana(9.75, true);
     for (const QRect& lugar : {QRect(240, 120, 2085, 285), QRect(2940, 120, desenho_.larguraTitulo1, 285)}) {
         QLabel* titulo = etiqueta(QStringLiteral("Ficha de Amostra"), lugar, this);
         titulo->setFont(letra);
@@ -128,7 +136,7 @@ void EcraFichaAmostra::constroiPainelFiltro()
     Label2[4] = etiqueta(texto("Últ.Data"), {2760, 720, 1125, 285}, GroupBox1);
     for (const QRect& lugar : {QRect(1440, 660, 1215, 315), QRect(3720, 660, 1215, 315)}) {
         auto* data = new zav::SeletorData(GroupBox1);
-        data->setFont(QFont(QStringLiteral("Verdana"), 8));
+        data->setFont(verdana(8.25));
         coloca(data, lugar);
         // The whole date in view, whatever the font makes of the design's width.
         data->resize(std::max(data->width(), data->sizeHint().width()), data->height());
@@ -143,7 +151,7 @@ void EcraFichaAmostra::constroiPainelFiltro()
     int i = 0;
     for (const char* legenda : {"Todas", "Pendentes", "Satisfeitas"}) {
         auto* opcao = new QRadioButton(texto(legenda), GroupBox1);
-        opcao->setFont(QFont(QStringLiteral("Verdana"), 8));
+        opcao->setFont(verdana(8.25));
         pinta(opcao, desenho_.fundo);
         coloca(opcao, lugaresOpcoes[i++]);
         Option1 << opcao;

@@ -4,6 +4,7 @@
 
 #include "platform/grid/Grelha.h"
 #include "platform/widgets/Seams.h"
+#include "platform/widgets/Twips.h"
 #include "shell/Tools.h"
 
 #include <QApplication>
@@ -21,6 +22,8 @@
 #include <algorithm>
 
 namespace {
+
+constexpr int AlturaLinha = 255;  // twips
 
 const QString SemImpressora = QString::fromUtf8("Não existe nenhuma impressora instalada.");
 const QString ImpressaoFalhou = QString::fromUtf8("Não foi possível imprimir a ficha.");
@@ -50,7 +53,10 @@ public:
         f_.GroupBox2->move(lugarCabecalho_.x(), lugarCabecalho_.y() - subida);
         const int alturaGrelha = alturaDeTodasAsLinhas();
         f_.Grelha->setGeometry(lugarGrelha_.x(), lugarGrelha_.y() - subida, lugarGrelha_.width(), alturaGrelha);
-        f_.setFixedSize(tamanhoForm_.width(), tamanhoForm_.height() + alturaGrelha - lugarGrelha_.height() - subida);
+        // The form grows as the grid does, less one row: the page keeps under
+        // the matrix the margin the printed card has always had.
+        f_.setFixedSize(tamanhoForm_.width(),
+                        tamanhoForm_.height() + alturaGrelha - zav::twipsToPixelsY(AlturaLinha) - lugarGrelha_.height());
 
         f_.Grelha->view()->setFocus();
         f_.Grelha->view()->scrollToTop();

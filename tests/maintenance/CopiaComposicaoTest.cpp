@@ -1,6 +1,8 @@
 // The composition copier: what it copies, what it replaces, what it refuses,
 // and what a failure part-way leaves behind.
 
+#include "Teclado.h"
+
 #include "maintenance/CopiaComposicao.h"
 #include "maintenance/frmComposicao.h"
 #include "platform/data/zavCoreDataAccess2016.h"
@@ -280,8 +282,10 @@ TEST_F(FrmComposicaoTest, FieldsAcceptOnlyParentReferencesAndAProductionArticleW
     EXPECT_TRUE(ecra->campo(0).editor()->hasFocus());
 
     mensagens.clear();
-    escreveESai(0, "VEN");
-    EXPECT_EQ(mensagens, QStringList{u("O Artigo de Produção não tem composição!")});
+    escreveESai(0, "VEN");  // neither composition nor operations: both are told
+    EXPECT_EQ(mensagens, (QStringList{u("O Artigo de Produção não tem composição!"),
+                                      u("O Artigo de Produção não tem ArtOpera!")}));
+    EXPECT_TRUE(ecra->campo(0).editor()->hasFocus());
 
     mensagens.clear();
     escreveESai(0, "P1");
@@ -291,6 +295,18 @@ TEST_F(FrmComposicaoTest, FieldsAcceptOnlyParentReferencesAndAProductionArticleW
 
     escreveESai(1, "VEN");
     EXPECT_EQ(ecra->Label2[1]->text(), "Nome de VEN");
+}
+
+TEST_F(FrmComposicaoTest, TabGoesThroughTheFieldsThenTheButtonsThenTheListButtons)
+{
+    EXPECT_EQ(manutencao::ordemTabulacao({{&ecra->campo(0), "campo0"},
+                                          {&ecra->campo(1), "campo1"},
+                                          {ecra->btConf, "btConf"},
+                                          {ecra->btCancelar, "btCancelar"},
+                                          {ecra->btSair, "btSair"},
+                                          {ecra->btLista[0], "btLista0"},
+                                          {ecra->btLista[1], "btLista1"}}),
+              (QStringList{"campo0", "campo1", "btConf", "btCancelar", "btSair", "btLista0", "btLista1"}));
 }
 
 TEST_F(FrmComposicaoTest, ConfirmCopiesReportsAndEmptiesTheScreen)

@@ -2,6 +2,7 @@
 // types, and the tables read back.
 
 #include "FixtureManutencao.h"
+#include "Teclado.h"
 
 #include "maintenance/frmArtigos.h"
 
@@ -69,6 +70,18 @@ TEST_F(FrmArtigosTest, OpensEmptyWithItsCaptionsLengthsAndButtons)
     EXPECT_EQ(ecra->btCancelar->text(), "Ca&ncelar");
     EXPECT_TRUE(temFoco(0));
     EXPECT_FALSE(ecra->registoCarregado());
+    EXPECT_EQ(ordemTabulacao({{&ecra->campo(0), "campo0"},
+                              {&ecra->campo(1), "campo1"},
+                              {&ecra->campo(2), "campo2"},
+                              {&ecra->campo(3), "campo3"},
+                              {ecra->btLista[0], "btLista0"},
+                              {ecra->btLista[1], "btLista1"},
+                              {ecra->btSair, "btSair"},
+                              {ecra->btConf, "btConf"},
+                              {ecra->btCancelar, "btCancelar"},
+                              {ecra->btAnular, "btAnular"}}),
+              (QStringList{"campo0", "campo1", "campo2", "campo3", "btLista0", "btLista1", "btSair", "btConf",
+                           "btCancelar", "btAnular"}));
 }
 
 TEST_F(FrmArtigosTest, ConfirmInsertsThenUpdatesTheSameKeyInUpperCaseWithoutAMessage)

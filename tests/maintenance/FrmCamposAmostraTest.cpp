@@ -75,6 +75,10 @@ TEST_F(FrmCamposAmostraTest, ConfirmInsertsWithoutDatesThenUpdatesTheSameRow)
     ecra->btConf_Click();
     EXPECT_EQ(fichas(), QStringList{u("a1|v1|v2|v3||||||100% lã")})
         << "the code as typed, empty fields as empty texts, no dates as NULL";
+    EXPECT_EQ(fixture.linhas("select count(*) from zav_FichaAmostra where NossRef = '' and Descr = '' and "
+                             "DataEnc is null and DataEntrega is null"),
+              QStringList{"1"})
+        << "an empty text, not NULL";
     EXPECT_TRUE(dialogos.mensagens.isEmpty());
     EXPECT_TRUE(ecra->campo(0).isEnabled());
     EXPECT_TRUE(ecra->campo(1).Text().isEmpty());

@@ -78,6 +78,27 @@ TEST_F(FrmMoradasTest, OpensWithTheFirstAddressTypeAndFieldsAsWideAsTheirColumns
     EXPECT_FALSE(ecra->GroupBox2->isAncestorOf(ecra->btLista[6]));
 }
 
+TEST_F(FrmMoradasTest, TabGoesThroughTheFieldsThenTheButtonsAndLastTheAddressType)
+{
+    QList<std::pair<QWidget*, QString>> controlos;
+    QStringList esperada;
+    for (int i = 0; i <= 12; ++i) {
+        controlos.append({&ecra->campo(i), QStringLiteral("campo%1").arg(i)});
+        esperada << QStringLiteral("campo%1").arg(i);
+    }
+    controlos.append({{ecra->btConf, "btConfirmar"},
+                      {ecra->btCancelar, "btCancelar"},
+                      {ecra->btAnular, "btAnular"},
+                      {ecra->btSair, "btSair"},
+                      {ecra->btLista[0], "btLista0"},
+                      {ecra->btLista[6], "btLista6"},
+                      {&ecra->campo(13), "campo13"},
+                      {ecra->btLista[13], "btLista13"}});
+    esperada << "btConfirmar" << "btCancelar" << "btAnular" << "btSair" << "btLista0" << "btLista6" << "campo13"
+             << "btLista13";
+    EXPECT_EQ(ordemTabulacao(controlos), esperada);
+}
+
 TEST_F(FrmMoradasTest, WithoutAddressTypesTheDefaultIsEmpty)
 {
     fixture.executa("delete from TpMorada");
@@ -89,6 +110,12 @@ TEST_F(FrmMoradasTest, AnEmptyOrUnknownCustomerIsRefusedAndWiped)
 {
     prime(Qt::Key_Tab);
     EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo obrigatório!")});
+    EXPECT_TRUE(temFoco(0));
+
+    dialogos.mensagens.clear();
+    escreveESai(0, "   ");
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo obrigatório!")});
+    EXPECT_EQ(ecra->campo(0).Text(), "") << "the blanks are wiped with the refusal";
     EXPECT_TRUE(temFoco(0));
 
     dialogos.mensagens.clear();
@@ -197,6 +224,12 @@ TEST_F(FrmMoradasTest, TheAddressTypeIsRequiredAndMustExist)
     QApplication::processEvents();
     prime(Qt::Key_Tab);
     EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo Obrigatório!")});
+    EXPECT_TRUE(temFoco(13));
+
+    dialogos.mensagens.clear();
+    escreveESai(13, "  ");
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo Obrigatório!")});
+    EXPECT_EQ(ecra->campo(13).Text(), "") << "the blanks are wiped with the refusal";
     EXPECT_TRUE(temFoco(13));
 
     dialogos.mensagens.clear();

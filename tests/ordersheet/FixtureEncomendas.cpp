@@ -110,6 +110,8 @@ FixtureEncomendas::FixtureEncomendas()
         referencia(rows, "R5", "FORA", "G1", "FA", "SA");
         variante(rows, "R5", "FORA", "Z", "BR", "G1", "FA", "SA");
         variante(rows, "R5", "FORA", "Z", "PR", "G1", "FA", "SA");
+        // A size that LETRAS does not have.
+        variante(rows, "R1", "LETRAS", "Q", "BR", "G1", "FA", "SA");
 
         rows.insert("TpDoc", {{"Codigo", "ENC"}, {"Descr", "Encomenda de Cliente"}, {"Entidade", 2}, {"Areag", 2}});
         rows.insert("TpDoc", {{"Codigo", "FAT"}, {"Descr", "Factura"}, {"Entidade", 2}, {"Areag", 4}});
@@ -146,6 +148,7 @@ FixtureEncomendas::FixtureEncomendas()
         documento(rows, "A", 4, "C1", "V1", {{"R1-BR-S", 50, ""}}, -1);
         documento(rows, "A'B", 5, "C2", "V1", {{"R1-BR-M", 11, ""}});
         documento(rows, "A", 6, "C1", "V1", {{"R1-BR-S", 1, ""}, {"R5-BR-Z", 20, ""}, {"R5-PR-Z", 30, ""}});
+        documento(rows, "A", 7, "C1", "V1", {{"R1-BR-Q", 4, ""}});
     }
     bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
     bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho);

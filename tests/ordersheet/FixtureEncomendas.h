@@ -27,7 +27,8 @@ namespace ordersheet {
 //  - series A, number 4: cancelled (nvias -1);
 //  - series A'B, number 5: customer C2, R1 BR M 11;
 //  - series A, number 6: R1 BR S 1 and two lines of R5, whose sizes (type
-//    FORA) print at position 0.
+//    FORA) print at position 0;
+//  - series A, number 7: one line of R1-BR-Q, whose size Q is not in MedTamCo.
 class FixtureEncomendas {
 public:
     FixtureEncomendas();

@@ -35,6 +35,8 @@ protected:
               mensagens << pedido.text;
               // A message must never show under the busy pointer.
               cursorNaMensagem = cursorNaMensagem || QGuiApplication::overrideCursor();
+              if (ecra)
+                  grelhaNaMensagem << !ecra->Grelha->isHidden();
               return int(zav::vbOK);
           })
     {
@@ -115,6 +117,8 @@ protected:
     zav::CommonDialog dialogo;
     QStringList mensagens;
     bool cursorNaMensagem = false;
+    // Whether the sheet was still on screen under each message.
+    QList<bool> grelhaNaMensagem;
     zav::Seam<int(QWidget*, const zav::MessageRequest&)>::Override respostas;
     std::unique_ptr<frmMapaEncomendas> ecra;
     QTemporaryDir pasta;
@@ -337,6 +341,31 @@ TEST_F(FrmMapaEncomendasTest, NothingToShowHidesTheSheetItsTextLinesAndTheExport
     EXPECT_TRUE(f.Grelha->isHidden());
     EXPECT_FALSE(f.btExcel->isEnabled());
     EXPECT_FALSE(cursorNaMensagem);
+}
+
+TEST_F(FrmMapaEncomendasTest, TheSheetGoesBeforeOrAfterTheMessageByWhereTheLoadStopped)
+{
+    frmMapaEncomendas& f = abre();
+    // No document: the message over the sheet shown, which then goes.
+    carrega("1");
+    carrega("99");
+    EXPECT_EQ(grelhaNaMensagem, QList<bool>{true});
+    EXPECT_TRUE(f.Grelha->isHidden());
+
+    // Lines, but none with a size and a colour: likewise.
+    carrega("1");
+    grelhaNaMensagem.clear();
+    carrega("7");
+    EXPECT_EQ(mensagens.last(), SemInformacao);
+    EXPECT_EQ(grelhaNaMensagem, QList<bool>{true});
+    EXPECT_TRUE(f.Grelha->isHidden());
+
+    // No article line at all: the sheet goes first.
+    carrega("1");
+    grelhaNaMensagem.clear();
+    carrega("3");
+    EXPECT_EQ(grelhaNaMensagem, QList<bool>{false});
+    EXPECT_TRUE(f.Grelha->isHidden());
 }
 
 TEST_F(FrmMapaEncomendasTest, AMissingOrNonNumericKeyValueIsNeverSent)

@@ -81,6 +81,13 @@ TEST_F(FrmFichaAmostraNewTest, OpensEmptyWithItsLayoutAndTheImagesFolderOfTheCon
     // The titles lie under the filter panel: seen only when it is hidden.
     EXPECT_EQ(f.Titulo[0]->text(), "Ficha de Amostra");
     EXPECT_TRUE(f.Titulo[0]->font().bold());
+    // The card's fonts, to the quarter point: Verdana 8.25, the titles bold 9.75.
+    for (const QLabel* titulo : f.Titulo) {
+        EXPECT_EQ(titulo->font().family(), "Verdana");
+        EXPECT_DOUBLE_EQ(titulo->font().pointSizeF(), 9.75);
+    }
+    for (const QLabel* etiqueta : {f.Label2[0], f.Label2[3], f.Label2[4], f.Label2[5], f.Tit[0], f.Tit[4], f.Tit[9]})
+        EXPECT_DOUBLE_EQ(etiqueta->font().pointSizeF(), 8.25) << etiqueta->text().toStdString();
     EXPECT_EQ(f.childAt(f.Titulo[0]->geometry().center()), static_cast<QWidget*>(f.GroupBox1));
     EXPECT_TRUE(f.campo(0).editor()->hasFocus());
     EXPECT_TRUE(mensagens.isEmpty());

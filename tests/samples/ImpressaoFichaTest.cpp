@@ -2,6 +2,7 @@
 
 #include "platform/grid/Grelha.h"
 #include "platform/widgets/ShowImg.h"
+#include "platform/widgets/Twips.h"
 #include "samples/frmFichaAmostra_New.h"
 #include "support/OutsideReaders.h"
 
@@ -129,6 +130,13 @@ TEST_F(ImpressaoFichaTest, ThePageHoldsTitlesHeaderAndEveryRowAndTheCardComesBac
     EXPECT_EQ(carregada.cabecalho.top() - durante.cabecalho.top(), carregada.grelha.top() - durante.grelha.top());
     for (const QColor& fundo : durante.fundos)
         EXPECT_EQ(fundo, QColor(Qt::white));
+    // Moved up by the filter panel's height less the titles' bottom (1020 to 330,
+    // 5280 to 4590 twips); the form grows with the grid, less one row of 255 twips.
+    const int subida = zav::twipsToPixelsY(1095) - (zav::twipsToPixelsY(120) + zav::twipsToPixelsY(285));
+    EXPECT_EQ(durante.cabecalho.top(), zav::twipsToPixelsY(1020) - subida);
+    EXPECT_EQ(durante.grelha.top(), zav::twipsToPixelsY(5280) - subida);
+    EXPECT_EQ(durante.form.height(),
+              carregada.form.height() + durante.grelha.height() - zav::twipsToPixelsY(255) - carregada.grelha.height());
 
     // Afterwards: the layout and colours it had, and empty.
     EXPECT_EQ(Aspecto::de(f), antes);
