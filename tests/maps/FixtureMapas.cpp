@@ -30,31 +30,6 @@ void medida(const demo::FixtureWriter& rows, const QString& tipo, const QString&
                 {{"CodTipoM", tipo}, {"CodMed", codigo}, {"Descrica", descricao}, {"PosImp", posicao}});
 }
 
-void encomenda(const demo::FixtureWriter& rows, int numero, const QDateTime& data, const QString& cliente,
-               const QString& vendedor, const QList<Linha>& linhas, int nvias, int tpterc)
-{
-    rows.insert(QStringLiteral("DOCGCCAB"), {{"TPDOC", "ENC"},
-                                             {"SERIE", "A"},
-                                             {"ANO", data.date().year()},
-                                             {"NNUMDOC", numero},
-                                             {"Data", data},
-                                             {"Terceiro", cliente},
-                                             {"Vendedor", vendedor},
-                                             {"AREAG", 2},
-                                             {"TPTERC", tpterc},
-                                             {"NVIAS", nvias}});
-    int n = 0;
-    for (const Linha& linha : linhas)
-        rows.insert(QStringLiteral("DOCGCLIN"), {{"TPDOCUM", "ENC"},
-                                                 {"SERIE", "A"},
-                                                 {"ANO", data.date().year()},
-                                                 {"NNUMDOC", numero},
-                                                 {"NLinha", ++n},
-                                                 {"Artigo", linha.artigo},
-                                                 {"QtdOrig", linha.qtdOrig},
-                                                 {"Quant", linha.quant}});
-}
-
 MensagensRespondidas::MensagensRespondidas()
     : resposta_(zav::messageBoxSeam(), [this](QWidget*, const zav::MessageRequest& pedido) {
           textos << pedido.text;
@@ -147,12 +122,12 @@ FixtureMapas::FixtureMapas() : agora_(QDateTime::currentDateTime())
         rows.insert("SubFamil", {{"Grupo", "G2"}, {"Familia", "FB"}, {"Cod", "SB"}, {"Descr", "Sub B"}});
 
         const QDateTime hoje(agora_.date(), QTime(0, 0));
-        encomenda(rows, 1, hoje.addSecs(23 * 3600), "C1", "V1", {{"R1-BR-S", 10, 6}, {"R1-BR-M", 5, 5}});
-        encomenda(rows, 2, hoje.addDays(-10), "C2", "V2",
+        escreveEncomenda(rows, 1, hoje.addSecs(23 * 3600), "C1", "V1", {{"R1-BR-S", 10, 6}, {"R1-BR-M", 5, 5}});
+        escreveEncomenda(rows, 2, hoje.addDays(-10), "C2", "V2",
                   {{"R1-PR-L", 4, 1}, {"R1-PR-L2", 7, 3}, {"R1-PR-S", 2, 2}});
-        encomenda(rows, 3, hoje.addMonths(-2), "C1", "V1", {{"R1-BR-S", 100, 100}});
-        encomenda(rows, 4, hoje.addDays(-3), "C1", "V1", {{"R1-BR-S", 1000, 1000}}, -1);
-        encomenda(rows, 5, hoje.addDays(-3), "C1", "V1", {{"R1-BR-M", 500, 500}}, 1, 1);
+        escreveEncomenda(rows, 3, hoje.addMonths(-2), "C1", "V1", {{"R1-BR-S", 100, 100}});
+        escreveEncomenda(rows, 4, hoje.addDays(-3), "C1", "V1", {{"R1-BR-S", 1000, 1000}}, -1);
+        escreveEncomenda(rows, 5, hoje.addDays(-3), "C1", "V1", {{"R1-BR-M", 500, 500}}, 1, 1);
     }
     bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
     bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho());

@@ -2,6 +2,7 @@
 
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/widgets/Seams.h"
+#include "support/EncomendaTeste.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -27,14 +28,8 @@ void artigo(const demo::FixtureWriter& rows, const QString& codigo, const QStrin
             const QString& medHor, const QString& tmVer, const QString& medVert, const QString& grupo);
 void medida(const demo::FixtureWriter& rows, const QString& tipo, const QString& codigo, const QString& descricao,
             int posicao);
-struct Linha {
-    QString artigo;
-    double qtdOrig;
-    double quant;
-};
-// A document of type ENC, series A, its lines numbered from 1.
-void encomenda(const demo::FixtureWriter& rows, int numero, const QDateTime& data, const QString& cliente,
-               const QString& vendedor, const QList<Linha>& linhas, int nvias = 1, int tpterc = 2);
+using Linha = zav::test::LinhaEncomenda;
+using zav::test::escreveEncomenda;
 
 // Answers every message box with OK and keeps its text, apart also the texts
 // of those shown while the busy pointer was up (there should be none).

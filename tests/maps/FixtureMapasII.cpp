@@ -74,13 +74,13 @@ FixtureMapasII::FixtureMapasII() : agora_(QDateTime::currentDateTime())
         rows.insert("Fornec", {{"Codigo", "F2"}, {"Nome", "Fornecedor Dois"}});
 
         const QDateTime hoje(agora_.date(), QTime(0, 0));
-        encomenda(rows, 1, hoje.addDays(-1), "C1", "V1",
+        escreveEncomenda(rows, 1, hoje.addDays(-1), "C1", "V1",
                   {{"R1-BR-S", 10, 6}, {"R1-BR-M", 5, 5}, {"R1-PR-S", 3, 1}, {"R2-BR-36", 8, 8}, {"M1-BR-S", 10, 6}});
-        encomenda(rows, 2, hoje.addDays(-2), "C2", "V2",
+        escreveEncomenda(rows, 2, hoje.addDays(-2), "C2", "V2",
                   {{"R2-PR-38", 4, 2}, {"R2-BR-00", 7, 7}, {"R2-BR-XXL", 2, 2}, {"M1-BR-M", 2, 0}});
-        encomenda(rows, 3, hoje.addDays(-3), "C1", "V2", {{"M1-BR-S", 4, 4}, {"M1-PR-S", 3, 0}});
-        encomenda(rows, 4, hoje.addDays(-4), "C9", "V1", {{"M1-BR-M", 9, 9}});
-        encomenda(rows, 5, hoje.addMonths(-2), "C1", "V1", {{"R1-BR-S", 50, 50}});
+        escreveEncomenda(rows, 3, hoje.addDays(-3), "C1", "V2", {{"M1-BR-S", 4, 4}, {"M1-PR-S", 3, 0}});
+        escreveEncomenda(rows, 4, hoje.addDays(-4), "C9", "V1", {{"M1-BR-M", 9, 9}});
+        escreveEncomenda(rows, 5, hoje.addMonths(-2), "C1", "V1", {{"R1-BR-S", 50, 50}});
     });
 }
 

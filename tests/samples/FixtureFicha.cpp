@@ -5,6 +5,7 @@
 #include "demo/GifWriter.h"
 #include "demo/SqliteConnection.h"
 #include "shell/TabelasAdicionais.h"
+#include "support/EncomendaTeste.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,33 +39,11 @@ void referencia(const demo::FixtureWriter& rows, const QString& codigo, const QS
                                             {"BlNotas", notas}});
 }
 
-struct Linha {
-    QString artigo;
-    double qtdOrig;
-    double quant;
-};
+using Linha = zav::test::LinhaEncomenda;
 
 void encomenda(const demo::FixtureWriter& rows, int numero, const QDateTime& data, const QList<Linha>& linhas)
 {
-    rows.insert(QStringLiteral("DOCGCCAB"), {{"TPDOC", "ENC"},
-                                             {"SERIE", "A"},
-                                             {"ANO", data.date().year()},
-                                             {"NNUMDOC", numero},
-                                             {"Data", data},
-                                             {"Terceiro", "C1"},
-                                             {"AREAG", 2},
-                                             {"TPTERC", 2},
-                                             {"NVIAS", 1}});
-    int n = 0;
-    for (const Linha& linha : linhas)
-        rows.insert(QStringLiteral("DOCGCLIN"), {{"TPDOCUM", "ENC"},
-                                                 {"SERIE", "A"},
-                                                 {"ANO", data.date().year()},
-                                                 {"NNUMDOC", numero},
-                                                 {"NLinha", ++n},
-                                                 {"Artigo", linha.artigo},
-                                                 {"QtdOrig", linha.qtdOrig},
-                                                 {"Quant", linha.quant}});
+    zav::test::escreveEncomenda(rows, numero, data, QStringLiteral("C1"), QString(), linhas);
 }
 
 } // namespace
