@@ -153,6 +153,30 @@ TEST_F(FrmFichaAmostraNewTest, LoadShowsTheMatrixHeaderAndJpgPhotoAndLocksTheFil
     EXPECT_LT(f.sFoto->imagem().pixelColor(30, 40).blue(), 60);
 }
 
+TEST_F(FrmFichaAmostraNewTest, TheWindowGrowsWithTheMatrixAndTheLockedReferenceLooksLocked)
+{
+    frmFichaAmostra_New& f = abre();
+    const QSize desenho = f.size();
+    const auto fundo = [](QWidget& w) { return w.grab().toImage().pixelColor(w.width() - 5, w.height() / 2); };
+    EXPECT_EQ(fundo(f.campo(0)), QColor(Qt::white));
+    carrega(f, "R30");
+    QApplication::processEvents();
+    const QTableView* vista = f.Grelha->view();
+    const QModelIndex total = vista->model()->index(vista->model()->rowCount() - 1, f.Grelha->columnIndex("Cor"));
+    EXPECT_EQ(total.data().toString(), "Total");
+    EXPECT_LE(vista->visualRect(total).bottom(), vista->viewport()->height()) << "the last row shows unscrolled";
+    EXPECT_GT(f.height(), desenho.height());
+    EXPECT_GT(f.btSair->y(), f.Grelha->geometry().bottom());
+    EXPECT_LE(f.btSair->geometry().bottom(), f.height());
+    EXPECT_NE(fundo(f.campo(0)), QColor(Qt::white));
+    EXPECT_EQ(fundo(f.cmp(4)), QColor(Qt::white)) << "the header's fields print on white";
+
+    f.btCancelar_Click();
+    EXPECT_EQ(f.size(), desenho);
+    EXPECT_EQ(f.btSair->y(), zav::twipsToPixelsY(8700));
+    EXPECT_EQ(fundo(f.campo(0)), QColor(Qt::white));
+}
+
 TEST_F(FrmFichaAmostraNewTest, WithoutASampleCardRowTheDescriptionStaysEmptyAndTheGifIsShown)
 {
     frmFichaAmostra_New& f = abre();
