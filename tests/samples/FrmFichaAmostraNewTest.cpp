@@ -8,6 +8,7 @@
 #include "support/OutsideReaders.h"
 
 #include <QDateTimeEdit>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPrinter>
@@ -186,6 +187,32 @@ TEST_F(FrmFichaAmostraNewTest, WithoutASampleCardRowTheDescriptionStaysEmptyAndT
     EXPECT_FALSE(f.sFoto->isHidden());
     EXPECT_EQ(f.sFoto->Ficheiro(), fixture.pastaFotos() + "R2.gif");
     EXPECT_GT(f.sFoto->imagem().pixelColor(30, 40).green(), 200);
+}
+
+TEST_F(FrmFichaAmostraNewTest, AReferenceTypedInLowerCaseShowsItsPhoto)
+{
+    frmFichaAmostra_New& f = abre();
+    carrega(f, "r1");
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_FALSE(f.sFoto->isHidden());
+    EXPECT_EQ(f.sFoto->Ficheiro(), fixture.pastaFotos() + "R1.jpg");
+}
+
+TEST_F(FrmFichaAmostraNewTest, AnImagesFolderThatDoesNotExistIsSaidOnceOnOpening)
+{
+    QTemporaryDir pasta;
+    const QString configuracao = pasta.filePath("Tarvelo.zav");
+    QFile ficheiro(configuracao);
+    ASSERT_TRUE(ficheiro.open(QIODevice::WriteOnly));
+    ficheiro.write("[Diversos]\nPercursoImagens=/sem/fotos\n");
+    ficheiro.close();
+    ficha = std::make_unique<frmFichaAmostra_New>(dialogo, configuracao);
+    mostra(*ficha);
+    EXPECT_EQ(mensagens, QStringList{u("A pasta das imagens \"/sem/fotos\" não existe.")});
+    EXPECT_EQ(titulos, QStringList{u("Informação")});
+    carrega(*ficha, "R1");
+    EXPECT_EQ(mensagens.size(), 1) << "not again at each load";
+    EXPECT_TRUE(ficha->sFoto->isHidden());
 }
 
 TEST_F(FrmFichaAmostraNewTest, ASupplierThatIsMissingOrNoneLeavesTheFieldEmptyAndNoPhotoNoMessage)
