@@ -5,6 +5,7 @@
 #include "platform/grid/Visualizador.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/widgets/CursorOcupado.h"
+#include "platform/widgets/GrupoOpcoes.h"
 #include "platform/widgets/SeletorData.h"
 #include "reports/CamposFamilia.h"
 #include "reports/ImpressaoMapas.h"
@@ -129,6 +130,7 @@ void frmMapas::constroiPainel()
         opcoes->addWidget(opcao);
         Option1 << opcao;
     }
+    zav::fazGrupoDeOpcoes(Option1);
     grelhaPainel->addLayout(opcoes, 0, 12, 4, 1);
     btCarga = BotaoEcra(QStringLiteral("&Carregar"), QStringLiteral("Carregar."), GroupBox1);
     grelhaPainel->addWidget(btCarga, 7, 12);

@@ -3,6 +3,7 @@
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/grid/Grelha.h"
 #include "platform/widgets/CursorOcupado.h"
+#include "platform/widgets/GrupoOpcoes.h"
 #include "platform/widgets/SeletorData.h"
 #include "platform/widgets/ShowImg.h"
 #include "platform/widgets/Twips.h"
@@ -171,6 +172,7 @@ void EcraFichaAmostra::constroiPainelFiltro()
         coloca(opcao, lugaresOpcoes[i++]);
         Option1 << opcao;
     }
+    zav::fazGrupoDeOpcoes(Option1);
     btCarga = botao(QStringLiteral("&Carregar"), QStringLiteral("Carregar."), {5340, 660, 1095, 360}, GroupBox1);
     connect(btCarga, &QPushButton::clicked, this, &EcraFichaAmostra::btCarga_Click);
     QPushButton* lista = botao(QStringLiteral("..."), texto("Lista de Referências."), {3000, 240, 360, 315}, GroupBox1);

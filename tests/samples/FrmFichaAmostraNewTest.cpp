@@ -298,6 +298,24 @@ TEST_F(FrmFichaAmostraNewTest, CancelClearsTheCardAndUnlocksTheFilter)
     EXPECT_TRUE(f.campo(0).editor()->hasFocus());
 }
 
+TEST_F(FrmFichaAmostraNewTest, TheOptionsAreOneTabStopOnTheChosenOne)
+{
+    frmFichaAmostra_New& f = abre();
+    const auto tecla = [](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, m);
+        QApplication::processEvents();
+    };
+    f.btSair->setFocus();
+    tecla(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), f.Option1[1]) << "Pendentes, the chosen one";
+    tecla(Qt::Key_Up);
+    EXPECT_TRUE(f.Option1[0]->isChecked());
+    tecla(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), f.btSair) << "out of the group at once";
+    tecla(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), f.Option1[0]);
+}
+
 TEST_F(FrmFichaAmostraNewTest, EscInTheReferenceClosesTheCard)
 {
     frmFichaAmostra_New& f = abre();
