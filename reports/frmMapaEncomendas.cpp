@@ -83,8 +83,8 @@ void frmMapaEncomendas::Form_Load()
     TomaIconeDaJanelaPrincipal();
     campos_->setBd(bd);
     LimparForm();
-    // From the year, already filled, on to the series.
-    Tools::EnviaTeclas(QStringLiteral("{TAB}"));
+    // Past the year, already filled, in the series.
+    abreEm(seguinteNoTab(&campo(1)));
 }
 
 void frmMapaEncomendas::LimparForm()

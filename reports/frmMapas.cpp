@@ -183,7 +183,7 @@ void frmMapas::Form_Load()
     campos_->setBd(bd);
     defineCampos();
     LimparForm();
-    Tools::EnviaTeclas(QStringLiteral("{TAB}"));
+    abreEm(seguinteNoTab(&campo(0)));
 }
 
 void frmMapas::mostraSoEm(const QList<QWidget*>& controlos, bool mostrar)

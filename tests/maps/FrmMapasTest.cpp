@@ -85,15 +85,16 @@ TEST_F(FrmMapasTest, OpensInMode1WithTheDefaultFilters)
     EXPECT_EQ(f.Option1[2]->text(), "Satisfeitas");
 }
 
-TEST_F(FrmMapasTest, OpeningStartsAtTheReferenceAndItsTabMovesOnToTheNextShownField)
+TEST_F(FrmMapasTest, OpensInTheFieldAfterTheReferenceWheneverTheWindowIsActivated)
 {
-    const auto focoDepoisDeAbrir = [this](int modo) {
-        abre(modo);
-        QTest::qWait(20);
-        return nomeDoFoco();
-    };
-    EXPECT_EQ(focoDepoisDeAbrir(1), "campo(1)");  // campo(3) is hidden in mode 1
-    EXPECT_EQ(focoDepoisDeAbrir(2), "campo(3)");
+    for (const auto ativacao : {zav::test::Ativacao::DepoisDosEventos, zav::test::Ativacao::AntesDosEventos}) {
+        const auto focoDepoisDeAbrir = [&](int modo) {
+            abre(modo, ativacao);
+            return nomeDoFoco();
+        };
+        EXPECT_EQ(focoDepoisDeAbrir(1), "campo(1)") << int(ativacao);  // campo(3) is hidden in mode 1
+        EXPECT_EQ(focoDepoisDeAbrir(2), "campo(3)") << int(ativacao);
+    }
 }
 
 TEST_F(FrmMapasTest, TabRunsThroughTheFieldsWithTheDatesAfterTheSalesmenThenTheListButtons)

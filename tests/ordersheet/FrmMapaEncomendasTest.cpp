@@ -7,6 +7,7 @@
 #include "platform/widgets/Seams.h"
 #include "reports/TitulosTamanho.h"
 #include "reports/frmMapaEncomendas.h"
+#include "support/AberturaEcra.h"
 #include "support/OutsideReaders.h"
 
 #include <QApplication>
@@ -42,15 +43,11 @@ protected:
     {
     }
 
-    frmMapaEncomendas& abre()
+    frmMapaEncomendas& abre(zav::test::Ativacao ativacao = zav::test::Ativacao::AntesDosEventos)
     {
         ecra = std::make_unique<frmMapaEncomendas>(dialogo);
         ecra->bd = &fixture.bd();
-        ecra->Form_Load();
-        ecra->show();
-        QApplication::setActiveWindow(ecra.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(ecra.get()));
-        QApplication::processEvents();
+        zav::test::abreEcra(*ecra, ativacao);
         return *ecra;
     }
 
@@ -126,8 +123,9 @@ protected:
 
 TEST_F(FrmMapaEncomendasTest, OpensWithTheYearFilledAndTheFocusOnTheSeries)
 {
+    abre(zav::test::Ativacao::DepoisDosEventos);
+    EXPECT_TRUE(temFoco(2)) << "whenever the window is activated";
     frmMapaEncomendas& f = abre();
-    QTest::qWait(20);
     EXPECT_EQ(f.windowTitle(), "Encomendas");
     EXPECT_EQ(f.campo(1).Text(), QString::number(QDate::currentDate().year()));
     EXPECT_TRUE(temFoco(2));
