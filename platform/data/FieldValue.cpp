@@ -13,7 +13,7 @@ namespace {
 
 [[noreturn]] void typeMismatch(const QVariant& value)
 {
-    throw RuntimeError(errors::TypeMismatch, QStringLiteral("Type mismatch: ") + plainText(value));
+    throw RuntimeError(errors::TypeMismatch, errors::description(errors::TypeMismatch) + QStringLiteral(": ") + plainText(value));
 }
 
 bool isTextual(const QVariant& v)
@@ -39,7 +39,7 @@ qint64 wholeNumber(const QVariant& value, qint64 min, qint64 max)
         const qint64 whole = value.toLongLong(&ok);
         if (ok && value.metaType().id() != QMetaType::Double && value.metaType().id() != QMetaType::Float) {
             if (whole < min || whole > max)
-                throw RuntimeError(errors::Overflow, QStringLiteral("Overflow"));
+                throw RuntimeError(errors::Overflow);
             return whole;
         }
         d = value.toDouble(&ok);
@@ -50,7 +50,7 @@ qint64 wholeNumber(const QVariant& value, qint64 min, qint64 max)
     // double(max) + 1 is a power of two and exact, where double(max) itself may
     // round up to it (2^63): a value must stay below it to fit.
     if (!(d >= double(min) && d < double(max) + 1.0))
-        throw RuntimeError(errors::Overflow, QStringLiteral("Overflow"));
+        throw RuntimeError(errors::Overflow);
     return qint64(d);
 }
 
@@ -123,13 +123,13 @@ QVariant convert(const QVariant& value, const FieldInfo& field)
     if (value.isNull()) {
         if (!field.nullable)
             throw RuntimeError(errors::MultipleStepError,
-                               QStringLiteral("Field '%1' cannot be Null").arg(field.name));
+                               QStringLiteral("O campo '%1' não pode ser Null").arg(field.name));
         return {};
     }
     QVariant converted = convertForComparison(value, field.type);
     if (field.type == FieldType::Text && field.size > 0 && converted.toString().size() > field.size)
         throw RuntimeError(errors::MultipleStepError,
-                           QStringLiteral("Text too long for field '%1' (%2 characters at most)")
+                           QStringLiteral("Texto demasiado longo para o campo '%1' (%2 caracteres no máximo)")
                                .arg(field.name).arg(field.size));
     return converted;
 }
