@@ -8,7 +8,7 @@
 #include "support/OutsideReaders.h"
 
 #include <QDateTimeEdit>
-#include <QFile>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPrinter>
@@ -200,19 +200,13 @@ TEST_F(FrmFichaAmostraNewTest, AReferenceTypedInLowerCaseShowsItsPhoto)
 
 TEST_F(FrmFichaAmostraNewTest, AnImagesFolderThatDoesNotExistIsSaidOnceOnOpening)
 {
-    QTemporaryDir pasta;
-    const QString configuracao = pasta.filePath("Tarvelo.zav");
-    QFile ficheiro(configuracao);
-    ASSERT_TRUE(ficheiro.open(QIODevice::WriteOnly));
-    ficheiro.write("[Diversos]\nPercursoImagens=/sem/fotos\n");
-    ficheiro.close();
-    ficha = std::make_unique<frmFichaAmostra_New>(dialogo, configuracao);
-    mostra(*ficha);
-    EXPECT_EQ(mensagens, QStringList{u("A pasta das imagens \"/sem/fotos\" não existe.")});
+    ASSERT_TRUE(QDir(fixture.pastaImagens()).removeRecursively());
+    frmFichaAmostra_New& f = abre();
+    EXPECT_EQ(mensagens, QStringList{u("A pasta das imagens \"%1\" não existe.").arg(fixture.pastaImagens())});
     EXPECT_EQ(titulos, QStringList{u("Informação")});
-    carrega(*ficha, "R1");
+    carrega(f, "R1");
     EXPECT_EQ(mensagens.size(), 1) << "not again at each load";
-    EXPECT_TRUE(ficha->sFoto->isHidden());
+    EXPECT_TRUE(f.sFoto->isHidden());
 }
 
 TEST_F(FrmFichaAmostraNewTest, ASupplierThatIsMissingOrNoneLeavesTheFieldEmptyAndNoPhotoNoMessage)
