@@ -144,9 +144,9 @@ void EcraManutencao::montaChave()
 void EcraManutencao::montaBotoes()
 {
     btConf = BotaoEcra(QStringLiteral("&Confirmar"), tabela_.dicaConfirmar, this);
-    btCancelar = BotaoEcra(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
+    btCancelar = BotaoSemValidacao(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
     btAnular = BotaoEcra(QStringLiteral("&Anular"), QStringLiteral("Anular."), this);
-    btSair = BotaoEcra(QStringLiteral("&Sair"), u("Abandonar a opção."), this);
+    btSair = BotaoSemValidacao(QStringLiteral("&Sair"), u("Abandonar a opção."), this);
     connect(btConf, &QPushButton::clicked, this, &EcraManutencao::btConf_Click);
     connect(btCancelar, &QPushButton::clicked, this, &EcraManutencao::btCancelar_Click);
     connect(btAnular, &QPushButton::clicked, this, &EcraManutencao::btAnular_Click);

@@ -8,7 +8,10 @@
 
 namespace {
 
-constexpr int ComprimentoDescricao = 50;
+// As long as the columns they are written to: ArtIdiom.Descr holds 60
+// characters, zav_ArtigoDetalhe.DESCR (ntext) any number.
+constexpr int ComprimentoDescricao = 60;
+constexpr int SemLimite = 0;
 
 } // namespace
 
@@ -41,17 +44,17 @@ QWidget* frmArtigos::criaValores()
 {
     auto* area = new QWidget(this);
     auto* grelha = new QGridLayout(area);
-    const auto valor = [&](int index, int etiqueta, const char* legenda, int tipo, int linha) {
+    const auto valor = [&](int index, int etiqueta, const char* legenda, int tipo, int comprimento, int linha) {
         auto* rotulo = new QLabel(QString::fromUtf8(legenda), area);
         auto* entrada = new zav::zav_input(index, area, tipo);
-        entrada->setMaxLength(ComprimentoDescricao);
+        entrada->setMaxLength(comprimento);
         campo.add(entrada);
         Label2.insert(etiqueta, rotulo);
         grelha->addWidget(rotulo, linha, 0, Qt::AlignTop);
         grelha->addWidget(entrada, linha, 1);
     };
-    valor(2, 2, "Designação", zav::zav_input::UmaLinha, 0);
-    valor(3, 3, "Designação Detalhada", zav::zav_input::VariasLinhas, 1);
+    valor(2, 2, "Designação", zav::zav_input::UmaLinha, ComprimentoDescricao, 0);
+    valor(3, 3, "Designação Detalhada", zav::zav_input::VariasLinhas, SemLimite, 1);
     grelha->setRowStretch(1, 1);
     return area;
 }

@@ -103,7 +103,6 @@ QWidget* frmMoradas::criaValores()
         auto* lista = BotaoEcra(QStringLiteral("..."), u(dica), this);
         lista->setFocusPolicy(Qt::TabFocus);
         btLista.insert(index, lista);
-        connect(lista, &QPushButton::clicked, this, [this, index = index] { campos().btLista_Click(index); });
     }
     grelha->addWidget(btLista[Pais], campoMorada(Pais).index - 2, 2);
     grelha->setColumnStretch(1, 1);
@@ -149,6 +148,7 @@ void frmMoradas::defineCampos()
         {{1500}, {3500}});
     pais.vazioPassa = true;
     campos().define(Pais, pais);
+    campos().ligaLista(Pais, *btLista[Pais]);
 
     DefinicaoCampo tipo = definicaoChave(
         QStringLiteral("Tipos Morada"), [] { return MoradasSql::listaTipos(); },
@@ -158,6 +158,7 @@ void frmMoradas::defineCampos()
     // Refused, blank or unknown, the type is wiped.
     tipo.aoNaoEncontrar = [this] { campo(TipoMorada).setText(QString()); };
     campos().define(TipoMorada, tipo);
+    campos().ligaLista(TipoMorada, *btLista[TipoMorada]);
 }
 
 void frmMoradas::aoAbrir()
