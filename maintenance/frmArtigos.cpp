@@ -1,5 +1,6 @@
 #include "maintenance/frmArtigos.h"
 
+#include "maintenance/ChaveArtigo.h"
 #include "maintenance/ManutencaoSql.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 
@@ -24,9 +25,6 @@ frmArtigos::frmArtigos(QWidget* parent) : EcraManutencao(parent)
 
 TabelaManutencao frmArtigos::tabelaDoEcra()
 {
-    const DefinicaoCampo artigo = definicaoChave(
-        QStringLiteral("Artigos"), [] { return ArtigosSql::listaArtigos(); },
-        [](const QString& texto) { return ArtigosSql::validaArtigo(texto); }, QString::fromUtf8("Artigo não existente!"));
     const DefinicaoCampo idioma = definicaoChave(
         QStringLiteral("Idiomas"), [] { return ArtigosSql::listaIdiomas(); },
         [](const QString& texto) { return ArtigosSql::validaIdioma(texto); }, QString::fromUtf8("Idioma não existente!"));
@@ -34,7 +32,7 @@ TabelaManutencao frmArtigos::tabelaDoEcra()
     TabelaManutencao tabela;
     tabela.titulo = QStringLiteral("Artigos");
     tabela.chave = {
-        {0, 1, QString::fromUtf8("Código Artigo"), 15, artigo, QStringLiteral("Nome")},
+        chaveArtigo(1),
         {1, 0, QStringLiteral("Idioma"), 3, idioma, QStringLiteral("Descr")},
     };
     return tabela;

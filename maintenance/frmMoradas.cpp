@@ -4,7 +4,6 @@
 #include "maintenance/MoradasSql.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -202,10 +201,7 @@ void frmMoradas::CarregaValores()
     if (morada->RecordCount() > 0)
         CarregaFicha(*morada);
     morada->close();
-    QWidget* foco = QApplication::focusWidget();
-    GroupBox2->setEnabled(false);
-    if (foco && !foco->isEnabled())
-        passaFocoAdiante(foco);
+    activa({GroupBox2}, false);
 }
 
 void frmMoradas::CarregaFicha(zav::Recordset& morada)
