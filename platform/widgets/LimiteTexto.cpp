@@ -6,7 +6,8 @@ namespace zav {
 
 namespace {
 
-// One line takes no line break: a pasted one reads as the blank between two words.
+// A NUL would end the statement that carries the text. One line takes no line
+// break: a pasted one reads as the blank between two words.
 QString limpa(QString trazido, bool umaLinha)
 {
     trazido.remove(QChar(0));
@@ -48,7 +49,6 @@ EdicaoLimitada limitaEdicao(const QString& antes, const QString& depois, int lim
         edicao.trazido.truncate(cabe);
     }
     edicao.texto = depois.left(inicio) + edicao.trazido + depois.mid(edicao.fim);
-    edicao.cursor = inicio + int(edicao.trazido.size());
     return edicao;
 }
 
@@ -73,7 +73,7 @@ QValidator::State LimiteLinha::validate(QString& input, int& pos) const
     const EdicaoLimitada edicao = limitaEdicao(antes_, input, limite_, true);
     if (edicao.texto != input) {
         input = edicao.texto;
-        pos = edicao.cursor;
+        pos = edicao.cursor();
     }
     return Acceptable;
 }

@@ -15,10 +15,12 @@ namespace zav {
 // or a tab brought in becomes a blank.
 struct EdicaoLimitada {
     QString texto;
-    int cursor = 0;  // just after what the edit brought in
-    int inicio = 0;  // where it brought it in
+    int inicio = 0;  // where the edit brought text in
     int fim = 0;     // where what it brought in ended, in the edited text
     QString trazido; // what of it is kept
+
+    // Just after what the edit brought in.
+    int cursor() const { return inicio + int(trazido.size()); }
 };
 EdicaoLimitada limitaEdicao(const QString& antes, const QString& depois, int limite, bool umaLinha);
 
@@ -29,7 +31,6 @@ public:
     // Installs itself as the editor's validator.
     explicit LimiteLinha(QLineEdit& editor);
 
-    int limite() const { return limite_; }
     void setLimite(int limite) { limite_ = qMax(0, limite); }
     void poeTexto(const QString& texto);
 
