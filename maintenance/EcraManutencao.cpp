@@ -144,9 +144,9 @@ void EcraManutencao::montaChave()
 void EcraManutencao::montaBotoes()
 {
     btConf = BotaoEcra(QStringLiteral("&Confirmar"), tabela_.dicaConfirmar, this);
-    btCancelar = BotaoEcra(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
+    btCancelar = BotaoSemValidacao(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
     btAnular = BotaoEcra(QStringLiteral("&Anular"), QStringLiteral("Anular."), this);
-    btSair = BotaoEcra(QStringLiteral("&Sair"), u("Abandonar a opção."), this);
+    btSair = BotaoSemValidacao(QStringLiteral("&Sair"), u("Abandonar a opção."), this);
     connect(btConf, &QPushButton::clicked, this, &EcraManutencao::btConf_Click);
     connect(btCancelar, &QPushButton::clicked, this, &EcraManutencao::btCancelar_Click);
     connect(btAnular, &QPushButton::clicked, this, &EcraManutencao::btAnular_Click);
@@ -192,14 +192,22 @@ void EcraManutencao::carrega()
 
 void EcraManutencao::bloqueiaChave(bool bloqueia)
 {
-    QWidget* foco = QApplication::focusWidget();
+    QList<QWidget*> controlos;
     for (const CampoChave& c : tabela_.chave) {
-        campo(c.index).setEnabled(!bloqueia);
+        controlos << &campo(c.index);
         if (c.temLista)
-            btLista[c.index]->setEnabled(!bloqueia);
+            controlos << btLista[c.index];
     }
-    // A locked field gives the focus up to the next control in the tab order,
-    // as the key completed by Tab would have moved it.
+    activa(controlos, !bloqueia);
+}
+
+void EcraManutencao::activa(const QList<QWidget*>& controlos, bool activos)
+{
+    QWidget* foco = QApplication::focusWidget();
+    for (QWidget* controlo : controlos)
+        controlo->setEnabled(activos);
+    // A control switched off gives the focus up to the next control in the tab
+    // order, as the key completed by Tab would have moved it.
     if (foco && !foco->isEnabled())
         passaFocoAdiante(foco);
 }

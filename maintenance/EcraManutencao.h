@@ -129,11 +129,13 @@ protected:
     void carrega();
     // Cancel, and the end of confirm and delete.
     void reinicia();
+    // Switches controls on or off; one that had the focus hands it on.
+    void activa(const QList<QWidget*>& controlos, bool activos);
+
+private:
     // After `de` lost the focus to its own locking: the next control in the
     // tab order that can take it.
     void passaFocoAdiante(QWidget* de);
-
-private:
     void montaChave();
     void montaBotoes();
 

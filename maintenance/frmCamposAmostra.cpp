@@ -2,7 +2,7 @@
 
 #include "maintenance/CampoValor.h"
 #include "maintenance/CamposAmostraSql.h"
-#include "maintenance/ManutencaoSql.h"
+#include "maintenance/ChaveArtigo.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/widgets/SeletorData.h"
 #include "platform/widgets/Twips.h"
@@ -46,13 +46,9 @@ frmCamposAmostra::frmCamposAmostra(QWidget* parent) : EcraManutencao(parent)
 
 TabelaManutencao frmCamposAmostra::tabelaDoEcra()
 {
-    const DefinicaoCampo artigo = definicaoChave(
-        QStringLiteral("Artigos"), [] { return ArtigosSql::listaArtigos(); },
-        [](const QString& texto) { return ArtigosSql::validaArtigo(texto); }, QString::fromUtf8("Artigo não existente!"));
-
     TabelaManutencao tabela;
     tabela.titulo = QStringLiteral("Campos Amostra");
-    tabela.chave = {{0, 0, QString::fromUtf8("Código Artigo"), 15, artigo, QStringLiteral("Nome")}};
+    tabela.chave = {chaveArtigo(0)};
     return tabela;
 }
 

@@ -43,8 +43,8 @@ frmComposicao::frmComposicao(QWidget* parent) : Ecra(parent)
     PB->setTextVisible(false);
 
     btConf = BotaoEcra(QStringLiteral("&Confirmar"), QStringLiteral("Confirmar a operação."), this);
-    btCancelar = BotaoEcra(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
-    btSair = BotaoEcra(QStringLiteral("&Sair"), QStringLiteral("Abandonar a opção."), this);
+    btCancelar = BotaoSemValidacao(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
+    btSair = BotaoSemValidacao(QStringLiteral("&Sair"), QStringLiteral("Abandonar a opção."), this);
     for (int i : {ArtigoProducao, ArtigoVenda}) {
         auto* lista = BotaoEcra(QStringLiteral("..."), QStringLiteral("Lista de Referências."), this);
         lista->setFocusPolicy(Qt::TabFocus);

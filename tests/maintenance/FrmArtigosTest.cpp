@@ -63,7 +63,7 @@ TEST_F(FrmArtigosTest, OpensEmptyWithItsCaptionsLengthsAndButtons)
     EXPECT_EQ(ecra->Label2[3]->text(), u("Designação Detalhada"));
     EXPECT_EQ(ecra->campo(0).MaxLength(), 15);
     EXPECT_EQ(ecra->campo(1).MaxLength(), 3);
-    EXPECT_EQ(ecra->campo(2).MaxLength(), 50);
+    EXPECT_EQ(ecra->campo(2).MaxLength(), 60) << "as long as ArtIdiom.Descr";
     EXPECT_EQ(ecra->campo(3).tipo_campo(), int(zav::zav_input::VariasLinhas));
     EXPECT_EQ(ecra->btConf->toolTip(), u("Confirmar a operação."));
     EXPECT_EQ(ecra->btSair->toolTip(), u("Abandonar a opção."));
@@ -201,6 +201,47 @@ TEST_F(FrmArtigosTest, LeavingAnEmptyOrUnknownKeyKeepsTheFocusWithItsMessage)
     EXPECT_EQ(dialogos.mensagens.last(), u("Idioma não existente!"));
     EXPECT_TRUE(temFoco(1));
     EXPECT_FALSE(ecra->registoCarregado());
+}
+
+// The mouse on a fresh screen: "&Sair" and "Ca&ncelar" check nothing, and a key
+// field's own list opens without checking it; another field's list button does.
+TEST_F(FrmArtigosTest, ExitCancelAndAFieldsOwnListDoNotCheckTheEmptyField)
+{
+    clica(ecra->btCancelar);
+    clica(ecra->btLista[0]);
+    EXPECT_EQ(dialogos.listas.size(), 1);
+    EXPECT_TRUE(temFoco(0)) << "a list closed empty gives the field back";
+    dialogos.escolha = "A1";
+    clica(ecra->btLista[0]);
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Camisola");
+    ASSERT_TRUE(temFoco(1));
+    EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join(" / ").toStdString();
+
+    clica(ecra->btLista[0]);
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo obrigatório!")});
+    EXPECT_EQ(dialogos.listas.size(), 2);
+    dialogos.escolha = "PT";
+    clica(ecra->btLista[1]);
+    EXPECT_TRUE(chaveBloqueada());
+
+    for (const bool teclado : {false, true}) {
+        ecra = abre<frmArtigos>(fixture.bd());
+        teclado ? tecla(Qt::Key_S, Qt::AltModifier) : clica(ecra->btSair);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !ecra->isVisible(); })) << teclado;
+    }
+    EXPECT_EQ(dialogos.mensagens.size(), 1);
+}
+
+TEST_F(FrmArtigosTest, AStoredLongDescriptionIsNeverCut)
+{
+    const QString longa(200, QLatin1Char('d'));
+    fixture.executa("insert into zav_ArtigoDetalhe (ARTIGO, IDIOMA, DESCR) values ('A1', 'PT', '" + longa + "')");
+    chave("A1", "PT");
+    ecra->campo(3).setFocus();
+    ecra->campo(3).setSelStart(200);
+    QTest::keyClicks(ecra->campo(3).editor(), "!");
+    ecra->btConf_Click();
+    EXPECT_EQ(detalhe(), QStringList{"A1|PT|" + longa + "!"});
 }
 
 TEST_F(FrmArtigosTest, EscClosesFromAnyFieldWithoutSaving)

@@ -68,7 +68,6 @@ TEST_F(FrmTabIdiomasTest, EachModeHasItsCaptionAndTheGridOpensWithThirtyEmptyRow
     EXPECT_EQ(grelha().colunas(), 2);
     EXPECT_EQ(grelha().vista()->model()->headerData(1, Qt::Horizontal).toString(), u("Designação"));
     EXPECT_EQ(grelha().coluna(0).comprimentoMaximo, 3) << "the language columns hold three characters";
-    EXPECT_EQ(grelha().coluna(1).comprimentoMaximo, 50);
     EXPECT_TRUE(grelha().coluna(0).botao);
     EXPECT_EQ(grelha().vista()->font().family(), "Verdana");
     EXPECT_EQ(grelha().toolTip(), "Lista.");
@@ -295,6 +294,26 @@ TEST_F(FrmTabIdiomasTest, CellsAreLimitedToWhatTheTablesStore)
     vaiPara(grelha(), 0, 1);
     digita(QString(60, QLatin1Char('a')));
     EXPECT_EQ(grelha().textoActual().size(), 50);
+}
+
+TEST_F(FrmTabIdiomasTest, ACollectionsDescriptionHoldsEightyCharactersAndAStoredOneIsNeverCut)
+{
+    const QString setenta(70, QLatin1Char('v'));
+    fixture.executa("insert into zav_FAMILIA (COD, DESCR, GRUPO, IDIOMA) values ('FA', '" + setenta + "', 'G1', 'EN')");
+    abreModo(5);
+    dialogos.escolha = "FA@G1";
+    ecra->campo(0).setFocus();
+    prime(Qt::Key_F4);
+    vaiPara(grelha(), 0, 1);
+    prime(Qt::Key_F2);
+    prime(Qt::Key_Tab);
+    EXPECT_EQ(grelha().valor(0, 1), setenta);
+    vaiPara(grelha(), 0, 1);
+    prime(Qt::Key_F2);
+    digita(QString(15, QLatin1Char('w')));
+    prime(Qt::Key_Tab);
+    ecra->btConf_Click();
+    EXPECT_EQ(fixture.linhas("select DESCR from zav_FAMILIA"), QStringList{setenta + QString(10, QLatin1Char('w'))});
 }
 
 TEST_F(FrmTabIdiomasTest, CollectionsSplitThePickAndKeepTheGroupInEveryStatement)
