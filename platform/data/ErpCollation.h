@@ -34,8 +34,23 @@ struct ErpCollation {
             --length1;
         while (length2 > 0 && b[length2 - 1] == ' ')
             --length2;
-        int i = 0, j = 0;
+        // What two texts share byte for byte is skipped, back to the start of
+        // the character where they part (a continuation byte never starts one).
+        int i = 0;
+        while (i < length1 && i < length2 && a[i] == b[i])
+            ++i;
+        while (i > 0 && (continues(a, length1, i) || continues(b, length2, i)))
+            --i;
+        int j = i;
         while (i < length1 && j < length2) {
+            // Codes are mostly plain ASCII: those bytes need no decoding.
+            if ((a[i] | b[j]) < 0x80) {
+                const int ca = foldedAscii(a[i++]);
+                const int cb = foldedAscii(b[j++]);
+                if (ca != cb)
+                    return ca - cb;
+                continue;
+            }
             const char32_t ca = folded(a, length1, i);
             const char32_t cb = folded(b, length2, j);
             if (ca != cb)
@@ -48,13 +63,19 @@ struct ErpCollation {
     static bool registerOn(sqlite3* handle);
 
 private:
+    static int foldedAscii(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; }
+    static bool continues(const unsigned char* text, int length, int at)
+    {
+        return at < length && (text[at] & 0xC0) == 0x80;
+    }
+
     // The case-folded character at `at`, which moves past it. A byte that
     // begins no valid UTF-8 sequence stands alone, as a value no character has.
     static char32_t folded(const unsigned char* text, int length, int& at)
     {
         const unsigned char first = text[at++];
         if (first < 0x80)
-            return first >= 'A' && first <= 'Z' ? first + 32 : first;
+            return char32_t(foldedAscii(first));
         const int more = first >= 0xF8 ? 0 : first >= 0xF0 ? 3 : first >= 0xE0 ? 2 : first >= 0xC0 ? 1 : 0;
         char32_t c = first & (0x3F >> more);
         bool valid = more > 0 && at + more <= length;
