@@ -4,6 +4,7 @@
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/widgets/CursorOcupado.h"
 #include "platform/widgets/Seams.h"
+#include "shell/FalhaNaoTratada.h"
 #include "shell/Tools.h"
 
 #include <QApplication>
@@ -236,13 +237,8 @@ void EcraManutencao::btConf_Click()
 {
     if (!PodeConfirmar())
         return;
-    {
-        const zav::CursorOcupado ocupado;
-        zav::Transacao transacao(*bd);
-        GravaRegisto();
-        transacao.Confirma();
-    }
-    reinicia();
+    if (escreve([this] { GravaRegisto(); }))
+        reinicia();
 }
 
 void EcraManutencao::btAnular_Click()
@@ -250,14 +246,24 @@ void EcraManutencao::btAnular_Click()
     const QString pergunta = u("Vai proceder à anulação.") + QChar(10) + QChar(13) + QStringLiteral("Pretende continuar?");
     if (Tools::MostraMensagem(QString(), pergunta, 3) == zav::vbCancel)
         return;
-    {
-        const zav::CursorOcupado ocupado;
-        zav::Transacao transacao(*bd);
+    const auto anula = [this] {
         for (const QString& sql : Anulacoes())
             bd->ExecutaSQL(QString(), sql);
+    };
+    if (escreve(anula))
+        reinicia();
+}
+
+bool EcraManutencao::escreve(const std::function<void()>& escrita)
+{
+    // A failure (a busy or full database) takes the writes back and leaves the
+    // screen as the user left it, to try again.
+    return FalhaNaoTratada::TentaEscrita([&] {
+        const zav::CursorOcupado ocupado;
+        zav::Transacao transacao(*bd);
+        escrita();
         transacao.Confirma();
-    }
-    reinicia();
+    });
 }
 
 void EcraManutencao::btCancelar_Click()

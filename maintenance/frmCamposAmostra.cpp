@@ -81,6 +81,7 @@ void frmCamposAmostra::criaData(QGridLayout& grelha, int index, const char* lege
     auto* seletor = new zav::SeletorData(area);
     seletor->setToolTip(QStringLiteral("Data Fecho de Obra."));
     seletor->setFixedSize(tamanho);
+    connect(seletor, &zav::SeletorData::Escolhida, this, [this, index] { datasEscolhidas_[size_t(index)] = true; });
     Data.insert(index, seletor);
     // One place for both: only one of them shows at a time.
     grelha.addWidget(vazio, linha, 1);
@@ -96,6 +97,8 @@ void frmCamposAmostra::LimparForm()
         cmp(i).setText(QString());
         mostraSemData(i);
     }
+    datasLidas_ = {};
+    datasEscolhidas_ = {};
 }
 
 void frmCamposAmostra::CarregaValores()
@@ -108,6 +111,7 @@ void frmCamposAmostra::CarregaValores()
         campo(CamposTexto[i].index).setText(ficha->Fields(CamposTexto[i].nomeColuna()).text());
     for (int i : {0, 1}) {
         const zav::Field& data = ficha->Fields(QString::fromLatin1(ColunasData[i]));
+        datasLidas_[size_t(i)] = data.value();
         if (data.isNull())
             mostraSemData(i);
         else
@@ -116,7 +120,8 @@ void frmCamposAmostra::CarregaValores()
     campo(7).setText(ficha->Fields(QStringLiteral("Composicao")).text());
 }
 
-// Entering an empty date gives it a value: today, to be changed in the picker.
+// Entering an empty date shows the picker at today, from where the user types
+// or picks the date; passing through it stores none.
 void frmCamposAmostra::cmp_Entra(int index)
 {
     Data[index]->show();
@@ -149,6 +154,10 @@ void frmCamposAmostra::mostraSemData(int index)
 
 QVariant frmCamposAmostra::valorData(int index) const
 {
+    // The picker cannot show every stored date (one before its first day, a
+    // time of day): a date the user did not give is written back as it was.
+    if (!datasEscolhidas_[size_t(index)])
+        return datasLidas_[size_t(index)];
     const QDate dia = Data[index]->date();
     if (dia.toString(FormatoData) == semData().toString(FormatoData))
         return QVariant();

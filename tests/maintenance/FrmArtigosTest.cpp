@@ -275,14 +275,31 @@ TEST_F(FrmArtigosTest, QuotesInTheKeyAndTheDescriptionsReachTheTablesWhole)
     EXPECT_TRUE(detalhe().isEmpty());
 }
 
-TEST_F(FrmArtigosTest, AConfirmThatFailsOnItsSecondTableWritesNothing)
+TEST_F(FrmArtigosTest, AConfirmOrDeleteThatFailsWritesNothingSaysWhyAndKeepsTheScreen)
 {
     fixture.executaDirecto("CREATE TRIGGER falha BEFORE INSERT ON zav_ArtigoDetalhe BEGIN SELECT RAISE(ABORT, 'cheio'); END");
     chave("A1", "PT");
     ecra->campo(2).setText("Curta");
-    EXPECT_ANY_THROW(ecra->btConf_Click());
+    ecra->btConf_Click();
+    ASSERT_EQ(dialogos.mensagens.size(), 1);
+    EXPECT_TRUE(dialogos.mensagens[0].contains("80040E2F") && dialogos.mensagens[0].contains("cheio"))
+        << dialogos.mensagens[0].toStdString();
     EXPECT_TRUE(artIdiom().isEmpty()) << "the first table's row went back with the failure";
     EXPECT_TRUE(detalhe().isEmpty());
+    EXPECT_TRUE(ecra->registoCarregado());
+    EXPECT_EQ(ecra->campo(0).Text(), "A1");
+    EXPECT_EQ(ecra->campo(2).Text(), "Curta");
+
+    fixture.executaDirecto("DROP TRIGGER falha");
+    ecra->btConf_Click();
+    EXPECT_EQ(artIdiom(), QStringList{"A1|PT|Curta"}) << "the same confirm, again";
+
+    fixture.executaDirecto("CREATE TRIGGER preso BEFORE DELETE ON zav_ArtigoDetalhe BEGIN SELECT RAISE(ABORT, 'preso'); END");
+    chave("A1", "PT");
+    ecra->btAnular_Click();
+    EXPECT_TRUE(dialogos.mensagens.last().contains("preso")) << dialogos.mensagens.last().toStdString();
+    EXPECT_EQ(artIdiom(), QStringList{"A1|PT|Curta"}) << "the first delete went back with the second";
+    EXPECT_TRUE(ecra->registoCarregado());
 }
 
 TEST_F(FrmArtigosTest, EndToEndPickTypeTabAndConfirmByKeys)
