@@ -82,6 +82,7 @@ void frmCamposAmostra::criaData(QGridLayout& grelha, int index, const char* lege
     seletor->setToolTip(QStringLiteral("Data Fecho de Obra."));
     seletor->setFixedSize(tamanho);
     connect(seletor, &zav::SeletorData::Escolhida, this, [this, index] { datasEscolhidas_[size_t(index)] = true; });
+    connect(seletor, &zav::SeletorData::Deixada, this, [this, index] { deixaData(index); });
     Data.insert(index, seletor);
     // One place for both: only one of them shows at a time.
     grelha.addWidget(vazio, linha, 1);
@@ -121,13 +122,21 @@ void frmCamposAmostra::CarregaValores()
 }
 
 // Entering an empty date shows the picker at today, from where the user types
-// or picks the date; passing through it stores none.
+// or picks the date; passing through it stores none (deixaData).
 void frmCamposAmostra::cmp_Entra(int index)
 {
     Data[index]->show();
     Data[index]->setFocus(Qt::OtherFocusReason);
     cmp(index).hide();
     Data[index]->setDate(QDate::currentDate());
+}
+
+// A date without a value that the user passed through without giving one
+// shows empty again, as it will be stored.
+void frmCamposAmostra::deixaData(int index)
+{
+    if (!datasEscolhidas_[size_t(index)] && datasLidas_[size_t(index)].isNull())
+        mostraSemData(index);
 }
 
 void frmCamposAmostra::cmp_Tecla(int, int& keyAscii)

@@ -43,6 +43,7 @@ private:
     void cmp_Tecla(int index, int& keyAscii);
     void mostraData(int index, const QDate& dia);
     void mostraSemData(int index);
+    void deixaData(int index);
     // What confirm stores: the date as it was read (NULL for none) until the
     // user gives one; then NULL for the no-date value, else the day at midnight.
     QVariant valorData(int index) const;

@@ -109,6 +109,8 @@ void SeletorData::focusOutEvent(QFocusEvent* event)
 {
     terminaEscrita();
     QDateTimeEdit::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        emit Deixada();
 }
 
 bool SeletorData::escreveDigito(QChar digito)

@@ -28,6 +28,8 @@ signals:
     // The user gave a date: typed it, stepped to it or picked it in the
     // calendar, the one already shown included.
     void Escolhida();
+    // The focus left the picker for another control (not for its calendar).
+    void Deixada();
 
 protected:
     bool focusNextPrevChild(bool next) override;

@@ -129,7 +129,7 @@ TEST_F(FrmCamposAmostraTest, AStoredNullDateStaysNullAndADateTypedAsTheFirstOf18
     EXPECT_EQ(fichas(), QStringList{"A1||||R1|||||"});
 }
 
-TEST_F(FrmCamposAmostraTest, TabbingThroughAnEmptyDateShowsTodayButOnlyADateTypedIsStored)
+TEST_F(FrmCamposAmostraTest, TabbingThroughAnEmptyDateLeavesItEmptyAndOnlyADateTypedIsStored)
 {
     artigo("A1");
     ecra->campo(6).setFocus();
@@ -141,8 +141,10 @@ TEST_F(FrmCamposAmostraTest, TabbingThroughAnEmptyDateShowsTodayButOnlyADateType
     EXPECT_TRUE(semData(1)) << "the other date is left alone";
     prime(Qt::Key_Tab);
     EXPECT_TRUE(ecra->Data[1]->hasFocus()) << "the next empty date comes just before its picker";
+    EXPECT_TRUE(semData(0)) << "a date passed through shows empty again";
     prime(Qt::Key_Tab);
     EXPECT_TRUE(temFoco(7));
+    EXPECT_TRUE(semData(1));
     ecra->btConf_Click();
     EXPECT_EQ(fichas(), QStringList{"A1|||||||||"});
 
