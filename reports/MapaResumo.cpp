@@ -95,7 +95,7 @@ QString MapaResumo::sqlDetalhe(const Filtros& f)
         sql += QStringLiteral(" and al.Fornec='") + zav::SqlTexto(f.fornecedor) + QStringLiteral("' ");
     return sql
         + QStringLiteral(" group by a.codref,a.MEDHOR ,a.medvert,mv.POSIMP,mh.POSIMP,mv.Descrica,mh.Descrica,al.Nome")
-        + QStringLiteral(" order by a.CodRef,mv.posimp,mh.posimp");
+        + MapasSql::ordemReferenciaCorTamanho();
 }
 
 zav::RecordsetPtr MapaResumo::CriaRsResumo(int NoTamFinal)

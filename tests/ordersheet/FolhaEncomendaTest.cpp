@@ -63,7 +63,7 @@ TEST(EncomendaSqlTest, StatementsAreBuiltWordForWordWithTypedTextQuoted)
     EXPECT_FALSE(EncomendaSql::dados(chave("3"), 3, FiltroFamilia{"G1", "FA", ""}).contains("a.Grupo"));
     EXPECT_TRUE(EncomendaSql::dados(chave("3"), 3, FiltroFamilia{"G1", "FA", "SA"}).endsWith(
         " Group by a.codref,a.MedHor,a.MedVert,mv.POSIMP,mh.POSIMP, mv.Descrica, mh.Descrica,c.Terceiro,c.Vendedor "
-        " order by a.CodRef,mv.posimp,mh.posimp "));
+        " order by a.CodRef,mv.posimp,a.MedVert,mh.posimp "));
     EXPECT_EQ(EncomendaSql::cliente("O'Brien"), "Select * from Clientes where Codigo='O''Brien'");
 }
 
@@ -117,6 +117,17 @@ TEST_F(FolhaEncomendaTest, TheFamilyFilterTakesOnlyItsLinesButTheTextLinesAreThe
     EXPECT_EQ(FolhaEncomenda::leLinhasTexto(fixture.bd(), chave("1"), 1),
               QString::fromUtf8("Entrega em Março\r\nPagamento a 30 dias\r\n"));
     EXPECT_FALSE(carrega(1, FiltroFamilia{"G2", "FA", "SA"}).carregada);
+}
+
+TEST_F(FolhaEncomendaTest, TwoColoursAtOnePrintPositionKeepEachItsOwnRow)
+{
+    fixture.bd().ExecutaSQL(QString(), "update MedTamCo set PosImp=1 where CodTipoM='CORES' and CodMed='PR'");
+    FolhaEncomenda::Carga carga = carrega(1, FiltroFamilia{"G1", "FA", "SA"});
+    ASSERT_TRUE(carga.carregada);
+    EXPECT_EQ(linhas(*carga.folha), (QList<QStringList>{
+                                        {"R1", "Branco", "5", "3", "-", "-", "-", "8"},
+                                        {"R1", "Preto", "2", "-", "-", "10", "-", "12"},
+                                    }));
 }
 
 TEST_F(FolhaEncomendaTest, NoSheetFromTextLinesOnlyOrACancelledDocument)
