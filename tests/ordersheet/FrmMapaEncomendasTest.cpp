@@ -461,6 +461,23 @@ TEST_F(FrmMapaEncomendasTest, PreviewPrintsTheDocumentHeaderWithItsTextLinesAndL
     EXPECT_EQ(f.btImp->text(), "&Imprimir");
 }
 
+TEST_F(FrmMapaEncomendasTest, TheHeaderNamesTheLoadedDocumentWhateverIsTypedAfterTheLoad)
+{
+    frmMapaEncomendas& f = abre();
+    carrega("1");
+    f.campo(1).setText("2024");
+    f.campo(2).setText("A'B");
+    f.campo(6).setText("G1");
+    f.campo(5).setText("FA");
+    f.campo(7).setText("SA");
+    f.DescFamilia = "Familia A";
+    f.DescSubFamilia = "Sub A";
+    f.btImp_Click();
+    const QString cabecalho = f.Grelha->printSettings().headerText;
+    EXPECT_TRUE(cabecalho.startsWith("Encomenda  ENC/2025/A/1 ")) << cabecalho.toStdString();
+    EXPECT_FALSE(cabecalho.contains("Familia A"));
+}
+
 TEST_F(FrmMapaEncomendasTest, HeaderWithoutTextLinesHasTheFamilyLineOnlyForAFullFilter)
 {
     frmMapaEncomendas& f = abre();
