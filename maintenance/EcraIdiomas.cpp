@@ -4,9 +4,9 @@
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/grid/GrelhaEditavel.h"
 
-EcraIdiomas::EcraIdiomas(int comprimentoDescricao, QWidget* parent)
+EcraIdiomas::EcraIdiomas(QWidget* parent)
     : EcraManutencao(parent), GridTC(new zav::GrelhaEditavel(this)),
-      idiomas_(new GrelhaIdiomas(*this, *GridTC, CampoAlterado, comprimentoDescricao))
+      idiomas_(new GrelhaIdiomas(*this, *GridTC, CampoAlterado))
 {
     GridTC->setObjectName(QStringLiteral("GridTC"));
     resize(760, 560);
@@ -27,6 +27,7 @@ const QStringList& EcraIdiomas::IdiomasAnulados() const
 void EcraIdiomas::LimparForm()
 {
     idiomas_->setBd(bd);
+    idiomas_->setComprimentoDescricao(comprimentoDescricao());
     idiomas_->LimparForm();
 }
 

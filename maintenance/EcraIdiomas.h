@@ -26,8 +26,7 @@ public:
     GrelhaIdiomas& grelhaIdiomas() { return *idiomas_; }
 
 protected:
-    // `comprimentoDescricao`: what the screen's table stores of a description.
-    EcraIdiomas(int comprimentoDescricao, QWidget* parent);
+    explicit EcraIdiomas(QWidget* parent);
     void monta(TabelaManutencao tabela);
 
     void LimparForm() override;
@@ -42,6 +41,8 @@ protected:
     // Sets the key columns of a row being written (codes in upper case).
     virtual void preencheChave(zav::Recordset& linha) const = 0;
     virtual QString colunaDescricao() const = 0;
+    // What that column holds: the limit of the grid's description cells.
+    virtual int comprimentoDescricao() const = 0;
     virtual QString sqlAnulaIdioma(const QString& idioma) const = 0;
 
 private:

@@ -4,6 +4,7 @@
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/widgets/CursorOcupado.h"
 #include "platform/widgets/Seams.h"
+#include "shell/FalhaNaoTratada.h"
 #include "shell/Tools.h"
 
 #include <QApplication>
@@ -144,9 +145,9 @@ void EcraManutencao::montaChave()
 void EcraManutencao::montaBotoes()
 {
     btConf = BotaoEcra(QStringLiteral("&Confirmar"), tabela_.dicaConfirmar, this);
-    btCancelar = BotaoEcra(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
+    btCancelar = BotaoSemValidacao(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
     btAnular = BotaoEcra(QStringLiteral("&Anular"), QStringLiteral("Anular."), this);
-    btSair = BotaoEcra(QStringLiteral("&Sair"), u("Abandonar a opção."), this);
+    btSair = BotaoSemValidacao(QStringLiteral("&Sair"), u("Abandonar a opção."), this);
     connect(btConf, &QPushButton::clicked, this, &EcraManutencao::btConf_Click);
     connect(btCancelar, &QPushButton::clicked, this, &EcraManutencao::btCancelar_Click);
     connect(btAnular, &QPushButton::clicked, this, &EcraManutencao::btAnular_Click);
@@ -192,14 +193,22 @@ void EcraManutencao::carrega()
 
 void EcraManutencao::bloqueiaChave(bool bloqueia)
 {
-    QWidget* foco = QApplication::focusWidget();
+    QList<QWidget*> controlos;
     for (const CampoChave& c : tabela_.chave) {
-        campo(c.index).setEnabled(!bloqueia);
+        controlos << &campo(c.index);
         if (c.temLista)
-            btLista[c.index]->setEnabled(!bloqueia);
+            controlos << btLista[c.index];
     }
-    // A locked field gives the focus up to the next control in the tab order,
-    // as the key completed by Tab would have moved it.
+    activa(controlos, !bloqueia);
+}
+
+void EcraManutencao::activa(const QList<QWidget*>& controlos, bool activos)
+{
+    QWidget* foco = QApplication::focusWidget();
+    for (QWidget* controlo : controlos)
+        controlo->setEnabled(activos);
+    // A control switched off gives the focus up to the next control in the tab
+    // order, as the key completed by Tab would have moved it.
     if (foco && !foco->isEnabled())
         passaFocoAdiante(foco);
 }
@@ -228,13 +237,8 @@ void EcraManutencao::btConf_Click()
 {
     if (!PodeConfirmar())
         return;
-    {
-        const zav::CursorOcupado ocupado;
-        zav::Transacao transacao(*bd);
-        GravaRegisto();
-        transacao.Confirma();
-    }
-    reinicia();
+    if (escreve([this] { GravaRegisto(); }))
+        reinicia();
 }
 
 void EcraManutencao::btAnular_Click()
@@ -242,14 +246,24 @@ void EcraManutencao::btAnular_Click()
     const QString pergunta = u("Vai proceder à anulação.") + QChar(10) + QChar(13) + QStringLiteral("Pretende continuar?");
     if (Tools::MostraMensagem(QString(), pergunta, 3) == zav::vbCancel)
         return;
-    {
-        const zav::CursorOcupado ocupado;
-        zav::Transacao transacao(*bd);
+    const auto anula = [this] {
         for (const QString& sql : Anulacoes())
             bd->ExecutaSQL(QString(), sql);
+    };
+    if (escreve(anula))
+        reinicia();
+}
+
+bool EcraManutencao::escreve(const std::function<void()>& escrita)
+{
+    // A failure (a busy or full database) takes the writes back and leaves the
+    // screen as the user left it, to try again.
+    return FalhaNaoTratada::TentaEscrita([&] {
+        const zav::CursorOcupado ocupado;
+        zav::Transacao transacao(*bd);
+        escrita();
         transacao.Confirma();
-    }
-    reinicia();
+    });
 }
 
 void EcraManutencao::btCancelar_Click()

@@ -8,6 +8,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -61,7 +62,8 @@ struct TabelaManutencao {
 // A maintenance screen: the user names a record by its key codes, the screen
 // checks each, locks the key and shows the stored values; confirm writes them,
 // delete removes the record after a question, cancel empties the screen, each
-// ending ready for the next key. Confirm and delete are each one transaction.
+// ending ready for the next key. Confirm and delete are each one transaction;
+// one that fails is taken back, its error shown and the screen kept as it was.
 //
 // A screen gives its table of differences, its value area and what only it
 // does: emptying and loading its values, its writes and its delete statements.
@@ -129,13 +131,18 @@ protected:
     void carrega();
     // Cancel, and the end of confirm and delete.
     void reinicia();
+    // Switches controls on or off; one that had the focus hands it on.
+    void activa(const QList<QWidget*>& controlos, bool activos);
+
+private:
     // After `de` lost the focus to its own locking: the next control in the
     // tab order that can take it.
     void passaFocoAdiante(QWidget* de);
-
-private:
     void montaChave();
     void montaBotoes();
+    // Runs a confirm's or a delete's writes in one transaction; false, with
+    // the error shown, when they failed and were taken back.
+    bool escreve(const std::function<void()>& escrita);
 
     TabelaManutencao tabela_;
     CamposValidados* campos_ = nullptr;

@@ -25,9 +25,8 @@ QString comoNaBase(const QString& idioma)
 
 } // namespace
 
-GrelhaIdiomas::GrelhaIdiomas(QWidget& ecra, zav::GrelhaEditavel& GridTC, bool& campoAlterado, int comprimentoDescricao)
-    : QObject(&ecra), ecra_(ecra), GridTC_(GridTC), campoAlterado_(campoAlterado),
-      comprimentoDescricao_(comprimentoDescricao)
+GrelhaIdiomas::GrelhaIdiomas(QWidget& ecra, zav::GrelhaEditavel& GridTC, bool& campoAlterado)
+    : QObject(&ecra), ecra_(ecra), GridTC_(GridTC), campoAlterado_(campoAlterado)
 {
     GridTC_.setToolTip(QStringLiteral("Lista."));
     connect(&GridTC_, &zav::GrelhaEditavel::Tecla, this, &GrelhaIdiomas::GridTC_Tecla);

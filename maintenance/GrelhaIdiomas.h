@@ -24,12 +24,12 @@ public:
     // The language columns of the add-on's tables hold three characters.
     static constexpr int ComprimentoIdioma = 3;
 
-    // `comprimentoDescricao`: what the table behind the grid stores (50, or 20
-    // for sizes and colours). `campoAlterado` is the screen's flag, shared with
-    // its key fields.
-    GrelhaIdiomas(QWidget& ecra, zav::GrelhaEditavel& GridTC, bool& campoAlterado, int comprimentoDescricao);
+    // `campoAlterado` is the screen's flag, shared with its key fields.
+    GrelhaIdiomas(QWidget& ecra, zav::GrelhaEditavel& GridTC, bool& campoAlterado);
 
     void setBd(zav::zavCoreDataAccess2016* bd) { bd_ = bd; }
+    // What the table behind the grid stores of a description; from the next LimparForm.
+    void setComprimentoDescricao(int comprimento) { comprimentoDescricao_ = comprimento; }
 
     // The languages of the lines the user deleted since the last reset; element
     // 0 is always there and empty.
@@ -57,6 +57,6 @@ private:
     QWidget& ecra_;
     zav::GrelhaEditavel& GridTC_;
     bool& campoAlterado_;
-    int comprimentoDescricao_;
+    int comprimentoDescricao_ = 0;
     zav::zavCoreDataAccess2016* bd_ = nullptr;
 };

@@ -127,6 +127,11 @@ QString sqlLista(int modo)
     return QString();
 }
 
+int comprimentoDescricao(int modo)
+{
+    return tabelaLivre(modo) ? 50 : 80;
+}
+
 int larguraLista(int modo)
 {
     return modo == 5 ? 7000 : modo == 6 ? 8000 : 6000;

@@ -34,6 +34,9 @@ struct Chave {
 
 QString titulo(int modo);           // the window's caption
 QString legendaCodigo(int modo);    // the caption beside the code
+// What the mode's add-on table holds of a description: zav_TabLiv 50,
+// zav_FAMILIA and zav_SUBFAMIL 80.
+int comprimentoDescricao(int modo);
 QString tituloLista(int modo);
 QString sqlLista(int modo);
 int larguraLista(int modo);

@@ -1,5 +1,6 @@
 #include "maintenance/frmArtigos.h"
 
+#include "maintenance/ChaveArtigo.h"
 #include "maintenance/ManutencaoSql.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 
@@ -8,7 +9,10 @@
 
 namespace {
 
-constexpr int ComprimentoDescricao = 50;
+// As long as the columns they are written to: ArtIdiom.Descr holds 60
+// characters, zav_ArtigoDetalhe.DESCR (ntext) any number.
+constexpr int ComprimentoDescricao = 60;
+constexpr int SemLimite = 0;
 
 } // namespace
 
@@ -21,9 +25,6 @@ frmArtigos::frmArtigos(QWidget* parent) : EcraManutencao(parent)
 
 TabelaManutencao frmArtigos::tabelaDoEcra()
 {
-    const DefinicaoCampo artigo = definicaoChave(
-        QStringLiteral("Artigos"), [] { return ArtigosSql::listaArtigos(); },
-        [](const QString& texto) { return ArtigosSql::validaArtigo(texto); }, QString::fromUtf8("Artigo não existente!"));
     const DefinicaoCampo idioma = definicaoChave(
         QStringLiteral("Idiomas"), [] { return ArtigosSql::listaIdiomas(); },
         [](const QString& texto) { return ArtigosSql::validaIdioma(texto); }, QString::fromUtf8("Idioma não existente!"));
@@ -31,7 +32,7 @@ TabelaManutencao frmArtigos::tabelaDoEcra()
     TabelaManutencao tabela;
     tabela.titulo = QStringLiteral("Artigos");
     tabela.chave = {
-        {0, 1, QString::fromUtf8("Código Artigo"), 15, artigo, QStringLiteral("Nome")},
+        chaveArtigo(1),
         {1, 0, QStringLiteral("Idioma"), 3, idioma, QStringLiteral("Descr")},
     };
     return tabela;
@@ -41,17 +42,17 @@ QWidget* frmArtigos::criaValores()
 {
     auto* area = new QWidget(this);
     auto* grelha = new QGridLayout(area);
-    const auto valor = [&](int index, int etiqueta, const char* legenda, int tipo, int linha) {
+    const auto valor = [&](int index, int etiqueta, const char* legenda, int tipo, int comprimento, int linha) {
         auto* rotulo = new QLabel(QString::fromUtf8(legenda), area);
         auto* entrada = new zav::zav_input(index, area, tipo);
-        entrada->setMaxLength(ComprimentoDescricao);
+        entrada->setMaxLength(comprimento);
         campo.add(entrada);
         Label2.insert(etiqueta, rotulo);
         grelha->addWidget(rotulo, linha, 0, Qt::AlignTop);
         grelha->addWidget(entrada, linha, 1);
     };
-    valor(2, 2, "Designação", zav::zav_input::UmaLinha, 0);
-    valor(3, 3, "Designação Detalhada", zav::zav_input::VariasLinhas, 1);
+    valor(2, 2, "Designação", zav::zav_input::UmaLinha, ComprimentoDescricao, 0);
+    valor(3, 3, "Designação Detalhada", zav::zav_input::VariasLinhas, SemLimite, 1);
     grelha->setRowStretch(1, 1);
     return area;
 }

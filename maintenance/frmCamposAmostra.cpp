@@ -2,7 +2,7 @@
 
 #include "maintenance/CampoValor.h"
 #include "maintenance/CamposAmostraSql.h"
-#include "maintenance/ManutencaoSql.h"
+#include "maintenance/ChaveArtigo.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/widgets/SeletorData.h"
 #include "platform/widgets/Twips.h"
@@ -46,13 +46,9 @@ frmCamposAmostra::frmCamposAmostra(QWidget* parent) : EcraManutencao(parent)
 
 TabelaManutencao frmCamposAmostra::tabelaDoEcra()
 {
-    const DefinicaoCampo artigo = definicaoChave(
-        QStringLiteral("Artigos"), [] { return ArtigosSql::listaArtigos(); },
-        [](const QString& texto) { return ArtigosSql::validaArtigo(texto); }, QString::fromUtf8("Artigo não existente!"));
-
     TabelaManutencao tabela;
     tabela.titulo = QStringLiteral("Campos Amostra");
-    tabela.chave = {{0, 0, QString::fromUtf8("Código Artigo"), 15, artigo, QStringLiteral("Nome")}};
+    tabela.chave = {chaveArtigo(0)};
     return tabela;
 }
 
@@ -85,6 +81,8 @@ void frmCamposAmostra::criaData(QGridLayout& grelha, int index, const char* lege
     auto* seletor = new zav::SeletorData(area);
     seletor->setToolTip(QStringLiteral("Data Fecho de Obra."));
     seletor->setFixedSize(tamanho);
+    connect(seletor, &zav::SeletorData::Escolhida, this, [this, index] { datasEscolhidas_[size_t(index)] = true; });
+    connect(seletor, &zav::SeletorData::Deixada, this, [this, index] { deixaData(index); });
     Data.insert(index, seletor);
     // One place for both: only one of them shows at a time.
     grelha.addWidget(vazio, linha, 1);
@@ -100,6 +98,8 @@ void frmCamposAmostra::LimparForm()
         cmp(i).setText(QString());
         mostraSemData(i);
     }
+    datasLidas_ = {};
+    datasEscolhidas_ = {};
 }
 
 void frmCamposAmostra::CarregaValores()
@@ -112,6 +112,7 @@ void frmCamposAmostra::CarregaValores()
         campo(CamposTexto[i].index).setText(ficha->Fields(CamposTexto[i].nomeColuna()).text());
     for (int i : {0, 1}) {
         const zav::Field& data = ficha->Fields(QString::fromLatin1(ColunasData[i]));
+        datasLidas_[size_t(i)] = data.value();
         if (data.isNull())
             mostraSemData(i);
         else
@@ -120,13 +121,22 @@ void frmCamposAmostra::CarregaValores()
     campo(7).setText(ficha->Fields(QStringLiteral("Composicao")).text());
 }
 
-// Entering an empty date gives it a value: today, to be changed in the picker.
+// Entering an empty date shows the picker at today, from where the user types
+// or picks the date; passing through it stores none (deixaData).
 void frmCamposAmostra::cmp_Entra(int index)
 {
     Data[index]->show();
     Data[index]->setFocus(Qt::OtherFocusReason);
     cmp(index).hide();
     Data[index]->setDate(QDate::currentDate());
+}
+
+// A date without a value that the user passed through without giving one
+// shows empty again, as it will be stored.
+void frmCamposAmostra::deixaData(int index)
+{
+    if (!datasEscolhidas_[size_t(index)] && datasLidas_[size_t(index)].isNull())
+        mostraSemData(index);
 }
 
 void frmCamposAmostra::cmp_Tecla(int, int& keyAscii)
@@ -153,6 +163,10 @@ void frmCamposAmostra::mostraSemData(int index)
 
 QVariant frmCamposAmostra::valorData(int index) const
 {
+    // The picker cannot show every stored date (one before its first day, a
+    // time of day): a date the user did not give is written back as it was.
+    if (!datasEscolhidas_[size_t(index)])
+        return datasLidas_[size_t(index)];
     const QDate dia = Data[index]->date();
     if (dia.toString(FormatoData) == semData().toString(FormatoData))
         return QVariant();

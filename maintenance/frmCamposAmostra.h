@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QMap>
 #include <QVariant>
+#include <array>
 
 class QGridLayout;
 
@@ -42,6 +43,12 @@ private:
     void cmp_Tecla(int index, int& keyAscii);
     void mostraData(int index, const QDate& dia);
     void mostraSemData(int index);
-    // NULL for the no-date value, else the day at midnight.
+    void deixaData(int index);
+    // What confirm stores: the date as it was read (NULL for none) until the
+    // user gives one; then NULL for the no-date value, else the day at midnight.
     QVariant valorData(int index) const;
+
+    // Each date as it was read, and whether the user has given one since.
+    std::array<QVariant, 2> datasLidas_;
+    std::array<bool, 2> datasEscolhidas_{};
 };

@@ -5,6 +5,7 @@
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/widgets/CursorOcupado.h"
 #include "shell/CampoValidado.h"
+#include "shell/FalhaNaoTratada.h"
 #include "shell/Tools.h"
 
 #include <QGridLayout>
@@ -43,8 +44,8 @@ frmComposicao::frmComposicao(QWidget* parent) : Ecra(parent)
     PB->setTextVisible(false);
 
     btConf = BotaoEcra(QStringLiteral("&Confirmar"), QStringLiteral("Confirmar a operação."), this);
-    btCancelar = BotaoEcra(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
-    btSair = BotaoEcra(QStringLiteral("&Sair"), QStringLiteral("Abandonar a opção."), this);
+    btCancelar = BotaoSemValidacao(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
+    btSair = BotaoSemValidacao(QStringLiteral("&Sair"), QStringLiteral("Abandonar a opção."), this);
     for (int i : {ArtigoProducao, ArtigoVenda}) {
         auto* lista = BotaoEcra(QStringLiteral("..."), QStringLiteral("Lista de Referências."), this);
         lista->setFocusPolicy(Qt::TabFocus);
@@ -142,7 +143,13 @@ void frmComposicao::btConf_Click()
         campo(campo(ArtigoProducao).Text().trimmed().isEmpty() ? ArtigoProducao : ArtigoVenda).setFocus();
         return;
     }
-    Processa();
+    // A failure stops the copy at the target it was on, which is left as it
+    // was: the user is told how far it got and keeps both codes to try again.
+    const auto ateAoErro = [this] {
+        return QStringLiteral("Artigos copiados antes do erro: %1 de %2.").arg(copiados_).arg(alvos_);
+    };
+    if (!FalhaNaoTratada::TentaEscrita([this] { Processa(); }, ateAoErro))
+        return;
     Tools::MostraMensagem(QString(), QStringLiteral("Tarefa concluída!"), 2);
     btCancelar_Click();
 }
@@ -150,15 +157,17 @@ void frmComposicao::btConf_Click()
 void frmComposicao::Processa()
 {
     const zav::CursorOcupado ocupado;
+    alvos_ = copiados_ = 0;
     CopiaComposicao::Progresso progresso;
     progresso.inicio = [this](int alvos) {
+        alvos_ = alvos;
         PB->setRange(0, alvos);
         PB->setValue(0);
         PB->show();
     };
     // The copy holds the user-interface thread; the bar paints itself as it advances.
     progresso.avanca = [this] {
-        PB->setValue(PB->value() + 1);
+        PB->setValue(++copiados_);
         PB->repaint();
     };
     CopiaComposicao(*bd).Processa(campo(ArtigoProducao).Text(), campo(ArtigoVenda).Text(), progresso);

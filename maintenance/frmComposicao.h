@@ -39,4 +39,7 @@ private:
     void defineCampos();
 
     CamposValidados* campos_;
+    // The targets of the copy under way, and how many of them it has copied.
+    int alvos_ = 0;
+    int copiados_ = 0;
 };

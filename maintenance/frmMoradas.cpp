@@ -4,7 +4,6 @@
 #include "maintenance/MoradasSql.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -103,7 +102,6 @@ QWidget* frmMoradas::criaValores()
         auto* lista = BotaoEcra(QStringLiteral("..."), u(dica), this);
         lista->setFocusPolicy(Qt::TabFocus);
         btLista.insert(index, lista);
-        connect(lista, &QPushButton::clicked, this, [this, index = index] { campos().btLista_Click(index); });
     }
     grelha->addWidget(btLista[Pais], campoMorada(Pais).index - 2, 2);
     grelha->setColumnStretch(1, 1);
@@ -149,6 +147,7 @@ void frmMoradas::defineCampos()
         {{1500}, {3500}});
     pais.vazioPassa = true;
     campos().define(Pais, pais);
+    campos().ligaLista(Pais, *btLista[Pais]);
 
     DefinicaoCampo tipo = definicaoChave(
         QStringLiteral("Tipos Morada"), [] { return MoradasSql::listaTipos(); },
@@ -158,6 +157,7 @@ void frmMoradas::defineCampos()
     // Refused, blank or unknown, the type is wiped.
     tipo.aoNaoEncontrar = [this] { campo(TipoMorada).setText(QString()); };
     campos().define(TipoMorada, tipo);
+    campos().ligaLista(TipoMorada, *btLista[TipoMorada]);
 }
 
 void frmMoradas::aoAbrir()
@@ -201,10 +201,7 @@ void frmMoradas::CarregaValores()
     if (morada->RecordCount() > 0)
         CarregaFicha(*morada);
     morada->close();
-    QWidget* foco = QApplication::focusWidget();
-    GroupBox2->setEnabled(false);
-    if (foco && !foco->isEnabled())
-        passaFocoAdiante(foco);
+    activa({GroupBox2}, false);
 }
 
 void frmMoradas::CarregaFicha(zav::Recordset& morada)

@@ -4,7 +4,7 @@
 
 #include <QLabel>
 
-frmTabIdiomas::frmTabIdiomas(QWidget* parent) : EcraIdiomas(50, parent)
+frmTabIdiomas::frmTabIdiomas(QWidget* parent) : EcraIdiomas(parent)
 {
     monta(tabelaDoEcra());
 }
@@ -91,6 +91,11 @@ void frmTabIdiomas::preencheChave(zav::Recordset& linha) const
 QString frmTabIdiomas::colunaDescricao() const
 {
     return QStringLiteral("Descr");
+}
+
+int frmTabIdiomas::comprimentoDescricao() const
+{
+    return TabIdiomasSql::comprimentoDescricao(iOpcao);
 }
 
 QString frmTabIdiomas::sqlAnulaIdioma(const QString& idioma) const

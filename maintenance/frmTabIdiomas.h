@@ -23,6 +23,7 @@ protected:
     QString sqlLinha(const QString& idioma) const override;
     void preencheChave(zav::Recordset& linha) const override;
     QString colunaDescricao() const override;
+    int comprimentoDescricao() const override;
     QString sqlAnulaIdioma(const QString& idioma) const override;
 
 private:

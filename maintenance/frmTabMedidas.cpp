@@ -3,7 +3,7 @@
 #include "maintenance/ManutencaoSql.h"
 #include "platform/data/Recordset.h"
 
-frmTabMedidas::frmTabMedidas(QWidget* parent) : EcraIdiomas(ComprimentoDescricao, parent)
+frmTabMedidas::frmTabMedidas(QWidget* parent) : EcraIdiomas(parent)
 {
     monta(tabelaDoEcra());
 }

@@ -7,9 +7,6 @@
 class frmTabMedidas : public EcraIdiomas {
     Q_OBJECT
 public:
-    // zav_MEDTAMCO keeps 20 characters of a description.
-    static constexpr int ComprimentoDescricao = 20;
-
     explicit frmTabMedidas(QWidget* parent = nullptr);
 
 protected:
@@ -18,6 +15,8 @@ protected:
     QString sqlLinha(const QString& idioma) const override;
     void preencheChave(zav::Recordset& linha) const override;
     QString colunaDescricao() const override;
+    // zav_MEDTAMCO keeps 20 characters of a description.
+    int comprimentoDescricao() const override { return 20; }
     QString sqlAnulaIdioma(const QString& idioma) const override;
 
 private:

@@ -34,10 +34,16 @@ void CamposValidados::liga(const QMap<int, QAbstractButton*>& btLista)
     connect(&campo_, &zav::zav_inputArray::Tecla, this, &CamposValidados::campo_Tecla);
     connect(&campo_, &zav::zav_inputArray::PedeLista, this, &CamposValidados::campo_PedeLista);
     connect(&campo_, &zav::zav_inputArray::Valida, this, &CamposValidados::campo_Valida);
-    for (auto it = btLista.constBegin(); it != btLista.constEnd(); ++it) {
-        const int index = it.key();
-        connect(it.value(), &QAbstractButton::clicked, this, [this, index] { btLista_Click(index); });
-    }
+    for (auto it = btLista.constBegin(); it != btLista.constEnd(); ++it)
+        ligaLista(it.key(), *it.value());
+}
+
+void CamposValidados::ligaLista(int index, QAbstractButton& botao)
+{
+    // The field's own list opens without the field being checked: the pick
+    // sends the Tab that checks it, and a list closed empty gives the focus back.
+    campo_(index).setCompanion(&botao);
+    connect(&botao, &QAbstractButton::clicked, this, [this, index] { btLista_Click(index); });
 }
 
 void CamposValidados::campo_Tecla(int index, int& keyAscii)

@@ -89,6 +89,8 @@ public:
     // Connects the fields' events and the list buttons (by the index of the
     // field each stands beside) to the handlers below.
     void liga(const QMap<int, QAbstractButton*>& btLista);
+    // One more list button, beside the field `index`.
+    void ligaLista(int index, QAbstractButton& botao);
 
     void campo_Tecla(int index, int& keyAscii);
     void campo_PedeLista(int index);

@@ -1,5 +1,7 @@
 #include "shell/Ecra.h"
 
+#include "platform/widgets/zav_input.h"
+
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -42,5 +44,12 @@ QPushButton* BotaoEcra(const QString& legenda, const QString& dica, QWidget* pai
     auto* botao = new QPushButton(legenda, pai);
     botao->setToolTip(dica);
     botao->setAutoDefault(false);
+    return botao;
+}
+
+QPushButton* BotaoSemValidacao(const QString& legenda, const QString& dica, QWidget* pai)
+{
+    QPushButton* botao = BotaoEcra(legenda, dica, pai);
+    zav::setCausesValidation(*botao, false);
     return botao;
 }

@@ -52,3 +52,7 @@ public:
 // A screen's command button. Screens have no default button, so none of them
 // takes on the default look when it has the focus.
 QPushButton* BotaoEcra(const QString& legenda, const QString& dica, QWidget* pai);
+
+// A button that leaves or empties the screen ("&Sair", "Ca&ncelar"): pressing
+// it checks no field, so it answers whatever the field being left holds.
+QPushButton* BotaoSemValidacao(const QString& legenda, const QString& dica, QWidget* pai);

@@ -49,6 +49,20 @@ int Protege(const std::function<void()>& trabalho)
     }
 }
 
+bool TentaEscrita(const std::function<void()>& escrita, const std::function<QString()>& aposFalha)
+{
+    try {
+        escrita();
+        return true;
+    } catch (const zav::RuntimeError& erro) {
+        QString texto = Mensagem(erro);
+        if (aposFalha)
+            texto += QStringLiteral("\n\n") + aposFalha();
+        mostra(texto);
+        return false;
+    }
+}
+
 bool Entrega(const std::function<bool()>& entrega)
 {
     bool tratado = false;

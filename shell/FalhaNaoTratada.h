@@ -20,6 +20,13 @@ QString Mensagem(const std::exception& falha);
 // clean run gives 0.
 int Protege(const std::function<void()>& trabalho);
 
+// Runs a write the user can try again: a confirm, a delete, a copy. A
+// run-time error it raises (the database's among them) is shown as Protege
+// shows a failure, followed by what `aposFalha` tells, and gives false; the
+// program goes on, and the caller keeps what the user typed. Any other
+// failure goes on to the program's handler.
+bool TentaEscrita(const std::function<void()>& escrita, const std::function<QString()>& aposFalha = {});
+
 // Hands one event to its receiver through `entrega`. Qt cannot carry a failure
 // across its event loop, so one raised while the event is handled, by any slot
 // or event handler, is shown here and ends the program at once with CodigoSaida.

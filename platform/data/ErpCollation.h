@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QChar>
+
 struct sqlite3;
 
 namespace zav {
 
-// How the company database compares text: without regard to case (ASCII
-// letters) and, as SQL Server pads the shorter text with blanks, ignoring
-// trailing blanks ('ENC ' = 'enc'). Apart from trailing blanks it compares
-// as SQLite's NOCASE does.
+// How the company database compares text: without regard to case, for every
+// letter ('Ç' = 'ç', 'Ã' = 'ã'; accents still count: 'A' and 'Ã' differ) and,
+// as SQL Server pads the shorter text with blanks, ignoring trailing blanks
+// ('ENC ' = 'enc'). Texts are ordered by their case-folded characters.
 //
 // It has a name of its own instead of replacing SQLite's NOCASE: an index that
 // another program built under NOCASE keeps NOCASE's order and equality, and
@@ -19,6 +21,9 @@ namespace zav {
 // extension for the sqlite3 shell.
 struct ErpCollation {
     static constexpr const char* Name = "ERP_NOCASE";
+    // Raised whenever the comparison's order changes; a database whose
+    // user_version is below it has indexes built under an earlier one.
+    static constexpr int Version = 1;
 
     // sqlite3_create_collation's comparison of two UTF-8 texts.
     static int compare(void*, int length1, const void* text1, int length2, const void* text2)
@@ -29,18 +34,61 @@ struct ErpCollation {
             --length1;
         while (length2 > 0 && b[length2 - 1] == ' ')
             --length2;
-        const int common = length1 < length2 ? length1 : length2;
-        for (int i = 0; i < common; ++i) {
-            const int ca = (a[i] >= 'A' && a[i] <= 'Z') ? a[i] + 32 : a[i];
-            const int cb = (b[i] >= 'A' && b[i] <= 'Z') ? b[i] + 32 : b[i];
+        // What two texts share byte for byte is skipped, back to the start of
+        // the character where they part (a continuation byte never starts one).
+        int i = 0;
+        while (i < length1 && i < length2 && a[i] == b[i])
+            ++i;
+        while (i > 0 && (continues(a, length1, i) || continues(b, length2, i)))
+            --i;
+        int j = i;
+        while (i < length1 && j < length2) {
+            // Codes are mostly plain ASCII: those bytes need no decoding.
+            if ((a[i] | b[j]) < 0x80) {
+                const int ca = foldedAscii(a[i++]);
+                const int cb = foldedAscii(b[j++]);
+                if (ca != cb)
+                    return ca - cb;
+                continue;
+            }
+            const char32_t ca = folded(a, length1, i);
+            const char32_t cb = folded(b, length2, j);
             if (ca != cb)
-                return ca - cb;
+                return ca < cb ? -1 : 1;
         }
-        return length1 - length2;
+        return (i < length1) - (j < length2);
     }
 
     // Registers it on a connection; false when SQLite refuses.
     static bool registerOn(sqlite3* handle);
+
+private:
+    static int foldedAscii(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; }
+    static bool continues(const unsigned char* text, int length, int at)
+    {
+        return at < length && (text[at] & 0xC0) == 0x80;
+    }
+
+    // The case-folded character at `at`, which moves past it. A byte that
+    // begins no valid UTF-8 sequence stands alone, as a value no character has.
+    static char32_t folded(const unsigned char* text, int length, int& at)
+    {
+        const unsigned char first = text[at++];
+        if (first < 0x80)
+            return char32_t(foldedAscii(first));
+        const int more = first >= 0xF8 ? 0 : first >= 0xF0 ? 3 : first >= 0xE0 ? 2 : first >= 0xC0 ? 1 : 0;
+        char32_t c = first & (0x3F >> more);
+        bool valid = more > 0 && at + more <= length;
+        for (int k = 0; valid && k < more; ++k) {
+            valid = (text[at + k] & 0xC0) == 0x80;
+            c = (c << 6) | (text[at + k] & 0x3F);
+        }
+        static constexpr char32_t Least[] = {0, 0x80, 0x800, 0x10000};
+        if (!valid || c < Least[more] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return 0xDC00 + first; // a lone surrogate, which valid UTF-8 never holds
+        at += more;
+        return QChar::toCaseFolded(c);
+    }
 };
 
 } // namespace zav

@@ -21,6 +21,18 @@ bool isTextual(const QVariant& v)
     return v.metaType().id() == QMetaType::QString || v.metaType().id() == QMetaType::QByteArray;
 }
 
+[[noreturn]] void overflow()
+{
+    throw RuntimeError(errors::Overflow);
+}
+
+qint64 within(qint64 whole, qint64 min, qint64 max)
+{
+    if (whole < min || whole > max)
+        overflow();
+    return whole;
+}
+
 // A whole number from any numeric or textual value; fractions round half to even, as the run time does.
 qint64 wholeNumber(const QVariant& value, qint64 min, qint64 max)
 {
@@ -30,18 +42,22 @@ qint64 wholeNumber(const QVariant& value, qint64 min, qint64 max)
     } else if (value.metaType().id() == QMetaType::Bool) {
         return value.toBool() ? -1 : 0;
     } else if (isTextual(value)) {
+        const QString text = value.toString().trimmed();
+        // A whole number is taken as it is: through a double, one beyond 2^53
+        // would lose its last digits, and 2^63 - 1 itself would overflow.
+        bool whole = false;
+        const qint64 exact = text.toLongLong(&whole);
+        if (whole)
+            return within(exact, min, max);
         bool ok = false;
-        d = value.toString().trimmed().replace(u',', u'.').toDouble(&ok);
+        d = QString(text).replace(u',', u'.').toDouble(&ok);
         if (!ok)
             typeMismatch(value);
     } else {
         bool ok = false;
         const qint64 whole = value.toLongLong(&ok);
-        if (ok && value.metaType().id() != QMetaType::Double && value.metaType().id() != QMetaType::Float) {
-            if (whole < min || whole > max)
-                throw RuntimeError(errors::Overflow);
-            return whole;
-        }
+        if (ok && value.metaType().id() != QMetaType::Double && value.metaType().id() != QMetaType::Float)
+            return within(whole, min, max);
         d = value.toDouble(&ok);
         if (!ok)
             typeMismatch(value);
@@ -50,7 +66,7 @@ qint64 wholeNumber(const QVariant& value, qint64 min, qint64 max)
     // double(max) + 1 is a power of two and exact, where double(max) itself may
     // round up to it (2^63): a value must stay below it to fit.
     if (!(d >= double(min) && d < double(max) + 1.0))
-        throw RuntimeError(errors::Overflow);
+        overflow();
     return qint64(d);
 }
 

@@ -13,6 +13,12 @@ constexpr quint32 NotUpdatable = 0x800A0CB3;
 
 bool isName(const SqlToken& t) { return t.is(SqlToken::Word) || t.is(SqlToken::QuotedName); }
 
+RuntimeError rowNotFound()
+{
+    return RuntimeError(RowNotFound, QStringLiteral("Não foi possível localizar a linha a atualizar. Alguns valores "
+                                                    "podem ter mudado desde a última leitura."));
+}
+
 } // namespace
 
 std::optional<UpdatableSource> UpdatableSource::fromSelect(const QString& sql)
@@ -93,11 +99,13 @@ void SqlRecordWriter::insert(const QList<FieldInfo>& fields, const std::vector<Q
             bound.push_back(row[size_t(i)]);
         }
     }
-    if (columns.isEmpty())
-        backend_->execute(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table_));
-    else
-        backend_->execute(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table_, columns.join(u", "), marks.join(u", ")),
-                          bound);
+    const QString sql = columns.isEmpty()
+        ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table_)
+        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table_, columns.join(u", "), marks.join(u", "));
+    // A trigger may quietly drop the row: that is no insert.
+    writeOneRow(sql, bound, "insert",
+                RuntimeError(errors::Unspecified,
+                             QStringLiteral("A linha não foi inserida em %1: a base de dados não escreveu nenhuma.").arg(table_)));
 }
 
 void SqlRecordWriter::update(const QList<FieldInfo>& fields, const std::vector<QVariant>& original,
@@ -116,14 +124,14 @@ void SqlRecordWriter::update(const QList<FieldInfo>& fields, const std::vector<Q
     if (sets.isEmpty())
         return;
     const QString where = locator(fields, original, bound);
-    writeOneRow(QStringLiteral("UPDATE %1 SET %2%3").arg(table_, sets.join(u", "), where), bound, "update");
+    writeOneRow(QStringLiteral("UPDATE %1 SET %2%3").arg(table_, sets.join(u", "), where), bound, "update", rowNotFound());
 }
 
 void SqlRecordWriter::remove(const QList<FieldInfo>& fields, const std::vector<QVariant>& original)
 {
     std::vector<QVariant> bound;
     const QString where = locator(fields, original, bound);
-    writeOneRow(QStringLiteral("DELETE FROM %1%2").arg(table_, where), bound, "delete");
+    writeOneRow(QStringLiteral("DELETE FROM %1%2").arg(table_, where), bound, "delete", rowNotFound());
 }
 
 QString SqlRecordWriter::locator(const QList<FieldInfo>& fields, const std::vector<QVariant>& original,
@@ -161,15 +169,15 @@ QString SqlRecordWriter::locator(const QList<FieldInfo>& fields, const std::vect
     return QStringLiteral(" WHERE ") + terms.join(QStringLiteral(" AND "));
 }
 
-void SqlRecordWriter::writeOneRow(const QString& sql, const std::vector<QVariant>& bound, const char* what) const
+void SqlRecordWriter::writeOneRow(const QString& sql, const std::vector<QVariant>& bound, const char* what,
+                                  const RuntimeError& none) const
 {
     // In a transaction of its own (a savepoint within the caller's), so that
     // a statement that found its row more than once changes nothing at all.
     backend_->inTransaction([&] {
         const int affected = backend_->execute(sql, bound);
         if (affected == 0)
-            throw RuntimeError(RowNotFound, QStringLiteral("Não foi possível localizar a linha a atualizar. Alguns valores "
-                                                           "podem ter mudado desde a última leitura."));
+            throw none;
         if (affected > 1)
             throw RuntimeError(errors::Unspecified, QStringLiteral("A informação das colunas-chave é insuficiente ou incorreta. "
                                                                    "%1 afetou demasiadas linhas (%2 linhas de %3).")

@@ -8,6 +8,7 @@
 
 namespace zav {
 
+class RuntimeError;
 class SqlBackend;
 
 // The table behind a SELECT whose FROM names one table ("Select * from Moradas
@@ -24,10 +25,11 @@ struct UpdatableSource {
 // Writes an updatable recordset's changes through to its table: new rows as
 // INSERTs of the columns assigned, changed rows as UPDATEs of the changed
 // columns, both located by the primary key or, when the recordset lacks it,
-// by every original value. An UPDATE or DELETE must touch exactly one row:
-// it runs in a transaction of its own, and one that touched none raises
-// 0x80040E38, more than one (rows alike in every value read) 0x80004005,
-// both leaving the table as it was.
+// by every original value. Each INSERT, UPDATE or DELETE must write exactly
+// one row: it runs in a transaction of its own, and one that wrote none (an
+// UPDATE or DELETE that found no row raises 0x80040E38, an INSERT a trigger
+// ignored 0x80004005) or more than one (rows alike in every value read,
+// 0x80004005) leaves the table as it was.
 class SqlRecordWriter : public RecordWriter {
 public:
     SqlRecordWriter(std::shared_ptr<SqlBackend> backend, QString table, QStringList keyColumns);
@@ -42,7 +44,9 @@ private:
     // " WHERE ..." for the row with these original values; adds its values to `bound`.
     QString locator(const QList<FieldInfo>& fields, const std::vector<QVariant>& original,
                     std::vector<QVariant>& bound) const;
-    void writeOneRow(const QString& sql, const std::vector<QVariant>& bound, const char* what) const;
+    // Raises `none` when the statement wrote no row.
+    void writeOneRow(const QString& sql, const std::vector<QVariant>& bound, const char* what,
+                     const RuntimeError& none) const;
 
     std::shared_ptr<SqlBackend> backend_;
     QString table_;

@@ -117,11 +117,37 @@ SqliteBackend::SqliteBackend(const QString& file)
     sqlite3_db_config(handle_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     sqlite3_create_function_v2(handle_, "concat", -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, &concatFunction,
                                nullptr, nullptr, nullptr);
+    rebuildIndexesOfEarlierComparison();
 }
 
 SqliteBackend::~SqliteBackend()
 {
     close();
+}
+
+// An index built under an earlier version of the comparison is out of order
+// for this one, and a search through it can miss rows: such indexes are
+// rebuilt once, and the database's user_version says from then on that its
+// indexes follow this version.
+void SqliteBackend::rebuildIndexesOfEarlierComparison()
+{
+    try {
+        if (select(QStringLiteral("PRAGMA user_version")).rows.front().front().toInt() >= ErpCollation::Version)
+            return;
+        inTransaction([this] {
+            execute(QStringLiteral("REINDEX ") + QLatin1StringView(ErpCollation::Name));
+            execute(QStringLiteral("PRAGMA user_version = %1").arg(ErpCollation::Version));
+        });
+    } catch (const RuntimeError& e) {
+        // A database this connection cannot write now (read only, held by
+        // another writer) is used as it is; the next opening tries again.
+        qWarning("The indexes compared as %s were not rebuilt: %s", ErpCollation::Name, e.what());
+    }
+}
+
+void SqliteBackend::beginOutermost()
+{
+    execute(QStringLiteral("BEGIN IMMEDIATE TRANSACTION"));
 }
 
 sqlite3* SqliteBackend::handle() const

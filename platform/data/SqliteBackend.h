@@ -14,6 +14,9 @@ namespace zav {
 // storage class. CONCAT is registered as a function (NULL counts as ''), and
 // the company database's text comparison as the collation ErpCollation::Name.
 // The file must exist. Dates are stored as text 'yyyy-mm-dd hh:mm:ss'.
+//
+// A write transaction takes the database's write lock as it begins, waiting
+// for another writer to finish: one that read first could not wait for it.
 class SqliteBackend : public SqlBackend {
 public:
     explicit SqliteBackend(const QString& file);
@@ -25,8 +28,12 @@ public:
     bool isOpen() const override;
     void close() override;
 
+protected:
+    void beginOutermost() override;
+
 private:
     sqlite3* handle() const;
+    void rebuildIndexesOfEarlierComparison();
     [[noreturn]] void fail(int code) const;
 
     QString connectionName_;

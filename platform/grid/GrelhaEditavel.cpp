@@ -1,5 +1,6 @@
 #include "platform/grid/GrelhaEditavel.h"
 
+#include "platform/widgets/LimiteTexto.h"
 #include "platform/widgets/Twips.h"
 
 #include <QApplication>
@@ -78,6 +79,7 @@ GrelhaEditavel::GrelhaEditavel(QWidget* parent)
 
     editor_ = new QLineEdit(vista_->viewport());
     editor_->setFrame(false);
+    limite_ = new LimiteLinha(*editor_);
     editor_->hide();
     editor_->installEventFilter(this);
 
@@ -171,7 +173,7 @@ void GrelhaEditavel::setValorActual(const QString& texto)
 {
     setValor(linhaActual(), colunaActual(), texto);
     if (modoEdicao() && linhaEdicao_ == linhaActual() && colunaEdicao_ == colunaActual())
-        editor_->setText(texto);
+        limite_->poeTexto(texto);
 }
 
 QString GrelhaEditavel::textoActual() const
@@ -186,7 +188,7 @@ void GrelhaEditavel::setTextoActual(const QString& texto)
     if (aValidar_)
         pendente_ = texto;
     if (modoEdicao())
-        editor_->setText(texto);
+        limite_->poeTexto(texto);
     else if (!aValidar_)
         setValorActual(texto);
 }
@@ -218,9 +220,8 @@ void GrelhaEditavel::abreEditor(const QString& texto, bool seleccionaTudo)
         return;
     linhaEdicao_ = linhaActual();
     colunaEdicao_ = coluna;
-    const int maximo = colunas_[coluna].comprimentoMaximo;
-    editor_->setMaxLength(maximo > 0 ? maximo : 32767);
-    editor_->setText(texto);
+    limite_->setLimite(colunas_[coluna].comprimentoMaximo);
+    limite_->poeTexto(texto);
     QRect onde = vista_->visualRect(modelo_->index(linhaEdicao_, coluna));
     if (colunas_[coluna].botao)
         onde.setRight(rectanguloBotao(onde).left() - 1);

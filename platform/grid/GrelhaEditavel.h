@@ -11,6 +11,8 @@ class QTableView;
 
 namespace zav {
 
+class LimiteLinha;
+
 // The editable grid: rows of text cells the user types into, with the
 // notifications a screen needs to check a cell before it takes its value.
 // Rows and columns are counted from 0.
@@ -33,7 +35,8 @@ public:
         QString chave;
         QString legenda;
         int larguraTwips = 1000;
-        int comprimentoMaximo = 0;  // characters typed at most; 0 for no limit
+        // Characters typed at most, 0 for no limit; a longer stored value is not cut.
+        int comprimentoMaximo = 0;
         bool botao = false;         // a cell button that raises BotaoCelula
     };
     enum Comportamento { SaiDaGrelha = 0, ProximaCelula = 1 };
@@ -119,6 +122,7 @@ private:
     QStandardItemModel* modelo_;
     QTableView* vista_;
     QLineEdit* editor_;
+    LimiteLinha* limite_;
     int enter_ = SaiDaGrelha;
     int tab_ = SaiDaGrelha;
     // The cell being edited; -1 when none.

@@ -2,7 +2,6 @@
 
 #include "platform/widgets/Twips.h"
 
-#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -89,12 +88,12 @@ ListaPesquisaDialog::ListaPesquisaDialog(const PickListRequest& request, QWidget
 
     connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
         proxy_->setText(text);
-        selectFirstRow();
+        selectRow(0);
     });
     connect(table_, &QTableView::doubleClicked, this, &ListaPesquisaDialog::choose);
     filter_->installEventFilter(this);
     table_->installEventFilter(this);
-    selectFirstRow();
+    selectRow(0);
     filter_->setFocus();
 }
 
@@ -103,10 +102,23 @@ int ListaPesquisaDialog::visibleRowCount() const
     return proxy_->rowCount();
 }
 
-void ListaPesquisaDialog::selectFirstRow()
+// The current index stands in a shown column: on a hidden one (a list whose first
+// column carries the value behind the codes) the view would move nowhere.
+void ListaPesquisaDialog::selectRow(int row)
 {
-    if (proxy_->rowCount() > 0)
-        table_->setCurrentIndex(proxy_->index(0, 0));
+    const int rows = proxy_->rowCount();
+    if (rows == 0)
+        return;
+    int column = 0;
+    while (column + 1 < proxy_->columnCount() && table_->isColumnHidden(column))
+        ++column;
+    table_->setCurrentIndex(proxy_->index(qBound(0, row, rows - 1), column));
+}
+
+int ListaPesquisaDialog::rowsPerPage() const
+{
+    const int height = table_->verticalHeader()->defaultSectionSize();
+    return qMax(1, table_->viewport()->height() / qMax(1, height) - 1);
 }
 
 void ListaPesquisaDialog::choose(const QModelIndex& index)
@@ -132,16 +144,26 @@ bool ListaPesquisaDialog::eventFilter(QObject* watched, QEvent* event)
     case Qt::Key_Enter:
         chooseCurrent();
         return true;
+    // Moving keys move the chosen row from the filter box too, so typing and
+    // choosing need no mouse.
     case Qt::Key_Up:
+        selectRow(table_->currentIndex().row() - 1);
+        return true;
     case Qt::Key_Down:
+        selectRow(table_->currentIndex().row() + 1);
+        return true;
     case Qt::Key_PageUp:
+        selectRow(table_->currentIndex().row() - rowsPerPage());
+        return true;
     case Qt::Key_PageDown:
-        // Arrows in the filter box move through the list, so typing and choosing need no mouse.
-        if (watched == filter_) {
-            QCoreApplication::sendEvent(table_, event);
-            return true;
-        }
-        break;
+        selectRow(table_->currentIndex().row() + rowsPerPage());
+        return true;
+    case Qt::Key_Home:
+        selectRow(0);
+        return true;
+    case Qt::Key_End:
+        selectRow(proxy_->rowCount() - 1);
+        return true;
     default:
         break;
     }

@@ -14,8 +14,9 @@ namespace zav {
 class PickListFilter;
 
 // The pick list's window: a filter box over the rows (typing narrows the list to
-// the rows whose visible columns contain the text), Enter or a double click
-// chooses the current row, Esc cancels.
+// the rows whose visible columns contain the text); Up, Down, Page Up, Page
+// Down, Home and End move the current row, Enter or a double click chooses it,
+// Esc cancels.
 class ListaPesquisaDialog : public QDialog {
     Q_OBJECT
 public:
@@ -33,7 +34,8 @@ protected:
 private:
     void choose(const QModelIndex& index);
     void chooseCurrent();
-    void selectFirstRow();
+    void selectRow(int row);
+    int rowsPerPage() const;
 
     QLineEdit* filter_;
     QTableView* table_;

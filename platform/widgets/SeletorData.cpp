@@ -1,5 +1,6 @@
 #include "platform/widgets/SeletorData.h"
 
+#include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -47,8 +48,18 @@ bool seccaoPossivel(QDateTimeEdit::Section seccao, const QString& digitos)
 SeletorData::SeletorData(QWidget* parent) : QDateTimeEdit(parent)
 {
     setDisplayFormat(QStringLiteral("dd-MM-yyyy"));
+    // SQL Server's datetime begins here.
+    setMinimumDate(QDate(1753, 1, 1));
     setCalendarPopup(true);
     lineEdit()->installEventFilter(this);
+    connect(calendarWidget(), &QCalendarWidget::clicked, this, &SeletorData::Escolhida);
+    connect(calendarWidget(), &QCalendarWidget::activated, this, &SeletorData::Escolhida);
+}
+
+void SeletorData::stepBy(int steps)
+{
+    QDateTimeEdit::stepBy(steps);
+    emit Escolhida();
 }
 
 bool SeletorData::focusNextPrevChild(bool next)
@@ -98,6 +109,8 @@ void SeletorData::focusOutEvent(QFocusEvent* event)
 {
     terminaEscrita();
     QDateTimeEdit::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        emit Deixada();
 }
 
 bool SeletorData::escreveDigito(QChar digito)
@@ -167,6 +180,7 @@ bool SeletorData::aplica()
     if (!data.isValid() || data < minimumDate() || data > maximumDate())
         return false;
     setDate(data);
+    emit Escolhida();
     return true;
 }
 

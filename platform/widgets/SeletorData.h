@@ -15,10 +15,21 @@ namespace zav {
 // typed whatever month the picker showed before (30 over a February date, then
 // April), and the date is checked once it is whole; a date that does not exist
 // leaves the picker on the last one that did.
+//
+// It holds only the dates the ERP's database can store (from 1 January 1753).
 class SeletorData : public QDateTimeEdit {
     Q_OBJECT
 public:
     explicit SeletorData(QWidget* parent = nullptr);
+
+    void stepBy(int steps) override;
+
+signals:
+    // The user gave a date: typed it, stepped to it or picked it in the
+    // calendar, the one already shown included.
+    void Escolhida();
+    // The focus left the picker for another control (not for its calendar).
+    void Deixada();
 
 protected:
     bool focusNextPrevChild(bool next) override;

@@ -1,6 +1,7 @@
 #include "platform/widgets/zav_input.h"
 
 #include "platform/data/RuntimeError.h"
+#include "platform/widgets/LimiteTexto.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QValidator>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <memory>
@@ -64,21 +64,6 @@ int asciiOf(const QKeyEvent* key)
     return text.at(0).unicode();
 }
 
-// The maximum length limits what the user types or pastes; the program itself
-// may put a longer text in the field (the order maps' "zzzzzzzz" defaults in
-// six-character fields).
-class LengthValidator : public QValidator {
-public:
-    LengthValidator(const int& maxLength, QObject* parent) : QValidator(parent), maxLength_(maxLength) {}
-    State validate(QString& input, int&) const override
-    {
-        return maxLength_ > 0 && input.size() > maxLength_ ? Invalid : Acceptable;
-    }
-
-private:
-    const int& maxLength_;
-};
-
 // The key a context-menu command stands for: paste and cut, or 0.
 int keyOfMenuCommand(const QAction* action)
 {
@@ -88,6 +73,14 @@ int keyOfMenuCommand(const QAction* action)
     if (action->objectName() == QLatin1String("edit-cut") || caption == QLineEdit::tr("Cu&t"))
         return KeyCtrlX;
     return 0;
+}
+
+const char* const CausesValidation = "CausesValidation";
+
+bool causesValidation(const QWidget& control)
+{
+    const QVariant causes = control.property(CausesValidation);
+    return !causes.isValid() || causes.toBool();
 }
 
 bool isLeavingKey(const QKeyEvent* key)
@@ -138,12 +131,11 @@ zav_input::zav_input(int index, QWidget* parent, int tipo_campo, int formato_cam
     if (tipo_ == VariasLinhas) {
         text_ = new QPlainTextEdit(this);
         text_->setTabChangesFocus(true);
-        connect(text_, &QPlainTextEdit::textChanged, this, &zav_input::enforceMaxLength);
+        connect(text_, &QPlainTextEdit::textChanged, this, &zav_input::limitEdit);
         inner = text_;
     } else {
         line_ = new QLineEdit(this);
-        line_->setMaxLength(32767);
-        line_->setValidator(new LengthValidator(maxLength_, line_));
+        limit_ = new LimiteLinha(*line_);
         inner = line_;
     }
     layout->addWidget(inner);
@@ -173,12 +165,13 @@ QString zav_input::Text() const
 void zav_input::setText(const QString& text)
 {
     if (line_) {
-        line_->setText(text);
+        limit_->poeTexto(text);
         return;
     }
     settingText_ = true;
     text_->setPlainText(text);
     settingText_ = false;
+    textBefore_ = text_->toPlainText();
 }
 
 int zav_input::SelStart() const
@@ -226,16 +219,27 @@ void zav_input::setSelLength(int length)
 void zav_input::setMaxLength(int length)
 {
     maxLength_ = qMax(0, length);
+    if (limit_)
+        limit_->setLimite(maxLength_);
 }
 
-void zav_input::enforceMaxLength()
+// Several lines: the edit has happened; what it brought in past the limit goes.
+void zav_input::limitEdit()
 {
-    if (!text_ || settingText_ || maxLength_ <= 0 || text_->toPlainText().size() <= maxLength_)
+    if (settingText_)
         return;
-    QTextCursor cursor = text_->textCursor();
-    cursor.setPosition(maxLength_);
-    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
+    const QString now = text_->toPlainText();
+    const EdicaoLimitada edit = limitaEdicao(textBefore_, now, maxLength_, false);
+    if (edit.texto != now) {
+        settingText_ = true;
+        QTextCursor cursor = text_->textCursor();
+        cursor.setPosition(edit.inicio);
+        cursor.setPosition(edit.fim, QTextCursor::KeepAnchor);
+        cursor.insertText(edit.trazido);
+        text_->setTextCursor(cursor);
+        settingText_ = false;
+    }
+    textBefore_ = text_->toPlainText();
 }
 
 bool zav_input::acceptsCharacter(QChar c) const
@@ -247,7 +251,7 @@ bool zav_input::acceptsCharacter(QChar c) const
 
 bool zav_input::ownsWidget(const QWidget* widget) const
 {
-    return widget == this || isAncestorOf(widget);
+    return widget == this || isAncestorOf(widget) || (companion_ && widget == companion_);
 }
 
 bool zav_input::raiseValida()
@@ -370,7 +374,7 @@ bool zav_input::handleLeavingFor(QWidget* widget)
             return false;
         const bool takesTheClick = (w->focusPolicy() & Qt::ClickFocus) || qobject_cast<QPushButton*>(w);
         if (w->isEnabled() && takesTheClick)
-            return raiseValida();
+            return causesValidation(*w) && raiseValida();
         if (w->isWindow())
             break;
     }
@@ -403,6 +407,11 @@ bool zav_input::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return false;
+}
+
+void setCausesValidation(QWidget& control, bool causes)
+{
+    control.setProperty(CausesValidation, causes);
 }
 
 zav_input& zav_inputArray::add(zav_input* field)

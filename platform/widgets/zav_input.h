@@ -12,13 +12,16 @@ class QPlainTextEdit;
 
 namespace zav {
 
+class LimiteLinha;
+
 // The screens' input field: one line or several lines (tipo_campo 1), any text
 // or numbers only (formato_campo 1). It tells its screen, by its index in the
 // screen's control array, when the user is about to leave it (Valida), asks for
 // its list (PedeLista, key F4), types a key (Tecla) or enters it (Entra).
 //
 // Valida runs before the focus leaves by Tab, Shift+Tab, a click on another
-// focusable control of the same window or that control's access key; a handler
+// focusable control of the same window or that control's access key (but for
+// the field's companion and a control that causes no validation); a handler
 // that sets `cancel` keeps the focus here and the key or click has no effect. While a Valida handler runs
 // (for instance showing a message box) no second Valida is raised. A handler
 // that moves the focus itself uses up the Tab: it does not move it again.
@@ -51,12 +54,18 @@ public:
     void setSelStart(int start);
     int SelLength() const;
     void setSelLength(int length);
+    // What the user may type or paste: an edit keeps only what fits, while a
+    // longer text already there, the program's or the database's, stays whole.
     // 0 means no limit.
     int MaxLength() const { return maxLength_; }
     void setMaxLength(int length);
 
     // The inner editor that holds the focus for this field.
     QWidget* editor() const;
+
+    // A control that acts for this field, as its list button does: going to it
+    // is not leaving the field, so the field is not validated.
+    void setCompanion(QWidget* control) { companion_ = control; }
 
 signals:
     void Valida(int index, bool& cancel);
@@ -78,7 +87,7 @@ private:
     bool raiseValida();
     bool acceptsCharacter(QChar c) const;
     bool ownsWidget(const QWidget* widget) const;
-    void enforceMaxLength();
+    void limitEdit();
 
     int index_;
     int tipo_;
@@ -88,9 +97,17 @@ private:
     bool settingText_ = false; // the program, not the user, is writing the text
     bool deliveringReplacement_ = false;
     QLineEdit* line_ = nullptr;
+    LimiteLinha* limit_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
+    QString textBefore_;  // several lines: the text before the edit under way
+    QPointer<QWidget> companion_;
     LeaveWatcher* leaves_;
 };
+
+// Whether going to `control` validates the field being left; true until set
+// (VB's CausesValidation). A button that closes or empties the screen is set
+// false, to answer whatever the field holds.
+void setCausesValidation(QWidget& control, bool causes);
 
 // A control array of input fields (`campo`, `cmp`): fields by index, and the
 // four events of every field re-raised with the field's index.

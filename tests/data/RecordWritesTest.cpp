@@ -1,3 +1,4 @@
+#include "demo/SqliteConnection.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "support/ErrorNumber.h"
 #include "support/Roads.h"
@@ -175,6 +176,34 @@ TEST_F(StoredValues, AnInsertWritesOnlyTheAssignedColumns)
     ASSERT_EQ(back->RecordCount(), 1);
     EXPECT_EQ(back->Fields(0).text(), QStringLiteral("A"));
     EXPECT_EQ(back->Fields(1).integer(), 8) << "the row version is the database's to write";
+}
+
+TEST_F(StoredValues, AWholeNumberTypedAsTextIsStoredAsTyped)
+{
+    file.exec({"CREATE TABLE [dbo].[Grande]( [Id] [int] NOT NULL PRIMARY KEY, [N] [bigint] NULL)",
+               "insert into Grande values (1, 0)"});
+    RecordsetPtr rs = bd.AbreRecordsetEdicao("select * from Grande where Id=1");
+    for (const QString typed : {"9223372036854775807", "9007199254740993", "-9223372036854775808"}) {
+        rs->Fields(QStringLiteral("N")) = typed;
+        rs->Update();
+        EXPECT_EQ(bd.AbreRecordset(QString(), "select N from Grande")->Fields(0).text(), typed);
+    }
+    EXPECT_EQ(errorNumberOf([&] { rs->Fields(QStringLiteral("N")) = QStringLiteral("9223372036854775808"); }),
+              errors::Overflow);
+}
+
+TEST_F(StoredValues, AnInsertThatWritesNoRowIsAnError)
+{
+    file.exec({"CREATE TABLE [dbo].[Cli]( [Codigo] [nvarchar](5) NOT NULL PRIMARY KEY)"});
+    {
+        // Another program's rule, written beside the program.
+        demo::SqliteConnection other(file.path());
+        demo::executeSql(other.database(), "CREATE TRIGGER ignora BEFORE INSERT ON Cli BEGIN SELECT RAISE(IGNORE); END");
+    }
+    RecordsetPtr rs = bd.AbreRecordsetEdicao("select * from Cli");
+    rs->AddNew();
+    rs->Fields(0) = "C1";
+    EXPECT_EQ(errorNumberOf([&] { rs->Update(); }), errors::Unspecified);
 }
 
 TEST(SqlNumero, IsDigitsOnly)

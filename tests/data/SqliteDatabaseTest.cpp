@@ -146,7 +146,45 @@ TEST(SqliteText, TablesOfTheDemoAndTheProgramCompareAsTheErp)
     EXPECT_EQ(errorNumberOf([&] { empresa.exec({"insert into zav_TabLiv01 values ('Ab ', 'ing', 'z')"}); }),
               errors::IntegrityViolation);
     EXPECT_EQ(rows(empresa.bd(), "select * from zav_TabLiv01 where Chave='aB' and Idioma='ing  '"), 1);
+
+    // Every letter's case, not only A to Z; accents still count.
+    empresa.exec({"insert into zav_TabLiv01 (Chave, Idioma, Descr) values ('AÇÃO', 'ING', 'x'), ('ACAO', 'ING', 'y')"});
+    EXPECT_EQ(rows(empresa.bd(), "select * from zav_TabLiv01 where Chave='ação'"), 1);
+    EXPECT_EQ(rows(empresa.bd(), "select * from zav_TabLiv01 NOT INDEXED where Chave='ação '"), 1);
+    EXPECT_EQ(errorNumberOf([&] { empresa.exec({"insert into zav_TabLiv01 values ('ação', 'ing', 'z')"}); }),
+              errors::IntegrityViolation);
     EXPECT_EQ(integrityOf(empresa.bd()), "ok");
+}
+
+// An earlier version of the comparison folded A to Z only: its indexes put
+// 'Ú' before 'é', where 'ú' comes after. The program rebuilds them when it
+// opens such a database.
+TEST(SqliteText, IndexesBuiltUnderTheEarlierComparisonAreRebuilt)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("anterior.db");
+    {
+        PlainSqlite earlier(file);
+        const auto asciiOnly = [](void*, int n1, const void* a, int n2, const void* b) {
+            const auto* x = static_cast<const char*>(a);
+            const auto* y = static_cast<const char*>(b);
+            while (n1 > 0 && x[n1 - 1] == ' ')
+                --n1;
+            while (n2 > 0 && y[n2 - 1] == ' ')
+                --n2;
+            const int c = sqlite3_strnicmp(x, y, std::min(n1, n2));
+            return c ? c : n1 - n2;
+        };
+        sqlite3_create_collation_v2(earlier.handle(), "ERP_NOCASE", SQLITE_UTF8, nullptr, asciiOnly, nullptr);
+        ASSERT_EQ(earlier.exec("CREATE TABLE Artigos (Codigo VARCHAR(15) COLLATE ERP_NOCASE NOT NULL PRIMARY KEY)"), SQLITE_OK);
+        for (int i = 0; i < 50; ++i)
+            for (const char* inicio : {"Ú", "é", "Ç", "à"})
+                earlier.exec(QStringLiteral("INSERT INTO Artigos VALUES ('%1%2')").arg(QString::fromUtf8(inicio)).arg(i).toUtf8().constData());
+    }
+    zavCoreDataAccess2016 bd;
+    bd.AbreLigacao(sqliteConnection(file));
+    EXPECT_EQ(integrityOf(bd), "ok");
+    EXPECT_EQ(rows(bd, "select * from Artigos where Codigo='ú7'"), 1);
 }
 
 // The sqlite3 shell reads such a database as it is; with the extension beside
@@ -155,7 +193,7 @@ TEST(SqliteText, TheShellExtensionGivesTheSameComparison)
 {
     TempDatabase empresa;
     empresa.exec({tabelasFichaAmostra().first().criacao,
-                  "insert into zav_FichaAmostra (Codigo, Descr) values ('CM1001', 'Camisa')"});
+                  "insert into zav_FichaAmostra (Codigo, Descr) values ('CM1001', 'Camisa'), ('AÇÃO', 'Acção')"});
     empresa.bd().FechaLigacao();
 
     PlainSqlite shell(empresa.path());
@@ -171,6 +209,7 @@ TEST(SqliteText, TheShellExtensionGivesTheSameComparison)
     EXPECT_NE(shell.exec("insert into zav_FichaAmostra (Codigo) values ('cm1001 ')"), SQLITE_OK);
     EXPECT_TRUE(shell.error.contains("UNIQUE")) << shell.error.toStdString();
     EXPECT_EQ(shell.exec("insert into zav_FichaAmostra (Codigo) values ('CM1002')"), SQLITE_OK);
+    EXPECT_EQ(shell.text("select Descr from zav_FichaAmostra where Codigo='ação'"), "Acção");
     EXPECT_EQ(shell.text("PRAGMA integrity_check"), "ok");
 }
 

@@ -3,6 +3,10 @@
 #include "support/ErrorNumber.h"
 #include "support/Roads.h"
 
+#include <future>
+#include <sqlite3.h>
+#include <thread>
+
 using namespace zav;
 using namespace zav::test;
 
@@ -114,5 +118,33 @@ TEST_P(Transactions, GuardRollsBackUnlessConfirmed)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothRoads, Transactions, ::testing::Values(Road::Sqlite, Road::Odbc), roadName);
+
+// Another program writes for a moment: a write transaction that reads first
+// waits for it to finish instead of failing at once.
+TEST(WriteTransaction, WaitsForAnotherWriterOfTheEmbeddedDatabase)
+{
+    TempDatabase file;
+    file.exec({"CREATE TABLE [dbo].[Cores]( [Codigo] [nvarchar](5) NOT NULL PRIMARY KEY)"});
+    std::promise<void> locked;
+    std::thread other([&] {
+        sqlite3* db = nullptr;
+        sqlite3_open(file.path().toUtf8().constData(), &db);
+        sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        locked.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    });
+    locked.get_future().wait();
+    const auto write = [&] {
+        Transacao transacao(file.bd());
+        file.bd().AbreRecordset(QString(), "select * from Cores");
+        file.exec({"insert into Cores values ('01')"});
+        transacao.Confirma();
+    };
+    EXPECT_EQ(errorNumberOf(write), 0u);
+    other.join();
+    EXPECT_EQ(file.bd().AbreRecordset(QString(), "select * from Cores")->RecordCount(), 1);
+}
 
 } // namespace

@@ -14,11 +14,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QImage>
 #include <QPalette>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <gtest/gtest.h>
@@ -344,56 +342,31 @@ TEST(Grelha, ExpandAndCollapseAll)
     EXPECT_EQ(grid.view()->columnSpan(5, 1), 2) << "spans follow the headings after each change";
 }
 
-TEST(Grelha, SixtyFiveThousandRowsFillAndScrollQuickly)
+// How long this takes is bench_grid_fill's to say.
+TEST(Grelha, SixtyFiveThousandRowsFillWhileBoundAndGroup)
 {
     // Filled row by row while bound and shown, as a screen fills its recordset.
     auto rs = gridtest::quantitiesByReference({});
     Grelha grid;
-    grid.resize(800, 600);
     grid.show();
     grid.setDataSource(rs);
     addQuantityColumns(grid);
     grid.rebind();
-    QElapsedTimer timer;
-    timer.start();
     for (int i = 0; i < 65000; ++i)
         gridtest::addQuantity(*rs, QStringLiteral("R%1").arg(i / 10, 5, 10, QLatin1Char('0')),
                               QStringLiteral("C%1").arg(i % 10), i);
     QApplication::processEvents();
-    const qint64 fillMs = timer.elapsed();
     EXPECT_EQ(grid.view()->model()->rowCount(), 65000);
-    EXPECT_LT(fillMs, 1000);
 
     // The filled recordset bound afresh, as most screens bind theirs.
     Grelha bound;
-    bound.resize(800, 600);
     bound.show();
-    timer.restart();
     bound.setDataSource(rs);
     addQuantityColumns(bound);
     bound.rebind();
-    QApplication::processEvents();
-    const qint64 bindMs = timer.elapsed();
-    EXPECT_LT(bindMs, 1000);
-
-    timer.restart();
     bound.setGroup(GroupSpec{"Referencia", TotalQuant, {"Quant"}, true});
     QApplication::processEvents();
-    const qint64 groupMs = timer.elapsed();
     EXPECT_EQ(bound.groupCount(), 6500);
-    EXPECT_LT(groupMs, 1000);
-
-    timer.restart();
-    QScrollBar* bar = bound.view()->verticalScrollBar();
-    for (int step = 0; step <= 50; ++step) {
-        bar->setValue(bar->maximum() * step / 50);
-        bound.view()->viewport()->repaint();
-    }
-    const qint64 scrollMs = timer.elapsed();
-    EXPECT_LT(scrollMs, 1000) << "51 repaints across the grid";
-    std::printf("[ figures ] fill while bound %lld ms, bind %lld ms, group 6500 %lld ms, 51 scroll repaints %lld ms\n",
-                static_cast<long long>(fillMs), static_cast<long long>(bindMs), static_cast<long long>(groupMs),
-                static_cast<long long>(scrollMs));
 }
 
 TEST(Grelha, BoundGridFollowsRowsAddedChangedAndDeletedOneByOne)

@@ -112,6 +112,14 @@ protected:
     {
         return linhas("ArtOpera", artigo, "Seq, Operacao, Tempo, UniTempo, Antecede");
     }
+    // Another tool's rule, written beside the program: the second operation of VEN-2 is refused.
+    void recusaSegundaOperacaoDeVen2()
+    {
+        demo::SqliteConnection ligacao(base.path());
+        demo::FixtureWriter(ligacao.database())
+            .execute("CREATE TRIGGER recusa BEFORE INSERT ON ArtOpera WHEN NEW.Artigo='VEN-2' AND NEW.Seq=2 "
+                     "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
+    }
     QString definicoesDe(const QString& artigo)
     {
         const zav::RecordsetPtr rs =
@@ -195,13 +203,7 @@ TEST_F(CopiaComposicaoTest, TheProductionArticleIsNotItsOwnTarget)
 
 TEST_F(CopiaComposicaoTest, AFailureInsideATargetLeavesThatTargetAsItWas)
 {
-    {
-        // Written beside the program, as another tool's rule would be: a trigger body is not the program's SQL.
-        demo::SqliteConnection ligacao(base.path());
-        demo::FixtureWriter(ligacao.database())
-            .execute("CREATE TRIGGER recusa BEFORE INSERT ON ArtOpera WHEN NEW.Artigo='VEN-2' AND NEW.Seq=2 "
-                     "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
-    }
+    recusaSegundaOperacaoDeVen2();
     const QStringList composicaoAntes = composicaoDe("VEN-2");
     const QStringList operacoesAntes = operacoesDe("VEN-2");
     EXPECT_ANY_THROW(CopiaComposicao(*bd).Processa("P1", "VEN", {}));
@@ -322,6 +324,23 @@ TEST_F(FrmComposicaoTest, ConfirmCopiesReportsAndEmptiesTheScreen)
     EXPECT_TRUE(ecra->Label2[0]->text().isEmpty());
     EXPECT_FALSE(ecra->PB->isVisible());
     EXPECT_TRUE(ecra->campo(0).editor()->hasFocus());
+}
+
+TEST_F(FrmComposicaoTest, ACopyThatFailsSaysHowFarItGotAndKeepsBothCodes)
+{
+    recusaSegundaOperacaoDeVen2();
+    escreveESai(0, "P1");
+    escreveESai(1, "VEN");
+    ecra->btConf->click();
+    int copiados = 0;
+    for (const char* alvo : {"VEN", "VEN-1", "VEN-1-AZ", "VENX"})
+        copiados += operacoesDe(alvo).size() == 3;
+    ASSERT_EQ(mensagens.size(), 1);
+    EXPECT_TRUE(mensagens[0].contains("recusado")) << mensagens[0].toStdString();
+    EXPECT_TRUE(mensagens[0].contains(QStringLiteral("copiados antes do erro: %1 de 5.").arg(copiados)))
+        << mensagens[0].toStdString();
+    EXPECT_EQ(ecra->campo(0).Text(), "P1");
+    EXPECT_EQ(ecra->campo(1).Text(), "VEN");
 }
 
 TEST_F(FrmComposicaoTest, ConfirmWithAnEmptyCodeCopiesNothing)

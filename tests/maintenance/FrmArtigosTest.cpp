@@ -63,7 +63,7 @@ TEST_F(FrmArtigosTest, OpensEmptyWithItsCaptionsLengthsAndButtons)
     EXPECT_EQ(ecra->Label2[3]->text(), u("Designação Detalhada"));
     EXPECT_EQ(ecra->campo(0).MaxLength(), 15);
     EXPECT_EQ(ecra->campo(1).MaxLength(), 3);
-    EXPECT_EQ(ecra->campo(2).MaxLength(), 50);
+    EXPECT_EQ(ecra->campo(2).MaxLength(), 60) << "as long as ArtIdiom.Descr";
     EXPECT_EQ(ecra->campo(3).tipo_campo(), int(zav::zav_input::VariasLinhas));
     EXPECT_EQ(ecra->btConf->toolTip(), u("Confirmar a operação."));
     EXPECT_EQ(ecra->btSair->toolTip(), u("Abandonar a opção."));
@@ -203,6 +203,47 @@ TEST_F(FrmArtigosTest, LeavingAnEmptyOrUnknownKeyKeepsTheFocusWithItsMessage)
     EXPECT_FALSE(ecra->registoCarregado());
 }
 
+// The mouse on a fresh screen: "&Sair" and "Ca&ncelar" check nothing, and a key
+// field's own list opens without checking it; another field's list button does.
+TEST_F(FrmArtigosTest, ExitCancelAndAFieldsOwnListDoNotCheckTheEmptyField)
+{
+    clica(ecra->btCancelar);
+    clica(ecra->btLista[0]);
+    EXPECT_EQ(dialogos.listas.size(), 1);
+    EXPECT_TRUE(temFoco(0)) << "a list closed empty gives the field back";
+    dialogos.escolha = "A1";
+    clica(ecra->btLista[0]);
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Camisola");
+    ASSERT_TRUE(temFoco(1));
+    EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join(" / ").toStdString();
+
+    clica(ecra->btLista[0]);
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo obrigatório!")});
+    EXPECT_EQ(dialogos.listas.size(), 2);
+    dialogos.escolha = "PT";
+    clica(ecra->btLista[1]);
+    EXPECT_TRUE(chaveBloqueada());
+
+    for (const bool teclado : {false, true}) {
+        ecra = abre<frmArtigos>(fixture.bd());
+        teclado ? tecla(Qt::Key_S, Qt::AltModifier) : clica(ecra->btSair);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !ecra->isVisible(); })) << teclado;
+    }
+    EXPECT_EQ(dialogos.mensagens.size(), 1);
+}
+
+TEST_F(FrmArtigosTest, AStoredLongDescriptionIsNeverCut)
+{
+    const QString longa(200, QLatin1Char('d'));
+    fixture.executa("insert into zav_ArtigoDetalhe (ARTIGO, IDIOMA, DESCR) values ('A1', 'PT', '" + longa + "')");
+    chave("A1", "PT");
+    ecra->campo(3).setFocus();
+    ecra->campo(3).setSelStart(200);
+    QTest::keyClicks(ecra->campo(3).editor(), "!");
+    ecra->btConf_Click();
+    EXPECT_EQ(detalhe(), QStringList{"A1|PT|" + longa + "!"});
+}
+
 TEST_F(FrmArtigosTest, EscClosesFromAnyFieldWithoutSaving)
 {
     for (int index : {0, 1, 2, 3}) {
@@ -234,14 +275,31 @@ TEST_F(FrmArtigosTest, QuotesInTheKeyAndTheDescriptionsReachTheTablesWhole)
     EXPECT_TRUE(detalhe().isEmpty());
 }
 
-TEST_F(FrmArtigosTest, AConfirmThatFailsOnItsSecondTableWritesNothing)
+TEST_F(FrmArtigosTest, AConfirmOrDeleteThatFailsWritesNothingSaysWhyAndKeepsTheScreen)
 {
     fixture.executaDirecto("CREATE TRIGGER falha BEFORE INSERT ON zav_ArtigoDetalhe BEGIN SELECT RAISE(ABORT, 'cheio'); END");
     chave("A1", "PT");
     ecra->campo(2).setText("Curta");
-    EXPECT_ANY_THROW(ecra->btConf_Click());
+    ecra->btConf_Click();
+    ASSERT_EQ(dialogos.mensagens.size(), 1);
+    EXPECT_TRUE(dialogos.mensagens[0].contains("80040E2F") && dialogos.mensagens[0].contains("cheio"))
+        << dialogos.mensagens[0].toStdString();
     EXPECT_TRUE(artIdiom().isEmpty()) << "the first table's row went back with the failure";
     EXPECT_TRUE(detalhe().isEmpty());
+    EXPECT_TRUE(ecra->registoCarregado());
+    EXPECT_EQ(ecra->campo(0).Text(), "A1");
+    EXPECT_EQ(ecra->campo(2).Text(), "Curta");
+
+    fixture.executaDirecto("DROP TRIGGER falha");
+    ecra->btConf_Click();
+    EXPECT_EQ(artIdiom(), QStringList{"A1|PT|Curta"}) << "the same confirm, again";
+
+    fixture.executaDirecto("CREATE TRIGGER preso BEFORE DELETE ON zav_ArtigoDetalhe BEGIN SELECT RAISE(ABORT, 'preso'); END");
+    chave("A1", "PT");
+    ecra->btAnular_Click();
+    EXPECT_TRUE(dialogos.mensagens.last().contains("preso")) << dialogos.mensagens.last().toStdString();
+    EXPECT_EQ(artIdiom(), QStringList{"A1|PT|Curta"}) << "the first delete went back with the second";
+    EXPECT_TRUE(ecra->registoCarregado());
 }
 
 TEST_F(FrmArtigosTest, EndToEndPickTypeTabAndConfirmByKeys)

@@ -94,7 +94,23 @@ TEST_F(FrmCamposAmostraTest, ConfirmInsertsWithoutDatesThenUpdatesTheSameRow)
     EXPECT_EQ(fichas(), QStringList{u("A1|v1||v3|||M|||100% lã")});
 }
 
-TEST_F(FrmCamposAmostraTest, AStoredNullDateStaysNullAndAStoredDateShowsInItsPicker)
+TEST_F(FrmCamposAmostraTest, AStoredRowLoadsEachColumnIntoItsFieldAndAConfirmWithoutEditsLeavesItAsItWas)
+{
+    fixture.executa("insert into zav_FichaAmostra (Codigo, Fornec, RefFRN, Marca, NossRef, Descr, TamAmostra, DataEnc, "
+                    "DataEntrega, Composicao) values ('A1', 'f', 'r', 'm', 'n', 'd', 't', '1700-06-15 00:00:00', "
+                    "'2026-03-15 10:30:00', 'c')");
+    const QStringList antes = fixture.linhas("select * from zav_FichaAmostra");
+    artigo("A1");
+    const QStringList vistos{"f", "r", "m", "n", "d", "t", "c"};
+    for (int i = 1; i <= 7; ++i)
+        EXPECT_EQ(ecra->campo(i).Text(), vistos[i - 1]) << i;
+    EXPECT_EQ(ecra->Data[1]->text(), "15-03-2026");
+    ecra->btConf_Click();
+    EXPECT_EQ(fixture.linhas("select * from zav_FichaAmostra"), antes)
+        << "a date before the picker's first day, and a time of day, are kept";
+}
+
+TEST_F(FrmCamposAmostraTest, AStoredNullDateStaysNullAndADateTypedAsTheFirstOf1800IsNone)
 {
     fixture.executa("insert into zav_FichaAmostra (Codigo, Fornec, NossRef, DataEnc, DataEntrega) "
                     "values ('A1', NULL, 'R1', NULL, '2026-03-15 00:00:00')");
@@ -103,40 +119,45 @@ TEST_F(FrmCamposAmostraTest, AStoredNullDateStaysNullAndAStoredDateShowsInItsPic
     EXPECT_TRUE(semData(0));
     EXPECT_TRUE(ecra->Data[1]->isVisible());
     EXPECT_FALSE(ecra->cmp(1).isVisible());
-    EXPECT_EQ(ecra->Data[1]->text(), "15-03-2026");
-    ecra->btConf_Click();
-    EXPECT_EQ(fichas(), QStringList{"A1||||R1||||2026-03-15|"});
-    EXPECT_EQ(fixture.linhas("select count(*) from zav_FichaAmostra where DataEntrega = '2026-03-15 00:00:00'"),
-              QStringList{"1"}) << "kept as the ERP keeps its dates";
-
-    // A picker set back to 1 January 1800 stores no date.
-    artigo("A1");
-    ecra->Data[1]->setDate(QDate(1800, 1, 1));
+    ecra->campo(6).setFocus();
+    QApplication::processEvents();
+    prime(Qt::Key_Tab);
+    prime(Qt::Key_Tab);
+    ASSERT_TRUE(ecra->Data[1]->hasFocus());
+    QTest::keyClicks(ecra->Data[1], "01011800");
     ecra->btConf_Click();
     EXPECT_EQ(fichas(), QStringList{"A1||||R1|||||"});
 }
 
-TEST_F(FrmCamposAmostraTest, EnteringAnEmptyDateShowsTodayInThePickerAndStoresIt)
+TEST_F(FrmCamposAmostraTest, TabbingThroughAnEmptyDateLeavesItEmptyAndOnlyADateTypedIsStored)
 {
     artigo("A1");
     ecra->campo(6).setFocus();
     QApplication::processEvents();
     prime(Qt::Key_Tab);
     EXPECT_TRUE(ecra->Data[0]->hasFocus());
-    EXPECT_TRUE(ecra->Data[0]->isVisible());
     EXPECT_FALSE(ecra->cmp(0).isVisible());
     EXPECT_EQ(ecra->Data[0]->date(), QDate::currentDate());
     EXPECT_TRUE(semData(1)) << "the other date is left alone";
-
     prime(Qt::Key_Tab);
     EXPECT_TRUE(ecra->Data[1]->hasFocus()) << "the next empty date comes just before its picker";
+    EXPECT_TRUE(semData(0)) << "a date passed through shows empty again";
     prime(Qt::Key_Tab);
     EXPECT_TRUE(temFoco(7));
+    EXPECT_TRUE(semData(1));
+    ecra->btConf_Click();
+    EXPECT_EQ(fichas(), QStringList{"A1|||||||||"});
+
+    artigo("A1");
+    ecra->campo(6).setFocus();
+    QApplication::processEvents();
+    prime(Qt::Key_Tab);
+    QTest::keyClicks(ecra->Data[0], QDate::currentDate().toString("ddMMyyyy"));
     ecra->btConf_Click();
     const QString hoje = QDate::currentDate().toString("yyyy-MM-dd");
-    EXPECT_EQ(fichas(), QStringList{"A1|||||||" + hoje + "|" + hoje + "|"});
+    EXPECT_EQ(fichas(), QStringList{"A1|||||||" + hoje + "||"}) << "today, typed over today";
     EXPECT_EQ(fixture.linhas("select count(*) from zav_FichaAmostra where DataEnc = '" + hoje + " 00:00:00'"),
-              QStringList{"1"}) << "today at midnight";
+              QStringList{"1"}) << "at midnight";
     EXPECT_TRUE(semData(0) && semData(1)) << "the reset empties both dates again";
 }
 

@@ -290,18 +290,32 @@ TEST_F(FrmMoradasTest, QuotesInEveryTypedFieldReachTheTablesWhole)
     EXPECT_FALSE(moradas().join(',').contains("O'1"));
 }
 
+TEST_F(FrmMoradasTest, TwoNewAddressesOfOneCustomerInOneOpeningBothShowAndKeepItsSite)
+{
+    for (const char* codigo : {"002", "003"}) {
+        escreveESai(0, "C1");
+        escreveESai(1, codigo);
+        EXPECT_EQ(ecra->campo(11).Text(), "www.c1.pt") << codigo;
+        ecra->btConf_Click();
+    }
+    EXPECT_EQ(moradas().size(), 4);
+    EXPECT_EQ(sitios(), (QStringList{"C'2|", "C1|www.c1.pt"}));
+}
+
 TEST_F(FrmMoradasTest, DeleteRemovesTheAddressAndLeavesTheSite)
 {
+    fixture.executa("insert into Moradas (TpTerc, Terceiro, CdMorada, Contacto) values (2, 'C1', '002', 'outra loja')");
     escreveESai(0, "C1");
     escreveESai(1, "001");
     dialogos.resposta = zav::vbCancel;
     ecra->btAnular_Click();
-    EXPECT_EQ(moradas().size(), 2);
+    EXPECT_EQ(moradas().size(), 3);
     EXPECT_FALSE(ecra->GroupBox2->isEnabled());
 
     dialogos.resposta = zav::vbOK;
     ecra->btAnular_Click();
-    EXPECT_EQ(moradas(), QStringList{"1|C1|001||fornecedor|||||||||"});
+    EXPECT_EQ(moradas(), (QStringList{"1|C1|001||fornecedor|||||||||", "2|C1|002||outra loja|||||||||"}))
+        << "the customer's other shop stays";
     EXPECT_EQ(sitios(), (QStringList{"C'2|", "C1|www.c1.pt"}));
     EXPECT_TRUE(ecra->GroupBox2->isEnabled());
     EXPECT_TRUE(ecra->campo(0).Text().isEmpty());

@@ -68,7 +68,6 @@ TEST_F(FrmTabIdiomasTest, EachModeHasItsCaptionAndTheGridOpensWithThirtyEmptyRow
     EXPECT_EQ(grelha().colunas(), 2);
     EXPECT_EQ(grelha().vista()->model()->headerData(1, Qt::Horizontal).toString(), u("Designação"));
     EXPECT_EQ(grelha().coluna(0).comprimentoMaximo, 3) << "the language columns hold three characters";
-    EXPECT_EQ(grelha().coluna(1).comprimentoMaximo, 50);
     EXPECT_TRUE(grelha().coluna(0).botao);
     EXPECT_EQ(grelha().vista()->font().family(), "Verdana");
     EXPECT_EQ(grelha().toolTip(), "Lista.");
@@ -264,8 +263,9 @@ TEST_F(FrmTabIdiomasTest, OneConfirmIsOneTransaction)
     prime(Qt::Key_Delete, Qt::ControlModifier);
     escreveLinha(grelha(), 0, "PT", "Malha");
     escreveLinha(grelha(), 1, "EN", "Knit");
-    EXPECT_ANY_THROW(ecra->btConf_Click());
+    ecra->btConf_Click();
     EXPECT_EQ(tabLiv01(), QStringList{"C1|DE|Strick"}) << "neither the written line nor the delete stayed";
+    EXPECT_EQ(idiomasNaGrelha(), (QStringList{"PT|Malha", "EN|Knit"})) << "the lines stay to confirm again";
 }
 
 TEST_F(FrmTabIdiomasTest, QuotesInTheCodeTheLanguageAndTheDescription)
@@ -297,6 +297,26 @@ TEST_F(FrmTabIdiomasTest, CellsAreLimitedToWhatTheTablesStore)
     EXPECT_EQ(grelha().textoActual().size(), 50);
 }
 
+TEST_F(FrmTabIdiomasTest, ACollectionsDescriptionHoldsEightyCharactersAndAStoredOneIsNeverCut)
+{
+    const QString setenta(70, QLatin1Char('v'));
+    fixture.executa("insert into zav_FAMILIA (COD, DESCR, GRUPO, IDIOMA) values ('FA', '" + setenta + "', 'G1', 'EN')");
+    abreModo(5);
+    dialogos.escolha = "FA@G1";
+    ecra->campo(0).setFocus();
+    prime(Qt::Key_F4);
+    vaiPara(grelha(), 0, 1);
+    prime(Qt::Key_F2);
+    prime(Qt::Key_Tab);
+    EXPECT_EQ(grelha().valor(0, 1), setenta);
+    vaiPara(grelha(), 0, 1);
+    prime(Qt::Key_F2);
+    digita(QString(15, QLatin1Char('w')));
+    prime(Qt::Key_Tab);
+    ecra->btConf_Click();
+    EXPECT_EQ(fixture.linhas("select DESCR from zav_FAMILIA"), QStringList{setenta + QString(10, QLatin1Char('w'))});
+}
+
 TEST_F(FrmTabIdiomasTest, CollectionsSplitThePickAndKeepTheGroupInEveryStatement)
 {
     fixture.executa("insert into zav_FAMILIA (COD, DESCR, GRUPO, IDIOMA) values ('FA', 'Summer', 'G1', 'EN')");
@@ -319,6 +339,12 @@ TEST_F(FrmTabIdiomasTest, CollectionsSplitThePickAndKeepTheGroupInEveryStatement
     EXPECT_EQ(fixture.linhas("select GRUPO, COD, IDIOMA, DESCR from zav_FAMILIA order by 1, 3"),
               (QStringList{"G1|FA|EN|Summer", "G2|FA|EN|Winter", "G2|FA|PT|Inverno"}));
     EXPECT_EQ(ecra->sGrupo, "G2") << "no reset forgets the last pick";
+
+    ecra->campo(0).setFocus();
+    prime(Qt::Key_F4);
+    ecra->btAnular_Click();
+    EXPECT_EQ(fixture.linhas("select GRUPO, COD, IDIOMA, DESCR from zav_FAMILIA"), QStringList{"G1|FA|EN|Summer"})
+        << "the same code under the other group keeps its languages";
 }
 
 TEST_F(FrmTabIdiomasTest, ACollectionTypedBeforeAnyPickIsLookedUpWithAnEmptyGroup)

@@ -28,7 +28,6 @@ TEST(ManutencaoSql, CodeTableStatementsByMode)
     EXPECT_EQ(TabIdiomasSql::validacao(colecao), "Select * from Familia where Cod='FA' and Grupo='G''1' ");
     EXPECT_EQ(TabIdiomasSql::idiomas(colecao),
               " SELECT Idioma,Descr    From zav_Familia  where Cod='FA' and Grupo='G''1'  ORDER BY Idioma");
-    EXPECT_EQ(TabIdiomasSql::anulaTudo(colecao), "delete from zav_Familia where Cod='FA' and Grupo='G''1' ");
 
     const TabIdiomasSql::Chave estacao{6, "SA", "G1", "FA"};
     EXPECT_EQ(TabIdiomasSql::validacao(estacao), "Select * from SubFamil where Cod='SA' and Grupo='G1' and Familia='FA'  ");

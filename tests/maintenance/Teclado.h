@@ -33,6 +33,15 @@ inline QStringList ordemTabulacao(const QList<std::pair<QWidget*, QString>>& con
     return ordem;
 }
 
+// A click as the window system delivers it: to the window, at the control's centre.
+inline void clica(QWidget* controlo)
+{
+    QWidget* janela = controlo->window();
+    QTest::mouseClick(janela->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      controlo->mapTo(janela, controlo->rect().center()));
+    deixaCorrer();
+}
+
 inline bool temFoco(const zav::zav_inputArray& campo, int index)
 {
     return campo(index).editor()->hasFocus();

@@ -435,7 +435,7 @@ TEST_F(FrmMapasTest, PreviewShowsTheMapWithItsHeaderAndFooter)
     EXPECT_TRUE(paginas.contains(u("Página: 1 de 1")));
     EXPECT_TRUE(paginas.contains("Data:" + QDate::currentDate().toString("dd-MM-yyyy")));
     EXPECT_TRUE(paginas.contains("Branco 10 5 15"));
-    EXPECT_TRUE(paginas.contains("Total 12 5 7 24"));
+    EXPECT_TRUE(paginas.contains("Total 12 5 11 28"));
 
     f.btImp_Click();
     EXPECT_TRUE(f.Visualizador->isHidden());

@@ -6,7 +6,6 @@
 #include "platform/widgets/Twips.h"
 #include "platform/widgets/zav_input.h"
 #include "reports/frmMapas.h"
-#include "shell/EcrasDoPrograma.h"
 #include "shell/frmMain.h"
 #include "support/TempDatabase.h"
 
@@ -22,9 +21,6 @@
 #include <QToolButton>
 #include <QImage>
 #include <gtest/gtest.h>
-#include <functional>
-#include <map>
-#include <typeinfo>
 
 namespace {
 
@@ -55,13 +51,6 @@ public:
     static inline int opcaoVista = -1;
     static inline bool modalAoMostrar = false;
 };
-
-// Whether a screen is exactly of that kind.
-template <class Tipo>
-bool eDoTipo(const Ecra* ecra)
-{
-    return ecra && typeid(*ecra) == typeid(Tipo);
-}
 
 QStringList captionsOf(const QList<QAction*>& actions)
 {
@@ -131,47 +120,6 @@ TEST_F(MainWindow, MenuItemOpensAFreshModalScreenWithBdAndMode)
     }
     EXPECT_EQ(EcraDeTeste::criados, items.size());
     EXPECT_EQ(EcraDeTeste::destruidos, items.size());
-}
-
-// The program's own table: every menu item but classifications is on and
-// opens its own screen.
-TEST_F(MainWindow, TheProgramsMenuOpensEveryScreen)
-{
-    const std::map<QString, std::function<bool(const Ecra*)>> esperados = {
-        {"Tarvelo", eDoTipo<frmTarvelo>},          {"Moradas", eDoTipo<frmMoradas>},
-        {"QuantRef", eDoTipo<frmMapas>},           {"EncResumo", eDoTipo<frmMapas>},
-        {"EncDet", eDoTipo<frmMapas>},             {"RefCli", eDoTipo<frmMapas>},
-        {"EncFor", eDoTipo<frmMapas>},             {"Ficha", eDoTipo<frmFichaAmostra_New>},
-        {"Encom", eDoTipo<frmMapaEncomendas>},     {"Artigo", eDoTipo<frmArtigos>},
-        {"Cat", eDoTipo<frmTabIdiomas>},           {"Tipo", eDoTipo<frmTabIdiomas>},
-        {"Compor", eDoTipo<frmTabIdiomas>},        {"Class", eDoTipo<frmTabIdiomas>},
-        {"Est", eDoTipo<frmTabIdiomas>},           {"Col", eDoTipo<frmTabIdiomas>},
-        {"Tam", eDoTipo<frmTabMedidas>},           {"FichaAm", eDoTipo<frmCamposAmostra>},
-        {"FComp", eDoTipo<frmComposicao>},
-    };
-    const TabelaEcras tabela = EcrasDoPrograma::tabela();
-    frmMain janela(tabela);
-
-    QStringList itens;
-    for (QAction* item : janela.findChildren<QAction*>()) {
-        const QString controlo = item->objectName();
-        if (!item->isSeparator() && !janela.findChild<QMenu*>(controlo) && controlo != "sair")
-            itens << controlo;
-    }
-    QStringList nomes;
-    for (const auto& [controlo, tipo] : esperados)
-        nomes << controlo;
-    itens.sort();
-    nomes.sort();
-    EXPECT_EQ(itens, nomes);
-
-    for (const auto& [controlo, tipo] : esperados) {
-        EXPECT_EQ(janela.item(controlo)->isEnabled(), controlo != "Class") << controlo.toStdString();
-        ASSERT_TRUE(tabela.count(controlo)) << controlo.toStdString();
-        const std::unique_ptr<Ecra> ecra = tabela.at(controlo)(janela);
-        EXPECT_TRUE(tipo(ecra.get())) << controlo.toStdString();
-        EXPECT_EQ(ecra->parentWidget(), &janela) << controlo.toStdString();
-    }
 }
 
 TEST(ScreenOpening, EnterInAFieldPressesNoButton)

@@ -68,18 +68,40 @@ TEST(ListaPesquisaWindow, FilterAsYouTypeThenEnterChoosesTheFirstColumn)
     EXPECT_EQ(dialog.chosenValue(), "CAL");
 }
 
-TEST(ListaPesquisaWindow, ArrowsMoveAndDoubleClickChooses)
+// In the filter box or in the list, and also where the list's first column is
+// hidden (the collections' list keeps "code@group" there).
+TEST(ListaPesquisaWindow, MovingKeysMoveTheRowThatEnterChooses)
+{
+    const struct {
+        QList<Qt::Key> teclas;
+        const char* escolha;
+    } casos[] = {
+        {{Qt::Key_Down}, "CAL"},        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, "CAL"},
+        {{Qt::Key_End}, "MAL"},         {{Qt::Key_End, Qt::Key_Home}, "CAM"},
+        {{Qt::Key_PageDown}, "MAL"},    {{Qt::Key_End, Qt::Key_PageUp}, "CAM"},
+    };
+    for (const bool oculta : {false, true})
+        for (const bool naLista : {false, true})
+            for (const auto& caso : casos) {
+                zav::PickListRequest pedido = groups();
+                pedido.columns[0].hidden = oculta;
+                zav::ListaPesquisaDialog dialog(pedido);
+                dialog.show();
+                ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+                QWidget* alvo = naLista ? static_cast<QWidget*>(dialog.table()) : dialog.filterBox();
+                for (const Qt::Key tecla : caso.teclas)
+                    QTest::keyClick(alvo, tecla);
+                QTest::keyClick(alvo, Qt::Key_Return);
+                EXPECT_EQ(dialog.chosenValue(), caso.escolha) << oculta << naLista << caso.teclas.size();
+            }
+}
+
+TEST(ListaPesquisaWindow, DoubleClickChooses)
 {
     zav::ListaPesquisaDialog dialog(groups());
-    QTest::keyClick(dialog.filterBox(), Qt::Key_Down);
-    QTest::keyClick(dialog.filterBox(), Qt::Key_Down);
-    QTest::keyClick(dialog.filterBox(), Qt::Key_Enter);
-    EXPECT_EQ(dialog.chosenValue(), "MAL");
-
-    zav::ListaPesquisaDialog second(groups());
-    QTableView* table = second.table();
+    QTableView* table = dialog.table();
     emit table->doubleClicked(table->model()->index(1, 1));
-    EXPECT_EQ(second.chosenValue(), "CAL");
+    EXPECT_EQ(dialog.chosenValue(), "CAL");
 }
 
 TEST(ListaPesquisaWindow, EscChoosesNothing)

@@ -133,3 +133,16 @@ TEST_F(Picker, SeparatorsCloseASectionAndImpossibleDigitsAreRefused)
     QTest::keyClicks(picker, "004" "132" "2027");
     EXPECT_EQ(picker->date(), QDate(2027, 12, 4)) << "the second 0 of the day and the 3 of the month are refused";
 }
+
+// The ERP's dates are SQL Server datetimes, from 1 January 1753.
+TEST_F(Picker, HoldsOnlyDatesTheErpCanStore)
+{
+    for (const auto& [typed, expected] : {std::pair{"15121752", QDate(2026, 12, 15)}, {"01011753", QDate(1753, 1, 1)}}) {
+        picker->setDate(QDate(2026, 12, 15));
+        clickAt(0);
+        QTest::keyClicks(picker, typed);
+        EXPECT_EQ(picker->date(), expected) << typed;
+    }
+    picker->setDate(QDate(1700, 6, 15));
+    EXPECT_EQ(picker->date(), QDate(1753, 1, 1));
+}

@@ -364,16 +364,48 @@ TEST_F(Screen, SeveralLinesFieldLeavesByTabAndKeepsItsLimit)
     EXPECT_NE(focused(), notes->editor());
 }
 
-TEST_F(Screen, MaximumLengthLimitsTypingButNotTheProgram)
+// A limit takes of a key or a paste only what fits, never half of an emoji, and
+// never cuts a longer text that was there; a pasted NUL is dropped, and in one
+// line a pasted line break or tab is a blank.
+TEST_F(Screen, ALimitTakesOnlyWhatFitsAndNeverCutsWhatIsThere)
 {
-    campo[0].setMaxLength(6);
-    campo[0].setText("zzzzzzzz");
-    EXPECT_EQ(campo[0].Text(), "zzzzzzzz");
-
-    campo[0].setText("");
-    campo[0].setFocus();
-    QTest::keyClicks(campo[0].editor(), "ABCDEFGH");
-    EXPECT_EQ(campo[0].Text(), "ABCDEF");
+    using zav::zav_input;
+    const QString emoji = QString::fromUtf8("😀");
+    const QString nul(QChar(0));
+    const struct {
+        int tipo;
+        QString antes;
+        QString escrito;
+        bool colado;
+        QString esperado;
+    } casos[] = {
+        {zav_input::UmaLinha, "zzzzzzzz", "x", false, "zzzzzzzz"},
+        {zav_input::VariasLinhas, "zzzzzzzz", "x", false, "zzzzzzzz"},
+        {zav_input::UmaLinha, "", "ABCDEFGH", false, "ABCDE"},
+        {zav_input::UmaLinha, "", "abcd" + emoji, true, "abcd"},
+        {zav_input::VariasLinhas, "", "abcd" + emoji, true, "abcd"},
+        {zav_input::UmaLinha, "", "a\r\nb" + nul + "\tc", true, "a b c"},
+        {zav_input::VariasLinhas, "", "a\nb" + nul + "c", true, "a\nbc"},
+    };
+    for (const auto& caso : casos) {
+        zav_input field(9, &dialog, caso.tipo);
+        dialog.layout()->addWidget(&field);
+        field.setMaxLength(5);
+        field.setText(caso.antes);
+        field.setFocus();
+        field.setSelStart(int(caso.antes.size()));
+        if (caso.colado) {
+            QApplication::clipboard()->setText(caso.escrito);
+            QTest::keyClick(field.editor(), Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClicks(field.editor(), caso.escrito);
+        }
+        EXPECT_EQ(field.Text(), caso.esperado) << caso.tipo << " " << caso.escrito.toStdString();
+        if (!caso.colado && !caso.antes.isEmpty()) {
+            QTest::keyClick(field.editor(), Qt::Key_Backspace);
+            EXPECT_EQ(field.Text(), "zzzzzzz") << "shortening a long text is no growth";
+        }
+    }
 }
 
 TEST(ControlArray, MissingIndexAndDuplicate)

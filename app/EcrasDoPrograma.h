@@ -1,8 +1,8 @@
 #pragma once
 
-// The screens the program's menu opens. Only the program's entry point (and
-// its tests) include this: it knows every screen, which the shell library
-// below them does not.
+// The screens the program's menu opens. It knows every screen, so it stands
+// above them, beside the program's entry point; the shell below only knows
+// the table's shape.
 
 #include "maintenance/frmArtigos.h"
 #include "maintenance/frmCamposAmostra.h"

@@ -1,4 +1,4 @@
-#include "shell/EcrasDoPrograma.h"
+#include "app/EcrasDoPrograma.h"
 #include "shell/FalhaNaoTratada.h"
 #include "shell/mod_main.h"
 
