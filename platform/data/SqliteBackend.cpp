@@ -141,7 +141,7 @@ void SqliteBackend::rebuildIndexesOfEarlierComparison()
     } catch (const RuntimeError& e) {
         // A database this connection cannot write now (read only, held by
         // another writer) is used as it is; the next opening tries again.
-        qWarning("The indexes compared as %s were not rebuilt: %s", ErpCollation::Name, e.what());
+        qWarning("Os índices comparados por %s não foram reconstruídos: %s", ErpCollation::Name, e.what());
     }
 }
 
