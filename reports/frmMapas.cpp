@@ -475,6 +475,7 @@ void frmMapas::escondeMapa()
 {
     Grelha->hide();
     btExcel->setEnabled(false);
+    btExpandir->hide();
 }
 
 void frmMapas::Act_Grelha(int NoTam)

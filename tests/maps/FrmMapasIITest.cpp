@@ -142,6 +142,7 @@ TEST_F(FrmMapasIITest, PerCustomerMapGroupsByCustomerAndAMissingReferenceOffersT
     EXPECT_EQ(mensagens, QStringList({u("Referência não existente!")}));
     EXPECT_TRUE(f.GroupBox1->isEnabled());
     EXPECT_TRUE(f.Grelha->isHidden());
+    EXPECT_TRUE(f.btExpandir->isHidden()) << "no groups left to expand";
 }
 
 TEST_F(FrmMapasIITest, PerCustomerWithoutCustomersKeepsThePanelAsItWas)
