@@ -1,7 +1,7 @@
 // The editable grid: editing and its check, navigation, row delete, the cell
 // button and the key notifications.
 
-#include "GrelhaTeste.h"
+#include "FixtureManutencao.h"
 
 #include <QDialog>
 #include <QKeyEvent>
