@@ -105,24 +105,15 @@ inline void clica(QWidget* controlo)
     deixaCorrer();
 }
 
-// Where Tab takes the focus from the first of `controlos`: their places in
-// that list, in the order it reaches them (0, 1, 2... when they follow it).
-inline QList<int> ordemTabulacao(QList<QWidget*> controlos)
+// The given controls in the order Tab reaches them, from the first.
+inline QList<QWidget*> ordemTabulacao(const QList<QWidget*>& controlos)
 {
-    for (QWidget*& controlo : controlos)
-        controlo = controlo->focusProxy() ? controlo->focusProxy() : controlo;
-    QList<int> ordem{0};
-    for (QWidget* w = controlos[0]->nextInFocusChain(); w && w != controlos[0]; w = w->nextInFocusChain())
-        if (controlos.contains(w))
-            ordem << int(controlos.indexOf(w));
-    return ordem;
-}
-
-inline QList<int> emSequencia(qsizetype quantos)
-{
-    QList<int> ordem;
-    for (int i = 0; i < quantos; ++i)
-        ordem << i;
+    const auto alvo = [](QWidget* w) { return w->focusProxy() ? w->focusProxy() : w; };
+    QList<QWidget*> ordem{controlos[0]};
+    for (QWidget* w = alvo(controlos[0])->nextInFocusChain(); w && w != alvo(controlos[0]); w = w->nextInFocusChain())
+        for (QWidget* controlo : controlos)
+            if (alvo(controlo) == w)
+                ordem << controlo;
     return ordem;
 }
 

@@ -45,36 +45,7 @@ TEST_F(FrmArtigosTest, FieldsHoldWhatTheirColumnsHoldAndTabReachesEveryControl)
     const QList<QWidget*> ordem{&ecra->campo(0), &ecra->campo(1), &ecra->campo(2), &ecra->campo(3),
                                 ecra->btLista[0], ecra->btLista[1], ecra->btSair,   ecra->btConf,
                                 ecra->btCancelar, ecra->btAnular};
-    EXPECT_EQ(ordemTabulacao(ordem), emSequencia(ordem.size()));
-}
-
-TEST_F(FrmArtigosTest, ConfirmInsertsThenUpdatesTheSameKeyInUpperCaseWithoutAMessage)
-{
-    chave("a1", "pt");
-    EXPECT_TRUE(chaveBloqueada());
-    EXPECT_EQ(ecra->Dsc[0]->text(), "Camisola");
-    EXPECT_EQ(ecra->Dsc[1]->text(), u("Português"));
-    EXPECT_TRUE(temFoco(2)) << "the Tab that loads the record moves on once";
-    QTest::keyClicks(ecra->campo(2).editor(), "Camisola de malha");
-    prime(Qt::Key_Tab);
-    QTest::keyClicks(ecra->campo(3).editor(), "Malha fina, gola alta");
-    ecra->btConf_Click();
-    EXPECT_EQ(artIdiom(), QStringList{"A1|PT|Camisola de malha"});
-    EXPECT_EQ(detalhe(), QStringList{"A1|PT|Malha fina, gola alta"});
-    EXPECT_FALSE(chaveBloqueada());
-    EXPECT_EQ(ecra->campo(0).Text(), "");
-    EXPECT_EQ(ecra->Dsc[0]->text(), "");
-    EXPECT_TRUE(temFoco(0));
-
-    chave("A1", "Pt");
-    EXPECT_EQ(ecra->campo(2).Text(), "Camisola de malha");
-    EXPECT_EQ(ecra->campo(3).Text(), "Malha fina, gola alta");
-    ecra->campo(2).setText("Pullover");
-    ecra->campo(3).setText("");
-    ecra->btConf_Click();
-    EXPECT_EQ(artIdiom(), QStringList{"A1|PT|Pullover"});
-    EXPECT_EQ(detalhe(), QStringList{"A1|PT|"}) << "an empty description is stored as an empty text";
-    EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join(" / ").toStdString();
+    EXPECT_EQ(ordemTabulacao(ordem), ordem);
 }
 
 TEST_F(FrmArtigosTest, ARowInOnlyOneTableLoadsAndConfirmCompletesTheOther)
@@ -115,29 +86,6 @@ TEST_F(FrmArtigosTest, OnlyAWholeKeyLoadsAndCancelEmptiesAndUnlocksWithoutWritin
     EXPECT_TRUE(temFoco(0));
     EXPECT_TRUE(artIdiom().isEmpty());
     EXPECT_TRUE(detalhe().isEmpty());
-}
-
-TEST_F(FrmArtigosTest, DeleteAsksThenRemovesBothRowsAndCancelKeepsThem)
-{
-    fixture.executa("insert into ArtIdiom (Artigo, Idioma, Descr) values ('A1', 'PT', 'Curta')");
-    fixture.executa("insert into zav_ArtigoDetalhe (ARTIGO, IDIOMA, DESCR) values ('A1', 'PT', 'Longa')");
-    fixture.executa("insert into ArtIdiom (Artigo, Idioma, Descr) values ('A1', 'EN', 'Short')");
-
-    chave("A1", "PT");
-    dialogos.resposta = zav::vbCancel;
-    ecra->btAnular_Click();
-    ASSERT_EQ(dialogos.pedidos.size(), 1);
-    EXPECT_EQ(dialogos.pedidos[0].text, u("Vai proceder à anulação.\n\rPretende continuar?"));
-    EXPECT_TRUE(dialogos.pedidos[0].secondButtonDefault) << "Enter does not delete";
-    EXPECT_TRUE(chaveBloqueada()) << "a cancelled delete changes nothing";
-    EXPECT_EQ(artIdiom().size(), 2);
-
-    dialogos.resposta = zav::vbOK;
-    ecra->btAnular_Click();
-    EXPECT_EQ(artIdiom(), QStringList{"A1|EN|Short"});
-    EXPECT_TRUE(detalhe().isEmpty());
-    EXPECT_FALSE(chaveBloqueada());
-    EXPECT_EQ(ecra->campo(0).Text(), "");
 }
 
 TEST_F(FrmArtigosTest, LeavingAnEmptyOrUnknownKeyKeepsTheFocusWithItsMessage)
@@ -213,20 +161,33 @@ TEST_F(FrmArtigosTest, EscClosesFromAnyFieldWithoutSaving)
     EXPECT_TRUE(dialogos.mensagens.isEmpty());
 }
 
-TEST_F(FrmArtigosTest, QuotesInTheKeyAndTheDescriptionsReachTheTablesWhole)
+TEST_F(FrmArtigosTest, QuotesReachTheTablesWholeAndDeleteAsksThenRemovesBothRowsOfTheKeyOnly)
 {
+    fixture.executa("insert into ArtIdiom (Artigo, Idioma, Descr) values ('B''1', 'EN', 'Short')");
     chave("B'1", "O'K");
     EXPECT_EQ(ecra->Dsc[0]->text(), "Casaco d'Ouro");
     ecra->campo(2).setText("Casaco 'Ouro'");
     ecra->campo(3).setText("It's %_ wild");
     ecra->btConf_Click();
-    EXPECT_EQ(artIdiom(), QStringList{"B'1|O'K|Casaco 'Ouro'"});
+    EXPECT_EQ(artIdiom(), (QStringList{"B'1|EN|Short", "B'1|O'K|Casaco 'Ouro'"}));
     EXPECT_EQ(detalhe(), QStringList{"B'1|O'K|It's %_ wild"});
+
     chave("B'1", "O'K");
     EXPECT_EQ(ecra->campo(3).Text(), "It's %_ wild");
+    dialogos.resposta = zav::vbCancel;
     ecra->btAnular_Click();
-    EXPECT_TRUE(artIdiom().isEmpty());
+    ASSERT_EQ(dialogos.pedidos.size(), 1);
+    EXPECT_EQ(dialogos.pedidos[0].text, u("Vai proceder à anulação.\n\rPretende continuar?"));
+    EXPECT_TRUE(dialogos.pedidos[0].secondButtonDefault) << "Enter does not delete";
+    EXPECT_TRUE(chaveBloqueada()) << "a cancelled delete changes nothing";
+    EXPECT_EQ(detalhe().size(), 1);
+
+    dialogos.resposta = zav::vbOK;
+    ecra->btAnular_Click();
+    EXPECT_EQ(artIdiom(), QStringList{"B'1|EN|Short"});
     EXPECT_TRUE(detalhe().isEmpty());
+    EXPECT_FALSE(chaveBloqueada());
+    EXPECT_EQ(ecra->campo(0).Text(), "");
 }
 
 TEST_F(FrmArtigosTest, AConfirmOrDeleteThatFailsWritesNothingSaysWhyAndKeepsTheScreen)
@@ -254,10 +215,9 @@ TEST_F(FrmArtigosTest, AConfirmOrDeleteThatFailsWritesNothingSaysWhyAndKeepsTheS
     EXPECT_TRUE(ecra->registoCarregado());
 }
 
-TEST_F(FrmArtigosTest, EndToEndPickTypeTabAndConfirmByKeys)
+TEST_F(FrmArtigosTest, ConfirmByKeysInsertsThenUpdatesTheSameKeyInUpperCase)
 {
     dialogos.escolha = "A1";
-    ecra->campo(0).setFocus();
     prime(Qt::Key_F4);
     ASSERT_EQ(dialogos.listas.size(), 1);
     EXPECT_EQ(dialogos.listas[0].rows.size(), 2) << "inactive articles are not offered";
@@ -266,7 +226,9 @@ TEST_F(FrmArtigosTest, EndToEndPickTypeTabAndConfirmByKeys)
 
     QTest::keyClicks(QApplication::focusWidget(), "en");
     prime(Qt::Key_Tab);
-    ASSERT_TRUE(temFoco(2));
+    EXPECT_TRUE(chaveBloqueada());
+    EXPECT_EQ(ecra->Dsc[1]->text(), "English");
+    ASSERT_TRUE(temFoco(2)) << "the Tab that loads the record moves on once";
     QTest::keyClicks(QApplication::focusWidget(), "Sweater");
     prime(Qt::Key_Tab);
     QTest::keyClicks(QApplication::focusWidget(), "Fine knit");
@@ -275,6 +237,17 @@ TEST_F(FrmArtigosTest, EndToEndPickTypeTabAndConfirmByKeys)
     EXPECT_TRUE(QTest::qWaitFor([this] { return !ecra->registoCarregado(); }));
     EXPECT_EQ(artIdiom(), QStringList{"A1|EN|Sweater"});
     EXPECT_EQ(detalhe(), QStringList{"A1|EN|Fine knit"});
+    EXPECT_FALSE(chaveBloqueada());
+    EXPECT_EQ(ecra->Dsc[0]->text(), "");
     EXPECT_TRUE(temFoco(0));
-    EXPECT_TRUE(dialogos.mensagens.isEmpty());
+
+    chave("a1", "En");
+    EXPECT_EQ(ecra->campo(2).Text(), "Sweater");
+    EXPECT_EQ(ecra->campo(3).Text(), "Fine knit");
+    ecra->campo(2).setText("Pullover");
+    ecra->campo(3).setText("");
+    ecra->btConf_Click();
+    EXPECT_EQ(artIdiom(), QStringList{"A1|EN|Pullover"});
+    EXPECT_EQ(detalhe(), QStringList{"A1|EN|"}) << "an empty description is stored as an empty text";
+    EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join(" / ").toStdString();
 }

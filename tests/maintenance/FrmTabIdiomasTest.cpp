@@ -48,20 +48,6 @@ protected:
 
 } // namespace
 
-TEST_F(FrmTabIdiomasTest, AValidCodeLoadsItsLanguagesThenLocksAndTheFocusGoesToTheGrid)
-{
-    guarda("C1", "PT", "Malha");
-    guarda("C1", "EN", "Knit");
-    guarda("T1", "FR", "Autre table");
-    abreCategoria("c1");
-    EXPECT_EQ(ecra->Dsc[0]->text(), "Malha");
-    EXPECT_EQ(idiomasNaGrelha(), (QStringList{"EN|Knit", "PT|Malha"}));
-    EXPECT_FALSE(ecra->campo(0).isEnabled());
-    EXPECT_FALSE(ecra->btLista[0]->isEnabled());
-    EXPECT_TRUE(grelha().vista()->hasFocus());
-    EXPECT_EQ(grelha().linhas(), 30);
-}
-
 TEST_F(FrmTabIdiomasTest, TwentyNineLanguagesGiveThirtyOneRowsAndMovingToTheLastAddsOne)
 {
     for (int i = 0; i < 29; ++i)
@@ -96,13 +82,9 @@ TEST_F(FrmTabIdiomasTest, ConfirmWritesCompleteLinesTheCodeInUpperCaseSkipsHalfL
     EXPECT_TRUE(ecra->campo(0).isEnabled());
     EXPECT_EQ(ecra->campo(0).Text(), "");
     EXPECT_TRUE(idiomasNaGrelha().isEmpty());
-
-    codigo("C2");
-    ecra->btConf_Click();
-    EXPECT_EQ(tabLiv01().size(), 3) << "a second confirm updates the same rows";
 }
 
-TEST_F(FrmTabIdiomasTest, ADeletedStoredLanguageGoesOnConfirmAndStaysOnCancel)
+TEST_F(FrmTabIdiomasTest, ADeletedStoredLanguageGoesOnConfirmStaysOnCancelAndTypedAgainKeepsItsNewDescription)
 {
     guarda("C1", "EN", "Knit");
     guarda("C1", "PT", "Malha");
@@ -116,19 +98,15 @@ TEST_F(FrmTabIdiomasTest, ADeletedStoredLanguageGoesOnConfirmAndStaysOnCancel)
     codigo("C1");
     vaiPara(grelha(), 1, 0);
     prime(Qt::Key_Delete, Qt::ControlModifier);
+    escreveLinha(grelha(), 2, "pt", "Nova");
     ecra->btConf_Click();
-    EXPECT_EQ(tabLiv01(), QStringList{"C1|EN|Knit"}) << "the cancelled delete is forgotten";
-}
+    EXPECT_EQ(tabLiv01(), (QStringList{"C1|EN|Knit", "C1|pt|Nova"})) << "the cancelled delete is forgotten";
 
-TEST_F(FrmTabIdiomasTest, ADeletedLanguageTypedAgainKeepsItsNewDescription)
-{
-    guarda("C1", "EN", "Knit");
-    abreCategoria("C1");
-    vaiPara(grelha(), 0, 0);
+    codigo("C1");
+    vaiPara(grelha(), 1, 0);
     prime(Qt::Key_Delete, Qt::ControlModifier);
-    escreveLinha(grelha(), 3, "en", "Jersey");
     ecra->btConf_Click();
-    EXPECT_EQ(tabLiv01(), QStringList{"C1|en|Jersey"});
+    EXPECT_EQ(tabLiv01(), QStringList{"C1|EN|Knit"});
 }
 
 TEST_F(FrmTabIdiomasTest, AnUnknownOrEmptiedLanguageIsRefusedAndTheCellKeepsItsValue)
@@ -183,27 +161,17 @@ TEST_F(FrmTabIdiomasTest, EscIsSwallowedByTheGridAndClosesFromTheCode)
     EXPECT_FALSE(ecra->isVisible());
 }
 
-TEST_F(FrmTabIdiomasTest, ConfirmWithoutAValidCodeWritesNothing)
-{
-    abreEcra(1);
-    grelha().setValor(0, 0, "PT");
-    grelha().setValor(0, 1, "Sem chave");
-    ecra->btConf_Click();
-    EXPECT_EQ(dialogos.mensagens, QStringList{"Falta preencher campos"});
-    EXPECT_TRUE(tabLiv01().isEmpty());
-    EXPECT_TRUE(temFoco(0));
-}
-
-TEST_F(FrmTabIdiomasTest, DeleteRemovesEveryLanguageOfTheCodeAfterTheQuestion)
+TEST_F(FrmTabIdiomasTest, AValidCodeLoadsItsLanguagesAndLocksAndDeleteRemovesThemAll)
 {
     guarda("C1", "EN", "Knit");
     guarda("C1", "PT", "Malha");
     guarda("T1", "PT", "Outra");
-    abreCategoria("C1");
-    dialogos.resposta = zav::vbCancel;
-    ecra->btAnular_Click();
-    EXPECT_EQ(tabLiv01().size(), 3);
-    dialogos.resposta = zav::vbOK;
+    abreCategoria("c1");
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Malha");
+    EXPECT_EQ(idiomasNaGrelha(), (QStringList{"EN|Knit", "PT|Malha"}));
+    EXPECT_FALSE(ecra->campo(0).isEnabled() || ecra->btLista[0]->isEnabled());
+    EXPECT_TRUE(grelha().vista()->hasFocus());
+    EXPECT_EQ(grelha().linhas(), 30);
     ecra->btAnular_Click();
     EXPECT_EQ(tabLiv01(), QStringList{"T1|PT|Outra"});
     EXPECT_TRUE(ecra->campo(0).isEnabled());
@@ -274,6 +242,8 @@ TEST_F(FrmTabIdiomasTest, CollectionsSplitThePickAndKeepTheGroupInEveryStatement
     fixture.executa("insert into zav_FAMILIA (COD, DESCR, GRUPO, IDIOMA) values ('FA', 'Summer', 'G1', 'EN')");
     fixture.executa("insert into zav_FAMILIA (COD, DESCR, GRUPO, IDIOMA) values ('FA', 'Winter', 'G2', 'EN')");
     abreEcra(5);
+    codigo("FA");
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Código não existente!")}) << "before any pick, the group is empty";
     escolhe("FA@G2");
     ASSERT_EQ(dialogos.listas.size(), 1);
     EXPECT_EQ(dialogos.listas[0].rows.value(0).value(0), "FA@G1") << "each row names its group";
@@ -290,15 +260,6 @@ TEST_F(FrmTabIdiomasTest, CollectionsSplitThePickAndKeepTheGroupInEveryStatement
     ecra->btAnular_Click();
     EXPECT_EQ(fixture.linhas("select GRUPO, COD, IDIOMA, DESCR from zav_FAMILIA"), QStringList{"G1|FA|EN|Summer"})
         << "the same code under the other group keeps its languages";
-}
-
-TEST_F(FrmTabIdiomasTest, ACollectionTypedBeforeAnyPickIsLookedUpWithAnEmptyGroup)
-{
-    abreEcra(5);
-    codigo("FA");
-    EXPECT_EQ(dialogos.mensagens, QStringList{u("Código não existente!")});
-    EXPECT_EQ(ecra->campo(0).Text(), "FA");
-    EXPECT_TRUE(ecra->campo(0).isEnabled());
 }
 
 TEST_F(FrmTabIdiomasTest, SeasonsCarryGroupAndFamilyInEveryStatement)
@@ -324,9 +285,13 @@ TEST_F(FrmTabIdiomasTest, SeasonsCarryGroupAndFamilyInEveryStatement)
     EXPECT_EQ(fixture.linhas(estacoes), QStringList{"G1|FA|SA|EN|Beach"});
 }
 
-TEST_F(FrmTabIdiomasTest, ClassificationsWriteTheFourthTable)
+TEST_F(FrmTabIdiomasTest, ClassificationsWriteTheFourthTableOnceTheirCodeIsValid)
 {
     abreEcra(4);
+    escreveLinha(grelha(), 0, "IT", "Classe");
+    ecra->btConf_Click();
+    EXPECT_EQ(dialogos.mensagens, QStringList{"Falta preencher campos"});
+    EXPECT_TRUE(temFoco(0));
     codigo("K1");
     escreveLinha(grelha(), 0, "IT", "Classe");
     ecra->btConf_Click();

@@ -104,12 +104,3 @@ TEST_F(FrmTabMedidasTest, DeletesTouchTheLanguagesOfTheSizeOnly)
     EXPECT_TRUE(ecra->campo(0).isEnabled() && ecra->campo(1).isEnabled());
     EXPECT_EQ(ecra->campo(1).Text(), "");
 }
-
-TEST_F(FrmTabMedidasTest, EscClosesFromEitherKeyField)
-{
-    escreveESai(0, "LETRAS");
-    ecra->campo(1).setFocus();
-    prime(Qt::Key_Escape);
-    EXPECT_FALSE(ecra->isVisible());
-    EXPECT_TRUE(medidas().isEmpty());
-}
