@@ -46,6 +46,14 @@ private:
 // The rows of `rs` from its first, every field as text, "null" for a null.
 QList<QStringList> textosDasLinhas(zav::Recordset& rs);
 
+// One row of a table of filters: what it changes in the panel and the two
+// figures the map must show for it.
+struct CasoFiltro {
+    const char* nome;
+    std::function<void(MapasSql::Filtros&)> filtra;
+    const char *primeiro, *segundo;
+};
+
 // The filter panel after LimparForm at `agora`, from `referencia` to `ultima`.
 MapasSql::Filtros filtrosIniciais(const QDateTime& agora, const QString& referencia, const QString& ultima,
                                   MapasSql::BaseQuantidade base);

@@ -48,13 +48,8 @@ TEST_F(MapaResumoTest, SummaryPutsEachReferenceOnOneRowWithSizesByPositionAndLea
 // only with group, family and sub-family all filled.
 TEST_F(MapaResumoTest, SummaryFollowsEveryFilterAndTheQuantityBasis)
 {
-    struct Caso {
-        const char* nome;
-        std::function<void(MapasSql::Filtros&)> filtra;
-        const char *referencias, *total;
-    };
     const QDateTime agora = fixture.agora();
-    const Caso casos[] = {
+    const maps::CasoFiltro casos[] = {
         {"pendentes", [](auto&) {}, "R1 R2", "22"},
         {"todas", [](auto& f) { f.base = BaseQuantidade::Todas; }, "R1 R2", "30"},
         {"satisfeitas", [](auto& f) { f.base = BaseQuantidade::Satisfeitas; }, "R1 R2", "8"},
@@ -66,7 +61,7 @@ TEST_F(MapaResumoTest, SummaryFollowsEveryFilterAndTheQuantityBasis)
         {"familia", [](auto& f) { f.grupo = "G1"; f.familia = "FA"; f.subFamilia = "SA"; }, "R1", "12"},
         {"sem subfamilia", [](auto& f) { f.grupo = "G1"; f.familia = "FA"; }, "R1 R2", "22"},
     };
-    for (const Caso& c : casos) {
+    for (const maps::CasoFiltro& c : casos) {
         MapasSql::Filtros f = fixture.filtros("R1");
         c.filtra(f);
         const auto linhas = carrega(MapaResumo::Modo::Resumo, f);
@@ -74,8 +69,8 @@ TEST_F(MapaResumoTest, SummaryFollowsEveryFilterAndTheQuantityBasis)
         QStringList referencias;
         for (const QStringList& linha : linhas.mid(0, linhas.size() - 2))
             referencias << linha[0];
-        EXPECT_EQ(referencias.join(' '), c.referencias) << c.nome;
-        EXPECT_EQ(linhas.last().last(), c.total) << c.nome;
+        EXPECT_EQ(referencias.join(' '), c.primeiro) << c.nome;
+        EXPECT_EQ(linhas.last().last(), c.segundo) << c.nome;
     }
 }
 

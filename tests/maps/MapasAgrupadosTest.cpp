@@ -119,7 +119,7 @@ TEST_F(MapasAgrupadosTest, EachCustomerShowsItsColoursWithAQuantityAndOneTotalsR
     EXPECT_EQ(gruposDaGrelha(grelha), QStringList({"C1/Cliente Um (2)", "C2/Cliente Dois (1)", " (1)"}));
 }
 
-TEST_F(MapasAgrupadosTest, PerCustomerAllZeroIsAnEmptyMapAndACustomerWithoutARowNoMap)
+TEST_F(MapasAgrupadosTest, AllZeroIsAnEmptyMapButACustomerWithoutARowNoCustomerMap)
 {
     MapasSql::Filtros f = fixture.filtros("M1");
     f.primeiroCliente = f.ultimoCliente = QStringLiteral("C2");
@@ -128,6 +128,11 @@ TEST_F(MapasAgrupadosTest, PerCustomerAllZeroIsAnEmptyMapAndACustomerWithoutARow
     EXPECT_EQ(carga.matriz->recordset().RecordCount(), 0);
 
     f.primeiroCliente = f.ultimoCliente = QStringLiteral("C9");
+    f.base = BaseQuantidade::Satisfeitas;
+    carga = MapaEncForn::CarregaEncomendasFornecedor(fixture.bd(), f);
+    ASSERT_TRUE(carga.carregada());
+    EXPECT_EQ(carga.matriz->recordset().RecordCount(), 0);
+
     carga = MapaRefCliente::CarregaRefIndividualCliente(fixture.bd(), f);
     EXPECT_EQ(carga.falha, CargaMatriz::Falha::SemClientes);
     EXPECT_EQ(carga.mensagem(), u("Não existe informação para a Referência selecionada!"));
@@ -174,15 +179,6 @@ TEST_F(MapasAgrupadosTest, PerSupplierChecksTheSupplierBeforeTheSizes)
     EXPECT_EQ(falha("M4"), u("Referência sem Tamanhos!"));
     fixture.bd().ExecutaSQL(QString(), "update Artigos set Fornec='F''1' where Codigo='M4'");
     EXPECT_EQ(falha("M4"), u("Fornecedor associado à Referência não existente!"));
-}
-
-TEST_F(MapasAgrupadosTest, PerSupplierAllZeroIsAnEmptyMap)
-{
-    MapasSql::Filtros f = fixture.filtros("M1", "zzzzzz", BaseQuantidade::Satisfeitas);
-    f.primeiroCliente = f.ultimoCliente = QStringLiteral("C9");
-    CargaMatriz carga = MapaEncForn::CarregaEncomendasFornecedor(fixture.bd(), f);
-    ASSERT_TRUE(carga.carregada());
-    EXPECT_EQ(carga.matriz->recordset().RecordCount(), 0);
 }
 
 } // namespace

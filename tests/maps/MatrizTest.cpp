@@ -67,13 +67,8 @@ TEST_F(MatrizTest, EveryMatrixAddsTheVariantsThatShareACell)
 // the white and the black row, sizes S M L XL and Total.
 TEST_F(MatrizTest, BasisRangesAndWindowChooseTheLinesThatCount)
 {
-    struct Caso {
-        const char* nome;
-        std::function<void(MapasSql::Filtros&)> filtra;
-        const char *branco, *preto;
-    };
     const QDateTime agora = fixture.agora();
-    const Caso casos[] = {
+    const maps::CasoFiltro casos[] = {
         // Order 1, late on the last day, counts; the older, the cancelled and the non-customer one do not.
         {"todas", [](auto& f) { f.base = BaseQuantidade::Todas; }, "10 5 0 0 15", "2 0 11 0 13"},
         {"satisfeitas", [](auto& f) { f.base = BaseQuantidade::Satisfeitas; }, "4 0 0 0 4", "0 0 7 0 7"},
@@ -84,13 +79,13 @@ TEST_F(MatrizTest, BasisRangesAndWindowChooseTheLinesThatCount)
         // Quoted, the range ends at that odd code and takes C1 only; spliced in, it would take everyone.
         {"aspa", [](auto& f) { f.ultimoCliente = "C1' or 'x'='x"; }, "6 5 0 0 11", "0 0 0 0 0"},
     };
-    for (const Caso& c : casos) {
+    for (const maps::CasoFiltro& c : casos) {
         MapasSql::Filtros f = fixture.filtros();
         c.filtra(f);
         const QList<QStringList> t = tabela(f);
         ASSERT_EQ(t.size(), 5) << c.nome;
-        EXPECT_EQ(t[0].mid(3).join(' '), c.branco) << c.nome;
-        EXPECT_EQ(t[1].mid(3).join(' '), c.preto) << c.nome;
+        EXPECT_EQ(t[0].mid(3).join(' '), c.primeiro) << c.nome;
+        EXPECT_EQ(t[1].mid(3).join(' '), c.segundo) << c.nome;
     }
     MapasSql::Filtros f = fixture.filtros();
     f.ultimaData = agora.addDays(-1);

@@ -157,7 +157,7 @@ TEST_F(TitulosTamanhoTest, AppendedDescriptionsKeepTheirBlanksOnTheSheetAndAreTr
     EXPECT_EQ(resumo.Titulos(1), "S" + CRLF + "36");
 }
 
-TEST_F(TitulosTamanhoTest, ASecondBuildShowsTheSecondSheetOnly)
+TEST_F(TitulosTamanhoTest, EachBuildShowsItsOwnSheetOnly)
 {
     tamanhos("T", {{"A", 1}, {"B", 2}, {"C", 3}});
     tamanhos("U", {{"X", 1}});
@@ -172,18 +172,14 @@ TEST_F(TitulosTamanhoTest, ASecondBuildShowsTheSecondSheetOnly)
     EXPECT_EQ(titulos.tipos(), QStringList({"U"}));
     EXPECT_EQ(titulos.Titulos(1), "X");
     EXPECT_EQ(titulos.Titulos(2), "");
-}
 
-TEST_F(TitulosTamanhoTest, NoTypeGivesNoColumnAndNoFailure)
-{
-    TitulosTamanho titulos(bd());
-    constroi(titulos, {"NAOHA"});
-    EXPECT_EQ(noTam, 0);
-    EXPECT_EQ(noTamFinal, 0);
-    EXPECT_EQ(titulos.Titulos(1), "");
-
-    constroi(titulos, {});
-    EXPECT_EQ(noTam, 0);
+    // No type at all: no column and no failure.
+    for (const QStringList& referencias : {QStringList{"NAOHA"}, QStringList{}}) {
+        constroi(titulos, referencias);
+        EXPECT_EQ(noTam, 0);
+        EXPECT_EQ(noTamFinal, 0);
+        EXPECT_EQ(titulos.Titulos(1), "");
+    }
 }
 
 TEST_F(TitulosTamanhoTest, PositionsWithoutASlotGetNoColumnAndSlotZeroIsNotShown)

@@ -111,6 +111,13 @@ TEST_F(PreenchimentoTest, PositionsOutsideTheColumnsNeverReachCorOrTotal)
     EXPECT_EQ(folha(2), (QList<QStringList>{{"R1", "Branco", "-", "-", "0"}}));
 }
 
+TEST(TextoLinhasTest, TheDocumentsTextLinesEachEndInCrLf)
+{
+    FixtureEncomendas fixture;
+    EXPECT_EQ(FolhaEncomenda::leLinhasTexto(fixture.bd(), chave("1"), 1),
+              QString::fromUtf8("Entrega em Março\r\nPagamento a 30 dias\r\n"));
+}
+
 TEST(ClienteFichaTest, ACustomerWithoutARowLeavesEveryDetailEmptyAndANullColumnIsEmptyText)
 {
     FixtureEncomendas fixture;
