@@ -8,8 +8,6 @@
 
 namespace maps {
 
-
-
 void artigo(const demo::FixtureWriter& rows, const QString& codigo, const QString& codRef, const QString& tmHor,
             const QString& medHor, const QString& tmVer, const QString& medVert, const QString& grupo)
 {
@@ -54,6 +52,21 @@ QList<QStringList> textosDasLinhas(zav::Recordset& rs)
     return linhas;
 }
 
+MapasSql::Filtros filtrosIniciais(const QDateTime& agora, const QString& referencia, const QString& ultima,
+                                  MapasSql::BaseQuantidade base)
+{
+    MapasSql::Filtros f;
+    f.referencia = referencia;
+    f.ultimaReferencia = ultima;
+    f.ultimoCliente = QStringLiteral("zzzzzzzz");
+    f.ultimoVendedor = QStringLiteral("zzzzzzzz");
+    f.ultimoGrupo = QStringLiteral("zzzzzzzz");
+    f.primeiraData = agora.addMonths(-1);
+    f.ultimaData = agora;
+    f.base = base;
+    return f;
+}
+
 BaseEmpresa::BaseEmpresa()
 {
     demo::SqliteConnection ligacao(caminho());
@@ -83,11 +96,7 @@ zav::zavCoreDataAccess2016& BaseEmpresa::bd()
 
 FixtureMapas::FixtureMapas() : agora_(QDateTime::currentDateTime())
 {
-    {
-        demo::SqliteConnection ligacao(caminho());
-        demo::CompanySchema::create(ligacao.database());
-        const demo::FixtureWriter rows(ligacao.database());
-
+    base_.escreve([this](const demo::FixtureWriter& rows) {
         for (const auto& [codigo, descricao, posicao] :
              QList<std::tuple<QString, QString, int>>{{"S", "Small", 1}, {"M", "Medium", 2}, {"L", "Large", 3},
                                                        {"XL", "Extra", 4}})
@@ -124,18 +133,11 @@ FixtureMapas::FixtureMapas() : agora_(QDateTime::currentDateTime())
         const QDateTime hoje(agora_.date(), QTime(0, 0));
         escreveEncomenda(rows, 1, hoje.addSecs(23 * 3600), "C1", "V1", {{"R1-BR-S", 10, 6}, {"R1-BR-M", 5, 5}});
         escreveEncomenda(rows, 2, hoje.addDays(-10), "C2", "V2",
-                  {{"R1-PR-L", 4, 1}, {"R1-PR-L2", 7, 3}, {"R1-PR-S", 2, 2}});
+                         {{"R1-PR-L", 4, 1}, {"R1-PR-L2", 7, 3}, {"R1-PR-S", 2, 2}});
         escreveEncomenda(rows, 3, hoje.addMonths(-2), "C1", "V1", {{"R1-BR-S", 100, 100}});
         escreveEncomenda(rows, 4, hoje.addDays(-3), "C1", "V1", {{"R1-BR-S", 1000, 1000}}, -1);
         escreveEncomenda(rows, 5, hoje.addDays(-3), "C1", "V1", {{"R1-BR-M", 500, 500}}, 1, 1);
-    }
-    bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
-    bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho());
-}
-
-QString FixtureMapas::caminho() const
-{
-    return pasta_.filePath(QStringLiteral("empresa.db"));
+    });
 }
 
 } // namespace maps

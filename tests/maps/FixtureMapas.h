@@ -2,6 +2,7 @@
 
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/widgets/Seams.h"
+#include "reports/MapasSql.h"
 #include "support/EncomendaTeste.h"
 
 #include <QDateTime>
@@ -28,7 +29,6 @@ void artigo(const demo::FixtureWriter& rows, const QString& codigo, const QStrin
             const QString& medHor, const QString& tmVer, const QString& medVert, const QString& grupo);
 void medida(const demo::FixtureWriter& rows, const QString& tipo, const QString& codigo, const QString& descricao,
             int posicao);
-using Linha = zav::test::LinhaEncomenda;
 using zav::test::escreveEncomenda;
 
 // Answers every message box with OK and keeps its text, apart also the texts
@@ -45,6 +45,18 @@ private:
 
 // The rows of `rs` from its first, every field as text, "null" for a null.
 QList<QStringList> textosDasLinhas(zav::Recordset& rs);
+
+// One row of a table of filters: what it changes in the panel and the two
+// figures the map must show for it.
+struct CasoFiltro {
+    const char* nome;
+    std::function<void(MapasSql::Filtros&)> filtra;
+    const char *primeiro, *segundo;
+};
+
+// The filter panel after LimparForm at `agora`, from `referencia` to `ultima`.
+MapasSql::Filtros filtrosIniciais(const QDateTime& agora, const QString& referencia, const QString& ultima,
+                                  MapasSql::BaseQuantidade base);
 
 // An empty company database, written by the test, read through the
 // data-access object (opened at the first read, closed at each write).
@@ -78,14 +90,17 @@ class FixtureMapas {
 public:
     FixtureMapas();
 
-    zav::zavCoreDataAccess2016& bd() { return *bd_; }
+    zav::zavCoreDataAccess2016& bd() { return base_.bd(); }
     const QDateTime& agora() const { return agora_; }
-    QString caminho() const;
+    // The filter panel after LimparForm, on reference R1.
+    MapasSql::Filtros filtros(MapasSql::BaseQuantidade base = MapasSql::BaseQuantidade::Pendentes) const
+    {
+        return filtrosIniciais(agora_, QStringLiteral("R1"), QStringLiteral("zzzzzz"), base);
+    }
 
 private:
-    QTemporaryDir pasta_;
+    BaseEmpresa base_;
     QDateTime agora_;
-    std::unique_ptr<zav::zavCoreDataAccess2016> bd_;
 };
 
 } // namespace maps

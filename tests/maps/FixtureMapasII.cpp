@@ -46,14 +46,11 @@ FixtureMapasII::FixtureMapasII() : agora_(QDateTime::currentDateTime())
         pai(rows, "R2", "Calca", "NUM", "CORES", "F2");
         pai(rows, "R3", "Sem tamanhos", "VAZIO", "CORES", "F1");
         pai(rows, "R5", "Sem cores", "LETRAS", "", "F1");
-        for (const char* cor_tamanho : {"BR-S", "BR-M", "PR-S"}) {
-            const QStringList partes = QString::fromUtf8(cor_tamanho).split('-');
-            variante(rows, "R1", "LETRAS", partes[1], partes[0], "G1");
-        }
-        for (const char* cor_tamanho : {"BR-36", "PR-38", "BR-00"}) {
-            const QStringList partes = QString::fromUtf8(cor_tamanho).split('-');
-            variante(rows, "R2", "NUM", partes[1], partes[0], "G2");
-        }
+        const QList<std::pair<QString, QString>> letras{{"S", "BR"}, {"M", "BR"}, {"S", "PR"}};
+        for (const auto& [tamanho, cor] : letras)
+            variante(rows, "R1", "LETRAS", tamanho, cor, "G1");
+        for (const auto& [tamanho, cor] : QList<std::pair<QString, QString>>{{"36", "BR"}, {"38", "PR"}, {"00", "BR"}})
+            variante(rows, "R2", "NUM", tamanho, cor, "G2");
         variante(rows, "R2", "GRANDE", "XXL", "BR", "G2");
 
         pai(rows, "M1", "Casaco", "LETRAS", "CORES", "F1");
@@ -61,10 +58,8 @@ FixtureMapasII::FixtureMapasII() : agora_(QDateTime::currentDateTime())
         pai(rows, "M3", "Fornecedor errado", "VAZIO", "CORES", "F9");
         pai(rows, "M4", "Sem tamanhos", "VAZIO", "CORES", "F1");
         pai(rows, "M5", "Fornecedor nulo", "LETRAS", "CORES", QVariant());
-        for (const char* cor_tamanho : {"BR-S", "BR-M", "PR-S"}) {
-            const QStringList partes = QString::fromUtf8(cor_tamanho).split('-');
-            variante(rows, "M1", "LETRAS", partes[1], partes[0], "G1");
-        }
+        for (const auto& [tamanho, cor] : letras)
+            variante(rows, "M1", "LETRAS", tamanho, cor, "G1");
 
         rows.insert("Clientes", {{"Codigo", "C1"}, {"Nome", "Cliente Um"}});
         rows.insert("Clientes", {{"Codigo", "C2"}, {"Nome", "Cliente Dois"}});
@@ -82,21 +77,6 @@ FixtureMapasII::FixtureMapasII() : agora_(QDateTime::currentDateTime())
         escreveEncomenda(rows, 4, hoje.addDays(-4), "C9", "V1", {{"M1-BR-M", 9, 9}});
         escreveEncomenda(rows, 5, hoje.addMonths(-2), "C1", "V1", {{"R1-BR-S", 50, 50}});
     });
-}
-
-MapasSql::Filtros FixtureMapasII::filtros(const QString& referencia, const QString& ultima,
-                                          MapasSql::BaseQuantidade base) const
-{
-    MapasSql::Filtros f;
-    f.referencia = referencia;
-    f.ultimaReferencia = ultima;
-    f.ultimoCliente = QStringLiteral("zzzzzzzz");
-    f.ultimoVendedor = QStringLiteral("zzzzzzzz");
-    f.ultimoGrupo = QStringLiteral("zzzzzzzz");
-    f.primeiraData = agora_.addMonths(-1);
-    f.ultimaData = agora_;
-    f.base = base;
-    return f;
 }
 
 } // namespace maps

@@ -2,8 +2,6 @@
 
 #include "FixtureMapas.h"
 
-#include "reports/MapasSql.h"
-
 namespace maps {
 
 // A company for the maps over a range of references and the grouped maps:
@@ -30,11 +28,13 @@ public:
 
     zav::zavCoreDataAccess2016& bd() { return base_.bd(); }
     const QDateTime& agora() const { return agora_; }
-    QString caminho() const { return base_.caminho(); }
 
     // The filter panel after LimparForm, from `referencia` to `ultima`.
     MapasSql::Filtros filtros(const QString& referencia, const QString& ultima = QStringLiteral("zzzzzz"),
-                              MapasSql::BaseQuantidade base = MapasSql::BaseQuantidade::Pendentes) const;
+                              MapasSql::BaseQuantidade base = MapasSql::BaseQuantidade::Pendentes) const
+    {
+        return filtrosIniciais(agora_, referencia, ultima, base);
+    }
 
 private:
     BaseEmpresa base_;

@@ -1,4 +1,3 @@
-#include "platform/grid/GridPrintSettings.h"
 #include "reports/ImpressaoMapas.h"
 
 #include <gtest/gtest.h>
@@ -12,54 +11,35 @@ MapasSql::Filtros criterios()
     f.ultimaReferencia = "R9";
     f.primeiroVendedor = "V1";
     f.ultimoVendedor = "zzzzzzzz";
+    f.grupo = "G1";
+    f.familia = "FA";
     f.primeiraData = QDateTime(QDate(2026, 2, 28), QTime(8, 0));
     f.ultimaData = QDateTime(QDate(2026, 3, 31), QTime(8, 0));
     f.base = MapasSql::BaseQuantidade::Satisfeitas;
     return f;
 }
 
+// The header's lines by mode: the title, one reference or the range, the
+// family line of the summary and detail with all three filled, the basis and
+// the salesmen, the dates.
 TEST(ImpressaoMapasTest, HeaderLinesOfEveryMode)
 {
-    const QString datas = "Datas 28-02-2026 a 31-03-2026";
-    const QString vendedor = "Satisfeitas    Vendedor V1 ao zzzzzzzz";
-    const QString uma = QString::fromUtf8("Referência  - R1");
-    const QString intervalo = QString::fromUtf8("Referências  - R1 a R9");
+    const QString encomendas = "Encomendas - Satisfeitas    Vendedor V1 ao zzzzzzzz\r\nDatas 28-02-2026 a 31-03-2026";
+    const QString uma = QString::fromUtf8("Referência  - R1\r\n");
+    const QString intervalo = QString::fromUtf8("Referências  - R1 a R9\r\n");
     const QStringList esperado{
-        QString::fromUtf8("Encomendas/Referência\r\n") + uma + "\r\nEncomendas - " + vendedor + "\r\n" + datas,
-        "Encomendas-Resumo\r\n" + intervalo + "\r\nEncomendas - " + vendedor + "\r\n" + datas,
-        "Encomendas-Detalhe\r\n" + intervalo + "\r\nEncomendas - " + vendedor + "\r\n" + datas,
-        QString::fromUtf8("Referências/Cliente\r\n") + intervalo + "\r\nEncomendas - " + vendedor + "\r\n" + datas,
-        QString::fromUtf8("Referência/Cliente\r\n") + uma + "\r\nEncomendas - " + vendedor + "\r\n" + datas,
-        "Encomendas a Fornecedor\r\n" + uma + "\r\nEncomendas Clientes - " + vendedor + "\r\n" + datas,
+        QString::fromUtf8("Encomendas/Referência\r\n") + uma + encomendas,
+        "Encomendas-Resumo\r\n" + intervalo + "Familia A / Sub A\r\n" + encomendas,
+        "Encomendas-Detalhe\r\n" + intervalo + "Familia A / Sub A\r\n" + encomendas,
+        QString::fromUtf8("Referências/Cliente\r\n") + intervalo + encomendas,
+        QString::fromUtf8("Referência/Cliente\r\n") + uma + encomendas,
+        "Encomendas a Fornecedor\r\n" + uma + "Encomendas Clientes - " + encomendas.mid(13),
     };
-    for (int modo = 1; modo <= 6; ++modo)
-        EXPECT_EQ(ImpressaoMapas::cabecalho(modo, criterios(), "Fam", "Sub"), esperado[modo - 1]) << modo;
-}
-
-TEST(ImpressaoMapasTest, FamilyLineOnlyWithGroupFamilyAndSubFamily)
-{
     MapasSql::Filtros f = criterios();
-    f.base = MapasSql::BaseQuantidade::Todas;
-    f.grupo = "G1";
-    f.familia = "FA";
-    EXPECT_FALSE(ImpressaoMapas::cabecalho(2, f, "Familia A", "").contains(" / "));
+    EXPECT_EQ(ImpressaoMapas::cabecalho(2, f, "Familia A", ""), "Encomendas-Resumo\r\n" + intervalo + encomendas);
     f.subFamilia = "SA";
-    for (int modo : {2, 3})
-        EXPECT_TRUE(ImpressaoMapas::cabecalho(modo, f, "Familia A", "Sub A")
-                        .contains(QString::fromUtf8("R9\r\nFamilia A / Sub A\r\nEncomendas - Todas")));
-    for (int modo : {1, 4, 5, 6})
-        EXPECT_FALSE(ImpressaoMapas::cabecalho(modo, f, "Familia A", "Sub A").contains(" / "));
-}
-
-TEST(ImpressaoMapasTest, FooterCarriesPagesAndThePrintTime)
-{
-    zav::GridPrintSettings impressao;
-    ImpressaoMapas::formata(impressao, "x", QDateTime(QDate(2026, 4, 1), QTime(9, 5)));
-    EXPECT_EQ(impressao.footerText, QString::fromUtf8("Página: {page} de {pagecount}              Data:01-04-2026 09:05"));
-    EXPECT_EQ(impressao.headerFont.pointSize, 11);
-    EXPECT_TRUE(impressao.headerFont.bold);
-    EXPECT_EQ(impressao.marginLeftTwips, 100);
-    EXPECT_EQ(impressao.marginTopTwips, 300);
+    for (int modo = 1; modo <= 6; ++modo)
+        EXPECT_EQ(ImpressaoMapas::cabecalho(modo, f, "Familia A", "Sub A"), esperado[modo - 1]) << modo;
 }
 
 } // namespace

@@ -1,13 +1,9 @@
 #include "FixtureMapas.h"
 
-#include "demo/CompanySchema.h"
 #include "demo/FixtureWriter.h"
-#include "demo/SqliteConnection.h"
 #include "reports/TitulosTamanho.h"
 
 #include <gtest/gtest.h>
-
-#include <QTemporaryDir>
 
 namespace {
 
@@ -16,23 +12,9 @@ const QString CRLF = QStringLiteral("\r\n");
 // A company with size types only: each test writes the types and references it needs.
 class TitulosTamanhoTest : public ::testing::Test {
 protected:
-    TitulosTamanhoTest()
-    {
-        demo::SqliteConnection ligacao(caminho());
-        demo::CompanySchema::create(ligacao.database());
-    }
-
-    QString caminho() const { return pasta_.filePath(QStringLiteral("empresa.db")); }
-
-    void escreve(const std::function<void(const demo::FixtureWriter&)>& escrita)
-    {
-        demo::SqliteConnection ligacao(caminho());
-        escrita(demo::FixtureWriter(ligacao.database()));
-    }
-
     void tamanhos(const QString& tipo, const QList<std::pair<QString, QVariant>>& descricaoPosicao)
     {
-        escreve([&](const demo::FixtureWriter& rows) {
+        empresa.escreve([&](const demo::FixtureWriter& rows) {
             int n = 0;
             for (const auto& [descricao, posicao] : descricaoPosicao)
                 rows.insert(QStringLiteral("MedTamCo"), {{"CodTipoM", tipo},
@@ -45,7 +27,7 @@ protected:
     void referencia(const QString& codigo, const QString& tmHor, const QString& tmVer = QStringLiteral("CORES"),
                     const QString& codRef = QStringLiteral(""))
     {
-        escreve([&](const demo::FixtureWriter& rows) {
+        empresa.escreve([&](const demo::FixtureWriter& rows) {
             rows.insert(QStringLiteral("Artigos"),
                         {{"Codigo", codigo}, {"CodRef", codRef}, {"TmHor", tmHor}, {"TmVer", tmVer}});
         });
@@ -66,14 +48,7 @@ protected:
         return rs;
     }
 
-    zav::zavCoreDataAccess2016& bd()
-    {
-        if (!bd_) {
-            bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
-            bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho());
-        }
-        return *bd_;
-    }
+    zav::zavCoreDataAccess2016& bd() { return empresa.bd(); }
 
     // Builds from the lines of `referencias`; the counts come back in noTamFinal and noTam.
     void constroi(TitulosTamanho& titulos, const QStringList& referencias)
@@ -83,8 +58,7 @@ protected:
         EXPECT_TRUE(rs->Eof());
     }
 
-    QTemporaryDir pasta_;
-    std::unique_ptr<zav::zavCoreDataAccess2016> bd_;
+    maps::BaseEmpresa empresa;
     int noTamFinal = -1;
     int noTam = -1;
 };
@@ -124,28 +98,31 @@ TEST_F(TitulosTamanhoTest, ATypeWithoutSizesAddsADotLineUpToTheHighestPositionAn
     EXPECT_EQ(titulos.Titulos(3), "");
 }
 
-TEST_F(TitulosTamanhoTest, AGapInThePositionsIsADotAndTheHighestPositionStillGetsItsColumn)
+TEST_F(TitulosTamanhoTest, OneTypeGivesAColumnPerPositionOrPerSize)
 {
-    tamanhos("T", {{"A", 1}, {"B", 2}, {"D", 4}});
-    referencia("R1", "T");
-    TitulosTamanho titulos(bd());
-    constroi(titulos, {"R1"});
-
-    EXPECT_EQ(noTamFinal, 4);
-    EXPECT_EQ(titulos.Titulos(3), ".");
-    EXPECT_EQ(titulos.Titulos(4), "D");
-}
-
-TEST_F(TitulosTamanhoTest, MoreSizesThanPositionsGiveAColumnPerSize)
-{
-    tamanhos("T", {{"A", 1}, {"B", 1}, {"C", 2}});
-    referencia("R1", "T");
-    TitulosTamanho titulos(bd());
-    constroi(titulos, {"R1"});
-
-    EXPECT_EQ(noTamFinal, 3);
-    EXPECT_EQ(titulos.Titulos(1), "A" + CRLF + "B");
-    EXPECT_EQ(titulos.Titulos(3), "");
+    struct Caso {
+        QList<std::pair<QString, QVariant>> tamanhos;
+        int colunas;
+        QStringList titulos;
+    };
+    const Caso casos[] = {
+        // A gap in the positions is a dot; the highest position still gets its column.
+        {{{"A", 1}, {"B", 2}, {"D", 4}}, 4, {"A", "B", ".", "D", ""}},
+        // More sizes than positions: a column per size.
+        {{{"A", 1}, {"B", 1}, {"C", 2}}, 3, {"A" + CRLF + "B", "C", "", ""}},
+        // A bar in a description breaks the line.
+        {{{"S|M", 1}}, 1, {"S" + CRLF + "M", ""}},
+    };
+    for (int i = 0; i < int(std::size(casos)); ++i) {
+        const QString tipo = QStringLiteral("T%1").arg(i);
+        tamanhos(tipo, casos[i].tamanhos);
+        referencia(tipo, tipo);
+        TitulosTamanho titulos(bd());
+        constroi(titulos, {tipo});
+        EXPECT_EQ(noTamFinal, casos[i].colunas) << i;
+        for (int p = 0; p < casos[i].titulos.size(); ++p)
+            EXPECT_EQ(titulos.Titulos(p + 1), casos[i].titulos[p]) << i << " " << p;
+    }
 }
 
 TEST_F(TitulosTamanhoTest, OnlyParentReferencesWithSizeAndColourTypesContributeAType)
@@ -180,16 +157,7 @@ TEST_F(TitulosTamanhoTest, AppendedDescriptionsKeepTheirBlanksOnTheSheetAndAreTr
     EXPECT_EQ(resumo.Titulos(1), "S" + CRLF + "36");
 }
 
-TEST_F(TitulosTamanhoTest, ABarInADescriptionBreaksTheLine)
-{
-    tamanhos("T", {{"S|M", 1}});
-    referencia("R1", "T");
-    TitulosTamanho titulos(bd());
-    constroi(titulos, {"R1"});
-    EXPECT_EQ(titulos.Titulos(1), "S" + CRLF + "M");
-}
-
-TEST_F(TitulosTamanhoTest, ASecondBuildShowsTheSecondSheetOnly)
+TEST_F(TitulosTamanhoTest, EachBuildShowsItsOwnSheetOnly)
 {
     tamanhos("T", {{"A", 1}, {"B", 2}, {"C", 3}});
     tamanhos("U", {{"X", 1}});
@@ -204,18 +172,14 @@ TEST_F(TitulosTamanhoTest, ASecondBuildShowsTheSecondSheetOnly)
     EXPECT_EQ(titulos.tipos(), QStringList({"U"}));
     EXPECT_EQ(titulos.Titulos(1), "X");
     EXPECT_EQ(titulos.Titulos(2), "");
-}
 
-TEST_F(TitulosTamanhoTest, NoTypeGivesNoColumnAndNoFailure)
-{
-    TitulosTamanho titulos(bd());
-    constroi(titulos, {"NAOHA"});
-    EXPECT_EQ(noTam, 0);
-    EXPECT_EQ(noTamFinal, 0);
-    EXPECT_EQ(titulos.Titulos(1), "");
-
-    constroi(titulos, {});
-    EXPECT_EQ(noTam, 0);
+    // No type at all: no column and no failure.
+    for (const QStringList& referencias : {QStringList{"NAOHA"}, QStringList{}}) {
+        constroi(titulos, referencias);
+        EXPECT_EQ(noTam, 0);
+        EXPECT_EQ(noTamFinal, 0);
+        EXPECT_EQ(titulos.Titulos(1), "");
+    }
 }
 
 TEST_F(TitulosTamanhoTest, PositionsWithoutASlotGetNoColumnAndSlotZeroIsNotShown)
@@ -258,11 +222,6 @@ TEST_F(TitulosTamanhoTest, QuotesInCodesReachTheStatementsDoubled)
     constroi(titulos, {"R'1"});
     EXPECT_EQ(noTam, 1);
     EXPECT_EQ(titulos.Titulos(1), "A");
-    EXPECT_EQ(TitulosTamanho::sqlTipoDaReferencia("R'1"),
-              " Select distinct TMHOR from Artigos where Codigo='R''1'  and CodRef=''and TMHOR<>'' and TMVER<>''");
-    EXPECT_EQ(TitulosTamanho::sqlPosicaoMaxima("T"),
-              "Select coalesce(Max(PosImp),0) as PosImp from MedTamCo where CodTipoM='T' ");
-    EXPECT_EQ(TitulosTamanho::sqlTamanhos("T"), "Select * from MedTamCo where CodTipoM='T' order by PosImp");
 }
 
 TEST_F(TitulosTamanhoTest, TypesGivenByAStatementKeepItsOrder)

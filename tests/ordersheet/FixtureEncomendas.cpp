@@ -50,11 +50,12 @@ struct Linha {
 };
 
 void documento(const demo::FixtureWriter& rows, const QString& serie, int numero, const QString& cliente,
-               const QString& vendedor, const QList<Linha>& linhas, int nvias = 1)
+               const QString& vendedor, const QList<Linha>& linhas, int nvias = 1, const QString& tipo = "ENC",
+               int ano = 2025)
 {
-    rows.insert(QStringLiteral("DOCGCCAB"), {{"TPDOC", "ENC"},
+    rows.insert(QStringLiteral("DOCGCCAB"), {{"TPDOC", tipo},
                                              {"SERIE", serie},
-                                             {"ANO", 2025},
+                                             {"ANO", ano},
                                              {"NNUMDOC", numero},
                                              {"Data", QDateTime(QDate(2025, 3, 14), QTime(10, 30))},
                                              {"Terceiro", cliente},
@@ -64,9 +65,9 @@ void documento(const demo::FixtureWriter& rows, const QString& serie, int numero
                                              {"NVIAS", nvias}});
     int n = 0;
     for (const Linha& linha : linhas)
-        rows.insert(QStringLiteral("DOCGCLIN"), {{"TPDOCUM", "ENC"},
+        rows.insert(QStringLiteral("DOCGCLIN"), {{"TPDOCUM", tipo},
                                                  {"SERIE", serie},
-                                                 {"ANO", 2025},
+                                                 {"ANO", ano},
                                                  {"NNUMDOC", numero},
                                                  {"NLinha", ++n},
                                                  {"Artigo", linha.artigo},
@@ -115,15 +116,9 @@ FixtureEncomendas::FixtureEncomendas()
 
         rows.insert("TpDoc", {{"Codigo", "ENC"}, {"Descr", "Encomenda de Cliente"}, {"Entidade", 2}, {"Areag", 2}});
         rows.insert("TpDoc", {{"Codigo", "FAT"}, {"Descr", "Factura"}, {"Entidade", 2}, {"Areag", 4}});
-        rows.insert("Clientes", {{"Codigo", "C1"},
-                                 {"Nome", "Cliente Um"},
-                                 {"NContrib", "501234567"},
-                                 {"Morada", "Rua Direita 1"},
-                                 {"CdPostal", "4000-001"},
-                                 {"Local", "Porto"},
-                                 {"email", "um@cliente.pt"},
-                                 {"Contacto", "Ana"},
-                                 {"Telef", "220000001"}});
+        rows.insert("Clientes", {{"Codigo", "C1"}, {"Nome", "Cliente Um"}, {"NContrib", "501234567"},
+                                 {"Morada", "Rua Direita 1"}, {"CdPostal", "4000-001"}, {"Local", "Porto"},
+                                 {"email", "um@cliente.pt"}, {"Contacto", "Ana"}, {"Telef", "220000001"}});
         rows.insert("Clientes", {{"Codigo", "C2"}, {"Nome", "Cliente Dois"}, {"Telef", QVariant()}});
         rows.insert("Grupos", {{"Cod", "G1"}, {"Descr", "Grupo Um"}});
         rows.insert("Grupos", {{"Cod", "G2"}, {"Descr", "Grupo Dois"}});
@@ -149,6 +144,9 @@ FixtureEncomendas::FixtureEncomendas()
         documento(rows, "A'B", 5, "C2", "V1", {{"R1-BR-M", 11, ""}});
         documento(rows, "A", 6, "C1", "V1", {{"R1-BR-S", 1, ""}, {"R5-BR-Z", 20, ""}, {"R5-PR-Z", 30, ""}});
         documento(rows, "A", 7, "C1", "V1", {{"R1-BR-Q", 4, ""}});
+        // Number 1 of another type and of another year.
+        documento(rows, "A", 1, "C2", "V2", {{"R1-BR-S", 1000, "Outro tipo"}, {"", 0, "Outro tipo"}}, 1, "FAT");
+        documento(rows, "A", 1, "C2", "V2", {{"R1-BR-S", 1000, "Outro ano"}, {"", 0, "Outro ano"}}, 1, "ENC", 2024);
     }
     bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
     bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho);

@@ -14,7 +14,7 @@ inline void PrintTo(const QString& texto, std::ostream* saida)
 namespace ordersheet {
 
 // A company database with the order documents the order-sheet tests read,
-// all of type ENC (Entidade 2, Areag 2), year 2025:
+// of type ENC (Entidade 2, Areag 2), year 2025 unless said otherwise:
 //  - series A, number 1: customer C1 (every detail filled), salesman V1, dated
 //    14-03-2025; R1 (sizes LETRAS: S 1, M 2, L 3, XL and XXL both at 4; group
 //    G1/FA/SA) in Branco (BR: S 5, M 3) and Preto (PR: S 2, XL 4, XXL 6);
@@ -28,7 +28,9 @@ namespace ordersheet {
 //  - series A'B, number 5: customer C2, R1 BR M 11;
 //  - series A, number 6: R1 BR S 1 and two lines of R5, whose sizes (type
 //    FORA) print at position 0;
-//  - series A, number 7: one line of R1-BR-Q, whose size Q is not in MedTamCo.
+//  - series A, number 7: one line of R1-BR-Q, whose size Q is not in MedTamCo;
+//  - series A, number 1 of type FAT, and of type ENC in 2024: customer C2,
+//    salesman V2, R1 BR S 1000 and a text line.
 class FixtureEncomendas {
 public:
     FixtureEncomendas();

@@ -10,9 +10,6 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-// A grid line as the user reads it: columns 1 to 7.
-using Linha = QStringList;
-
 // The Tarvelo screen open on the fixture company.
 class EcraTarvelo : public ::testing::Test {
 protected:
@@ -30,15 +27,15 @@ protected:
         Carrega(primeiro, primeiro.addMonths(1).addDays(-1));
     }
 
-    // What the grid shows in columns 1 to 7 of every row.
-    QList<Linha> Grelha() const
+    // What the grid shows in columns 1 to 7 of every row, "|" between the columns.
+    QStringList Grelha() const
     {
-        QList<Linha> linhas;
+        QStringList linhas;
         for (int row = 0; row < ecra.Grelha->rowCount(); ++row) {
-            Linha linha;
+            QStringList linha;
             for (int column = 1; column <= 7; ++column)
                 linha << ecra.Grelha->displayText(row, column);
-            linhas << linha;
+            linhas << linha.join('|');
         }
         return linhas;
     }
