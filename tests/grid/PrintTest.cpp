@@ -207,22 +207,20 @@ TEST(Visualizador, PagesZoomFindAndHistory)
     const int count = viewer.pageCount();
     ASSERT_GE(count, 4);
 
+    const auto use = [&](int tool) {
+        viewer.tool(tool)->trigger();
+        return viewer.currentPage();
+    };
     EXPECT_FALSE(viewer.tool(Visualizador::ToolPreviousPage)->isEnabled());
-    viewer.tool(Visualizador::ToolNextPage)->trigger();
-    viewer.tool(Visualizador::ToolNextPage)->trigger();
-    EXPECT_EQ(viewer.currentPage(), 2);
-    viewer.tool(Visualizador::ToolPreviousPage)->trigger();
-    EXPECT_EQ(viewer.currentPage(), 1);
-
+    use(Visualizador::ToolNextPage);
+    EXPECT_EQ(use(Visualizador::ToolNextPage), 2);
+    EXPECT_EQ(use(Visualizador::ToolPreviousPage), 1);
     // Back and forward walk the pages viewed: 0, 1, 2, 1.
-    viewer.tool(Visualizador::ToolBack)->trigger();
-    EXPECT_EQ(viewer.currentPage(), 2);
-    viewer.tool(Visualizador::ToolBack)->trigger();
-    viewer.tool(Visualizador::ToolBack)->trigger();
-    EXPECT_EQ(viewer.currentPage(), 0);
+    EXPECT_EQ(use(Visualizador::ToolBack), 2);
+    use(Visualizador::ToolBack);
+    EXPECT_EQ(use(Visualizador::ToolBack), 0);
     EXPECT_FALSE(viewer.tool(Visualizador::ToolBack)->isEnabled());
-    viewer.tool(Visualizador::ToolForward)->trigger();
-    EXPECT_EQ(viewer.currentPage(), 1);
+    EXPECT_EQ(use(Visualizador::ToolForward), 1);
 
     EXPECT_TRUE(viewer.find(QStringLiteral("artigo200")));
     EXPECT_EQ(viewer.currentPage(), count - 1);
@@ -232,18 +230,18 @@ TEST(Visualizador, PagesZoomFindAndHistory)
     EXPECT_EQ(viewer.currentPage(), 0);
 
     const double zoom = viewer.zoom();
-    viewer.tool(Visualizador::ToolZoomIn)->trigger();
+    use(Visualizador::ToolZoomIn);
     EXPECT_GT(viewer.zoom(), zoom);
-    viewer.tool(Visualizador::ToolZoomOut)->trigger();
-    viewer.tool(Visualizador::ToolZoomOut)->trigger();
+    use(Visualizador::ToolZoomOut);
+    use(Visualizador::ToolZoomOut);
     EXPECT_LT(viewer.zoom(), zoom);
-    viewer.tool(Visualizador::ToolMultiplePages)->trigger();
+    use(Visualizador::ToolMultiplePages);
     EXPECT_TRUE(viewer.showsMultiplePages());
-    viewer.tool(Visualizador::ToolSinglePage)->trigger();
+    use(Visualizador::ToolSinglePage);
     EXPECT_FALSE(viewer.showsMultiplePages());
 
     // A copied page is the page at its real size on the screen.
-    viewer.tool(Visualizador::ToolCopy)->trigger();
+    use(Visualizador::ToolCopy);
     const QSizeF twips = viewer.pages()->pageSizeTwips();
     EXPECT_EQ(QApplication::clipboard()->image().size(),
               QSize(twipsToPixelsX(int(twips.width())), twipsToPixelsY(int(twips.height()))));

@@ -58,6 +58,12 @@ private:
     QTemporaryDir dir_;
 };
 
+// Server, database, user and password, as the configuration gives them.
+QStringList settingsOf(const zav::ConfigBaseDados& config)
+{
+    return {config.Servidor(), config.BaseDados(), config.Utilizador(), config.Senha()};
+}
+
 class StartUp : public ::testing::Test {
 protected:
     void TearDown() override { mod_main::Termina(); }
@@ -87,10 +93,7 @@ TEST(ConfigurationFile, ReadsSettingsAndResolvesARelativeSqliteFile)
     writeFile(path, "; written by hand\n[basedados]\n servidor = sqlite \nBASEDADOS=dados/empresa.db\nUtilizador=ana\nSenha=s;e=gredo\n");
     zav::ConfigBaseDados config;
     config.setFicheiro(path);
-    EXPECT_EQ(config.Servidor(), "sqlite");
-    EXPECT_EQ(config.BaseDados(), dir.path() + "/dados/empresa.db");
-    EXPECT_EQ(config.Utilizador(), "ana");
-    EXPECT_EQ(config.Senha(), "s;e=gredo");
+    EXPECT_EQ(settingsOf(config), QStringList({"sqlite", dir.path() + "/dados/empresa.db", "ana", "s;e=gredo"}));
 
     // A SQL Server's database is a catalogue name, not a file.
     writeFile(path, configText("srv01", "EMPRESA01", "sa"));
@@ -98,8 +101,7 @@ TEST(ConfigurationFile, ReadsSettingsAndResolvesARelativeSqliteFile)
     EXPECT_EQ(config.BaseDados(), "EMPRESA01");
 
     config.setFicheiro(dir.filePath("missing.zav"));
-    EXPECT_TRUE(config.Servidor().isEmpty());
-    EXPECT_TRUE(config.BaseDados().isEmpty());
+    EXPECT_EQ(settingsOf(config).join(""), "");
 }
 
 TEST(ConfigurationFile, ChoosesFromTheCatalogue)
@@ -124,14 +126,11 @@ TEST(ConfigurationFile, ChoosesFromTheCatalogue)
     ASSERT_EQ(offered.rows.size(), 2);
     EXPECT_TRUE(offered.columns[0].hidden);
     EXPECT_EQ(offered.rows[0], QStringList({"0", "Demo", "SQLite", dir.path() + "/Catalogos/demo.db"}));
-    EXPECT_EQ(config.Servidor(), "srv01");
-    EXPECT_EQ(config.BaseDados(), "EMPRESA01");
-    EXPECT_EQ(config.Utilizador(), "sa");
-    EXPECT_EQ(config.Senha(), "segredo");
+    EXPECT_EQ(settingsOf(config), QStringList({"srv01", "EMPRESA01", "sa", "segredo"}));
 
     answer = "";  // cancelled: the values stay
     zav::EscolheBaseDados(config);
-    EXPECT_EQ(config.Servidor(), "srv01");
+    EXPECT_EQ(settingsOf(config), QStringList({"srv01", "EMPRESA01", "sa", "segredo"}));
 
     // One database and no choice asked for: taken without asking.
     writeFile(catalogue, "Demo|SQLite|/x/demo.db|demo|\n");
