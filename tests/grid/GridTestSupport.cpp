@@ -53,13 +53,28 @@ QStringList headingLayout(const QString& path)
     return layout;
 }
 
-zav::RecordsetPtr quantitiesByReference(const QList<std::tuple<QString, QString, qint64>>& rows)
+zav::RecordsetPtr recordsetOf(const QList<std::pair<QString, zav::FieldType>>& fields,
+                              const QList<QVariantList>& rows)
 {
     auto rs = std::make_shared<zav::Recordset>();
-    rs->appendField(QStringLiteral("Referencia"), zav::FieldType::Text, 100);
-    rs->appendField(QStringLiteral("Cliente"), zav::FieldType::Text, 15);
-    rs->appendField(QStringLiteral("Quant"), zav::FieldType::Currency);
+    for (const auto& [name, type] : fields)
+        rs->appendField(name, type, type == zav::FieldType::Text ? 100 : 0);
     rs->open();
+    for (const QVariantList& row : rows) {
+        rs->AddNew();
+        for (int field = 0; field < row.size(); ++field)
+            if (!row[field].isNull())
+                rs->Fields(field) = row[field];
+        rs->Update();
+    }
+    return rs;
+}
+
+zav::RecordsetPtr quantitiesByReference(const QList<std::tuple<QString, QString, qint64>>& rows)
+{
+    const zav::RecordsetPtr rs = recordsetOf(
+        {{"Referencia", zav::FieldType::Text}, {"Cliente", zav::FieldType::Text}, {"Quant", zav::FieldType::Currency}},
+        {});
     for (const auto& [reference, customer, quantity] : rows)
         addQuantity(*rs, reference, customer, quantity);
     return rs;
@@ -73,6 +88,18 @@ void addQuantity(zav::Recordset& rs, const QString& reference, const QString& cu
     rs.Fields(QStringLiteral("Cliente")) = customer;
     rs.Fields(QStringLiteral("Quant")) = zav::Currency::fromInteger(quantity);
     rs.Update();
+}
+
+zav::GridColumn column(zav::ColumnKey key, QString heading, int width, zav::ValueKind kind, QString format, bool hidden)
+{
+    zav::GridColumn c;
+    c.key = std::move(key);
+    c.heading = std::move(heading);
+    c.widthTwips = width;
+    c.kind = kind;
+    c.format = std::move(format);
+    c.hidden = hidden;
+    return c;
 }
 
 } // namespace gridtest

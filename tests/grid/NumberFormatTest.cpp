@@ -8,35 +8,20 @@
 using zav::formatNumber;
 using zav::formatValue;
 
-TEST(NumberFormat, DigitPlaceholdersGroupThousandsWithoutDecimals)
+// Digit placeholders group thousands without decimals and leave zero empty;
+// Standard has two decimals. Both round half away from zero.
+TEST(NumberFormat, PlaceholdersAndStandard)
 {
-    for (const QString format : {QStringLiteral("# ###"), QStringLiteral("## ###")}) {
-        EXPECT_EQ(formatNumber(0, format), QString()) << "zero leaves the placeholders empty";
-        EXPECT_EQ(formatNumber(7, format), QStringLiteral("7"));
-        EXPECT_EQ(formatNumber(999, format), QStringLiteral("999"));
-        EXPECT_EQ(formatNumber(1000, format), QStringLiteral("1 000"));
-        EXPECT_EQ(formatNumber(1234567, format), QStringLiteral("1 234 567"));
-        EXPECT_EQ(formatNumber(-1234, format), QStringLiteral("-1 234"));
-        EXPECT_EQ(formatNumber(-5, format), QStringLiteral("-5"));
-    }
-}
-
-TEST(NumberFormat, DigitPlaceholdersRoundHalfAwayFromZero)
-{
-    EXPECT_EQ(formatNumber(2.5, QStringLiteral("# ###")), QStringLiteral("3"));
-    EXPECT_EQ(formatNumber(-2.5, QStringLiteral("# ###")), QStringLiteral("-3"));
-    EXPECT_EQ(formatNumber(1999.4999, QStringLiteral("# ###")), QStringLiteral("1 999"));
-    EXPECT_EQ(formatNumber(0.4, QStringLiteral("# ###")), QString()) << "rounds to zero, shows nothing";
-    EXPECT_EQ(formatNumber(-0.4, QStringLiteral("# ###")), QString());
-}
-
-TEST(NumberFormat, StandardHasGroupsAndTwoDecimals)
-{
-    EXPECT_EQ(formatNumber(0, QStringLiteral("Standard")), QStringLiteral("0,00"));
-    EXPECT_EQ(formatNumber(0.5, QStringLiteral("Standard")), QStringLiteral("0,50"));
-    EXPECT_EQ(formatNumber(1234.5, QStringLiteral("Standard")), QStringLiteral("1 234,50"));
-    EXPECT_EQ(formatNumber(-1234567.125, QStringLiteral("Standard")), QStringLiteral("-1 234 567,13"));
-    EXPECT_EQ(formatNumber(-0.001, QStringLiteral("Standard")), QStringLiteral("0,00"));
+    const QList<std::tuple<double, const char*, const char*>> casos = {
+        {0, "# ###", ""},           {7, "# ###", "7"},          {999, "## ###", "999"},
+        {1000, "# ###", "1 000"},   {1234567, "## ###", "1 234 567"}, {-1234, "# ###", "-1 234"},
+        {-5, "# ###", "-5"},        {2.5, "# ###", "3"},        {-2.5, "# ###", "-3"},
+        {1999.4999, "# ###", "1 999"}, {0.4, "# ###", ""},      {-0.4, "# ###", ""},
+        {0, "Standard", "0,00"},    {0.5, "Standard", "0,50"},  {1234.5, "Standard", "1 234,50"},
+        {-1234567.125, "Standard", "-1 234 567,13"},            {-0.001, "Standard", "0,00"},
+    };
+    for (const auto& [valor, formato, esperado] : casos)
+        EXPECT_EQ(formatNumber(valor, formato), esperado) << valor << " " << formato;
 }
 
 TEST(NumberFormat, ValuesOfEveryKindAndNoFormat)
@@ -52,17 +37,12 @@ TEST(NumberFormat, ValuesOfEveryKindAndNoFormat)
     EXPECT_EQ(formatValue(qint16(99), QString()), QStringLiteral("99"));
 }
 
-TEST(GroupExpression, TotalQuantityHeading)
-{
-    const zav::GroupExpression expression(
-        QStringLiteral(" ' Total Quant = ' & Format((GroupCalc(1) ),'Standard') & '  '"));
-    EXPECT_EQ(expression.evaluate([](int n) { return n == 1 ? 12345.0 : -1.0; }),
-              QStringLiteral(" Total Quant = 12 345,00  "));
-}
-
-TEST(GroupExpression, QuotesNumbersAndMistakes)
+TEST(GroupExpression, QuotesNumbersFormatsAndMistakes)
 {
     auto calc = [](int n) { return double(n * 10); };
+    EXPECT_EQ(zav::GroupExpression(QStringLiteral(" ' Total Quant = ' & Format((GroupCalc(1) ),'Standard') & '  '"))
+                  .evaluate([](int n) { return n == 1 ? 12345.0 : -1.0; }),
+              QStringLiteral(" Total Quant = 12 345,00  "));
     EXPECT_EQ(zav::GroupExpression(QStringLiteral("'It''s ' & GroupCalc(2)")).evaluate(calc), QStringLiteral("It's 20"));
     EXPECT_EQ(zav::GroupExpression(QStringLiteral("Format(GroupCalc(3), '# ###') & ' un'")).evaluate(calc),
               QStringLiteral("30 un"));

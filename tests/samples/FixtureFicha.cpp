@@ -16,34 +16,26 @@ namespace samplestest {
 
 namespace {
 
-void artigo(const demo::FixtureWriter& rows, const QString& codigo, const QString& codRef, const QString& medHor,
-            const QString& medVert, const QString& tmVer = QStringLiteral("CORES"))
+// A parent reference (no `codRef`) or one of its variants, sized in letters.
+void artigo(const demo::FixtureWriter& rows, const QString& codigo, const QString& nome, const QString& codRef,
+            const QString& cor = "", const QString& tamanho = "M", const QString& fornec = "",
+            const QString& notas = "", const QString& cores = "CORES")
 {
-    rows.insert(QStringLiteral("Artigos"), {{"Codigo", codigo},
-                                            {"Nome", QStringLiteral("Artigo ") + codigo},
-                                            {"CodRef", codRef},
-                                            {"TmHor", "LETRAS"},
-                                            {"MedHor", medHor},
-                                            {"TmVer", tmVer},
-                                            {"MedVert", medVert}});
-}
-
-void referencia(const demo::FixtureWriter& rows, const QString& codigo, const QString& nome, const QString& fornec,
-                const QString& notas, const QString& tmVer = QStringLiteral("CORES"))
-{
-    rows.insert(QStringLiteral("Artigos"), {{"Codigo", codigo},
-                                            {"Nome", nome},
-                                            {"TmHor", "LETRAS"},
-                                            {"TmVer", tmVer},
-                                            {"Fornec", fornec},
+    rows.insert(QStringLiteral("Artigos"), {{"Codigo", codigo}, {"Nome", nome}, {"CodRef", codRef},
+                                            {"TmHor", "LETRAS"}, {"MedHor", codRef.isEmpty() ? "" : tamanho},
+                                            {"TmVer", cores}, {"MedVert", cor}, {"Fornec", fornec},
                                             {"BlNotas", notas}});
 }
 
-using Linha = zav::test::LinhaEncomenda;
-
-void encomenda(const demo::FixtureWriter& rows, int numero, const QDateTime& data, const QList<Linha>& linhas)
+void encomenda(const demo::FixtureWriter& rows, int numero, const QDateTime& data,
+               const QList<zav::test::LinhaEncomenda>& linhas)
 {
     zav::test::escreveEncomenda(rows, numero, data, QStringLiteral("C1"), QString(), linhas);
+}
+
+QString cor(int i)
+{
+    return QStringLiteral("C%1").arg(i, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -56,6 +48,17 @@ void FixtureFicha::fotografia(const QString& ficheiro, Qt::GlobalColor cor)
         demo::GifWriter::save(imagem, ficheiro);
     else if (!imagem.save(ficheiro, "JPG"))
         throw std::runtime_error("cannot write " + ficheiro.toStdString());
+}
+
+void FixtureFicha::escreveConfiguracao(const QString& pastaImagens) const
+{
+    QFile configuracao(caminhoConfiguracao());
+    if (!configuracao.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw std::runtime_error("cannot write the configuration file");
+    configuracao.write(QStringLiteral("[BaseDados]\nServidor=SQLite\nBaseDados=%1\nUtilizador=demo\nSenha=\n"
+                                      "[Diversos]\nPercursoImagens=%2\n")
+                           .arg(caminho(), pastaImagens)
+                           .toUtf8());
 }
 
 FixtureFicha::FixtureFicha()
@@ -73,32 +76,31 @@ FixtureFicha::FixtureFicha()
         rows.insert("MedTamCo", {{"CodTipoM", "CORES"}, {"CodMed", "BR"}, {"Descrica", "Branco"}, {"PosImp", 1}});
         rows.insert("MedTamCo", {{"CodTipoM", "CORES"}, {"CodMed", "PR"}, {"Descrica", "Preto"}, {"PosImp", 2}});
         for (int i = 1; i <= 30; ++i)
-            rows.insert("MedTamCo", {{"CodTipoM", "CORES30"},
-                                     {"CodMed", QStringLiteral("C%1").arg(i, 2, 10, QLatin1Char('0'))},
+            rows.insert("MedTamCo", {{"CodTipoM", "CORES30"}, {"CodMed", cor(i)},
                                      {"Descrica", QStringLiteral("Cor %1").arg(i, 2, 10, QLatin1Char('0'))},
                                      {"PosImp", i}});
         rows.insert("Fornec", {{"Codigo", "F'1"}, {"Nome", "Malhas d'Ave"}});
 
-        referencia(rows, "R1", "Camisa d'Oxford", "F'1", "Lavar a 30 graus");
-        for (const auto& [variante, tamanho, cor] : QList<std::tuple<QString, QString, QString>>{
-                 {"R1-BR-S", "S", "BR"}, {"R1-BR-M", "M", "BR"}, {"R1-PR-L", "L", "PR"}, {"R1-PR-S", "S", "PR"}})
-            artigo(rows, variante, "R1", tamanho, cor);
-        referencia(rows, "R2", "Saia plissada", "F'1", "Forrada");
-        artigo(rows, "R2-BR-S", "R2", "S", "BR");
-        referencia(rows, "R3", "Casaco", "F9", "Com capuz");
-        artigo(rows, "R3-BR-M", "R3", "M", "BR");
-        referencia(rows, "R4", "Vestido", "", "");
-        artigo(rows, "R4-PR-M", "R4", "M", "PR");
-        referencia(rows, "R5", "Blusa", "F'1", "Seda");
-        artigo(rows, "R5-BR-S", "R5", "S", "BR");
-        referencia(rows, "R6", "Polo", "F'1", "Piqué");
-        artigo(rows, "R6-BR-L", "R6", "L", "BR");
-        referencia(rows, "R30", "Lenço de trinta cores", "F'1", "", "CORES30");
-        QList<Linha> trinta;
+        artigo(rows, "R1", "Camisa d'Oxford", "", "", "", "F'1", "Lavar a 30 graus");
+        artigo(rows, "R1-BR-S", "R1 BR S", "R1", "BR", "S");
+        artigo(rows, "R1-BR-M", "R1 BR M", "R1", "BR", "M");
+        artigo(rows, "R1-PR-L", "R1 PR L", "R1", "PR", "L");
+        artigo(rows, "R1-PR-S", "R1 PR S", "R1", "PR", "S");
+        artigo(rows, "R2", "Saia plissada", "", "", "", "F'1", "Forrada");
+        artigo(rows, "R2-BR-S", "R2 BR S", "R2", "BR", "S");
+        artigo(rows, "R3", "Casaco", "", "", "", "F9", "Com capuz");
+        artigo(rows, "R3-BR-M", "R3 BR M", "R3", "BR");
+        artigo(rows, "R4", "Vestido", "");
+        artigo(rows, "R4-PR-M", "R4 PR M", "R4", "PR");
+        artigo(rows, "R5", "Blusa", "", "", "", "F'1", "Seda");
+        artigo(rows, "R5-BR-S", "R5 BR S", "R5", "BR", "S");
+        artigo(rows, "R6", "Polo", "", "", "", "F'1", QString::fromUtf8("Piqué"));
+        artigo(rows, "R6-BR-L", "R6 BR L", "R6", "BR", "L");
+        artigo(rows, "R30", QString::fromUtf8("Lenço de trinta cores"), "", "", "", "F'1", "", "CORES30");
+        QList<zav::test::LinhaEncomenda> trinta;
         for (int i = 1; i <= 30; ++i) {
-            const QString variante = QStringLiteral("R30-%1").arg(i);
-            artigo(rows, variante, "R30", "M", QStringLiteral("C%1").arg(i, 2, 10, QLatin1Char('0')), "CORES30");
-            trinta << Linha{variante, double(i), double(i)};
+            artigo(rows, QStringLiteral("R30-%1").arg(i), "R30", "R30", cor(i), "M", "", "", "CORES30");
+            trinta.append({QStringLiteral("R30-%1").arg(i), double(i), double(i)});
         }
 
         encomenda(rows, 1, hoje.addSecs(23 * 3600), {{"R1-BR-S", 10, 6}, {"R1-BR-M", 5, 5}});
@@ -110,36 +112,23 @@ FixtureFicha::FixtureFicha()
     bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
     bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho());
     criaTabelasEmFalta(*bd_, tabelasFichaAmostra());
+    // The rows as the sample-data screen writes them; R1's description at its column's limit of 50.
     const zav::RecordsetPtr fichas = bd_->AbreRecordsetEdicao(QStringLiteral("Select * from zav_FichaAmostra"));
-    const auto ficha = [&](const QString& codigo, const QString& descricao, const QVariant& dataEnc,
-                           const QVariant& dataEntrega) {
+    for (const auto& [codigo, descricao, dataEnc, dataEntrega] : QList<std::tuple<QString, QString, QVariant, QVariant>>{
+             {"R1", "Amostra d'algodao egipcio, gola italiana, punho 50", QDateTime(QDate(2024, 3, 5), QTime()),
+              QDateTime(QDate(2024, 4, 30), QTime())},
+             {"R5", "Amostra de seda", {}, {}},
+             {"R6", QString::fromUtf8("Polo de piqué"), {}, QDateTime(QDate(2024, 12, 31), QTime())}}) {
         fichas->AddNew();
-        fichas->Fields(QStringLiteral("Codigo")) = codigo;
-        fichas->Fields(QStringLiteral("Fornec")) = QStringLiteral("Malhas d'Ave");
-        fichas->Fields(QStringLiteral("RefFRN")) = QStringLiteral("MA-") + codigo;
-        fichas->Fields(QStringLiteral("Marca")) = QStringLiteral("Norte");
-        fichas->Fields(QStringLiteral("NossRef")) = codigo;
-        fichas->Fields(QStringLiteral("Descr")) = descricao;
-        fichas->Fields(QStringLiteral("TamAmostra")) = QStringLiteral("M");
-        fichas->Fields(QStringLiteral("DataEnc")) = dataEnc;
-        fichas->Fields(QStringLiteral("DataEntrega")) = dataEntrega;
-        fichas->Fields(QStringLiteral("Composicao")) = QString::fromUtf8("100% Algodão");
+        for (const auto& [coluna, valor] : QList<std::pair<const char*, QVariant>>{
+                 {"Codigo", codigo}, {"Fornec", "Malhas d'Ave"}, {"RefFRN", "MA-" + codigo}, {"Marca", "Norte"},
+                 {"NossRef", codigo}, {"Descr", descricao}, {"TamAmostra", "M"}, {"DataEnc", dataEnc},
+                 {"DataEntrega", dataEntrega}, {"Composicao", QString::fromUtf8("100% Algodão")}})
+            fichas->Fields(QString::fromLatin1(coluna)) = valor;
         fichas->Update();
-    };
-    // A description at its column's limit of 50 characters.
-    ficha("R1", QStringLiteral("Amostra d'algodao egipcio, gola italiana, punho 50"), QDateTime(QDate(2024, 3, 5), QTime()),
-          QDateTime(QDate(2024, 4, 30), QTime()));
-    ficha("R5", QStringLiteral("Amostra de seda"), QVariant(), QVariant());
-    ficha("R6", QStringLiteral("Polo de piqué"), QVariant(), QDateTime(QDate(2024, 12, 31), QTime()));
+    }
 
-    QFile configuracao(caminhoConfiguracao());
-    if (!configuracao.open(QIODevice::WriteOnly))
-        throw std::runtime_error("cannot write the configuration file");
-    configuracao.write(QStringLiteral("[BaseDados]\nServidor=SQLite\nBaseDados=%1\nUtilizador=demo\nSenha=\n"
-                                      "[Diversos]\nPercursoImagens=%2\n")
-                           .arg(caminho(), pastaImagens())
-                           .toUtf8());
-    configuracao.close();
+    escreveConfiguracao(pastaImagens());
     QDir().mkpath(pastaFotos());
     fotografia(pastaFotos() + QStringLiteral("R1.jpg"), Qt::red);
     fotografia(pastaFotos() + QStringLiteral("R1.gif"), Qt::blue);

@@ -39,6 +39,8 @@ public:
     // Where the photos are: the folder, the database's name and "_ARTG/".
     QString pastaFotos() const { return pastaImagens() + QStringLiteral("empresa_ARTG/"); }
     QString caminho() const { return pasta_.filePath(QStringLiteral("empresa.db")); }
+    // The configuration file, naming that images folder.
+    void escreveConfiguracao(const QString& pastaImagens) const;
     // Writes a photo of that colour there.
     static void fotografia(const QString& ficheiro, Qt::GlobalColor cor);
 
