@@ -187,41 +187,6 @@ TEST(VersionText, PlainDecimalParts)
     EXPECT_EQ(zav::test::errorNumberOf([&] { versao.Texto(); }), zav::errors::TypeMismatch);
 }
 
-TEST_F(StartUp, EmptySettingAsksForTheDatabaseButAnEmptyPasswordDoesNot)
-{
-    zav::test::TempDatabase chosen;
-    QTemporaryDir dir;
-    const QString catalogue = QCoreApplication::applicationDirPath() + "/Catalogos/bd.sql";
-    writeFile(catalogue, "Escolhida|SQLite|" + chosen.path() + "|demo|\n");
-    int asked = 0;
-    zav::Seam<QString(QWidget*, const zav::PickListRequest&)>::Override pick(
-        zav::pickListSeam(), [&](QWidget*, const zav::PickListRequest&) {
-            ++asked;
-            return QStringLiteral("0");
-        });
-
-    struct Case {
-        QString servidor, baseDados, utilizador, senha;
-        int asks;
-    };
-    const QList<Case> cases = {
-        {"SQLite", chosen.path(), "demo", "", 0},
-        {"", chosen.path(), "demo", "x", 1},
-        {"SQLite", "", "demo", "x", 1},
-        {"SQLite", chosen.path(), "", "x", 1},
-    };
-    for (const Case& c : cases) {
-        asked = 0;
-        mod_main::CaminhoConfiguracao = dir.filePath("Tarvelo.zav");
-        writeFile(mod_main::CaminhoConfiguracao, configText(c.servidor, c.baseDados, c.utilizador, c.senha));
-        mod_main::AbreBaseDados();
-        EXPECT_EQ(asked, c.asks) << c.servidor.toStdString() << "/" << c.utilizador.toStdString();
-        EXPECT_TRUE(mod_main::bd->isOpen());
-    }
-    QFile::remove(catalogue);
-    QDir().rmdir(QFileInfo(catalogue).absolutePath());
-}
-
 TEST_F(StartUp, ShowsTheCompanyAndVersionOnTheMainWindow)
 {
     BaseFolder base(true);
@@ -263,7 +228,7 @@ TEST_F(StartUp, AMissingDatabaseFileIsShownAndEndsBeforeTheMainWindowMakingNoFil
     EXPECT_EQ(messages.requests[0].title, "Tarvelo");
 }
 
-TEST_F(StartUp, WithoutSettingsOrCatalogueTheErrorNamesTheConfigurationFile)
+TEST_F(StartUp, AMissingSettingAsksTheCatalogueAndWithoutOneTheErrorNamesTheConfigurationFile)
 {
     BaseFolder base(true);
     const QString catalogue = QCoreApplication::applicationDirPath() + "/Catalogos/bd.sql";
@@ -296,6 +261,39 @@ TEST_F(StartUp, WithoutSettingsOrCatalogueTheErrorNamesTheConfigurationFile)
     messages.requests.clear();
     EXPECT_EQ(FalhaNaoTratada::Protege([] { mod_main::Main(QString(), {}); }), 0);
     EXPECT_TRUE(messages.requests.isEmpty());
+
+    // With the catalogue beside the program, a missing setting asks for the
+    // database; an empty password does not. (One test: the catalogue's place
+    // is the program's, which every test of this program shares.)
+    zav::test::TempDatabase chosen;
+    writeFile(catalogue, "Escolhida|SQLite|" + chosen.path() + "|demo|\n");
+    int asked = 0;
+    zav::Seam<QString(QWidget*, const zav::PickListRequest&)>::Override pick(
+        zav::pickListSeam(), [&](QWidget*, const zav::PickListRequest&) {
+            ++asked;
+            return QStringLiteral("0");
+        });
+
+    struct Case {
+        QString servidor, baseDados, utilizador, senha;
+        int asks;
+    };
+    const QList<Case> cases = {
+        {"SQLite", chosen.path(), "demo", "", 0},
+        {"", chosen.path(), "demo", "x", 1},
+        {"SQLite", "", "demo", "x", 1},
+        {"SQLite", chosen.path(), "", "x", 1},
+    };
+    for (const Case& c : cases) {
+        asked = 0;
+        mod_main::CaminhoConfiguracao = config;
+        writeFile(mod_main::CaminhoConfiguracao, configText(c.servidor, c.baseDados, c.utilizador, c.senha));
+        mod_main::AbreBaseDados();
+        EXPECT_EQ(asked, c.asks) << c.servidor.toStdString() << "/" << c.utilizador.toStdString();
+        EXPECT_TRUE(mod_main::bd->isOpen());
+    }
+    QFile::remove(catalogue);
+    QDir().rmdir(QFileInfo(catalogue).absolutePath());
 }
 
 // A failure raised by a slot while Qt delivers an event: shown, then the program
