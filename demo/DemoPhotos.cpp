@@ -2,6 +2,7 @@
 
 #include "demo/GifWriter.h"
 #include "demo/SqliteConnection.h"
+#include "platform/data/PastasSistema.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,7 +45,7 @@ void saveJpg(const QImage& image, const QString& path)
 
 QString DemoPhotos::photoFolder(const QString& imagesFolder, const QString& databasePath)
 {
-    return imagesFolder + QFileInfo(databasePath).completeBaseName() + QStringLiteral("_ARTG/");
+    return zav::naPasta(imagesFolder, QFileInfo(databasePath).completeBaseName() + QStringLiteral("_ARTG/"));
 }
 
 QImage DemoPhotos::draw(int seed)

@@ -15,7 +15,8 @@ struct PhotoCounts {
 // in turn a .jpg, a .gif, both (different pictures, so the one the card
 // prefers can be told apart) and none.
 //
-// The program looks for a reference's photo at the images folder, the
+// The program looks for a reference's photo in the images folder (joined
+// with one separator, whether or not the setting ends with one), at the
 // data-access object's images prefix (for an SQLite company, the database
 // file's name without its extension), "_ARTG\", the reference and the
 // extension; the demo writes them exactly there.

@@ -76,8 +76,7 @@ void EcraManutencao::monta(TabelaManutencao tabela, QWidget* areaValores, const 
         ordem << &campo(c.index);
     ordem << ordemValores;
     for (const CampoChave& c : tabela_.chave)
-        if (c.temLista)
-            ordem << btLista[c.index];
+        ordem << btLista[c.index];
     ordem << btSair << btConf << btCancelar << btAnular;
     ordenaTabulacao(ordem);
 }
@@ -106,13 +105,11 @@ void EcraManutencao::montaChave()
         Dsc.insert(c.index, descricao);
         grelha->addWidget(legenda, linha, 0);
         grelha->addWidget(entrada, linha, 1);
-        if (c.temLista) {
-            auto* lista = BotaoEcra(QStringLiteral("..."), QString(), GroupBox2);
-            lista->setFocusPolicy(Qt::TabFocus);
-            btLista.insert(c.index, lista);
-            botoes.insert(c.index, lista);
-            grelha->addWidget(lista, linha, 2);
-        }
+        auto* lista = BotaoEcra(QStringLiteral("..."), QString(), GroupBox2);
+        lista->setFocusPolicy(Qt::TabFocus);
+        btLista.insert(c.index, lista);
+        botoes.insert(c.index, lista);
+        grelha->addWidget(lista, linha, 2);
         grelha->addWidget(descricao, linha, 3);
         ++linha;
 
@@ -194,11 +191,8 @@ void EcraManutencao::carrega()
 void EcraManutencao::bloqueiaChave(bool bloqueia)
 {
     QList<QWidget*> controlos;
-    for (const CampoChave& c : tabela_.chave) {
-        controlos << &campo(c.index);
-        if (c.temLista)
-            controlos << btLista[c.index];
-    }
+    for (const CampoChave& c : tabela_.chave)
+        controlos << &campo(c.index) << btLista[c.index];
     activa(controlos, !bloqueia);
 }
 

@@ -18,8 +18,8 @@ namespace zav {
 class Recordset;
 }
 
-// One key code of a maintenance screen: where it stands in the key block and
-// how it is checked.
+// One key code of a maintenance screen, with its list button: where it stands
+// in the key block and how it is checked.
 struct CampoChave {
     int index = 0;              // in `campo`, `btLista` and `Dsc`
     int etiqueta = 0;           // its caption's index in `Label2`
@@ -29,7 +29,6 @@ struct CampoChave {
     // code stays in the field to be corrected).
     DefinicaoCampo definicao;
     QString colunaDescricao;    // the found row's column that `Dsc` shows
-    bool temLista = true;       // a list button beside the field
     // A code that does not exist, or a blank one, is wiped (else it stays to be corrected).
     bool limpaNaoExistente = false;
 };

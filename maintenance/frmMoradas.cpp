@@ -67,7 +67,7 @@ TabelaManutencao frmMoradas::tabelaDoEcra()
     tabela.titulo = QStringLiteral("Moradas");
     // The customer's code is as long as Clientes.Codigo, the column it is written to.
     // Unlike the other screens' keys, a customer that does not exist is wiped.
-    tabela.chave = {{Cliente, 0, QStringLiteral("Cliente"), 15, cliente, QStringLiteral("Nome"), true, true}};
+    tabela.chave = {{Cliente, 0, QStringLiteral("Cliente"), 15, cliente, QStringLiteral("Nome"), true}};
     tabela.escolhas.escFechaDeQualquerCampo = false;
     tabela.escolhas.primeiroCampo = Cliente;
     // The key stays open for a new address; a stored one locks the whole top box.

@@ -79,7 +79,7 @@ QString dados(const ChaveEncomenda& chave, qint64 lNoDoc, const FiltroFamilia& f
         + MapasSql::documentosLinhasArtigos() + MapasSql::tamanhoDoArtigo() + MapasSql::corDoArtigo()
         + linhasDoDocumento(chave, lNoDoc, filtro)
         + QStringLiteral(" Group by a.codref,a.MedHor,a.MedVert,mv.POSIMP,mh.POSIMP, mv.Descrica, mh.Descrica,c.Terceiro,c.Vendedor ")
-        + QStringLiteral(" order by a.CodRef,mv.posimp,mh.posimp ");
+        + MapasSql::ordemReferenciaCorTamanho();
 }
 
 QString linhasTexto(const ChaveEncomenda& chave, qint64 lNoDoc)

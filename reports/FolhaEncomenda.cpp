@@ -1,38 +1,17 @@
 #include "reports/FolhaEncomenda.h"
 
 #include "platform/data/zavCoreDataAccess2016.h"
+#include "reports/LinhasPorPosicao.h"
 #include "reports/MatrizCorTamanho.h"
 #include "reports/TitulosTamanho.h"
 
 namespace FolhaEncomenda {
 
-namespace {
-
-// Markers that no reference or colour code equals, so the first line opens a row.
-const QString ReferenciaInicial = QStringLiteral("%%6##");
-const QString CorInicial = QStringLiteral("&&%%4##");
-
-// Whether a line's code differs from the one so far; a line without a code
-// (Null) never starts a row by itself.
-bool muda(const zav::Field& codigo, const QString& ateAqui, const QString& marca)
-{
-    return !codigo.isNull() && ateAqui != marca && codigo.text() != ateAqui;
-}
-
-// The position a line's size prints at, or 0 when it has none.
-int posicao(const zav::Field& mh)
-{
-    return mh.isNull() ? 0 : int(mh.integer());
-}
-
-} // namespace
-
 zav::RecordsetPtr CriaRsEncomenda(int NoTamFinal)
 {
     auto folha = std::make_shared<zav::Recordset>();
     folha->appendField(QStringLiteral("Referencia"), zav::FieldType::Text, 15);
-    // As long as the colour description it shows (MedTamCo.Descrica).
-    folha->appendField(QStringLiteral("Cor"), zav::FieldType::Text, 30);
+    folha->appendField(QStringLiteral("Cor"), zav::FieldType::Text, 20);
     for (int p = 1; p <= NoTamFinal; ++p)
         folha->appendField(QString::number(p), zav::FieldType::Currency);
     folha->appendField(QStringLiteral("Total"), zav::FieldType::Currency);
@@ -45,46 +24,16 @@ Preenchimento preenche(zav::Recordset& folha, zav::Recordset& dados, int NoTamFi
     Preenchimento resultado;
     if (dados.RecordCount() == 0)
         return resultado;
-    const int campoTotal = NoTamFinal + 2;
-    QString referencia = ReferenciaInicial;
-    QString cor = CorInicial;
-    zav::Currency total;
-    bool linhaAberta = false;
-
     dados.MoveFirst();
     resultado.sTerceiro = dados.Fields(QStringLiteral("Terceiro")).text();
     resultado.sVendedor = dados.Fields(QStringLiteral("Vendedor")).text();
-    for (; !dados.Eof(); dados.MoveNext()) {
-        const int p = posicao(dados.Fields(QStringLiteral("mh")));
-        if (p < 1 || p > NoTamFinal) {
-            ++resultado.linhasSemColuna;
-            continue;
-        }
-        const zav::Field codRef = dados.Fields(QStringLiteral("CodRef"));
-        const zav::Field medVert = dados.Fields(QStringLiteral("MedVert"));
-        const bool novaLinha = muda(medVert, cor, CorInicial) || muda(codRef, referencia, ReferenciaInicial);
-        if (novaLinha || referencia == ReferenciaInicial) {
-            if (novaLinha) {
-                folha.Fields(campoTotal) = total;
-                folha.Update();
-            }
-            folha.AddNew();
-            linhaAberta = true;
-            total = zav::Currency();
-            folha.Fields(0) = codRef.value();
-            folha.Fields(1) = dados.Fields(QStringLiteral("Cor")).value();
-        }
-        const zav::Currency quantidade = dados.Fields(QStringLiteral("Quant")).currency();
-        folha.Fields(p + 1) = quantidade;
-        total += quantidade;
-        referencia = codRef.text();
-        cor = medVert.text();
-    }
-    if (linhaAberta) {
-        folha.Fields(campoTotal) = total;
-        folha.Update();
-        folha.MoveFirst();
-    }
+    LinhasPorPosicao::Forma forma;
+    forma.campoPosicao = QStringLiteral("mh");
+    forma.porCor = true;
+    forma.textos << QStringLiteral("Cor");
+    forma.NoTamFinal = NoTamFinal;
+    resultado.linhasSemColuna = LinhasPorPosicao::preenche(folha, dados, forma).linhasSemColuna;
+    folha.MoveFirst();
     return resultado;
 }
 

@@ -29,15 +29,14 @@ struct Preenchimento {
     QString sTerceiro;
     QString sVendedor;
     // Data lines whose size prints at no column of the sheet (a position of 0,
-    // none, or past the last column): left out of the rows and their totals.
+    // none, or past the last column): left out of the cells and the totals.
     int linhasSemColuna = 0;
 };
 
 // Fills `folha` from the data lines (`CodRef`, `MedVert`, `Cor`, `mh`, `Quant`,
-// `Terceiro`, `Vendedor`, in reference, colour and size order): a new row
-// whenever the reference or the colour changes; each line's quantity is
-// assigned to the field of its size's position (a later size at the same
-// position replaces the cell) and added to the row's total.
+// `Terceiro`, `Vendedor`, in reference, colour and size order) as the detail
+// map fills its rows (LinhasPorPosicao): a row per reference and colour, each
+// line's quantity added to its position's cell and to the row's total.
 Preenchimento preenche(zav::Recordset& folha, zav::Recordset& dados, int NoTamFinal);
 
 // The grid's columns: "Referência", "Cor", one per position headed by

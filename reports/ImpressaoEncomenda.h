@@ -15,9 +15,9 @@ struct GridPrintSettings;
 // lines, over the rows; a footer with the page count.
 namespace ImpressaoEncomenda {
 
-// What the header shows, as the screen holds it when the preview opens.
+// What the header shows: the screen's values at the load of the sheet.
 struct Cabecalho {
-    ChaveEncomenda chave;     // type, year and series as they stand in the fields
+    ChaveEncomenda chave;     // type, year and series as the load read them
     qint64 lNoDoc = 0;        // the number of the document loaded
     QDateTime dDataDoc;
     QString sVendedor;

@@ -24,49 +24,6 @@ QString chaveCorCliente(const QString& cliente, const QString& cor)
 const QList<MatrizCorTamanho::ChaveLinha> ChaveCorCliente{{QStringLiteral("CodCor"), QStringLiteral("MedVert")},
                                                           {QStringLiteral("Cliente"), Terceiro}};
 
-// The lines of one article and customer under several salesmen become one
-// line with their sum, so that the customer's cell shows all it ordered and
-// not only the salesman read last. The statement orders the lines by
-// customer, colour and size position, so such lines stand in one run of equal
-// customer and positions; each line is looked for in its run only.
-QList<MatrizCorTamanho::LinhaMatriz> linhasPorCliente(zav::Recordset& linhas)
-{
-    QList<MatrizCorTamanho::LinhaMatriz> juntas;
-    QStringList artigos;  // beside `juntas`
-    const int campoCor = linhas.fieldIndex(QStringLiteral("MedVert"));
-    const int campoCliente = linhas.fieldIndex(Terceiro);
-    const int campoArtigo = linhas.fieldIndex(QStringLiteral("artigo"));
-    const int campoTamanho = linhas.fieldIndex(QStringLiteral("MedHor"));
-    const int campoQuantidade = linhas.fieldIndex(QStringLiteral("Quant"));
-    const int campoPosicaoCor = linhas.fieldIndex(QStringLiteral("Mv"));
-    const int campoPosicaoTamanho = linhas.fieldIndex(QStringLiteral("mH"));
-    juntas.reserve(linhas.RecordCount());
-    qsizetype inicioDaSequencia = 0;
-    QVariant cliente, posicaoCor, posicaoTamanho;
-    for (linhas.MoveFirst(); !linhas.Eof(); linhas.MoveNext()) {
-        const QVariant esteCliente = linhas.Fields(campoCliente).value();
-        const QVariant estaCor = linhas.Fields(campoPosicaoCor).value();
-        const QVariant esteTamanho = linhas.Fields(campoPosicaoTamanho).value();
-        if (esteCliente != cliente || estaCor != posicaoCor || esteTamanho != posicaoTamanho) {
-            inicioDaSequencia = juntas.size();
-            cliente = esteCliente;
-            posicaoCor = estaCor;
-            posicaoTamanho = esteTamanho;
-        }
-        const QString artigo = linhas.Fields(campoArtigo).text();
-        const zav::Currency quantidade = linhas.Fields(campoQuantidade).currency();
-        const qsizetype igual = artigos.indexOf(artigo, inicioDaSequencia);
-        if (igual >= 0) {
-            juntas[igual].quantidade += quantidade;
-            continue;
-        }
-        artigos << artigo;
-        juntas.append({{linhas.Fields(campoCor).text(), esteCliente.toString()}, linhas.Fields(campoTamanho).text(),
-                       quantidade});
-    }
-    return juntas;
-}
-
 } // namespace
 
 ValoresMatriz valores()
@@ -115,10 +72,11 @@ CargaMatriz CarregaRefIndividualCliente(zav::zavCoreDataAccess2016& bd, const Ma
     if (!linhas)
         return carga;
 
-    const QList<MatrizCorTamanho::LinhaMatriz> juntas = linhasPorCliente(*linhas);
+    // A customer's lines under several salesmen land in its one row and add up there.
+    const QList<MatrizCorTamanho::LinhaMatriz> lidas = MatrizCorTamanho::leLinhas(*linhas, ChaveCorCliente);
     // The rows of a customer's colours without a line would all be removed as zero.
     std::unordered_set<QString, HashTexto> comLinhas;
-    for (const MatrizCorTamanho::LinhaMatriz& linha : juntas)
+    for (const MatrizCorTamanho::LinhaMatriz& linha : lidas)
         comLinhas.insert(chaveCorCliente(linha.chave[1], linha.chave[0]));
 
     MatrizCorTamanho& matriz = CriaRsRefCliente(carga);
@@ -135,7 +93,7 @@ CargaMatriz CarregaRefIndividualCliente(zav::zavCoreDataAccess2016& bd, const Ma
                                {cliente + QLatin1Char('/') + clientes->Fields(QStringLiteral("Nome")).text(), cliente},
                                [&](const QString& cor) { return comLinhas.count(chaveCorCliente(cliente, cor)) > 0; });
     }
-    matriz.colocaLinhas(juntas, ChaveCorCliente);
+    matriz.colocaLinhas(lidas, ChaveCorCliente);
     carga.totaliza();
     return carga;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/grid/Grelha.h"
+#include "reports/LinhasPorPosicao.h"
 #include "reports/MatrizCorTamanho.h"
 
 using MapasSql::Filtros;
@@ -9,10 +10,6 @@ using MapasSql::Filtros;
 const QString MapaResumo::SemTamanhosCores = QString::fromUtf8("Referências sem Tamnhos/Cores!");
 
 namespace {
-
-// Markers no reference or colour code equals: the first data row starts the first grid row.
-const QString ReferenciaInicial = QStringLiteral("%%6##");
-const QString CorInicial = QStringLiteral("&&%%4##");
 
 // Group, family and sub-family filter only together.
 QString filtroFamilia(const Filtros& f)
@@ -98,7 +95,7 @@ QString MapaResumo::sqlDetalhe(const Filtros& f)
         sql += QStringLiteral(" and al.Fornec='") + zav::SqlTexto(f.fornecedor) + QStringLiteral("' ");
     return sql
         + QStringLiteral(" group by a.codref,a.MEDHOR ,a.medvert,mv.POSIMP,mh.POSIMP,mv.Descrica,mh.Descrica,al.Nome")
-        + QStringLiteral(" order by a.CodRef,mv.posimp,mh.posimp");
+        + MapasSql::ordemReferenciaCorTamanho();
 }
 
 zav::RecordsetPtr MapaResumo::CriaRsResumo(int NoTamFinal)
@@ -143,70 +140,29 @@ bool MapaResumo::CarregaResumo(const Filtros& filtros)
         bd_.AbreRecordset(QString(), detalhe() ? sqlDetalhe(filtros) : sqlResumo(filtros));
     if (dados->RecordCount() == 0)
         return falhou(Falha::SemInformacao);
-    preencheLinhas(*dados);
-    acrescentaTotais();
+    const LinhasPorPosicao::Somas somas = LinhasPorPosicao::preenche(*rs_, *dados, formaDasLinhas());
+    foraDasColunas_ = somas.linhasSemColuna;
+    acrescentaTotais(somas.porPosicao);
     rs_->MoveFirst();
     return true;
 }
 
-void MapaResumo::preencheLinhas(zav::Recordset& dados)
+LinhasPorPosicao::Forma MapaResumo::formaDasLinhas() const
 {
-    totaisColuna_ = QList<zav::Currency>(noTamFinal_ + 1);
-    totalLinha_ = zav::Currency();
-    const int campoReferencia = dados.fieldIndex(QStringLiteral("CodRef"));
-    const int campoCor = detalhe() ? dados.fieldIndex(QStringLiteral("MedVert")) : -1;
-    const int campoPosicao = dados.fieldIndex(detalhe() ? QStringLiteral("mh") : QStringLiteral("POSIMP"));
-    const int campoQuantidade = dados.fieldIndex(QStringLiteral("Quant"));
-
-    QString referenciaAnterior = ReferenciaInicial;
-    QString corAnterior = CorInicial;
-    for (dados.MoveFirst(); !dados.Eof(); dados.MoveNext()) {
-        const QString referencia = dados.Fields(campoReferencia).text();
-        const QString cor = detalhe() ? dados.Fields(campoCor).text() : QString();
-        const bool mudouReferencia = referencia != referenciaAnterior && referenciaAnterior != ReferenciaInicial;
-        const bool mudouCor = detalhe() && cor != corAnterior && corAnterior != CorInicial;
-        if (mudouReferencia || mudouCor) {
-            fechaLinha();
-            novaLinha(dados);
-        } else if (referenciaAnterior == ReferenciaInicial) {
-            novaLinha(dados);
-        }
-
-        const zav::Field posicao = dados.Fields(campoPosicao);
-        const int p = posicao.isNull() ? 0 : int(posicao.integer());
-        if (titulos_.temColuna(p)) {
-            const zav::Currency quantidade = dados.Fields(campoQuantidade).currency();
-            // Two sizes of one type at one position add up, as the row's total does.
-            zav::Field celula = rs_->Fields(campoDaPosicao(p));
-            celula = celula.currency() + quantidade;
-            totalLinha_ += quantidade;
-            totaisColuna_[p] += quantidade;
-        } else {
-            ++foraDasColunas_;
-        }
-        referenciaAnterior = referencia;
-        corAnterior = cor;
+    LinhasPorPosicao::Forma forma;
+    forma.NoTamFinal = noTamFinal_;
+    forma.textos << QStringLiteral("Nome");
+    if (detalhe()) {
+        forma.campoPosicao = QStringLiteral("mh");
+        forma.porCor = true;
+        forma.textos << QStringLiteral("Cor");
+    } else {
+        forma.campoPosicao = QStringLiteral("POSIMP");
     }
-    fechaLinha();
+    return forma;
 }
 
-void MapaResumo::novaLinha(zav::Recordset& dados)
-{
-    rs_->AddNew();
-    totalLinha_ = zav::Currency();
-    rs_->Fields(QStringLiteral("Referencia")) = dados.Fields(QStringLiteral("CodRef")).text();
-    rs_->Fields(QStringLiteral("Nome")) = dados.Fields(QStringLiteral("Nome")).text().left(20);
-    if (detalhe())
-        rs_->Fields(QStringLiteral("Cor")) = dados.Fields(QStringLiteral("Cor")).text().left(20);
-}
-
-void MapaResumo::fechaLinha()
-{
-    rs_->Fields(QStringLiteral("Total")) = totalLinha_;
-    rs_->Update();
-}
-
-void MapaResumo::acrescentaTotais()
+void MapaResumo::acrescentaTotais(const QList<zav::Currency>& totaisColuna)
 {
     rs_->AddNew();
     rs_->Update();
@@ -214,8 +170,8 @@ void MapaResumo::acrescentaTotais()
     rs_->Fields(QStringLiteral("Nome")) = QStringLiteral("Total Geral");
     zav::Currency geral;
     for (int p = 1; p <= noTamFinal_; ++p) {
-        rs_->Fields(campoDaPosicao(p)) = totaisColuna_[p];
-        geral += totaisColuna_[p];
+        rs_->Fields(campoDaPosicao(p)) = totaisColuna[p];
+        geral += totaisColuna[p];
     }
     rs_->Fields(QStringLiteral("Total")) = geral;
     rs_->Update();

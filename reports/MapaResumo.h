@@ -2,6 +2,7 @@
 
 #include "platform/data/Recordset.h"
 #include "platform/grid/GridColumn.h"
+#include "reports/LinhasPorPosicao.h"
 #include "reports/MapasSql.h"
 #include "reports/TitulosTamanho.h"
 
@@ -61,10 +62,8 @@ private:
     int campoDaPosicao(int posicao) const { return posicao + (detalhe() ? 2 : 1); }
     bool falhou(Falha falha);
     void poeColunas(zav::Grelha& grelha) const;
-    void preencheLinhas(zav::Recordset& dados);
-    void novaLinha(zav::Recordset& dados);
-    void fechaLinha();
-    void acrescentaTotais();
+    LinhasPorPosicao::Forma formaDasLinhas() const;
+    void acrescentaTotais(const QList<zav::Currency>& totaisColuna);
 
     zav::zavCoreDataAccess2016& bd_;
     Modo modo_;
@@ -74,7 +73,4 @@ private:
     int noTam_ = 0;
     int noTamFinal_ = 0;
     int foraDasColunas_ = 0;
-    // The load's running values.
-    QList<zav::Currency> totaisColuna_;
-    zav::Currency totalLinha_;
 };

@@ -101,6 +101,11 @@ QString encomendasClientes()
     return QStringLiteral(" and c.Tpterc=2 and c.Areag=2 and c.nvias<>-1 ");
 }
 
+QString ordemReferenciaCorTamanho()
+{
+    return QStringLiteral(" order by a.CodRef,mv.posimp,a.MedVert,mh.posimp ");
+}
+
 QString filtroReferencia(const Filtros& filtros, bool comIntervalos)
 {
     QString filtro = janelaDatas(filtros) + umaReferencia(filtros.referencia);

@@ -61,6 +61,11 @@ QString intervaloGrupos(const Filtros& filtros);
 // Customer orders that were not cancelled.
 QString encomendasClientes();
 
+// " order by ..." the rows of the maps with a row per reference and colour:
+// reference, colour and size print positions, and two colours at one
+// position kept apart by their code, so that a colour's lines stay together.
+QString ordemReferenciaCorTamanho();
+
 // The common filter of the one-reference matrices: the window, the reference,
 // the customer, salesman and group ranges when asked for, customer orders.
 QString filtroReferencia(const Filtros& filtros, bool comIntervalos);

@@ -150,7 +150,8 @@ void MatrizCorTamanho::colocaLinhas(const QList<LinhaMatriz>& linhas, const QLis
         if (onde == linhaDaChave.end() || campo == campoDoTamanho.end())
             continue;
         rs.setPosition(onde->second);
-        rs.Fields(campo->second) = linha.quantidade;
+        zav::Field celula = rs.Fields(campo->second);
+        celula = celula.currency() + linha.quantidade;
         rs.Update();
     }
 }

@@ -55,8 +55,8 @@ zav::GridColumn colunaQuantidade(const zav::ColumnKey& chave, const QString& tit
 // size, the row's `Total`, and a totals row (`IndiceCor` 99, "Total").
 //
 // The loader builds it in the order the users know from the printed maps:
-// the colour rows first, then each order line assigned to its cell (a later
-// line of the same colour and size replaces the earlier one), then the totals.
+// the colour rows first, then each order line added to its cell (two variant
+// articles of one colour and size share the cell), then the totals.
 class MatrizCorTamanho {
 public:
     explicit MatrizCorTamanho(ValoresMatriz valores);
@@ -95,10 +95,10 @@ public:
     // The order lines of `linhas` (the fields of `chave`, `MedHor`, `Quant`), from its first.
     static QList<LinhaMatriz> leLinhas(zav::Recordset& linhas, const QList<ChaveLinha>& chave = ChaveCor);
 
-    // Places every line, in order, in the first row whose `chave` fields equal
-    // the line's (without regard to case), in the size field named exactly as
-    // the line's size. The value is set, not added. Lines whose row or size
-    // has no cell change nothing.
+    // Adds every line to the first row whose `chave` fields equal the line's
+    // (without regard to case), in the size field named exactly as the line's
+    // size, so that the cells always add up to the totals whatever order the
+    // lines come in. Lines whose row or size has no cell change nothing.
     void colocaLinhas(const QList<LinhaMatriz>& linhas, const QList<ChaveLinha>& chave = ChaveCor);
     void colocaLinhas(zav::Recordset& linhas, const QList<ChaveLinha>& chave = ChaveCor)
     {

@@ -83,8 +83,8 @@ void frmMapaEncomendas::Form_Load()
     TomaIconeDaJanelaPrincipal();
     campos_->setBd(bd);
     LimparForm();
-    // From the year, already filled, on to the series.
-    Tools::EnviaTeclas(QStringLiteral("{TAB}"));
+    // Past the year, already filled, in the series.
+    abreEm(seguinteNoTab(&campo(1)));
 }
 
 void frmMapaEncomendas::LimparForm()
@@ -219,6 +219,7 @@ void frmMapaEncomendas::mostraFolha(const FolhaEncomenda::Carga& carga)
     }
     Grelha->show();
     btExcel->setEnabled(true);
+    cabecalho_ = cabecalhoDaCarga();
 }
 
 // After a load that found nothing no earlier sheet stays to be exported or
@@ -255,6 +256,14 @@ void frmMapaEncomendas::btImp_Click()
 
 void frmMapaEncomendas::FormataPrintGrelha()
 {
+    ImpressaoEncomenda::formata(Grelha->printSettings(), ImpressaoEncomenda::texto(cabecalho_),
+                                !cabecalho_.linhasTexto.isEmpty());
+}
+
+// The fields stay open after a load: the header names the document the sheet
+// shows, not what was typed since.
+ImpressaoEncomenda::Cabecalho frmMapaEncomendas::cabecalhoDaCarga() const
+{
     ImpressaoEncomenda::Cabecalho c;
     c.chave = chave();
     c.lNoDoc = lNoDoc;
@@ -267,7 +276,7 @@ void frmMapaEncomendas::FormataPrintGrelha()
     c.cliente = Cliente;
     // The box holds its lines as the platform keeps them (LF); the header's end in CR LF.
     c.linhasTexto = cmp(7).Text().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    ImpressaoEncomenda::formata(Grelha->printSettings(), ImpressaoEncomenda::texto(c), !c.linhasTexto.isEmpty());
+    return c;
 }
 
 void frmMapaEncomendas::ImprimeGrelha()

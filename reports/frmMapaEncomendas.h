@@ -3,6 +3,7 @@
 #include "platform/widgets/zav_input.h"
 #include "reports/EncomendaSql.h"
 #include "reports/FolhaEncomenda.h"
+#include "reports/ImpressaoEncomenda.h"
 #include "shell/Ecra.h"
 
 #include <QDateTime>
@@ -85,9 +86,11 @@ private:
     void defineCampos();
     void mostraFolha(const FolhaEncomenda::Carga& carga);
     void escondeFolha();
+    ImpressaoEncomenda::Cabecalho cabecalhoDaCarga() const;
 
     zav::CommonDialog& CommonDialog1_;
     CamposValidados* campos_;
     std::unique_ptr<zav::PreviewSwitch> preview_;
     zav::RecordsetPtr folha_;
+    ImpressaoEncomenda::Cabecalho cabecalho_;  // of the sheet shown
 };

@@ -5,6 +5,7 @@
 #include "platform/grid/Visualizador.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/widgets/CursorOcupado.h"
+#include "platform/widgets/GrupoOpcoes.h"
 #include "platform/widgets/SeletorData.h"
 #include "reports/CamposFamilia.h"
 #include "reports/ImpressaoMapas.h"
@@ -129,6 +130,7 @@ void frmMapas::constroiPainel()
         opcoes->addWidget(opcao);
         Option1 << opcao;
     }
+    zav::fazGrupoDeOpcoes(Option1);
     grelhaPainel->addLayout(opcoes, 0, 12, 4, 1);
     btCarga = BotaoEcra(QStringLiteral("&Carregar"), QStringLiteral("Carregar."), GroupBox1);
     grelhaPainel->addWidget(btCarga, 7, 12);
@@ -181,7 +183,7 @@ void frmMapas::Form_Load()
     campos_->setBd(bd);
     defineCampos();
     LimparForm();
-    Tools::EnviaTeclas(QStringLiteral("{TAB}"));
+    abreEm(seguinteNoTab(&campo(0)));
 }
 
 void frmMapas::mostraSoEm(const QList<QWidget*>& controlos, bool mostrar)
@@ -276,6 +278,9 @@ MapasSql::Filtros frmMapas::filtros() const
 
 void frmMapas::btCarga_Click()
 {
+    // Mode 4 leaves "&Carregar" open under its preview: a load replaces the old pages too.
+    if (preview_->previewShown())
+        ImprimeGrelha();
     // Each mode's loader is called from here; a mode without one loads nothing.
     switch (iOpcao) {
     case 1:
@@ -343,7 +348,10 @@ ValoresMatriz frmMapas::valoresRefIndividual()
 
 void frmMapas::CarregaRefIndividual()
 {
-    carregaMatriz([this] { return carregaMatrizReferencia(*bd, filtros(), valoresRefIndividual(), true); }, 0,
+    carregaMatriz([](zav::zavCoreDataAccess2016& bd, const MapasSql::Filtros& f) {
+                      return carregaMatrizReferencia(bd, f, valoresRefIndividual(), true);
+                  },
+                  0,
                   [](zav::Grelha& grelha, const MatrizCorTamanho& matriz, zav::Recordset& tamanhos) {
                       matriz.Act_Grelha_Campos(grelha, tamanhos);
                   });
@@ -352,11 +360,13 @@ void frmMapas::CarregaRefIndividual()
 void frmMapas::CarregaResumo()
 {
     auto mapa = std::make_unique<MapaResumo>(*bd, iOpcao == 3 ? MapaResumo::Modo::Detalhe : MapaResumo::Modo::Resumo);
+    const MapasSql::Filtros f = filtros();
     bool carregado = false;
     {
         const zav::CursorOcupado ocupado;
-        carregado = mapa->CarregaResumo(filtros());
+        carregado = mapa->CarregaResumo(f);
         if (carregado) {
+            guardaCabecalho(f);
             resumo_ = std::move(mapa);
             GroupBox1->setEnabled(false);
             Act_Grelha(resumo_->NoTam());
@@ -372,7 +382,7 @@ void frmMapas::CarregaResumo()
     }
     if (!carregado) {
         Tools::MostraMensagem(QString(), mapa->mensagem(), 2);
-        Grelha->hide();
+        escondeMapa();
         if (mapa->falha() == MapaResumo::Falha::SemInformacao)
             GroupBox1->setEnabled(true);
         return;
@@ -383,11 +393,13 @@ void frmMapas::CarregaResumo()
 
 void frmMapas::CarregaRefTerceiro()
 {
+    const MapasSql::Filtros f = filtros();
     zav::RecordsetPtr mapa;
     {
         const zav::CursorOcupado ocupado;
-        mapa = MapaRefTerceiro::CarregaRefTerceiro(*bd, filtros());
+        mapa = MapaRefTerceiro::CarregaRefTerceiro(*bd, f);
         if (mapa) {
+            guardaCabecalho(f);
             Act_Grelha(0);
             Grelha->setDataSource(mapa);
             MapaRefTerceiro::Act_Grelha_Campos_Terceiro(*Grelha);
@@ -399,30 +411,31 @@ void frmMapas::CarregaRefTerceiro()
     }
     if (!mapa) {
         Tools::MostraMensagem(QString(), MapasSql::SemInformacaoCondicoes, 2);
-        Grelha->hide();
+        escondeMapa();
     }
 }
 
 void frmMapas::CarregaRefIndividualCliente()
 {
-    carregaMatriz([this] { return MapaRefCliente::CarregaRefIndividualCliente(*bd, filtros()); }, 1,
-                  MapaRefCliente::Act_Grelha_Campos_RefCliente);
+    carregaMatriz(MapaRefCliente::CarregaRefIndividualCliente, 1, MapaRefCliente::Act_Grelha_Campos_RefCliente);
 }
 
 void frmMapas::CarregaEncomendasFornecedor()
 {
-    carregaMatriz([this] { return MapaEncForn::CarregaEncomendasFornecedor(*bd, filtros()); }, 0,
-                  MapaEncForn::Act_Grelha_Campos_EncForn);
+    carregaMatriz(MapaEncForn::CarregaEncomendasFornecedor, 0, MapaEncForn::Act_Grelha_Campos_EncForn);
 }
 
-void frmMapas::carregaMatriz(const std::function<CargaMatriz()>& carrega, int NoTam, const ColunasMatriz& colunas)
+void frmMapas::carregaMatriz(const CarregaMatriz& carrega, int NoTam, const ColunasMatriz& colunas)
 {
+    const MapasSql::Filtros f = filtros();
     CargaMatriz carga;
     {
         const zav::CursorOcupado ocupado;
-        carga = carrega();
-        if (carga.carregada())
+        carga = carrega(*bd, f);
+        if (carga.carregada()) {
+            guardaCabecalho(f);
             mostraMatriz(carga, NoTam, colunas);
+        }
     }
     if (!carga.carregada())
         avisaFalhaMatriz(carga);
@@ -448,12 +461,21 @@ void frmMapas::mostraMatriz(CargaMatriz& carga, int NoTam, const ColunasMatriz& 
 void frmMapas::avisaFalhaMatriz(const CargaMatriz& carga)
 {
     Tools::MostraMensagem(QString(), carga.mensagem(), 2);
-    Grelha->hide();
+    escondeMapa();
     // Nothing to show for criteria that can be changed: the panel is offered again.
     const bool semInformacao = carga.falha == CargaMatriz::Falha::SemInformacao;
     const bool semReferencia = carga.falha == CargaMatriz::Falha::ReferenciaNaoExiste && iOpcao != 1;
     if (semInformacao || semReferencia)
         GroupBox1->setEnabled(true);
+}
+
+// After a load that found no map nothing of the previous one stays to be
+// exported under criteria that found nothing.
+void frmMapas::escondeMapa()
+{
+    Grelha->hide();
+    btExcel->setEnabled(false);
+    btExpandir->hide();
 }
 
 void frmMapas::Act_Grelha(int NoTam)
@@ -516,11 +538,16 @@ void frmMapas::defineCampos()
     campos_->define(11, fornecedor);
 }
 
+// Mode 4 leaves the filters open while its map shows: the header names the
+// criteria of the map on screen, not what was typed since.
+void frmMapas::guardaCabecalho(const MapasSql::Filtros& f)
+{
+    cabecalhoDaCarga_ = ImpressaoMapas::cabecalho(iOpcao, f, DescFamilia, DescSubFamilia);
+}
+
 void frmMapas::FormataPrintGrelha()
 {
-    ImpressaoMapas::formata(Grelha->printSettings(),
-                            ImpressaoMapas::cabecalho(iOpcao, filtros(), DescFamilia, DescSubFamilia),
-                            QDateTime::currentDateTime());
+    ImpressaoMapas::formata(Grelha->printSettings(), cabecalhoDaCarga_, QDateTime::currentDateTime());
 }
 
 void frmMapas::ImprimeGrelha()

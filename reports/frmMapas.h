@@ -90,13 +90,18 @@ private:
     void mostraSoEm(const QList<QWidget*>& controlos, bool mostrar);
     using ColunasMatriz = std::function<void(zav::Grelha&, const MatrizCorTamanho&, zav::Recordset& tamanhos)>;
     // Modes 1, 5 and 6: the load under the busy pointer, then the map or its message.
-    void carregaMatriz(const std::function<CargaMatriz()>& carrega, int NoTam, const ColunasMatriz& colunas);
+    using CarregaMatriz = std::function<CargaMatriz(zav::zavCoreDataAccess2016&, const MapasSql::Filtros&)>;
+    void carregaMatriz(const CarregaMatriz& carrega, int NoTam, const ColunasMatriz& colunas);
     void mostraMatriz(CargaMatriz& carga, int NoTam, const ColunasMatriz& colunas);
     void avisaFalhaMatriz(const CargaMatriz& carga);
+    void escondeMapa();
+    // The print header of the map just loaded, from the filters it was loaded with.
+    void guardaCabecalho(const MapasSql::Filtros& f);
 
     zav::CommonDialog& CommonDialog1_;
     CamposValidados* campos_;
     std::unique_ptr<zav::PreviewSwitch> preview_;
     std::unique_ptr<MatrizCorTamanho> matriz_;
     std::unique_ptr<MapaResumo> resumo_;  // the summary or detail shown, with its headings
+    QString cabecalhoDaCarga_;
 };

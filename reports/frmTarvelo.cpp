@@ -93,7 +93,8 @@ void frmTarvelo::Form_Load()
     const QDate hoje = QDate::currentDate();
     DTPicker1[0]->setDate(QDate(hoje.year(), hoje.month(), 1));
     DTPicker1[1]->setDate(hoje);
-    Tools::EnviaTeclas(QStringLiteral("{TAB}"));
+    // The period is typed from its start.
+    abreEm(DTPicker1[0]);
 }
 
 void frmTarvelo::btCarga_Click()

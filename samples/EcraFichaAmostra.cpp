@@ -3,6 +3,7 @@
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/grid/Grelha.h"
 #include "platform/widgets/CursorOcupado.h"
+#include "platform/widgets/GrupoOpcoes.h"
 #include "platform/widgets/SeletorData.h"
 #include "platform/widgets/ShowImg.h"
 #include "platform/widgets/Twips.h"
@@ -11,9 +12,12 @@
 #include "shell/Tools.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTableView>
 
 #include <algorithm>
 
@@ -21,6 +25,11 @@ const QColor EcraFichaAmostra::FundoFicha(0xC4, 0xDA, 0xFA);
 const QColor EcraFichaAmostra::FundoEtiquetas(0xD5, 0xDE, 0xF2);
 
 namespace {
+
+// The form as designed and the top of its command buttons, in twips.
+constexpr int LarguraForm = 11970;
+constexpr int AlturaForm = 9120;
+constexpr int TopoBotoes = 8700;
 
 QString texto(const char* utf8)
 {
@@ -59,14 +68,21 @@ QLabel* etiqueta(const QString& legenda, const QRect& lugar, QWidget* pai)
     return label;
 }
 
-// The display-only and typed fields of the card have a white background.
-void fundoBranco(zav::zav_input& entrada)
+// The card's fields have a white background: the typed reference while it
+// can be typed in (locked, it looks as the other locked controls do), the
+// display-only header fields always, as they print.
+enum class QuandoBloqueado { ComoBloqueado, Branco };
+
+void fundoBranco(zav::zav_input& entrada, QuandoBloqueado bloqueado)
 {
     QPalette cores = entrada.palette();
-    for (QPalette::ColorGroup grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    for (QPalette::ColorGroup grupo : {QPalette::Active, QPalette::Inactive})
         cores.setColor(grupo, QPalette::Base, Qt::white);
-    // Read-only text stays as legible on the screen as on the printed card.
-    cores.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
+    if (bloqueado == QuandoBloqueado::Branco) {
+        cores.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
+        // Read-only text stays as legible on the screen as on the printed card.
+        cores.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
+    }
     entrada.setPalette(cores);
 }
 
@@ -83,7 +99,7 @@ EcraFichaAmostra::EcraFichaAmostra(DesenhoFicha desenho, zav::CommonDialog& Comm
     : Ecra(parent), desenho_(std::move(desenho)), CommonDialog1_(CommonDialog1)
 {
     setWindowTitle(desenho_.titulo);
-    setFixedSize(zav::twipsToPixelsX(11970), zav::twipsToPixelsY(9120));
+    setFixedSize(zav::twipsToPixelsX(LarguraForm), zav::twipsToPixelsY(AlturaForm));
     pinta(this, desenho_.fundo);
     // Made before the filter panel, which lies over them on the screen.
     constroiTitulos();
@@ -127,7 +143,7 @@ void EcraFichaAmostra::constroiPainelFiltro()
     auto* referencia = new zav::zav_input(0, GroupBox1);
     referencia->setMaxLength(15);
     referencia->setToolTip(texto("Referência."));
-    fundoBranco(*referencia);
+    fundoBranco(*referencia, QuandoBloqueado::ComoBloqueado);
     coloca(referencia, {1440, 240, 1545, 315});
     campo.add(referencia);
     Label2[0] = etiqueta(QString(), {3600, 200, 7965, 300}, GroupBox1);
@@ -156,6 +172,7 @@ void EcraFichaAmostra::constroiPainelFiltro()
         coloca(opcao, lugaresOpcoes[i++]);
         Option1 << opcao;
     }
+    zav::fazGrupoDeOpcoes(Option1);
     btCarga = botao(QStringLiteral("&Carregar"), QStringLiteral("Carregar."), {5340, 660, 1095, 360}, GroupBox1);
     connect(btCarga, &QPushButton::clicked, this, &EcraFichaAmostra::btCarga_Click);
     QPushButton* lista = botao(QStringLiteral("..."), texto("Lista de Referências."), {3000, 240, 360, 315}, GroupBox1);
@@ -165,10 +182,10 @@ void EcraFichaAmostra::constroiPainelFiltro()
 
 void EcraFichaAmostra::constroiBotoes()
 {
-    btSair = botao(QStringLiteral("&Sair"), texto("Abandonar a opção."), {10740, 8700, 1095, 360}, this);
-    btCancelar = botao(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), {60, 8700, 1095, 360}, this);
-    btImp = botao(QStringLiteral("&Imprimir"), QStringLiteral("Imprimir."), {1260, 8700, 1095, 360}, this);
-    btExcel = botao(QStringLiteral("&Excel"), QStringLiteral("Excel."), {2400, 8700, 1095, 360}, this);
+    btSair = botao(QStringLiteral("&Sair"), texto("Abandonar a opção."), {10740, TopoBotoes, 1095, 360}, this);
+    btCancelar = botao(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), {60, TopoBotoes, 1095, 360}, this);
+    btImp = botao(QStringLiteral("&Imprimir"), QStringLiteral("Imprimir."), {1260, TopoBotoes, 1095, 360}, this);
+    btExcel = botao(QStringLiteral("&Excel"), QStringLiteral("Excel."), {2400, TopoBotoes, 1095, 360}, this);
     // The card offers no workbook: the button is never shown.
     btExcel->hide();
     connect(btCancelar, &QPushButton::clicked, this, &EcraFichaAmostra::btCancelar_Click);
@@ -195,7 +212,7 @@ void EcraFichaAmostra::adicionaCampoCabecalho(int indiceTit, const QString& lege
     Tit[indiceTit] = etiqueta(legenda, lugarTit, GroupBox2);
     auto* campoCabecalho = new zav::zav_input(indiceCmp, GroupBox2, tipoCampo);
     campoCabecalho->setEnabled(false);
-    fundoBranco(*campoCabecalho);
+    fundoBranco(*campoCabecalho, QuandoBloqueado::Branco);
     coloca(campoCabecalho, lugarCmp);
     cmp.add(campoCabecalho);
 }
@@ -244,6 +261,7 @@ void EcraFichaAmostra::LimparForm()
     Option1[1]->setChecked(true);
 
     Grelha->hide();
+    ajustaAMatriz(false);
     btExcel->setEnabled(false);
     sFoto->hide();
     GroupBox1->setEnabled(true);
@@ -254,6 +272,7 @@ void EcraFichaAmostra::LimpaParteForm()
     for (int i : cmp.indexes())
         cmp(i).setText(QString());
     Grelha->hide();
+    ajustaAMatriz(false);
     btExcel->setEnabled(false);
     sFoto->hide();
 }
@@ -302,8 +321,30 @@ void EcraFichaAmostra::mostraMatriz(CargaMatriz& carga)
     colocaColunas(*carga.tamanhos);
     Grelha->rebind();
     Grelha->show();
+    ajustaAMatriz(true);
     btExcel->setEnabled(true);
     GroupBox1->setEnabled(false);
+}
+
+void EcraFichaAmostra::ajustaAMatriz(bool mostrada)
+{
+    const int desenhada = zav::twipsToPixelsY(desenho_.grelha.height());
+    const int crescimento = mostrada ? std::max(0, alturaDaMatrizInteira() - desenhada) : 0;
+    Grelha->resize(Grelha->width(), desenhada + crescimento);
+    for (QPushButton* botao : {btCancelar, btImp, btExcel, btSair})
+        botao->move(botao->x(), zav::twipsToPixelsY(TopoBotoes) + crescimento);
+    setFixedHeight(zav::twipsToPixelsY(AlturaForm) + crescimento);
+}
+
+int EcraFichaAmostra::alturaDaMatrizInteira() const
+{
+    const QTableView* vista = Grelha->view();
+    int altura = vista->horizontalHeader()->height() + 2 * vista->frameWidth();
+    for (int linha = 0; linha < vista->model()->rowCount(); ++linha)
+        altura += vista->rowHeight(linha);
+    if (vista->horizontalHeader()->length() > Grelha->width() - 2 * vista->frameWidth())
+        altura += vista->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, vista);
+    return altura;
 }
 
 // The matrix's columns, those shown on white: the card prints on white.

@@ -86,6 +86,8 @@ public:
     static ValoresMatriz valoresFicha();
 
     const QString& prefixoImagens() const { return prefixoImagens_; }
+    // The grid's height that shows its headings and every row unscrolled.
+    int alturaDaMatrizInteira() const;
 
 protected:
     EcraFichaAmostra(DesenhoFicha desenho, zav::CommonDialog& CommonDialog1, QWidget* parent);
@@ -106,6 +108,9 @@ private:
     void constroiBotoes();
     void defineCampoReferencia();
     void mostraMatriz(CargaMatriz& carga);
+    // The grid as designed, or taller to show every row of the matrix, with
+    // the buttons under it and the form around them.
+    void ajustaAMatriz(bool mostrada);
     void colocaColunas(zav::Recordset& tamanhos);
 
     DesenhoFicha desenho_;

@@ -9,14 +9,12 @@
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableView>
 
 #include <algorithm>
@@ -51,7 +49,7 @@ public:
         f_.GroupBox1->hide();
         const int subida = f_.GroupBox1->height() - (f_.Titulo[0]->y() + f_.Titulo[0]->height());
         f_.GroupBox2->move(lugarCabecalho_.x(), lugarCabecalho_.y() - subida);
-        const int alturaGrelha = alturaDeTodasAsLinhas();
+        const int alturaGrelha = f_.alturaDaMatrizInteira();
         f_.Grelha->setGeometry(lugarGrelha_.x(), lugarGrelha_.y() - subida, lugarGrelha_.width(), alturaGrelha);
         // The form grows as the grid does, less one row: the page keeps under
         // the matrix the margin the printed card has always had.
@@ -123,18 +121,6 @@ private:
         for (QLabel* titulo : f_.Titulo)
             controlos << titulo;
         return controlos;
-    }
-
-    // Headings, every row and the frame, so that no row is cut off the page.
-    int alturaDeTodasAsLinhas() const
-    {
-        QTableView* vista = f_.Grelha->view();
-        int altura = vista->horizontalHeader()->height() + 2 * vista->frameWidth();
-        for (int linha = 0; linha < vista->model()->rowCount(); ++linha)
-            altura += vista->rowHeight(linha);
-        if (vista->horizontalScrollBar()->isVisible())
-            altura += vista->horizontalScrollBar()->height();
-        return altura;
     }
 
     EcraFichaAmostra& f_;

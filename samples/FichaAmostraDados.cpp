@@ -1,5 +1,6 @@
 #include "samples/FichaAmostraDados.h"
 
+#include "platform/data/PastasSistema.h"
 #include "platform/data/Recordset.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 
@@ -16,6 +17,21 @@ QString ficheiroLocal(QString caminho)
     if (QDir::separator() == QLatin1Char('/'))
         caminho.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return caminho;
+}
+
+// The file of that name, whatever the case of its letters: the name as
+// given first, then any other file of its folder that differs only in case.
+QString ficheiroEmQualquerCaixa(const QString& caminho)
+{
+    const QFileInfo procurado(caminho);
+    if (procurado.isFile())
+        return caminho;
+    const QDir pasta = procurado.dir();
+    for (const QString& nome : pasta.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (nome.compare(procurado.fileName(), Qt::CaseInsensitive) == 0)
+            return pasta.filePath(nome);
+    }
+    return {};
 }
 
 } // namespace
@@ -56,17 +72,22 @@ QString textoFornecedor(zav::zavCoreDataAccess2016& bd, const QString& codigo)
 QString caminhoFoto(const QString& pasta, const QString& prefixo, const QString& referencia,
                     const QString& extensao)
 {
-    return pasta + prefixo + QStringLiteral("_ARTG\\") + referencia + extensao;
+    return zav::naPasta(pasta, prefixo + QStringLiteral("_ARTG\\") + referencia + extensao);
 }
 
 QString procuraFoto(const QString& pasta, const QString& prefixo, const QString& referencia)
 {
     for (const QString extensao : {QStringLiteral(".jpg"), QStringLiteral(".gif")}) {
-        const QString caminho = ficheiroLocal(caminhoFoto(pasta, prefixo, referencia, extensao));
-        if (QFileInfo(caminho).isFile())
+        const QString caminho = ficheiroEmQualquerCaixa(ficheiroLocal(caminhoFoto(pasta, prefixo, referencia, extensao)));
+        if (!caminho.isEmpty())
             return caminho;
     }
     return {};
+}
+
+bool existePasta(const QString& pasta)
+{
+    return zav::FuncoesPastas().ExistePasta(ficheiroLocal(pasta));
 }
 
 QString textoData(const zav::Field& data)

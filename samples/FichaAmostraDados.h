@@ -24,15 +24,19 @@ QString sqlFornecedor(const QString& codigo);
 // "<codigo>-<Nome>", or "" when the code is empty or names no supplier.
 QString textoFornecedor(zav::zavCoreDataAccess2016& bd, const QString& codigo);
 
-// The photo of a reference: folder, prefix, "_ARTG\", the reference and the
-// extension, joined as they are (the folder or the prefix carries any
-// separator). The ".jpg" is preferred to the ".gif"; "" when neither file
-// exists. The path found is the local file's, with "/" for "\" where the
-// system separates folders with "/". The reference is taken as a name, never
-// as a pattern: "*" or "?" in it find no other reference's photo.
+// The photo of a reference: in the folder (joined with one separator, as
+// the setting may end with one or not), the prefix, "_ARTG\", the reference
+// and the extension. The ".jpg" is preferred to the ".gif"; either is found
+// whatever the case of the reference's letters, as the database finds the
+// reference; "" when neither file exists. The path found is the local
+// file's, with "/" for "\" where the system separates folders with "/". The
+// reference is taken as a name, never as a pattern: "*" or "?" in it find no
+// other reference's photo.
 QString caminhoFoto(const QString& pasta, const QString& prefixo, const QString& referencia,
                     const QString& extensao);
 QString procuraFoto(const QString& pasta, const QString& prefixo, const QString& referencia);
+// Whether the images folder, as the configuration file writes it, is a folder here.
+bool existePasta(const QString& pasta);
 
 // A stored date "dd-mm-yyyy", or "" for Null.
 QString textoData(const zav::Field& data);

@@ -3,6 +3,7 @@
 #include "platform/data/FicheiroIni.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "samples/FichaAmostraDados.h"
+#include "shell/Tools.h"
 
 namespace {
 
@@ -35,6 +36,9 @@ void frmFichaAmostra_New::Form_Load()
 {
     EcraFichaAmostra::Form_Load();
     pastaImagens_ = GetPercursoImagens();
+    // Said once: each load would otherwise just show no photo, without a word.
+    if (!pastaImagens_.isEmpty() && !FichaAmostraDados::existePasta(pastaImagens_))
+        Tools::MostraMensagem(QString(), QString::fromUtf8("A pasta das imagens \"%1\" não existe.").arg(pastaImagens_), 2);
 }
 
 QString frmFichaAmostra_New::GetPercursoImagens() const

@@ -22,6 +22,23 @@ void Ecra::TomaIconeDaJanelaPrincipal()
         setWindowIcon(parentWidget()->windowIcon());
 }
 
+void Ecra::abreEm(QWidget* controlo)
+{
+    controlo->setFocus(Qt::TabFocusReason);
+}
+
+QWidget* Ecra::seguinteNoTab(QWidget* controlo) const
+{
+    QWidget* inicio = controlo;
+    while (inicio->focusProxy())
+        inicio = inicio->focusProxy();
+    for (QWidget* w = inicio->nextInFocusChain(); w && w != inicio; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isEnabled() && w->isVisibleTo(this))
+            return w;
+    }
+    return controlo;
+}
+
 QPushButton* BotaoEcra(const QString& legenda, const QString& dica, QWidget* pai)
 {
     auto* botao = new QPushButton(legenda, pai);

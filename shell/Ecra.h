@@ -25,6 +25,15 @@ protected:
     // The screen shows the main window's icon, as the screens opened from its menu do.
     void TomaIconeDaJanelaPrincipal();
 
+    // Where the screen opens. Given in Form_Load, before the screen shows,
+    // the control has the focus as soon as the screen is active, whenever the
+    // window system makes it so; a key sent on opening would go wherever the
+    // focus happened to be when it arrived.
+    void abreEm(QWidget* controlo);
+    // The control that Tab leads to from `controlo`: the next in the tab order
+    // that is shown, enabled and takes the focus by Tab.
+    QWidget* seguinteNoTab(QWidget* controlo) const;
+
     // A screen has no default button: Enter in a field presses nothing, while a
     // button with the focus still answers Enter itself. Nor does Esc close it,
     // unless a field's own key handling closes the screen.

@@ -33,7 +33,7 @@ int mostra(const QString& mensagem)
 QString Mensagem(const std::exception& falha)
 {
     const zav::RuntimeError erro = comoErro(falha);
-    return QStringLiteral("Run-time error '") + erro.numberText() + QStringLiteral("':\n\n") + erro.description();
+    return QStringLiteral("Erro de execução '") + erro.numberText() + QStringLiteral("':\n\n") + erro.description();
 }
 
 int Protege(const std::function<void()>& trabalho)
@@ -45,7 +45,7 @@ int Protege(const std::function<void()>& trabalho)
         return mostra(Mensagem(falha));
     } catch (...) {
         // Whatever was thrown, it must not cross the event loop: Qt cannot carry it.
-        return mostra(Mensagem(zav::RuntimeError(zav::errors::Unspecified, QStringLiteral("Unspecified error"))));
+        return mostra(Mensagem(zav::RuntimeError(zav::errors::Unspecified)));
     }
 }
 

@@ -12,7 +12,7 @@ namespace FalhaNaoTratada {
 // The exit status of a program ended by a failure.
 constexpr int CodigoSaida = 1;
 
-// "Run-time error '80040E37':" and the description; a failure that is not a
+// "Erro de execução '80040E37':" and the description; a failure that is not a
 // run-time error counts as an unspecified one (80004005).
 QString Mensagem(const std::exception& falha);
 

@@ -8,7 +8,7 @@ namespace {
 
 [[noreturn]] void invalida()
 {
-    throw zav::RuntimeError(5, QStringLiteral("Invalid procedure call or argument"));
+    throw zav::RuntimeError(zav::errors::InvalidCall);
 }
 
 TeclaEnviada teclaComNome(const QString& nome)

@@ -11,7 +11,8 @@ class CommonDialog;
 namespace Tools {
 
 // Exports the grid to an Excel workbook chosen through `dialog`, then hands it
-// to the desktop to open. Failures are reported to the user, never raised.
+// to the desktop to open, and says so when no program opens it. Failures are
+// reported to the user, never raised.
 void ExportarExcel(zav::Grelha& grid, zav::CommonDialog& dialog);
 // The chosen path, or "" when the user cancelled.
 QString SelecionaFicheiro(zav::CommonDialog& dialog, const QString& filter);

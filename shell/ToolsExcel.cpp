@@ -41,7 +41,11 @@ void ExportarExcel(zav::Grelha& grid, zav::CommonDialog& dialog)
         if (path.isEmpty())
             return;
         grid.exportToXls(path);
-        zav::shellOpenSeam()(path);
+        if (!zav::shellOpenSeam()(path))
+            MostraMensagem(QString(),
+                           QString::fromUtf8("O ficheiro \"%1\" foi gravado, mas não há nenhum programa que o abra.")
+                               .arg(path),
+                           2);
     } catch (const zav::RuntimeError& error) {
         reportFailure(&grid, error.numberText(), error.description());
     } catch (const std::exception& error) {

@@ -126,7 +126,7 @@ void frmMain::criaBarraEstado()
 QLabel* frmMain::Painel(int numero) const
 {
     if (numero < 1 || numero > paineis_.size())
-        throw zav::RuntimeError(35600, QStringLiteral("Index out of bounds"));
+        throw zav::RuntimeError(35600, QStringLiteral("Índice fora dos limites"));
     return paineis_[numero - 1];
 }
 
@@ -167,7 +167,7 @@ void frmMain::AbreEcra(const QString& controlo, std::optional<int> iOpcao)
     if (iOpcao) {
         auto* comOpcao = dynamic_cast<EcraComOpcao*>(instancia.get());
         if (!comOpcao)
-            throw zav::RuntimeError(438, QStringLiteral("Object doesn't support this property or method"));
+            throw zav::RuntimeError(438, QStringLiteral("O objeto não suporta esta propriedade ou método"));
         comOpcao->iOpcao = *iOpcao;
     }
     instancia->Form_Load();

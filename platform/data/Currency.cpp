@@ -12,12 +12,12 @@ namespace {
 
 [[noreturn]] void overflow()
 {
-    throw RuntimeError(errors::Overflow, QStringLiteral("Overflow"));
+    throw RuntimeError(errors::Overflow);
 }
 
 [[noreturn]] void typeMismatch(const QString& what)
 {
-    throw RuntimeError(errors::TypeMismatch, QStringLiteral("Type mismatch: ") + what);
+    throw RuntimeError(errors::TypeMismatch, errors::description(errors::TypeMismatch) + QStringLiteral(": ") + what);
 }
 
 // So that a QVariant holding a Currency converts to a number or text and compares by value.

@@ -13,7 +13,7 @@ namespace {
 
 [[noreturn]] void typeMismatch(const QVariant& value)
 {
-    throw RuntimeError(errors::TypeMismatch, QStringLiteral("Type mismatch: ") + plainText(value));
+    throw RuntimeError(errors::TypeMismatch, errors::description(errors::TypeMismatch) + QStringLiteral(": ") + plainText(value));
 }
 
 bool isTextual(const QVariant& v)
@@ -23,7 +23,7 @@ bool isTextual(const QVariant& v)
 
 [[noreturn]] void overflow()
 {
-    throw RuntimeError(errors::Overflow, QStringLiteral("Overflow"));
+    throw RuntimeError(errors::Overflow);
 }
 
 qint64 within(qint64 whole, qint64 min, qint64 max)
@@ -139,13 +139,13 @@ QVariant convert(const QVariant& value, const FieldInfo& field)
     if (value.isNull()) {
         if (!field.nullable)
             throw RuntimeError(errors::MultipleStepError,
-                               QStringLiteral("Field '%1' cannot be Null").arg(field.name));
+                               QStringLiteral("O campo '%1' não pode ser Null").arg(field.name));
         return {};
     }
     QVariant converted = convertForComparison(value, field.type);
     if (field.type == FieldType::Text && field.size > 0 && converted.toString().size() > field.size)
         throw RuntimeError(errors::MultipleStepError,
-                           QStringLiteral("Text too long for field '%1' (%2 characters at most)")
+                           QStringLiteral("Texto demasiado longo para o campo '%1' (%2 caracteres no máximo)")
                                .arg(field.name).arg(field.size));
     return converted;
 }

@@ -106,7 +106,7 @@ quint32 OdbcBackend::providerNumber(const QSqlError& error)
 void OdbcBackend::requireOpen() const
 {
     if (!db_.isValid() || !db_.isOpen())
-        throw RuntimeError(errors::OperationNotAllowed, QStringLiteral("The connection is closed."), Source);
+        throw RuntimeError(errors::OperationNotAllowed, QStringLiteral("A ligação está fechada."), Source);
 }
 
 QueryResult OdbcBackend::select(const QString& sql)

@@ -22,4 +22,16 @@ bool FuncoesPastas::ExistePasta(const QString& pasta) const
     return !pasta.isEmpty() && QFileInfo(pasta).isDir();
 }
 
+QString naPasta(const QString& pasta, const QString& nome)
+{
+    if (pasta.isEmpty())
+        return nome;
+    const QChar separador = pasta.contains(QLatin1Char('\\')) && !pasta.contains(QLatin1Char('/'))
+        ? QLatin1Char('\\') : QLatin1Char('/');
+    QString junta = pasta;
+    while (junta.endsWith(QLatin1Char('/')) || junta.endsWith(QLatin1Char('\\')))
+        junta.chop(1);
+    return junta + separador + nome;
+}
+
 } // namespace zav

@@ -17,4 +17,9 @@ public:
     bool ExistePasta(const QString& pasta) const;
 };
 
+// `nome` inside `pasta`, joined by one separator whether or not the folder's
+// name ends with one: the folder's own ("\" when it is written with those),
+// else "/". An empty folder leaves `nome` as it is.
+QString naPasta(const QString& pasta, const QString& nome);
+
 } // namespace zav

@@ -11,7 +11,7 @@ namespace {
 
 [[noreturn]] void unreadable(const QString& text, const QString& why)
 {
-    throw RuntimeError(errors::InvalidArgument, QStringLiteral("Cannot use \"%1\": %2").arg(text, why));
+    throw RuntimeError(errors::InvalidArgument, QStringLiteral("Não é possível usar \"%1\": %2").arg(text, why));
 }
 
 int fieldNamed(const QList<FieldInfo>& fields, const QString& name)
@@ -86,7 +86,7 @@ public:
     {
         auto root = orExpression();
         if (at_ < tokens_.size())
-            unreadable(text_, QStringLiteral("unexpected '%1'").arg(tokens_[at_].text));
+            unreadable(text_, QStringLiteral("'%1' inesperado").arg(tokens_[at_].text));
         return root;
     }
 
@@ -97,7 +97,7 @@ private:
     const SqlToken& take()
     {
         if (at_ >= tokens_.size())
-            unreadable(text_, QStringLiteral("it ends too soon"));
+            unreadable(text_, QStringLiteral("acaba antes do tempo"));
         return tokens_[at_++];
     }
 
@@ -136,7 +136,7 @@ private:
             take();
             NodePtr inner = orExpression();
             if (!take().isSymbol(QLatin1StringView(")")))
-                unreadable(text_, QStringLiteral("a parenthesis is not closed"));
+                unreadable(text_, QStringLiteral("falta fechar um parêntese"));
             return inner;
         }
         return comparison();
@@ -146,11 +146,11 @@ private:
     {
         const SqlToken& name = take();
         if (!name.is(SqlToken::Word) && !name.is(SqlToken::QuotedName))
-            unreadable(text_, QStringLiteral("'%1' is not a field name").arg(name.text));
+            unreadable(text_, QStringLiteral("'%1' não é o nome de um campo").arg(name.text));
         auto node = std::make_shared<RecordFilter::Node>();
         node->field = fieldNamed(fields_, name.name());
         if (node->field < 0)
-            unreadable(text_, QStringLiteral("there is no field '%1'").arg(name.name()));
+            unreadable(text_, QStringLiteral("não existe o campo '%1'").arg(name.name()));
         node->type = fields_[node->field].type;
 
         const SqlToken& op = take();
@@ -161,7 +161,7 @@ private:
         else if (op.is(SqlToken::Symbol) && operators.contains(op.text))
             node->op = op.text;
         else
-            unreadable(text_, QStringLiteral("'%1' is not a comparison").arg(op.text));
+            unreadable(text_, QStringLiteral("'%1' não é uma comparação").arg(op.text));
 
         const SqlToken& value = take();
         QVariant literal;
@@ -172,7 +172,7 @@ private:
         else if (value.is(SqlToken::Date))
             literal = value.text.mid(1, value.text.size() - 2);
         else if (!value.isWord(QLatin1StringView("NULL")))
-            unreadable(text_, QStringLiteral("'%1' is not a value").arg(value.text));
+            unreadable(text_, QStringLiteral("'%1' não é um valor").arg(value.text));
 
         if (node->op == u"LIKE") {
             QString regex = QRegularExpression::escape(literal.toString());
@@ -220,13 +220,13 @@ RecordSort RecordSort::parse(const QString& text, const QList<FieldInfo>& fields
         const SqlToken& name = tokens[at++];
         const int field = (name.is(SqlToken::Word) || name.is(SqlToken::QuotedName)) ? fieldNamed(fields, name.name()) : -1;
         if (field < 0)
-            unreadable(text, QStringLiteral("there is no field '%1'").arg(name.name()));
+            unreadable(text, QStringLiteral("não existe o campo '%1'").arg(name.name()));
         bool descending = false;
         if (at < tokens.size() && (tokens[at].isWord(QLatin1StringView("ASC")) || tokens[at].isWord(QLatin1StringView("DESC"))))
             descending = tokens[at++].isWord(QLatin1StringView("DESC"));
         sort.keys_.push_back(Key{field, fields[field].type, descending});
         if (at < tokens.size() && !tokens[at++].isSymbol(QLatin1StringView(",")))
-            unreadable(text, QStringLiteral("fields must be separated by commas"));
+            unreadable(text, QStringLiteral("os campos separam-se por vírgulas"));
     }
     return sort;
 }

@@ -12,7 +12,7 @@ namespace {
 [[noreturn]] void noCurrentRecord()
 {
     throw RuntimeError(errors::NoCurrentRecord,
-                       QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
+                       QStringLiteral("BOF ou EOF é verdadeiro, ou o registo atual foi eliminado."));
 }
 
 } // namespace
@@ -36,12 +36,12 @@ qint64 Field::integer() const
     if (v.metaType() == QMetaType::fromType<Currency>()) {
         const Currency c = v.value<Currency>();
         if (c.units() % Currency::Scale != 0)
-            throw RuntimeError(errors::TypeMismatch, QStringLiteral("Type mismatch: ") + c.toString());
+            throw RuntimeError(errors::TypeMismatch, errors::description(errors::TypeMismatch) + QStringLiteral(": ") + c.toString());
         return c.units() / Currency::Scale;
     }
     const double d = fieldvalue::convertForComparison(v, FieldType::Double).toDouble();
     if (d != std::trunc(d))
-        throw RuntimeError(errors::TypeMismatch, QStringLiteral("Type mismatch: ") + fieldvalue::plainText(v));
+        throw RuntimeError(errors::TypeMismatch, errors::description(errors::TypeMismatch) + QStringLiteral(": ") + fieldvalue::plainText(v));
     return fieldvalue::convertForComparison(v, FieldType::BigInt).toLongLong();
 }
 
@@ -55,7 +55,7 @@ Recordset::~Recordset() = default;
 void Recordset::appendField(const QString& name, FieldType type, int size, bool nullable)
 {
     if (open_)
-        throw RuntimeError(errors::OperationNotAllowed, QStringLiteral("Fields cannot be added to an open recordset."));
+        throw RuntimeError(errors::OperationNotAllowed, QStringLiteral("Não se acrescentam campos a um recordset aberto."));
     fields_.append(FieldInfo{name, type, size, nullable});
 }
 
@@ -112,7 +112,7 @@ void Recordset::resetView()
 void Recordset::requireOpen() const
 {
     if (!open_)
-        throw RuntimeError(errors::OperationNotAllowed, QStringLiteral("Operation is not allowed when the object is closed."));
+        throw RuntimeError(errors::OperationNotAllowed, QStringLiteral("A operação não é permitida com o objeto fechado."));
 }
 
 int Recordset::RecordCount() const
@@ -182,7 +182,7 @@ Field Recordset::Fields(int index)
 {
     if (index < 0 || index >= fields_.size())
         throw RuntimeError(errors::ItemNotFound,
-                           QStringLiteral("Item cannot be found in the collection (position %1).").arg(index));
+                           QStringLiteral("O item não existe na coleção (posição %1).").arg(index));
     return Field(this, index);
 }
 
@@ -191,7 +191,7 @@ Field Recordset::Fields(const QString& name)
     const int index = fieldIndex(name);
     if (index < 0)
         throw RuntimeError(errors::ItemNotFound,
-                           QStringLiteral("Item cannot be found in the collection (field '%1').").arg(name));
+                           QStringLiteral("O item não existe na coleção (campo '%1').").arg(name));
     return Field(this, index);
 }
 

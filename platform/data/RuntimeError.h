@@ -12,6 +12,8 @@ namespace zav {
 class RuntimeError : public std::exception {
 public:
     RuntimeError(quint32 number, QString description, QString source = {});
+    // One of the run time's own numbers (errors::Overflow, ...) with its description.
+    explicit RuntimeError(quint32 number);
 
     quint32 number() const { return number_; }
     const QString& description() const { return description_; }
@@ -30,6 +32,7 @@ private:
 };
 
 namespace errors {
+constexpr quint32 InvalidCall = 5;               // invalid procedure call or argument
 constexpr quint32 Overflow = 6;
 constexpr quint32 SubscriptOutOfRange = 9;       // e.g. a cell beyond a sheet's 65,536 rows x 256 columns
 constexpr quint32 TypeMismatch = 13;
@@ -46,6 +49,10 @@ constexpr quint32 MultipleStepError = 0x80040E21; // value does not fit its fiel
 constexpr quint32 OperationNotAllowed = 0x800A0E79; // recordset closed or not updatable
 constexpr quint32 InvalidArgument = 0x800A0BB9;  // e.g. a filter or sort text it cannot read
 constexpr quint32 NoTransaction = 0x8004D00E;    // commit or rollback with no transaction open
+
+// How the run time describes its own numbers to the users, in Portuguese;
+// "Erro não especificado" for any other.
+QString description(quint32 number);
 } // namespace errors
 
 } // namespace zav

@@ -73,7 +73,7 @@ void SqlBackend::inTransaction(const std::function<void()>& work)
 void SqlBackend::requireTransaction() const
 {
     if (level_ == 0)
-        throw RuntimeError(errors::NoTransaction, QStringLiteral("No transaction is active."));
+        throw RuntimeError(errors::NoTransaction, QStringLiteral("Não há nenhuma transação ativa."));
 }
 
 QString SqlBackend::savepointName(int level)

@@ -15,8 +15,8 @@ bool isName(const SqlToken& t) { return t.is(SqlToken::Word) || t.is(SqlToken::Q
 
 RuntimeError rowNotFound()
 {
-    return RuntimeError(RowNotFound, QStringLiteral("Row cannot be located for updating. Some values may have been "
-                                                    "changed since it was last read."));
+    return RuntimeError(RowNotFound, QStringLiteral("Não foi possível localizar a linha a atualizar. Alguns valores "
+                                                    "podem ter mudado desde a última leitura."));
 }
 
 } // namespace
@@ -179,16 +179,16 @@ void SqlRecordWriter::writeOneRow(const QString& sql, const std::vector<QVariant
         if (affected == 0)
             throw none;
         if (affected > 1)
-            throw RuntimeError(errors::Unspecified, QStringLiteral("Key column information is insufficient or incorrect. "
-                                                                   "Too many rows were affected by %1 (%2 rows of %3).")
+            throw RuntimeError(errors::Unspecified, QStringLiteral("A informação das colunas-chave é insuficiente ou incorreta. "
+                                                                   "%1 afetou demasiadas linhas (%2 linhas de %3).")
                                                         .arg(QLatin1StringView(what)).arg(affected).arg(table_));
     });
 }
 
 void RefusingRecordWriter::refuse()
 {
-    throw RuntimeError(NotUpdatable, QStringLiteral("Current Recordset does not support updating: its statement names "
-                                                    "no single table to write to."));
+    throw RuntimeError(NotUpdatable, QStringLiteral("O recordset não permite atualizações: a sua instrução não "
+                                                    "indica uma única tabela onde escrever."));
 }
 
 void RefusingRecordWriter::insert(const QList<FieldInfo>&, const std::vector<QVariant>&, const std::vector<bool>&)

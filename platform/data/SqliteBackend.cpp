@@ -93,7 +93,7 @@ SqliteBackend::SqliteBackend(const QString& file)
     // A mistyped name must not leave an empty database behind: "mode=rw" opens
     // only a file that is there.
     if (!QFileInfo(file).isFile())
-        throw RuntimeError(errors::Unspecified, QStringLiteral("The database file %1 does not exist.").arg(file), Source);
+        throw RuntimeError(errors::Unspecified, QStringLiteral("O ficheiro da base de dados %1 não existe.").arg(file), Source);
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
     QUrl uri = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
     uri.setQuery(QStringLiteral("mode=rw"));
@@ -102,14 +102,14 @@ SqliteBackend::SqliteBackend(const QString& file)
     if (!db_.open()) {
         const QString why = db_.lastError().text();
         close();
-        throw RuntimeError(errors::Unspecified, QStringLiteral("Cannot open %1: %2").arg(file, why), Source);
+        throw RuntimeError(errors::Unspecified, QStringLiteral("Não foi possível abrir %1: %2").arg(file, why), Source);
     }
     const QVariant h = db_.driver()->handle();
     if (h.isValid() && qstrcmp(h.typeName(), "sqlite3*") == 0)
         handle_ = *static_cast<sqlite3* const*>(h.constData());
     if (!handle_) {
         close();
-        throw RuntimeError(errors::Unspecified, QStringLiteral("No SQLite handle for %1").arg(file), Source);
+        throw RuntimeError(errors::Unspecified, QStringLiteral("Sem ligação SQLite a %1").arg(file), Source);
     }
     ErpCollation::registerOn(handle_);
     // SQL Server takes "name" for a name only: an unknown one must not turn into a text.
@@ -141,7 +141,7 @@ void SqliteBackend::rebuildIndexesOfEarlierComparison()
     } catch (const RuntimeError& e) {
         // A database this connection cannot write now (read only, held by
         // another writer) is used as it is; the next opening tries again.
-        qWarning("The indexes compared as %s were not rebuilt: %s", ErpCollation::Name, e.what());
+        qWarning("Os índices comparados por %s não foram reconstruídos: %s", ErpCollation::Name, e.what());
     }
 }
 
@@ -153,7 +153,7 @@ void SqliteBackend::beginOutermost()
 sqlite3* SqliteBackend::handle() const
 {
     if (!handle_)
-        throw RuntimeError(errors::OperationNotAllowed, QStringLiteral("The connection is closed."), Source);
+        throw RuntimeError(errors::OperationNotAllowed, QStringLiteral("A ligação está fechada."), Source);
     return handle_;
 }
 
@@ -177,7 +177,7 @@ QueryResult SqliteBackend::select(const QString& sql)
     if (const int rc = sqlite3_prepare_v2(handle(), text.constData(), int(text.size()), &raw, nullptr); rc != SQLITE_OK)
         fail(rc);
     if (!raw) // only blanks or comments
-        throw RuntimeError(errors::CommandError, QStringLiteral("The command text is empty."), Source);
+        throw RuntimeError(errors::CommandError, QStringLiteral("O texto do comando está vazio."), Source);
     const Statement statement(raw);
 
     QueryResult result;

@@ -17,7 +17,7 @@ QString valor(const QString& texto)
     if (!aspas && !plicas && !texto.contains(QLatin1Char(';')) && texto == texto.trimmed())
         return texto;
     if (aspas && plicas)
-        throw RuntimeError(5, QStringLiteral("Invalid procedure call or argument"));
+        throw RuntimeError(errors::InvalidCall);
     const QChar aspa = aspas ? QLatin1Char('\'') : QLatin1Char('"');
     return aspa + texto + aspa;
 }
@@ -32,7 +32,7 @@ bool StringLigacao::eSQLite(const QString& servidor)
 QString StringLigacao::ConnectionString() const
 {
     if (Modo != ModoUtilizadorSenha)
-        throw RuntimeError(5, QStringLiteral("Invalid procedure call or argument"));
+        throw RuntimeError(errors::InvalidCall);
     const QString provider = QStringLiteral("Provider=") + valor(Provider);
     if (eSQLite(Servidor))
         return provider + QStringLiteral(";Data Provider=SQLite;Data Source=") + valor(BaseDados);

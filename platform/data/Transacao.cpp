@@ -21,7 +21,7 @@ Transacao::~Transacao()
     try {
         bd_.RollbackTrans();
     } catch (const RuntimeError& e) {
-        qWarning("Transaction rollback failed: %s", e.what());
+        qWarning("Falha ao anular a transação: %s", e.what());
     }
 }
 

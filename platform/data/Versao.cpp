@@ -16,7 +16,7 @@ QString Versao::Texto() const
         bool ok = false;
         const uint value = part.trimmed().toUInt(&ok);
         if (!ok)
-            throw RuntimeError(errors::TypeMismatch, QStringLiteral("Type mismatch"));
+            throw RuntimeError(errors::TypeMismatch);
         numbers << QString::number(value);
     }
     return numbers.join(QLatin1Char('.'));

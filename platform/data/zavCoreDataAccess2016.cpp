@@ -14,7 +14,7 @@ namespace {
 
 [[noreturn]] void notConnected()
 {
-    throw RuntimeError(errors::OperationNotAllowed, QStringLiteral("Operation is not allowed when the object is closed."));
+    throw RuntimeError(errors::OperationNotAllowed, QStringLiteral("A operação não é permitida com o objeto fechado."));
 }
 
 // The statements of a text, split at each ";" outside strings and names; a
@@ -49,7 +49,7 @@ QueryResult selectOne(SqlBackend& backend, const QString& sql)
     const QStringList statements = statementsOf(sql);
     if (statements.size() > 1)
         throw RuntimeError(errors::CommandError,
-                           QStringLiteral("A recordset is opened on one statement; this text holds more after \";\"."));
+                           QStringLiteral("Um recordset abre-se sobre uma só instrução; este texto tem mais depois de \";\"."));
     return backend.select(statements.isEmpty() ? sql : statements.front());
 }
 
@@ -181,7 +181,7 @@ QString SqlNumero(const QString& value)
     // Anchored at both ends: "$" alone would let a final line break through.
     static const QRegularExpression wholeNumber(QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+")));
     if (!wholeNumber.match(value).hasMatch())
-        throw RuntimeError(errors::TypeMismatch, QStringLiteral("Type mismatch: '%1' is not a whole number").arg(value));
+        throw RuntimeError(errors::TypeMismatch, errors::description(errors::TypeMismatch) + QStringLiteral(": '%1' não é um número inteiro").arg(value));
     return value;
 }
 

@@ -55,7 +55,12 @@ void Grelha::setGridFont(const QFont& font)
 
 QFont Grelha::gridFont() const { return view_->font(); }
 
-void Grelha::setHeadingFont(const QFont& font) { view_->horizontalHeader()->setFont(font); }
+void Grelha::setHeadingFont(const QFont& font)
+{
+    view_->horizontalHeader()->setFont(font);
+    for (int i = 0; i < model_->columnCount(); ++i)
+        applyColumnLook(i);
+}
 
 QFont Grelha::headingFont() const { return view_->horizontalHeader()->font(); }
 
@@ -126,7 +131,10 @@ void Grelha::applyColumnLook(int index)
 {
     const GridColumn& column = model_->column(index);
     view_->setColumnHidden(index, column.hidden);
-    view_->setColumnWidth(index, twipsToPixelsX(column.widthTwips));
+    // Heading lines break only where the heading says so: the header would
+    // wrap a line that does not fit, and show only part of it.
+    view_->setColumnWidth(index, std::max(twipsToPixelsX(column.widthTwips),
+                                          view_->horizontalHeader()->sectionSizeHint(index)));
 }
 
 // Tab walks the cells only where there is a cell to edit; out of a grid that

@@ -65,6 +65,14 @@ void drawCell(QPainter& painter, const QRectF& rect, const QString& text, Qt::Al
 GridPages::GridPages(GridContent content, GridPrintSettings settings)
     : content_(std::move(content)), settings_(std::move(settings))
 {
+    // Heading lines break only where the heading says so: a line that does
+    // not fit would be cut off at the cell's edge.
+    const QFontMetricsF heading(fontInTwips(content_.headingFont));
+    for (auto& column : content_.columns) {
+        for (const QString& line : lines(column.heading).split(QLatin1Char('\n')))
+            column.widthTwips = std::max(column.widthTwips,
+                                         int(std::ceil(heading.horizontalAdvance(line) + 2 * CellPadding)));
+    }
     layout(settings_.landscape ? A4Twips.transposed() : A4Twips);
 }
 

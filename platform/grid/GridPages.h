@@ -14,8 +14,9 @@ class QPrinter;
 namespace zav {
 
 // A grid laid out as pages: header band, column headings repeated on every
-// page, group headings and rows, footer band with the page number. Columns
-// wider than the page are scaled down to its width.
+// page, group headings and rows, footer band with the page number. A column
+// is at least as wide as the widest line of its heading; columns wider than
+// the page are scaled down to its width.
 class GridPages {
 public:
     GridPages(GridContent content, GridPrintSettings settings);
@@ -24,6 +25,8 @@ public:
     void layout(QSizeF pageSizeTwips);
     QSizeF pageSizeTwips() const { return pageSize_; }
     int pageCount() const { return int(pages_.size()); }
+    // As printed, before any scaling down to the page.
+    int columnWidthTwips(int column) const { return content_.columns.at(column).widthTwips; }
 
     // Paints one page; the painter's units must be twips.
     void renderPage(QPainter& painter, int page) const;

@@ -11,6 +11,7 @@ namespace zav {
 class CommonDialog {
 public:
     // The chosen path; a cancel raises nothing and gives "" (the name is kept).
+    // A name typed without an extension gets the filter's, "*.xls" giving ".xls".
     QString showSave(QWidget* parent, const QString& filter);
     const QString& fileName() const { return fileName_; }
 

@@ -25,7 +25,7 @@ void ListaPesquisa::Carrega()
 void ListaPesquisa::Colunas(int n, int larguraTwips, bool oculta)
 {
     if (n < 1 || n > request_.columns.size())
-        throw RuntimeError(9, QStringLiteral("Subscript out of range"));
+        throw RuntimeError(errors::SubscriptOutOfRange);
     request_.columns[n - 1].widthTwips = larguraTwips;
     request_.columns[n - 1].hidden = oculta;
 }

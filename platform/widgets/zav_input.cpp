@@ -418,7 +418,7 @@ zav_input& zav_inputArray::add(zav_input* field)
 {
     const int index = field->Index();
     if (fields_.contains(index) && fields_.value(index))
-        throw RuntimeError(360, QStringLiteral("Object already loaded"));
+        throw RuntimeError(360, QStringLiteral("Objeto já carregado"));
     fields_.insert(index, field);
     connect(field, &zav_input::Valida, this, &zav_inputArray::Valida);
     connect(field, &zav_input::PedeLista, this, &zav_inputArray::PedeLista);
@@ -431,7 +431,7 @@ zav_input& zav_inputArray::operator[](int index) const
 {
     const QPointer<zav_input> field = fields_.value(index);
     if (!field)
-        throw RuntimeError(340, QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+        throw RuntimeError(340, QStringLiteral("O elemento '%1' da matriz de controlos não existe").arg(index));
     return *field;
 }
 

@@ -41,13 +41,13 @@ constexpr double TwipsPerPixel = 15.0;
 void checkColumn(int column)
 {
     if (column < 0 || column >= XlsWorkbook::MaxColumns)
-        throw RuntimeError(errors::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+        throw RuntimeError(errors::SubscriptOutOfRange);
 }
 
 void checkRow(int row)
 {
     if (row < 0 || row >= XlsWorkbook::MaxRows)
-        throw RuntimeError(errors::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+        throw RuntimeError(errors::SubscriptOutOfRange);
 }
 
 RuntimeError fileError(const QString& path)
@@ -55,10 +55,10 @@ RuntimeError fileError(const QString& path)
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (!folder.exists() || !folder.isDir())
-        return RuntimeError(errors::PathNotFound, QStringLiteral("Path not found"), path);
+        return RuntimeError(errors::PathNotFound, errors::description(errors::PathNotFound), path);
     if (!folder.isWritable() || (file.exists() && !file.isWritable()))
-        return RuntimeError(errors::PermissionDenied, QStringLiteral("Permission denied"), path);
-    return RuntimeError(errors::PathFileAccess, QStringLiteral("Path/File access error"), path);
+        return RuntimeError(errors::PermissionDenied, errors::description(errors::PermissionDenied), path);
+    return RuntimeError(errors::PathFileAccess, errors::description(errors::PathFileAccess), path);
 }
 
 } // namespace
@@ -85,7 +85,7 @@ void XlsWorkbook::setText(int row, int column, const QString& text, XlsCellStyle
 {
     if (text.size() > MaxTextLength)
         throw RuntimeError(errors::SubscriptOutOfRange,
-                           QStringLiteral("Text longer than %1 characters").arg(MaxTextLength));
+                           QStringLiteral("Texto com mais de %1 caracteres").arg(MaxTextLength));
     xls::Cell cell{};
     cell.kind = xls::Cell::Text;
     cell.xf = xls::cellXfIndex(style);
@@ -96,7 +96,7 @@ void XlsWorkbook::setText(int row, int column, const QString& text, XlsCellStyle
 void XlsWorkbook::setNumber(int row, int column, double value, XlsCellStyle style)
 {
     if (!std::isfinite(value))
-        throw RuntimeError(errors::Overflow, QStringLiteral("Overflow"));
+        throw RuntimeError(errors::Overflow);
     xls::Cell cell{};
     cell.kind = xls::Cell::Number;
     cell.xf = xls::cellXfIndex(style);

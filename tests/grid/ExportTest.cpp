@@ -23,13 +23,14 @@ struct Desk {
     QList<FileRequest> fileRequests;
     QStringList opened;
     QString answer;
+    bool aProgramOpens = true;
 
     Seam<int(QWidget*, const MessageRequest&)>::Override messageOverride{
         messageBoxSeam(), [this](QWidget*, const MessageRequest& r) { messages.append(r); return int(vbOK); }};
     Seam<QString(QWidget*, const FileRequest&)>::Override fileOverride{
         saveFileSeam(), [this](QWidget*, const FileRequest& r) { fileRequests.append(r); return answer; }};
     Seam<bool(const QString&)>::Override openOverride{
-        shellOpenSeam(), [this](const QString& path) { opened.append(path); return true; }};
+        shellOpenSeam(), [this](const QString& path) { opened.append(path); return aProgramOpens; }};
 };
 
 GridColumn textColumn(ColumnKey key, QString heading, bool hidden = false)
@@ -179,6 +180,29 @@ TEST(ExportarExcel, CancelEndsSilentlyAndTheDialogRemembersTheName)
     EXPECT_EQ(desk.fileRequests.last().initialName, dir.filePath(QStringLiteral("vazia.xls")));
     EXPECT_EQ(gridtest::readWorkbook(dir.filePath(QStringLiteral("vazia.xls"))).first(), QStringLiteral("A"))
         << "a grid of empty rows gives its headings";
+}
+
+TEST(ExportarExcel, ANameTypedWithoutExtensionGetsXlsAndAWorkbookNoProgramOpensIsSaid)
+{
+    QTemporaryDir dir;
+    Desk desk;
+    CommonDialog dialog;
+    Grelha grid;
+    emptyGrid(grid, 2);
+    desk.aProgramOpens = false;
+    for (const char* typed : {"estat", "estat.xls"}) {
+        desk.messages.clear();
+        desk.answer = dir.filePath(QString::fromUtf8(typed));
+        Tools::ExportarExcel(grid, dialog);
+        const QString saved = dir.filePath(QStringLiteral("estat.xls"));
+        EXPECT_EQ(desk.opened.last(), saved) << typed;
+        EXPECT_EQ(dialog.fileName(), saved) << "the dialog offers it next time";
+        ASSERT_EQ(desk.messages.size(), 1);
+        EXPECT_TRUE(desk.messages[0].text.contains(saved)) << desk.messages[0].text.toStdString();
+        EXPECT_EQ(desk.messages[0].title, QStringLiteral("Informação")) << "an information message";
+        EXPECT_EQ(desk.messages[0].icon, MessageIcon::Information);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("estat.xls")});
 }
 
 TEST(ExportarExcel, WorkbookHoldsWhatTheGridShowsCellForCell)

@@ -3,6 +3,8 @@
 #include "platform/data/RuntimeError.h"
 #include "platform/grid/GridContent.h"
 #include "platform/grid/Grelha.h"
+#include "platform/grid/GridPages.h"
+#include "platform/widgets/Twips.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -201,12 +203,37 @@ TEST(Grelha, LookInTwips)
     Grelha grid;
     const int dpi = grid.logicalDpiX();
     grid.addColumn(column("Produto", QStringLiteral("Produto"), 1440));
-    grid.addColumn(column("Cor", QStringLiteral("Cor\r\nTamanho"), 720));
+    grid.addColumn(column("Cor", QStringLiteral("S\r\nM"), 720));
     grid.setHeadingHeightTwips(600);
     EXPECT_EQ(grid.view()->columnWidth(0), dpi);
     EXPECT_EQ(grid.view()->columnWidth(1), dpi / 2);
     EXPECT_EQ(grid.view()->horizontalHeader()->height(), qRound(600.0 * grid.logicalDpiY() / 1440));
-    EXPECT_EQ(grid.view()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Cor\nTamanho"));
+    EXPECT_EQ(grid.view()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("S\nM"));
+}
+
+// Only a line break starts a heading line: a column too narrow for its
+// widest line widens to it, on the screen and on paper, and a heading that
+// fits leaves the column as wide as it was given.
+TEST(Grelha, AColumnWidensToItsWidestHeadingLineOnScreenAndOnPaper)
+{
+    Grelha grid;
+    grid.addColumn(column(1, QStringLiteral("2 anos\r\n14 anos"), 650));
+    grid.setHeadingFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));  // after the columns, too
+    grid.addColumn(column(2, QStringLiteral("14 anos"), 650));
+    grid.addColumn(column(3, QStringLiteral("S\r\n."), 650));
+    const QHeaderView* headings = grid.view()->horizontalHeader();
+    EXPECT_GE(grid.view()->columnWidth(0), headings->sectionSizeHint(0));
+    EXPECT_EQ(grid.view()->columnWidth(0), grid.view()->columnWidth(1)) << "the widest line, not the lines joined";
+    EXPECT_EQ(grid.view()->columnWidth(2), twipsToPixelsX(650));
+
+    const auto pages = grid.pages();
+    // A 10-point letter is 200 twips high.
+    QFont paper(QStringLiteral("Verdana"));
+    paper.setPixelSize(200);
+    paper.setBold(true);
+    EXPECT_GT(pages->columnWidthTwips(0), QFontMetricsF(paper).horizontalAdvance(QStringLiteral("14 anos")));
+    EXPECT_EQ(pages->columnWidthTwips(0), pages->columnWidthTwips(1));
+    EXPECT_EQ(pages->columnWidthTwips(2), 650);
 }
 
 TEST(Grelha, GroupsCarryTheirSumAndKeylessRowsStandApart)

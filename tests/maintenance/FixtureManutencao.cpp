@@ -32,6 +32,7 @@ FixtureManutencao::FixtureManutencao()
         rows.insert("Familia", {{"Grupo", "G2"}, {"Cod", "FA"}, {"Descr", "Inverno"}});
         rows.insert("SubFamil", {{"Grupo", "G1"}, {"Familia", "FA"}, {"Cod", "SA"}, {"Descr", "Praia"}});
         rows.insert("SubFamil", {{"Grupo", "G2"}, {"Familia", "FA"}, {"Cod", "SA"}, {"Descr", "Neve"}});
+        rows.insert("SubFamil", {{"Grupo", "G1"}, {"Familia", "FB"}, {"Cod", "SA"}, {"Descr", "Montanha"}});
         rows.insert("TipMed", {{"TipoMed", "LETRAS"}, {"Descrica", "Tamanhos"}});
         rows.insert("TipMed", {{"TipoMed", "CORES"}, {"Descrica", "Cores"}});
         rows.insert("TipMed", {{"TipoMed", "NUMEROS"}, {"Descrica", u("Números")}});
@@ -75,6 +76,8 @@ Dialogos::Dialogos()
                 [this](QWidget*, const zav::MessageRequest& pedido) {
                     mensagens << pedido.text;
                     pedidos << pedido;
+                    if (aoMostrar)
+                        aoMostrar();
                     return resposta;
                 }),
       lista_(zav::pickListSeam(), [this](QWidget*, const zav::PickListRequest& pedido) {

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "platform/data/zavCoreDataAccess2016.h"
+#include "platform/grid/GrelhaEditavel.h"
 #include "platform/widgets/Seams.h"
+#include "platform/widgets/zav_input.h"
 
 #include <QApplication>
 #include <QStringList>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -29,7 +33,8 @@ inline QString u(const char* texto)
 //  - articles A1 "Camisola", B'1 "Casaco d'Ouro", X9 inactive;
 //  - free tables: TabLiv01 C1 "Malha", c2 "Tecido" (stored in lower case),
 //    O'1; TabLiv02 T1; TabLiv04 K1;
-//  - families FA under groups G1 and G2, sub-family SA under G1/FA and G2/FA;
+//  - families FA under groups G1 and G2; sub-family SA under G1/FA "Praia",
+//    G2/FA "Neve" and G1/FB "Montanha";
 //  - measure types LETRAS (sizes S, M, L) and CORES (colours BR, PR), size
 //    XL only under NUMEROS.
 class FixtureManutencao {
@@ -51,14 +56,15 @@ private:
     std::unique_ptr<zav::zavCoreDataAccess2016> bd_;
 };
 
-// Answers the screens' dialogs: messages keep their texts and get `resposta`;
-// pick lists give `escolha` and keep their requests.
+// Answers the screens' dialogs: messages keep their texts and get `resposta`
+// (after `aoMostrar` has looked at the screen); pick lists give `escolha`.
 class Dialogos {
 public:
     Dialogos();
 
     int resposta = zav::vbOK;
     QString escolha;
+    std::function<void()> aoMostrar;
     QStringList mensagens;
     QList<zav::MessageRequest> pedidos;
     QList<zav::PickListRequest> listas;
@@ -67,22 +73,6 @@ private:
     zav::Seam<int(QWidget*, const zav::MessageRequest&)>::Override mensagem_;
     zav::Seam<QString(QWidget*, const zav::PickListRequest&)>::Override lista_;
 };
-
-// Shows a screen the way the main window does: `bd`, the mode, Form_Load, shown.
-template <class Ecra>
-std::unique_ptr<Ecra> abre(zav::zavCoreDataAccess2016& bd, int modo = 0)
-{
-    auto ecra = std::make_unique<Ecra>();
-    ecra->bd = &bd;
-    ecra->iOpcao = modo;
-    ecra->Form_Load();
-    ecra->show();
-    QApplication::setActiveWindow(ecra.get());
-    if (!QTest::qWaitForWindowActive(ecra.get()))
-        ADD_FAILURE() << "the screen did not become active";
-    QApplication::processEvents();
-    return ecra;
-}
 
 // Lets keys sent with EnviaTeclas arrive.
 inline void deixaCorrer()
@@ -106,5 +96,81 @@ inline void prime(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     deixaCorrer();
 }
 
+// A click as the window system delivers it: to the window, at the control's centre.
+inline void clica(QWidget* controlo)
+{
+    QWidget* janela = controlo->window();
+    QTest::mouseClick(janela->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      controlo->mapTo(janela, controlo->rect().center()));
+    deixaCorrer();
+}
+
+// The given controls in the order Tab reaches them, from the first.
+inline QList<QWidget*> ordemTabulacao(const QList<QWidget*>& controlos)
+{
+    const auto alvo = [](QWidget* w) { return w->focusProxy() ? w->focusProxy() : w; };
+    QList<QWidget*> ordem{controlos[0]};
+    for (QWidget* w = alvo(controlos[0])->nextInFocusChain(); w && w != alvo(controlos[0]); w = w->nextInFocusChain())
+        for (QWidget* controlo : controlos)
+            if (alvo(controlo) == w)
+                ordem << controlo;
+    return ordem;
+}
+
+// Puts the grid's current cell somewhere and the focus on it.
+inline void vaiPara(zav::GrelhaEditavel& grelha, int linha, int coluna)
+{
+    grelha.setCelulaActual(linha, coluna);
+    grelha.vista()->setFocus();
+    QApplication::processEvents();
+}
+
+// Types a whole line: language, Tab, description, Tab.
+inline void escreveLinha(zav::GrelhaEditavel& grelha, int linha, const QString& idioma, const QString& descricao)
+{
+    vaiPara(grelha, linha, 0);
+    digita(idioma);
+    prime(Qt::Key_Tab);
+    digita(descricao);
+    prime(Qt::Key_Tab);
+}
+
+// A screen on the maintenance company, shown as the main window shows it
+// (abreEcra), its dialogs answered, and the user's hands on its `campo` fields.
+template <class Ecra>
+class TesteEcra : public ::testing::Test {
+protected:
+    void abreEcra(int modo = 0)
+    {
+        ecra = std::make_unique<Ecra>();
+        ecra->bd = &fixture.bd();
+        if constexpr (requires { ecra->iOpcao; })
+            ecra->iOpcao = modo;
+        ecra->Form_Load();
+        ecra->show();
+        QApplication::setActiveWindow(ecra.get());
+        if (!QTest::qWaitForWindowActive(ecra.get()))
+            ADD_FAILURE() << "the screen did not become active";
+        QApplication::processEvents();
+    }
+    // Puts the focus in a field and types into it, in place of what it holds.
+    void escreve(int index, const QString& texto)
+    {
+        ecra->campo(index).setFocus();
+        QApplication::processEvents();
+        ecra->campo(index).setText(QString());
+        QTest::keyClicks(ecra->campo(index).editor(), texto);
+    }
+    void escreveESai(int index, const QString& texto)
+    {
+        escreve(index, texto);
+        prime(Qt::Key_Tab);
+    }
+    bool temFoco(int index) const { return ecra->campo(index).editor()->hasFocus(); }
+
+    FixtureManutencao fixture;
+    Dialogos dialogos;
+    std::unique_ptr<Ecra> ecra;
+};
 
 } // namespace manutencao

@@ -2,34 +2,33 @@
 // six modes, with the tables read back.
 
 #include "FixtureManutencao.h"
-#include "GrelhaTeste.h"
 
 #include "maintenance/frmTabIdiomas.h"
 
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 using namespace manutencao;
 
 namespace {
 
-class FrmTabIdiomasTest : public ::testing::Test {
+class FrmTabIdiomasTest : public TesteEcra<frmTabIdiomas> {
 protected:
-    frmTabIdiomas& abreModo(int modo)
-    {
-        ecra = abre<frmTabIdiomas>(fixture.bd(), modo);
-        return *ecra;
-    }
     zav::GrelhaEditavel& grelha() { return *ecra->GridTC; }
     // Types the code and leaves it with Tab.
-    void codigo(const QString& texto)
+    void codigo(const QString& texto) { escreveESai(0, texto); }
+    // The categories (free table 1) with a code named.
+    void abreCategoria(const QString& texto)
     {
+        abreEcra(1);
+        codigo(texto);
+    }
+    // Picks a code from the list, as "code@group[@family]" in modes 5 and 6.
+    void escolhe(const QString& escolha)
+    {
+        dialogos.escolha = escolha;
         ecra->campo(0).setFocus();
-        QApplication::processEvents();
-        QTest::keyClicks(ecra->campo(0).editor(), texto);
-        prime(Qt::Key_Tab);
+        prime(Qt::Key_F4);
     }
     QStringList idiomasNaGrelha()
     {
@@ -45,57 +44,15 @@ protected:
         fixture.executa(QStringLiteral("insert into zav_TabLiv01 (Chave, Idioma, Descr) values ('%1', '%2', '%3')")
                             .arg(chave, idioma, descricao));
     }
-
-    FixtureManutencao fixture;
-    Dialogos dialogos;
-    std::unique_ptr<frmTabIdiomas> ecra;
 };
 
 } // namespace
-
-TEST_F(FrmTabIdiomasTest, EachModeHasItsCaptionAndTheGridOpensWithThirtyEmptyRows)
-{
-    const char* titulos[] = {"Categorias", "Tipos", "Composição", "Classificação", "Coleção", "Estação"};
-    const char* legendas[] = {"Código", "Código", "Código", "Código", "Coleção", "Estação"};
-    for (int modo = 1; modo <= 6; ++modo) {
-        SCOPED_TRACE(modo);
-        abreModo(modo);
-        EXPECT_EQ(ecra->windowTitle(), u(titulos[modo - 1]));
-        EXPECT_EQ(ecra->Label2[0]->text(), u(legendas[modo - 1]));
-    }
-    EXPECT_EQ(ecra->campo(0).MaxLength(), 6);
-    EXPECT_EQ(grelha().linhas(), 30);
-    EXPECT_EQ(grelha().colunas(), 2);
-    EXPECT_EQ(grelha().vista()->model()->headerData(1, Qt::Horizontal).toString(), u("Designação"));
-    EXPECT_EQ(grelha().coluna(0).comprimentoMaximo, 3) << "the language columns hold three characters";
-    EXPECT_TRUE(grelha().coluna(0).botao);
-    EXPECT_EQ(grelha().vista()->font().family(), "Verdana");
-    EXPECT_EQ(grelha().toolTip(), "Lista.");
-    EXPECT_EQ(ecra->IdiomasAnulados(), QStringList{""});
-    EXPECT_TRUE(idiomasNaGrelha().isEmpty());
-}
-
-TEST_F(FrmTabIdiomasTest, AValidCodeLoadsItsLanguagesThenLocksAndTheFocusGoesToTheGrid)
-{
-    guarda("C1", "PT", "Malha");
-    guarda("C1", "EN", "Knit");
-    guarda("T1", "FR", "Autre table");
-    abreModo(1);
-    codigo("c1");
-    EXPECT_EQ(ecra->Dsc[0]->text(), "Malha");
-    EXPECT_EQ(idiomasNaGrelha(), (QStringList{"EN|Knit", "PT|Malha"}));
-    EXPECT_FALSE(ecra->campo(0).isEnabled());
-    EXPECT_FALSE(ecra->btLista[0]->isEnabled());
-    EXPECT_TRUE(grelha().vista()->hasFocus());
-    EXPECT_EQ(grelha().linhas(), 30);
-}
 
 TEST_F(FrmTabIdiomasTest, TwentyNineLanguagesGiveThirtyOneRowsAndMovingToTheLastAddsOne)
 {
     for (int i = 0; i < 29; ++i)
         guarda("C1", QStringLiteral("L%1").arg(i, 2, 10, QLatin1Char('0')), "x");
-    abreModo(1);
-    codigo("C1");
+    abreCategoria("C1");
     EXPECT_EQ(grelha().linhas(), 31);
     EXPECT_EQ(grelha().valor(28, 0), "L28");
     EXPECT_EQ(grelha().valor(29, 0), "");
@@ -108,8 +65,7 @@ TEST_F(FrmTabIdiomasTest, TwentyNineLanguagesGiveThirtyOneRowsAndMovingToTheLast
 TEST_F(FrmTabIdiomasTest, ConfirmWritesCompleteLinesTheCodeInUpperCaseSkipsHalfLinesAndTheLaterOfTwoWins)
 {
     guarda("C2", "EN", "Old cloth");
-    abreModo(1);
-    codigo("c2");
+    abreCategoria("c2");
     ASSERT_EQ(ecra->Dsc[0]->text(), "Tecido");
     escreveLinha(grelha(), 1, "pt", "Tecido");
     escreveLinha(grelha(), 2, "fr", "Tissu");
@@ -126,50 +82,37 @@ TEST_F(FrmTabIdiomasTest, ConfirmWritesCompleteLinesTheCodeInUpperCaseSkipsHalfL
     EXPECT_TRUE(ecra->campo(0).isEnabled());
     EXPECT_EQ(ecra->campo(0).Text(), "");
     EXPECT_TRUE(idiomasNaGrelha().isEmpty());
-
-    codigo("C2");
-    ecra->btConf_Click();
-    EXPECT_EQ(tabLiv01().size(), 3) << "a second confirm updates the same rows";
 }
 
-TEST_F(FrmTabIdiomasTest, ADeletedStoredLanguageGoesOnConfirmAndStaysOnCancel)
+TEST_F(FrmTabIdiomasTest, ADeletedStoredLanguageGoesOnConfirmStaysOnCancelAndTypedAgainKeepsItsNewDescription)
 {
     guarda("C1", "EN", "Knit");
     guarda("C1", "PT", "Malha");
-    abreModo(1);
-    codigo("C1");
+    abreCategoria("C1");
     vaiPara(grelha(), 0, 0);
     prime(Qt::Key_Delete, Qt::ControlModifier);
-    EXPECT_EQ(ecra->IdiomasAnulados(), (QStringList{"", "EN"}));
     EXPECT_EQ(idiomasNaGrelha(), QStringList{"PT|Malha"});
     ecra->btCancelar_Click();
     EXPECT_EQ(tabLiv01(), (QStringList{"C1|EN|Knit", "C1|PT|Malha"}));
-    EXPECT_EQ(ecra->IdiomasAnulados(), QStringList{""});
 
     codigo("C1");
-    vaiPara(grelha(), 0, 0);
+    vaiPara(grelha(), 1, 0);
     prime(Qt::Key_Delete, Qt::ControlModifier);
+    escreveLinha(grelha(), 2, "pt", "Nova");
     ecra->btConf_Click();
-    EXPECT_EQ(tabLiv01(), QStringList{"C1|PT|Malha"});
-}
+    EXPECT_EQ(tabLiv01(), (QStringList{"C1|EN|Knit", "C1|pt|Nova"})) << "the cancelled delete is forgotten";
 
-TEST_F(FrmTabIdiomasTest, ADeletedLanguageTypedAgainKeepsItsNewDescription)
-{
-    guarda("C1", "EN", "Knit");
-    abreModo(1);
     codigo("C1");
-    vaiPara(grelha(), 0, 0);
+    vaiPara(grelha(), 1, 0);
     prime(Qt::Key_Delete, Qt::ControlModifier);
-    escreveLinha(grelha(), 3, "en", "Jersey");
     ecra->btConf_Click();
-    EXPECT_EQ(tabLiv01(), QStringList{"C1|en|Jersey"});
+    EXPECT_EQ(tabLiv01(), QStringList{"C1|EN|Knit"});
 }
 
 TEST_F(FrmTabIdiomasTest, AnUnknownOrEmptiedLanguageIsRefusedAndTheCellKeepsItsValue)
 {
     guarda("C1", "EN", "Knit");
-    abreModo(1);
-    codigo("C1");
+    abreCategoria("C1");
     vaiPara(grelha(), 1, 0);
     digita("zz");
     prime(Qt::Key_Tab);
@@ -183,36 +126,30 @@ TEST_F(FrmTabIdiomasTest, AnUnknownOrEmptiedLanguageIsRefusedAndTheCellKeepsItsV
     prime(Qt::Key_Backspace);
     prime(Qt::Key_Backspace);
     prime(Qt::Key_Tab);
-    ASSERT_EQ(dialogos.pedidos.size(), 2);
-    EXPECT_EQ(dialogos.pedidos[1].text, "Campo obrigatório [Idioma].");
+    EXPECT_EQ(dialogos.mensagens.value(1), u("Campo obrigatório [Idioma]."));
     EXPECT_EQ(grelha().valor(0, 0), "EN");
-    EXPECT_EQ(dialogos.pedidos[1].icon, zav::MessageIcon::Exclamation);
 }
 
 TEST_F(FrmTabIdiomasTest, TheCellButtonPicksALanguageWhichIsCheckedAndMovesOn)
 {
-    abreModo(1);
-    codigo("C1");
+    abreCategoria("C1");
     dialogos.escolha = "FR";
     vaiPara(grelha(), 0, 0);
     prime(Qt::Key_F4);
     ASSERT_EQ(dialogos.listas.size(), 1);
-    EXPECT_EQ(dialogos.listas[0].title, "Idiomas");
-    EXPECT_EQ(dialogos.listas[0].columns[0].widthTwips, 1200);
     EXPECT_EQ(dialogos.listas[0].rows.size(), 7);
     EXPECT_EQ(grelha().valor(0, 0), "FR");
     EXPECT_EQ(grelha().colunaActual(), 1) << "the pick's Tab leaves the language cell";
-    EXPECT_TRUE(dialogos.mensagens.isEmpty());
     digita("Maille");
     prime(Qt::Key_Tab);
     ecra->btConf_Click();
     EXPECT_EQ(tabLiv01(), QStringList{"C1|FR|Maille"});
+    EXPECT_TRUE(dialogos.mensagens.isEmpty());
 }
 
 TEST_F(FrmTabIdiomasTest, EscIsSwallowedByTheGridAndClosesFromTheCode)
 {
-    abreModo(1);
-    codigo("C1");
+    abreCategoria("C1");
     vaiPara(grelha(), 0, 0);
     prime(Qt::Key_Escape);
     digita("p");
@@ -220,33 +157,21 @@ TEST_F(FrmTabIdiomasTest, EscIsSwallowedByTheGridAndClosesFromTheCode)
     EXPECT_TRUE(ecra->isVisible());
     EXPECT_TRUE(grelha().modoEdicao()) << "Esc does not even abandon the edit";
     ecra->btCancelar_Click();
-    ecra->campo(0).setFocus();
     prime(Qt::Key_Escape);
     EXPECT_FALSE(ecra->isVisible());
 }
 
-TEST_F(FrmTabIdiomasTest, ConfirmWithoutAValidCodeWritesNothing)
-{
-    abreModo(1);
-    grelha().setValor(0, 0, "PT");
-    grelha().setValor(0, 1, "Sem chave");
-    ecra->btConf_Click();
-    EXPECT_EQ(dialogos.mensagens, QStringList{"Falta preencher campos"});
-    EXPECT_TRUE(tabLiv01().isEmpty());
-    EXPECT_TRUE(ecra->campo(0).editor()->hasFocus());
-}
-
-TEST_F(FrmTabIdiomasTest, DeleteRemovesEveryLanguageOfTheCodeAfterTheQuestion)
+TEST_F(FrmTabIdiomasTest, AValidCodeLoadsItsLanguagesAndLocksAndDeleteRemovesThemAll)
 {
     guarda("C1", "EN", "Knit");
     guarda("C1", "PT", "Malha");
     guarda("T1", "PT", "Outra");
-    abreModo(1);
-    codigo("C1");
-    dialogos.resposta = zav::vbCancel;
-    ecra->btAnular_Click();
-    EXPECT_EQ(tabLiv01().size(), 3);
-    dialogos.resposta = zav::vbOK;
+    abreCategoria("c1");
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Malha");
+    EXPECT_EQ(idiomasNaGrelha(), (QStringList{"EN|Knit", "PT|Malha"}));
+    EXPECT_FALSE(ecra->campo(0).isEnabled() || ecra->btLista[0]->isEnabled());
+    EXPECT_TRUE(grelha().vista()->hasFocus());
+    EXPECT_EQ(grelha().linhas(), 30);
     ecra->btAnular_Click();
     EXPECT_EQ(tabLiv01(), QStringList{"T1|PT|Outra"});
     EXPECT_TRUE(ecra->campo(0).isEnabled());
@@ -256,9 +181,8 @@ TEST_F(FrmTabIdiomasTest, OneConfirmIsOneTransaction)
 {
     guarda("C1", "DE", "Strick");
     fixture.executaDirecto("CREATE TRIGGER falha BEFORE INSERT ON zav_TabLiv01 WHEN NEW.Idioma = 'EN' "
-                    "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
-    abreModo(1);
-    codigo("C1");
+                           "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
+    abreCategoria("C1");
     vaiPara(grelha(), 0, 0);
     prime(Qt::Key_Delete, Qt::ControlModifier);
     escreveLinha(grelha(), 0, "PT", "Malha");
@@ -270,8 +194,7 @@ TEST_F(FrmTabIdiomasTest, OneConfirmIsOneTransaction)
 
 TEST_F(FrmTabIdiomasTest, QuotesInTheCodeTheLanguageAndTheDescription)
 {
-    abreModo(1);
-    codigo("O'1");
+    abreCategoria("O'1");
     EXPECT_EQ(ecra->Dsc[0]->text(), "Aspas");
     escreveLinha(grelha(), 0, "O'K", "D'Ouro");
     ecra->btConf_Click();
@@ -286,8 +209,7 @@ TEST_F(FrmTabIdiomasTest, QuotesInTheCodeTheLanguageAndTheDescription)
 
 TEST_F(FrmTabIdiomasTest, CellsAreLimitedToWhatTheTablesStore)
 {
-    abreModo(1);
-    codigo("C1");
+    abreCategoria("C1");
     vaiPara(grelha(), 0, 0);
     digita("ptxx");
     EXPECT_EQ(grelha().textoActual(), "ptx");
@@ -301,10 +223,8 @@ TEST_F(FrmTabIdiomasTest, ACollectionsDescriptionHoldsEightyCharactersAndAStored
 {
     const QString setenta(70, QLatin1Char('v'));
     fixture.executa("insert into zav_FAMILIA (COD, DESCR, GRUPO, IDIOMA) values ('FA', '" + setenta + "', 'G1', 'EN')");
-    abreModo(5);
-    dialogos.escolha = "FA@G1";
-    ecra->campo(0).setFocus();
-    prime(Qt::Key_F4);
+    abreEcra(5);
+    escolhe("FA@G1");
     vaiPara(grelha(), 0, 1);
     prime(Qt::Key_F2);
     prime(Qt::Key_Tab);
@@ -321,17 +241,13 @@ TEST_F(FrmTabIdiomasTest, CollectionsSplitThePickAndKeepTheGroupInEveryStatement
 {
     fixture.executa("insert into zav_FAMILIA (COD, DESCR, GRUPO, IDIOMA) values ('FA', 'Summer', 'G1', 'EN')");
     fixture.executa("insert into zav_FAMILIA (COD, DESCR, GRUPO, IDIOMA) values ('FA', 'Winter', 'G2', 'EN')");
-    abreModo(5);
-    dialogos.escolha = "FA@G2";
-    ecra->campo(0).setFocus();
-    prime(Qt::Key_F4);
+    abreEcra(5);
+    codigo("FA");
+    EXPECT_EQ(dialogos.mensagens, QStringList{u("Código não existente!")}) << "before any pick, the group is empty";
+    escolhe("FA@G2");
     ASSERT_EQ(dialogos.listas.size(), 1);
-    EXPECT_EQ(dialogos.listas[0].title, u("Coleções"));
-    EXPECT_EQ(dialogos.listas[0].widthTwips, 7000);
-    EXPECT_TRUE(dialogos.listas[0].columns[0].hidden);
-    EXPECT_EQ(dialogos.listas[0].rows.value(0).value(0), "FA@G1");
+    EXPECT_EQ(dialogos.listas[0].rows.value(0).value(0), "FA@G1") << "each row names its group";
     EXPECT_EQ(ecra->campo(0).Text(), "FA");
-    EXPECT_EQ(ecra->sGrupo, "G2");
     EXPECT_EQ(ecra->Dsc[0]->text(), "Inverno");
     EXPECT_EQ(idiomasNaGrelha(), QStringList{"EN|Winter"});
     escreveLinha(grelha(), 1, "PT", "Inverno");
@@ -340,47 +256,42 @@ TEST_F(FrmTabIdiomasTest, CollectionsSplitThePickAndKeepTheGroupInEveryStatement
               (QStringList{"G1|FA|EN|Summer", "G2|FA|EN|Winter", "G2|FA|PT|Inverno"}));
     EXPECT_EQ(ecra->sGrupo, "G2") << "no reset forgets the last pick";
 
-    ecra->campo(0).setFocus();
-    prime(Qt::Key_F4);
+    escolhe("FA@G2");
     ecra->btAnular_Click();
     EXPECT_EQ(fixture.linhas("select GRUPO, COD, IDIOMA, DESCR from zav_FAMILIA"), QStringList{"G1|FA|EN|Summer"})
         << "the same code under the other group keeps its languages";
 }
 
-TEST_F(FrmTabIdiomasTest, ACollectionTypedBeforeAnyPickIsLookedUpWithAnEmptyGroup)
+TEST_F(FrmTabIdiomasTest, SeasonsCarryGroupAndFamilyInEveryStatement)
 {
-    abreModo(5);
-    codigo("FA");
-    EXPECT_EQ(dialogos.mensagens, QStringList{u("Código não existente!")});
-    EXPECT_EQ(ecra->campo(0).Text(), "FA");
-    EXPECT_TRUE(ecra->campo(0).isEnabled());
-}
-
-TEST_F(FrmTabIdiomasTest, SeasonsCarryGroupAndFamily)
-{
-    abreModo(6);
-    dialogos.escolha = "sa@G1@FA";
-    ecra->campo(0).setFocus();
-    prime(Qt::Key_F4);
-    EXPECT_EQ(dialogos.listas[0].widthTwips, 8000);
-    EXPECT_EQ(dialogos.listas[0].columns.size(), 5);
-    EXPECT_EQ(ecra->sGrupo, "G1");
-    EXPECT_EQ(ecra->sFamilia, "FA");
+    fixture.executa("insert into zav_SUBFAMIL (GRUPO, FAMILIA, COD, IDIOMA, DESCR) values ('G1', 'FB', 'SA', 'EN', 'Mountain')");
+    const QString estacoes = "select GRUPO, FAMILIA, COD, IDIOMA, DESCR from zav_SUBFAMIL order by 1, 2";
+    abreEcra(6);
+    escolhe("sa@G1@FA");
     EXPECT_EQ(ecra->Dsc[0]->text(), "Praia");
+    EXPECT_TRUE(idiomasNaGrelha().isEmpty()) << "the same code under another family is another record";
     escreveLinha(grelha(), 0, "EN", "Beach");
     ecra->btConf_Click();
-    EXPECT_EQ(fixture.linhas("select GRUPO, FAMILIA, COD, IDIOMA, DESCR from zav_SUBFAMIL"),
-              QStringList{"G1|FA|SA|EN|Beach"});
-    dialogos.escolha = "SA@G2@FA";
-    ecra->campo(0).setFocus();
-    prime(Qt::Key_F4);
+    EXPECT_EQ(fixture.linhas(estacoes), (QStringList{"G1|FA|SA|EN|Beach", "G1|FB|SA|EN|Mountain"}));
+
+    escolhe("SA@G2@FA");
     EXPECT_EQ(ecra->Dsc[0]->text(), "Neve");
     EXPECT_TRUE(idiomasNaGrelha().isEmpty()) << "the same code under another group is another record";
+    ecra->btCancelar_Click();
+    escolhe("SA@G1@FB");
+    EXPECT_EQ(ecra->Dsc[0]->text(), "Montanha");
+    EXPECT_EQ(idiomasNaGrelha(), QStringList{"EN|Mountain"});
+    ecra->btAnular_Click();
+    EXPECT_EQ(fixture.linhas(estacoes), QStringList{"G1|FA|SA|EN|Beach"});
 }
 
-TEST_F(FrmTabIdiomasTest, ClassificationsWriteTheFourthTable)
+TEST_F(FrmTabIdiomasTest, ClassificationsWriteTheFourthTableOnceTheirCodeIsValid)
 {
-    abreModo(4);
+    abreEcra(4);
+    escreveLinha(grelha(), 0, "IT", "Classe");
+    ecra->btConf_Click();
+    EXPECT_EQ(dialogos.mensagens, QStringList{"Falta preencher campos"});
+    EXPECT_TRUE(temFoco(0));
     codigo("K1");
     escreveLinha(grelha(), 0, "IT", "Classe");
     ecra->btConf_Click();

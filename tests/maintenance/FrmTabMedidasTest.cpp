@@ -2,7 +2,6 @@
 // descriptions hold 20 characters.
 
 #include "FixtureManutencao.h"
-#include "GrelhaTeste.h"
 
 #include "maintenance/frmTabMedidas.h"
 
@@ -13,18 +12,11 @@ using namespace manutencao;
 
 namespace {
 
-class FrmTabMedidasTest : public ::testing::Test {
+class FrmTabMedidasTest : public TesteEcra<frmTabMedidas> {
 protected:
-    FrmTabMedidasTest() : ecra(abre<frmTabMedidas>(fixture.bd())) {}
+    FrmTabMedidasTest() { abreEcra(); }
 
     zav::GrelhaEditavel& grelha() { return *ecra->GridTC; }
-    void escreve(int index, const QString& texto)
-    {
-        ecra->campo(index).setFocus();
-        QApplication::processEvents();
-        QTest::keyClicks(ecra->campo(index).editor(), texto);
-        prime(Qt::Key_Tab);
-    }
     QStringList medidas()
     {
         return fixture.linhas("select CODTIPOM, CODMED, IDIOMA, DESCRICA from zav_MEDTAMCO order by 1, 2, 3");
@@ -35,30 +27,15 @@ protected:
                                        "values ('%1', '%2', '%3', '%4')")
                             .arg(u(tipo), u(medida), u(idioma), u(descricao)));
     }
-
-    FixtureManutencao fixture;
-    Dialogos dialogos;
-    std::unique_ptr<frmTabMedidas> ecra;
 };
 
 } // namespace
-
-TEST_F(FrmTabMedidasTest, OpensWithItsCaptionsAndLengths)
-{
-    EXPECT_EQ(ecra->windowTitle(), "Tamanhos/Cores");
-    EXPECT_EQ(ecra->Label2[0]->text(), u("Cód.Medida"));
-    EXPECT_EQ(ecra->Label2[1]->text(), "Medida");
-    EXPECT_EQ(ecra->campo(0).MaxLength(), 10);
-    EXPECT_EQ(ecra->campo(1).MaxLength(), 4);
-    EXPECT_EQ(grelha().linhas(), 30);
-    EXPECT_EQ(grelha().coluna(1).comprimentoMaximo, 20);
-}
 
 TEST_F(FrmTabMedidasTest, ATypeAloneLoadsNothingAndTheMeasureCompletesTheKey)
 {
     guarda("LETRAS", "M", "EN", "Medium");
     guarda("LETRAS", "S", "EN", "Small");
-    escreve(0, "letras");
+    escreveESai(0, "letras");
     EXPECT_EQ(ecra->Dsc[0]->text(), "Tamanhos");
     EXPECT_TRUE(ecra->campo(0).isEnabled());
     EXPECT_EQ(grelha().valor(0, 0), "");
@@ -66,7 +43,6 @@ TEST_F(FrmTabMedidasTest, ATypeAloneLoadsNothingAndTheMeasureCompletesTheKey)
     dialogos.escolha = "M";
     prime(Qt::Key_F4);
     ASSERT_EQ(dialogos.listas.size(), 1);
-    EXPECT_EQ(dialogos.listas[0].title, "Medidas");
     EXPECT_EQ(dialogos.listas[0].rows.size(), 3) << "only the measures of the type typed first";
     EXPECT_EQ(ecra->Dsc[1]->text(), "M");
     EXPECT_EQ(grelha().valor(0, 0), "EN");
@@ -77,16 +53,16 @@ TEST_F(FrmTabMedidasTest, ATypeAloneLoadsNothingAndTheMeasureCompletesTheKey)
 
 TEST_F(FrmTabMedidasTest, EmptyOrQuotedOrForeignCodesAreRefusedWhereTheyStand)
 {
-    ecra->campo(0).setFocus();
+    EXPECT_EQ(ecra->campo(0).MaxLength(), 10);
+    EXPECT_EQ(ecra->campo(1).MaxLength(), 4);
     prime(Qt::Key_Tab);
     EXPECT_EQ(dialogos.mensagens, QStringList{u("Campo obrigatório!")});
-    escreve(0, "LET'RAS");
+    escreveESai(0, "LET'RAS");
     EXPECT_EQ(dialogos.mensagens.last(), u("Código não existente!"));
     EXPECT_TRUE(ecra->campo(0).editor()->hasFocus());
     dialogos.mensagens.clear();
-    ecra->campo(0).setText(QString());
-    escreve(0, "LETRAS");
-    escreve(1, "XL");
+    escreveESai(0, "LETRAS");
+    escreveESai(1, "XL");
     EXPECT_EQ(dialogos.mensagens, QStringList{u("Código não existente!")});
     EXPECT_EQ(ecra->campo(1).Text(), "XL");
     EXPECT_TRUE(ecra->campo(1).editor()->hasFocus());
@@ -95,8 +71,8 @@ TEST_F(FrmTabMedidasTest, EmptyOrQuotedOrForeignCodesAreRefusedWhereTheyStand)
 
 TEST_F(FrmTabMedidasTest, DescriptionsStopAtTwentyCharactersAndCodesAreWrittenInUpperCase)
 {
-    escreve(0, "cores");
-    escreve(1, "br");
+    escreveESai(0, "cores");
+    escreveESai(1, "br");
     escreveLinha(grelha(), 0, "EN", "White as the snow of winter");
     escreveLinha(grelha(), 1, "FR", "Blanc comme la neige");
     ecra->btConf_Click();
@@ -104,13 +80,21 @@ TEST_F(FrmTabMedidasTest, DescriptionsStopAtTwentyCharactersAndCodesAreWrittenIn
     EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join(" / ").toStdString();
 }
 
-TEST_F(FrmTabMedidasTest, DeleteRemovesEveryLanguageOfTheSizeOnly)
+TEST_F(FrmTabMedidasTest, DeletesTouchTheLanguagesOfTheSizeOnly)
 {
     guarda("LETRAS", "S", "EN", "Small");
     guarda("LETRAS", "S", "FR", "Petit");
     guarda("LETRAS", "M", "EN", "Medium");
-    escreve(0, "LETRAS");
-    escreve(1, "S");
+    guarda("LETRAS", "M", "FR", "Moyen");
+    escreveESai(0, "LETRAS");
+    escreveESai(1, "M");
+    vaiPara(grelha(), 1, 0);
+    prime(Qt::Key_Delete, Qt::ControlModifier);
+    ecra->btConf_Click();
+    EXPECT_EQ(medidas(), (QStringList{"LETRAS|M|EN|Medium", "LETRAS|S|EN|Small", "LETRAS|S|FR|Petit"}));
+
+    escreveESai(0, "LETRAS");
+    escreveESai(1, "S");
     dialogos.resposta = zav::vbCancel;
     ecra->btAnular_Click();
     EXPECT_EQ(medidas().size(), 3);
@@ -119,13 +103,4 @@ TEST_F(FrmTabMedidasTest, DeleteRemovesEveryLanguageOfTheSizeOnly)
     EXPECT_EQ(medidas(), QStringList{"LETRAS|M|EN|Medium"});
     EXPECT_TRUE(ecra->campo(0).isEnabled() && ecra->campo(1).isEnabled());
     EXPECT_EQ(ecra->campo(1).Text(), "");
-}
-
-TEST_F(FrmTabMedidasTest, EscClosesFromEitherKeyField)
-{
-    escreve(0, "LETRAS");
-    ecra->campo(1).setFocus();
-    prime(Qt::Key_Escape);
-    EXPECT_FALSE(ecra->isVisible());
-    EXPECT_TRUE(medidas().isEmpty());
 }

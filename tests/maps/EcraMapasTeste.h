@@ -6,6 +6,7 @@
 #include "platform/grid/Visualizador.h"
 #include "platform/widgets/CommonDialog.h"
 #include "reports/frmMapas.h"
+#include "support/AberturaEcra.h"
 #include "support/OutsideReaders.h"
 
 #include <QApplication>
@@ -27,16 +28,12 @@ inline QString u(const char* texto)
 template <class Empresa>
 class EcraMapasTeste : public ::testing::Test {
 protected:
-    frmMapas& abre(int modo)
+    frmMapas& abre(int modo, zav::test::Ativacao ativacao = zav::test::Ativacao::AntesDosEventos)
     {
         ecra = std::make_unique<frmMapas>(dialogo);
         ecra->bd = &fixture.bd();
         ecra->iOpcao = modo;
-        ecra->Form_Load();
-        ecra->show();
-        QApplication::setActiveWindow(ecra.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(ecra.get()));
-        QApplication::processEvents();
+        zav::test::abreEcra(*ecra, ativacao);
         return *ecra;
     }
 

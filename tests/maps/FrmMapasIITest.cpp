@@ -104,6 +104,29 @@ TEST_F(FrmMapasIITest, ReferencesByCustomerLeaveThePanelAndShowTheExpandButton)
     EXPECT_TRUE(f.Grelha->isHidden());
 }
 
+// Mode 4 keeps its filters open while the map or its preview shows.
+TEST_F(FrmMapasIITest, ReferencesByCustomerPrintAndExportOnlyWhatTheLoadFound)
+{
+    frmMapas& f = abre(4);
+    carrega("R1", "R1");
+    carrega("S", "T");
+    EXPECT_EQ(mensagens, QStringList({u("Não existe informação para as condições selecionadas!")}));
+    EXPECT_FALSE(f.btExcel->isEnabled());
+
+    carrega("R1", "R1");
+    f.campo(0).setText("A");
+    f.campo(3).setText("Z");
+    f.btImp_Click();
+    EXPECT_TRUE(f.Grelha->printSettings().headerText.contains(u("Referências  - R1 a R1\r\n")))
+        << f.Grelha->printSettings().headerText.toStdString();
+
+    carrega("S", "T");
+    EXPECT_TRUE(f.Visualizador->isHidden());
+    EXPECT_TRUE(f.Grelha->isHidden());
+    EXPECT_EQ(f.btImp->text(), "&Imprimir");
+    EXPECT_FALSE(f.btExcel->isEnabled());
+}
+
 TEST_F(FrmMapasIITest, PerCustomerMapGroupsByCustomerAndAMissingReferenceOffersThePanelAgain)
 {
     frmMapas& f = abre(5);
@@ -119,6 +142,7 @@ TEST_F(FrmMapasIITest, PerCustomerMapGroupsByCustomerAndAMissingReferenceOffersT
     EXPECT_EQ(mensagens, QStringList({u("Referência não existente!")}));
     EXPECT_TRUE(f.GroupBox1->isEnabled());
     EXPECT_TRUE(f.Grelha->isHidden());
+    EXPECT_TRUE(f.btExpandir->isHidden()) << "no groups left to expand";
 }
 
 TEST_F(FrmMapasIITest, PerCustomerWithoutCustomersKeepsThePanelAsItWas)

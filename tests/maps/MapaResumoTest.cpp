@@ -79,6 +79,15 @@ TEST_F(MapaResumoTest, DetailSplitsRowsByColourAndAlwaysShowsPendingQuantities)
     EXPECT_EQ(mapa->recordset()->Fields(3).name(), "1");
 }
 
+TEST_F(MapaResumoTest, DetailKeepsEachOfTwoColoursAtOnePrintPositionOnItsOwnRow)
+{
+    fixture.bd().ExecutaSQL(QString(), "update MedTamCo set PosImp=1 where CodTipoM='CORES' and CodMed='PR'");
+    const auto linhas = carrega(MapaResumo::Modo::Detalhe, fixture.filtros("R1", "R1"));
+    ASSERT_EQ(linhas.size(), 4);
+    EXPECT_EQ(linhas[0].mid(2), QStringList({"Branco", "6", "5", "null", "null", "11"}));
+    EXPECT_EQ(linhas[1].mid(2), QStringList({"Preto", "1", "null", "null", "null", "1"}));
+}
+
 TEST_F(MapaResumoTest, DetailAloneFiltersBySupplier)
 {
     MapasSql::Filtros f = fixture.filtros("R1");
@@ -170,7 +179,7 @@ TEST_F(MapaResumoTest, StatementsAreBuiltAsTheUsersKnowThem)
                   + juncoes + " inner join MedTamCo as mv ON mv.CodTipoM=a.TmVer and mv.CodMed=a.MEDVERT" + criterios
                   + " and al.Fornec='P' "
                     " group by a.codref,a.MEDHOR ,a.medvert,mv.POSIMP,mh.POSIMP,mv.Descrica,mh.Descrica,al.Nome"
-                    " order by a.CodRef,mv.posimp,mh.posimp");
+                    " order by a.CodRef,mv.posimp,a.MedVert,mh.posimp ");
     EXPECT_EQ(MapaResumo::sqlTipos(f),
               " Select distinct TMHOR from Artigos where Codigo>='A' and Codigo<='B ' and CodRef=''and TMHOR<>'' and TMVER<>''");
 }

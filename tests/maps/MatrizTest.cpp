@@ -1,6 +1,8 @@
 #include "FixtureMapas.h"
 
 #include "platform/data/RuntimeError.h"
+#include "reports/MapaEncForn.h"
+#include "reports/MapaRefCliente.h"
 #include "reports/MapasSql.h"
 #include "reports/MatrizCorTamanho.h"
 
@@ -50,18 +52,6 @@ protected:
         return carga.carregada() ? linhas(carga.matriz->recordset()) : QList<QStringList>{};
     }
 
-    // The quantities of one colour and size in the order the data statement returns them.
-    QStringList quantidadesDaCelula(const MapasSql::Filtros& f, const QString& cor, const QString& tamanho)
-    {
-        const zav::RecordsetPtr dados = fixture.bd().AbreRecordset(
-            QString(), MapasSql::linhasMatriz(f.base, MapasSql::filtroReferencia(f, true)));
-        QStringList quantidades;
-        for (dados->MoveFirst(); !dados->Eof(); dados->MoveNext())
-            if (dados->Fields("MedVert").text() == cor && dados->Fields("MedHor").text() == tamanho)
-                quantidades << dados->Fields("Quant").text();
-        return quantidades;
-    }
-
     maps::FixtureMapas fixture;
 };
 
@@ -79,17 +69,33 @@ TEST_F(MatrizTest, PendingQuantitiesFillEveryColourWithTotalsAfterABlankRow)
     const QList<QStringList> tabela = linhas(rs);
     ASSERT_EQ(tabela.size(), 5);
     EXPECT_EQ(tabela[0], (QStringList{"1", "BR", "Branco", "6", "5", "0", "0", "11"}));
-    // Two variants on the PR/L cell: the later line replaces the earlier one, never their sum.
-    const QStringList celula = quantidadesDaCelula(filtros(), "PR", "L");
-    ASSERT_EQ(celula.size(), 2);
-    const QString l = tabela[1][5];
-    EXPECT_EQ(l, celula.last());
-    EXPECT_EQ(tabela[1].mid(0, 5), (QStringList{"2", "PR", "Preto", "2", "0"}));
-    EXPECT_EQ(tabela[1][7], QString::number(2 + l.toInt()));
+    EXPECT_EQ(tabela[1], (QStringList{"2", "PR", "Preto", "2", "0", "4", "0", "6"}));
     // A colour nobody ordered keeps its row of zeros.
     EXPECT_EQ(tabela[2], (QStringList{"3", "AZ", "Azul", "0", "0", "0", "0", "0"}));
     EXPECT_EQ(tabela[3], QStringList(8, QString()));
-    EXPECT_EQ(tabela[4], (QStringList{"99", "", "Total", "8", "5", l, "0", QString::number(13 + l.toInt())}));
+    EXPECT_EQ(tabela[4], (QStringList{"99", "", "Total", "8", "5", "4", "0", "17"}));
+}
+
+// R1-PR-L and R1-PR-L2 share one cell (1 and 3 still open), whatever order the
+// database returns them in: every matrix adds them.
+TEST_F(MatrizTest, EveryMatrixAddsTheVariantsThatShareACell)
+{
+    fixture.bd().ExecutaSQL(QString(), "update Artigos set Fornec='F1' where Codigo='R1'");
+    const QList<std::pair<const char*, std::function<CargaMatriz()>>> mapas{
+        {"referencia", [&] { return carrega(filtros()); }},
+        {"ficha", [&] { return carregaMatrizReferencia(fixture.bd(), filtros(), {}, false); }},
+        {"cliente", [&] { return MapaRefCliente::CarregaRefIndividualCliente(fixture.bd(), filtros()); }},
+        {"fornecedor", [&] { return MapaEncForn::CarregaEncomendasFornecedor(fixture.bd(), filtros()); }},
+    };
+    for (const auto& [mapa, carregaMapa] : mapas) {
+        CargaMatriz carga = carregaMapa();
+        ASSERT_TRUE(carga.carregada()) << mapa;
+        zav::Recordset& rs = carga.matriz->recordset();
+        rs.setFilter("CodCor = 'PR'");
+        EXPECT_EQ(rs.Fields("L").text(), "4") << mapa;
+        rs.setFilter("IndiceCor = 99");
+        EXPECT_EQ(rs.Fields("Total").text(), "17") << mapa;
+    }
 }
 
 TEST_F(MatrizTest, QuantityBasisChoosesOrderedOpenOrDelivered)
@@ -97,17 +103,12 @@ TEST_F(MatrizTest, QuantityBasisChoosesOrderedOpenOrDelivered)
     const QList<QStringList> t = tabela(filtros(BaseQuantidade::Todas));
     ASSERT_EQ(t.size(), 5);
     EXPECT_EQ(t[0].mid(3), (QStringList{"10", "5", "0", "0", "15"}));
-    const QStringList encomendadas = quantidadesDaCelula(filtros(BaseQuantidade::Todas), "PR", "L");
-    EXPECT_EQ(t[1][5], encomendadas.value(1));
-    EXPECT_TRUE(encomendadas.contains("4") && encomendadas.contains("7"));
+    EXPECT_EQ(t[1].mid(3), (QStringList{"2", "0", "11", "0", "13"}));
 
     const QList<QStringList> s = tabela(filtros(BaseQuantidade::Satisfeitas));
     ASSERT_EQ(s.size(), 5);
     EXPECT_EQ(s[0].mid(3), (QStringList{"4", "0", "0", "0", "4"}));
-    EXPECT_EQ(s[1][3], "0");
-    const QStringList entregues = quantidadesDaCelula(filtros(BaseQuantidade::Satisfeitas), "PR", "L");
-    EXPECT_EQ(s[1][5], entregues.value(1));
-    EXPECT_TRUE(entregues.contains("3") && entregues.contains("4"));
+    EXPECT_EQ(s[1].mid(3), (QStringList{"0", "0", "7", "0", "7"}));
 }
 
 TEST_F(MatrizTest, RangesFilterCustomerSalesmanAndGroup)
@@ -250,8 +251,8 @@ TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
     matriz.acrescentaCores(*cores, {"A/Ana", "A"});
     matriz.acrescentaCores(*cores, {"B/Bia", "B"});
 
-    // Order lines of customer B: two on one cell, one whose size keeps its
-    // blanks (the field names are trimmed) and one of a colour with no row.
+    // Order lines of customer B: two on one cell, which add up, one whose size
+    // keeps its blanks (the field names are trimmed) and one of a colour with no row.
     zav::Recordset linhas;
     linhas.appendField(QStringLiteral("MedVert"), zav::FieldType::Text, 4);
     linhas.appendField(QStringLiteral("MedHor"), zav::FieldType::Text, 4);
@@ -274,14 +275,14 @@ TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
     ASSERT_EQ(rs.RecordCount(), 2);  // B's first colour and the totals row; every zero row is gone
     rs.MoveFirst();
     EXPECT_EQ(rs.Fields("IdCliente").text(), "B/Bia");
-    EXPECT_EQ(rs.Fields("S").text(), "9");
-    EXPECT_EQ(rs.Fields("Total").text(), "9");
+    EXPECT_EQ(rs.Fields("S").text(), "13");
+    EXPECT_EQ(rs.Fields("Total").text(), "13");
     EXPECT_EQ(rs.Fields("Data").text(), "");
     EXPECT_FALSE(rs.Fields("Data").isNull());
     rs.MoveNext();
     EXPECT_TRUE(rs.Fields("IdCliente").isNull());
     EXPECT_EQ(rs.Fields("Cor").text(), "Total");
-    EXPECT_EQ(rs.Fields("Total").text(), "9");
+    EXPECT_EQ(rs.Fields("Total").text(), "13");
 
     tamanhos->MoveFirst();
     const QList<zav::GridColumn> colunas = matriz.colunas(*tamanhos);

@@ -63,7 +63,7 @@ TEST(EncomendaSqlTest, StatementsAreBuiltWordForWordWithTypedTextQuoted)
     EXPECT_FALSE(EncomendaSql::dados(chave("3"), 3, FiltroFamilia{"G1", "FA", ""}).contains("a.Grupo"));
     EXPECT_TRUE(EncomendaSql::dados(chave("3"), 3, FiltroFamilia{"G1", "FA", "SA"}).endsWith(
         " Group by a.codref,a.MedHor,a.MedVert,mv.POSIMP,mh.POSIMP, mv.Descrica, mh.Descrica,c.Terceiro,c.Vendedor "
-        " order by a.CodRef,mv.posimp,mh.posimp "));
+        " order by a.CodRef,mv.posimp,a.MedVert,mh.posimp "));
     EXPECT_EQ(EncomendaSql::cliente("O'Brien"), "Select * from Clientes where Codigo='O''Brien'");
 }
 
@@ -90,12 +90,13 @@ TEST_F(FolhaEncomendaTest, RowsByReferenceAndColourWithQuantitiesUnderTheirPosit
     for (const zav::FieldInfo& campo : folha.fieldInfos())
         nomes << campo.name;
     EXPECT_EQ(nomes, (QStringList{"Referencia", "Cor", "1", "2", "3", "4", "5", "Total"}));
-    // XL and XXL print at 4: the later line fills the cell, the total counts both.
+    // XL and XXL print at 4: the cell adds both, as the total does. The long
+    // colour is cut to its field, as in the detail map.
     EXPECT_EQ(linhas(folha), (QList<QStringList>{
                                  {"R1", "Branco", "5", "3", "-", "-", "-", "8"},
-                                 {"R1", "Preto", "2", "-", "-", "6", "-", "12"},
+                                 {"R1", "Preto", "2", "-", "-", "10", "-", "12"},
                                  {"R2", "Azul", "7", "-", "1", "-", "-", "8"},
-                                 {"R2", FixtureEncomendas::CorComprida, "-", "8", "-", "-", "-", "8"},
+                                 {"R2", FixtureEncomendas::CorComprida.left(20), "-", "8", "-", "-", "-", "8"},
                              }));
     EXPECT_EQ(carga.preenchimento.sTerceiro, "C1");
     EXPECT_EQ(carga.preenchimento.sVendedor, "V1");
@@ -111,11 +112,22 @@ TEST_F(FolhaEncomendaTest, TheFamilyFilterTakesOnlyItsLinesButTheTextLinesAreThe
     EXPECT_EQ(carga.NoTam, 1);
     EXPECT_EQ(linhas(*carga.folha), (QList<QStringList>{
                                         {"R2", "Azul", "7", "-", "1", "8"},
-                                        {"R2", FixtureEncomendas::CorComprida, "-", "8", "-", "8"},
+                                        {"R2", FixtureEncomendas::CorComprida.left(20), "-", "8", "-", "8"},
                                     }));
     EXPECT_EQ(FolhaEncomenda::leLinhasTexto(fixture.bd(), chave("1"), 1),
               QString::fromUtf8("Entrega em Março\r\nPagamento a 30 dias\r\n"));
     EXPECT_FALSE(carrega(1, FiltroFamilia{"G2", "FA", "SA"}).carregada);
+}
+
+TEST_F(FolhaEncomendaTest, TwoColoursAtOnePrintPositionKeepEachItsOwnRow)
+{
+    fixture.bd().ExecutaSQL(QString(), "update MedTamCo set PosImp=1 where CodTipoM='CORES' and CodMed='PR'");
+    FolhaEncomenda::Carga carga = carrega(1, FiltroFamilia{"G1", "FA", "SA"});
+    ASSERT_TRUE(carga.carregada);
+    EXPECT_EQ(linhas(*carga.folha), (QList<QStringList>{
+                                        {"R1", "Branco", "5", "3", "-", "-", "-", "8"},
+                                        {"R1", "Preto", "2", "-", "-", "10", "-", "12"},
+                                    }));
 }
 
 TEST_F(FolhaEncomendaTest, NoSheetFromTextLinesOnlyOrACancelledDocument)
@@ -130,7 +142,10 @@ TEST_F(FolhaEncomendaTest, LinesWhoseSizeHasNoColumnAreLeftOutAndCounted)
     FolhaEncomenda::Carga carga = carrega(6);
     ASSERT_TRUE(carga.carregada);
     EXPECT_EQ(carga.preenchimento.linhasSemColuna, 2);
-    EXPECT_EQ(linhas(*carga.folha), (QList<QStringList>{{"R1", "Branco", "1", "-", "-", "-", "-", "1"}}));
+    // R5's colours keep their rows, empty, as the detail map shows them.
+    EXPECT_EQ(linhas(*carga.folha), (QList<QStringList>{{"R1", "Branco", "1", "-", "-", "-", "-", "1"},
+                                                        {"R5", "Branco", "-", "-", "-", "-", "-", "0"},
+                                                        {"R5", "Preto", "-", "-", "-", "-", "-", "0"}}));
 }
 
 TEST_F(FolhaEncomendaTest, AQuoteInTheSeriesFindsItsDocument)
@@ -205,9 +220,9 @@ TEST_F(PreenchimentoTest, PositionsOutsideTheColumnsNeverReachCorOrTotal)
     EXPECT_EQ(folha(2, &semColuna), (QList<QStringList>{{"R1", "Branco", "1", "-", "1"}}));
     EXPECT_EQ(semColuna, 3);
 
-    // Nothing with a column: an empty sheet, not a failure.
+    // Nothing with a column: the row stands empty, no failure.
     dados.setFilter("mh = 0");
-    EXPECT_TRUE(folha(2).isEmpty());
+    EXPECT_EQ(folha(2), (QList<QStringList>{{"R1", "Branco", "-", "-", "0"}}));
 }
 
 TEST(ClienteFichaTest, ACustomerWithoutARowLeavesEveryDetailEmptyAndANullColumnIsEmptyText)

@@ -23,13 +23,15 @@ void ficheiro(const QString& caminho)
     f.write("x");
 }
 
-TEST(FichaAmostraDados, ThePhotoPathJoinsFolderPrefixAndReferenceAsTheyAre)
+TEST(FichaAmostraDados, ThePhotoPathJoinsTheFolderWithOneSeparator)
 {
-    EXPECT_EQ(caminhoFoto("D:\\Fotos\\", "EMP01", "R1", ".jpg"), "D:\\Fotos\\EMP01_ARTG\\R1.jpg");
-    EXPECT_EQ(caminhoFoto("", "EMP01", "R1", ".gif"), "EMP01_ARTG\\R1.gif") << "no separator is added";
+    for (const char* pasta : {"D:\\Fotos", "D:\\Fotos\\"})
+        EXPECT_EQ(caminhoFoto(pasta, "EMP01", "R1", ".jpg"), "D:\\Fotos\\EMP01_ARTG\\R1.jpg") << pasta;
+    EXPECT_EQ(caminhoFoto("/home/ana/fotos", "EMP01", "R1", ".jpg"), "/home/ana/fotos/EMP01_ARTG\\R1.jpg");
+    EXPECT_EQ(caminhoFoto("", "EMP01", "R1", ".gif"), "EMP01_ARTG\\R1.gif") << "no folder, no separator";
 }
 
-TEST(FichaAmostraDados, PhotoLookupPrefersTheJpgAndTakesTheReferenceAsAName)
+TEST(FichaAmostraDados, PhotoLookupPrefersTheJpgWhateverTheCaseAndTakesTheReferenceAsAName)
 {
     QTemporaryDir pasta;
     const QString fotos = pasta.filePath("P_ARTG/");
@@ -37,16 +39,20 @@ TEST(FichaAmostraDados, PhotoLookupPrefersTheJpgAndTakesTheReferenceAsAName)
     ficheiro(fotos + "R1.jpg");
     ficheiro(fotos + "R1.gif");
     ficheiro(fotos + "R2.gif");
+    ficheiro(fotos + "r5.gif");
     QDir().mkpath(fotos + "R3.jpg");  // a folder is no photo
-    const QString raiz = pasta.path() + "/";
 
-    EXPECT_EQ(procuraFoto(raiz, "P", "R1"), fotos + "R1.jpg");
-    EXPECT_EQ(procuraFoto(raiz, "P", "R2"), fotos + "R2.gif");
+    for (const QString& raiz : {pasta.path(), pasta.path() + "/", pasta.path() + "//"}) {
+        EXPECT_EQ(procuraFoto(raiz, "P", "R1"), fotos + "R1.jpg") << "the folder's separator or none";
+        EXPECT_EQ(procuraFoto(raiz, "P", "r1"), fotos + "R1.jpg");
+        EXPECT_EQ(procuraFoto(raiz, "P", "r2"), fotos + "R2.gif");
+        EXPECT_EQ(procuraFoto(raiz, "P", "R5"), fotos + "r5.gif");
+    }
+    const QString raiz = pasta.path();
     EXPECT_EQ(procuraFoto(raiz, "P", "R3"), "");
     EXPECT_EQ(procuraFoto(raiz, "P", "R*"), "") << "a wildcard finds no other reference's photo";
     EXPECT_EQ(procuraFoto(raiz, "P", "R?"), "");
     EXPECT_EQ(procuraFoto(raiz, "Q", "R1"), "");
-    EXPECT_EQ(procuraFoto(pasta.path(), "P", "R1"), "") << "the folder without its separator is another name";
 }
 
 TEST(FichaAmostraDados, StatementsCarryQuotesSafely)
@@ -81,7 +87,7 @@ TEST(DemoSampleCards, TheDemoCompanyHasSampleCardsAndPhotosWhereTheCardLooksForT
     opcoes.scale = 2000;
     const demo::DemoSummary resumo = demo::DemoDatabase::create(base, opcoes);
     EXPECT_GT(resumo.sampleCards, 8);
-    const QString imagens = pasta.filePath("Imagens") + "/";
+    const QString imagens = pasta.filePath("Imagens");  // as the README writes it, without a separator
     const demo::PhotoCounts fotos = demo::DemoPhotos::write(base, imagens);
     EXPECT_GT(fotos.jpg, 0);
     EXPECT_GT(fotos.gif, 0);

@@ -8,6 +8,7 @@
 #include "support/OutsideReaders.h"
 
 #include <QDateTimeEdit>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPrinter>
@@ -153,6 +154,30 @@ TEST_F(FrmFichaAmostraNewTest, LoadShowsTheMatrixHeaderAndJpgPhotoAndLocksTheFil
     EXPECT_LT(f.sFoto->imagem().pixelColor(30, 40).blue(), 60);
 }
 
+TEST_F(FrmFichaAmostraNewTest, TheWindowGrowsWithTheMatrixAndTheLockedReferenceLooksLocked)
+{
+    frmFichaAmostra_New& f = abre();
+    const QSize desenho = f.size();
+    const auto fundo = [](QWidget& w) { return w.grab().toImage().pixelColor(w.width() - 5, w.height() / 2); };
+    EXPECT_EQ(fundo(f.campo(0)), QColor(Qt::white));
+    carrega(f, "R30");
+    QApplication::processEvents();
+    const QTableView* vista = f.Grelha->view();
+    const QModelIndex total = vista->model()->index(vista->model()->rowCount() - 1, f.Grelha->columnIndex("Cor"));
+    EXPECT_EQ(total.data().toString(), "Total");
+    EXPECT_LE(vista->visualRect(total).bottom(), vista->viewport()->height()) << "the last row shows unscrolled";
+    EXPECT_GT(f.height(), desenho.height());
+    EXPECT_GT(f.btSair->y(), f.Grelha->geometry().bottom());
+    EXPECT_LE(f.btSair->geometry().bottom(), f.height());
+    EXPECT_NE(fundo(f.campo(0)), QColor(Qt::white));
+    EXPECT_EQ(fundo(f.cmp(4)), QColor(Qt::white)) << "the header's fields print on white";
+
+    f.btCancelar_Click();
+    EXPECT_EQ(f.size(), desenho);
+    EXPECT_EQ(f.btSair->y(), zav::twipsToPixelsY(8700));
+    EXPECT_EQ(fundo(f.campo(0)), QColor(Qt::white));
+}
+
 TEST_F(FrmFichaAmostraNewTest, WithoutASampleCardRowTheDescriptionStaysEmptyAndTheGifIsShown)
 {
     frmFichaAmostra_New& f = abre();
@@ -162,6 +187,26 @@ TEST_F(FrmFichaAmostraNewTest, WithoutASampleCardRowTheDescriptionStaysEmptyAndT
     EXPECT_FALSE(f.sFoto->isHidden());
     EXPECT_EQ(f.sFoto->Ficheiro(), fixture.pastaFotos() + "R2.gif");
     EXPECT_GT(f.sFoto->imagem().pixelColor(30, 40).green(), 200);
+}
+
+TEST_F(FrmFichaAmostraNewTest, AReferenceTypedInLowerCaseShowsItsPhoto)
+{
+    frmFichaAmostra_New& f = abre();
+    carrega(f, "r1");
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_FALSE(f.sFoto->isHidden());
+    EXPECT_EQ(f.sFoto->Ficheiro(), fixture.pastaFotos() + "R1.jpg");
+}
+
+TEST_F(FrmFichaAmostraNewTest, AnImagesFolderThatDoesNotExistIsSaidOnceOnOpening)
+{
+    ASSERT_TRUE(QDir(fixture.pastaImagens()).removeRecursively());
+    frmFichaAmostra_New& f = abre();
+    EXPECT_EQ(mensagens, QStringList{u("A pasta das imagens \"%1\" não existe.").arg(fixture.pastaImagens())});
+    EXPECT_EQ(titulos, QStringList{u("Informação")});
+    carrega(f, "R1");
+    EXPECT_EQ(mensagens.size(), 1) << "not again at each load";
+    EXPECT_TRUE(f.sFoto->isHidden());
 }
 
 TEST_F(FrmFichaAmostraNewTest, ASupplierThatIsMissingOrNoneLeavesTheFieldEmptyAndNoPhotoNoMessage)
@@ -245,6 +290,24 @@ TEST_F(FrmFichaAmostraNewTest, CancelClearsTheCardAndUnlocksTheFilter)
     EXPECT_TRUE(f.Option1[1]->isChecked());
     EXPECT_EQ(f.Data[0]->dateTime().date(), QDate::currentDate().addMonths(-1));
     EXPECT_TRUE(f.campo(0).editor()->hasFocus());
+}
+
+TEST_F(FrmFichaAmostraNewTest, TheOptionsAreOneTabStopOnTheChosenOne)
+{
+    frmFichaAmostra_New& f = abre();
+    const auto tecla = [](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, m);
+        QApplication::processEvents();
+    };
+    f.btSair->setFocus();
+    tecla(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), f.Option1[1]) << "Pendentes, the chosen one";
+    tecla(Qt::Key_Up);
+    EXPECT_TRUE(f.Option1[0]->isChecked());
+    tecla(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), f.btSair) << "out of the group at once";
+    tecla(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), f.Option1[0]);
 }
 
 TEST_F(FrmFichaAmostraNewTest, EscInTheReferenceClosesTheCard)

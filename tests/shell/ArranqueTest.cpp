@@ -268,7 +268,8 @@ TEST_F(StartUp, AFailureIsShownAndEndsBeforeTheMainWindow)
     EXPECT_NE(status, 0);
     EXPECT_FALSE(mod_main::JanelaPrincipal);
     ASSERT_EQ(messages.requests.size(), 1);
-    EXPECT_TRUE(messages.requests[0].text.startsWith("Run-time error '")) << messages.requests[0].text.toStdString();
+    EXPECT_TRUE(messages.requests[0].text.startsWith(QString::fromUtf8("Erro de execução '")))
+        << messages.requests[0].text.toStdString();
     EXPECT_EQ(messages.requests[0].icon, zav::MessageIcon::Critical);
     EXPECT_EQ(messages.requests[0].title, "Tarvelo");
 }
@@ -285,7 +286,7 @@ TEST_F(StartUp, WithoutSettingsOrCatalogueTheErrorNamesTheConfigurationFile)
     EXPECT_FALSE(mod_main::JanelaPrincipal);
     ASSERT_EQ(messages.requests.size(), 1);
     EXPECT_EQ(messages.requests[0].text,
-              QString::fromUtf8("Run-time error '80004005':\n\nO ficheiro de configuração \"%1\" não tem as "
+              QString::fromUtf8("Erro de execução '80004005':\n\nO ficheiro de configuração \"%1\" não tem as "
                                 "definições da base de dados (Servidor, BaseDados e Utilizador na secção "
                                 "[BaseDados]): o ficheiro não existe. Nenhuma base de dados foi escolhida do "
                                 "catálogo \"%2\".")
@@ -332,7 +333,7 @@ TEST(UnhandledFailureDeathTest, FailureInAnEventHandlerIsShownAndEndsTheProgram)
         std::exit(0);
     };
     EXPECT_EXIT(clickThatFails(), ::testing::ExitedWithCode(FalhaNaoTratada::CodigoSaida),
-                "\\[Tarvelo\\] Run-time error '80040E37':\n\nno such table: DOCGCLIN\n$");
+                "\\[Tarvelo\\] Erro de execução '80040E37':\n\nno such table: DOCGCLIN\n$");
 
     // Anything thrown, not only the run time's errors.
     const auto strangeThrow = [] {
@@ -344,21 +345,25 @@ TEST(UnhandledFailureDeathTest, FailureInAnEventHandlerIsShownAndEndsTheProgram)
         FalhaNaoTratada::Entrega([]() -> bool { throw 42; });
         std::exit(0);
     };
-    EXPECT_EXIT(strangeThrow(), ::testing::ExitedWithCode(FalhaNaoTratada::CodigoSaida), "Run-time error '80004005'");
+    EXPECT_EXIT(strangeThrow(), ::testing::ExitedWithCode(FalhaNaoTratada::CodigoSaida),
+                "Erro de execução '80004005':\n\nErro não especificado");
 }
 
+// The program's own words are Portuguese; what a database or the system says
+// is shown as it said it.
 TEST(UnhandledFailure, MessageCarriesNumberAndDescription)
 {
-    EXPECT_EQ(FalhaNaoTratada::Mensagem(zav::RuntimeError(zav::errors::ObjectNotFound, "Invalid object name 'X'.")),
-              "Run-time error '80040E37':\n\nInvalid object name 'X'.");
-    EXPECT_EQ(FalhaNaoTratada::Mensagem(zav::RuntimeError(zav::errors::TypeMismatch, "Type mismatch")),
-              "Run-time error '13':\n\nType mismatch");
-    EXPECT_EQ(FalhaNaoTratada::Mensagem(std::runtime_error("disk full")), "Run-time error '80004005':\n\ndisk full");
+    const auto mensagem = [](const std::exception& falha) { return FalhaNaoTratada::Mensagem(falha).toStdString(); };
+    EXPECT_EQ(mensagem(zav::RuntimeError(zav::errors::ObjectNotFound, "Invalid object name 'X'.")),
+              "Erro de execução '80040E37':\n\nInvalid object name 'X'.");
+    EXPECT_EQ(mensagem(zav::RuntimeError(zav::errors::TypeMismatch)), "Erro de execução '13':\n\nTipos incompatíveis");
+    EXPECT_EQ(mensagem(std::runtime_error("disk full")), "Erro de execução '80004005':\n\ndisk full");
 
     shelltest::MessageRecorder messages;
     EXPECT_EQ(FalhaNaoTratada::Protege([] {}), 0);
     EXPECT_TRUE(messages.requests.isEmpty());
-    EXPECT_EQ(FalhaNaoTratada::Protege([] { throw zav::RuntimeError(6, "Overflow"); }), FalhaNaoTratada::CodigoSaida);
+    EXPECT_EQ(FalhaNaoTratada::Protege([] { throw zav::RuntimeError(zav::errors::Overflow); }),
+              FalhaNaoTratada::CodigoSaida);
     ASSERT_EQ(messages.requests.size(), 1);
-    EXPECT_EQ(messages.requests[0].text, "Run-time error '6':\n\nOverflow");
+    EXPECT_EQ(messages.requests[0].text.toStdString(), "Erro de execução '6':\n\nCapacidade excedida");
 }

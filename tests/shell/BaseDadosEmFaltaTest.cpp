@@ -33,6 +33,6 @@ TEST(StartUpDatabase, MissingDatabaseFileIsANumberedErrorAndNoFileIsMade)
     EXPECT_NE(status, 0);
     EXPECT_FALSE(QFile::exists(typo));
     ASSERT_EQ(messages.requests.size(), 1);
-    EXPECT_TRUE(messages.requests[0].text.startsWith("Run-time error '80004005'")) << messages.requests[0].text.toStdString();
-    EXPECT_TRUE(messages.requests[0].text.contains(typo)) << messages.requests[0].text.toStdString();
+    EXPECT_EQ(messages.requests[0].text,
+              QString::fromUtf8("Erro de execução '80004005':\n\nO ficheiro da base de dados %1 não existe.").arg(typo));
 }

@@ -4,6 +4,7 @@
 #include "platform/widgets/Seams.h"
 #include "platform/grid/GridPages.h"
 #include "platform/grid/Visualizador.h"
+#include "support/AberturaEcra.h"
 #include "support/ErrorNumber.h"
 #include "support/OutsideReaders.h"
 
@@ -66,16 +67,14 @@ TEST_F(EcraTarvelo, SairClosesTheScreenFromEitherState)
     EXPECT_FALSE(ecra.isVisible());
 }
 
-TEST_F(EcraTarvelo, OpeningMovesTheFocusOnFromTheFirstDate)
+TEST_F(EcraTarvelo, OpensInTheFirstDateWheneverTheWindowIsActivated)
 {
-    ecra.show();
-    QApplication::setActiveWindow(&ecra);
-    ecra.DTPicker1[0]->setFocus();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&ecra));
-
-    ecra.Form_Load();
-
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ecra.DTPicker1[1]->hasFocus(); }));
+    for (const auto ativacao : {zav::test::Ativacao::DepoisDosEventos, zav::test::Ativacao::AntesDosEventos}) {
+        frmTarvelo outro;
+        outro.bd = &empresa.bd();
+        zav::test::abreEcra(outro, ativacao);
+        EXPECT_TRUE(outro.DTPicker1[0]->hasFocus()) << int(ativacao);
+    }
 }
 
 TEST_F(EcraTarvelo, GridHasTheEightColumnsWithOrdHidden)

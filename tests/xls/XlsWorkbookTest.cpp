@@ -229,7 +229,7 @@ TEST_F(XlsWorkbookTest, SaveReportsTheRunTimeErrorOfAnUnwritablePath)
         FAIL() << "saved into a missing folder";
     } catch (const zav::RuntimeError& error) {
         EXPECT_EQ(error.number(), zav::errors::PathNotFound);
-        EXPECT_EQ(error.description(), "Path not found");
+        EXPECT_EQ(error.description(), QString::fromUtf8("Caminho não encontrado"));
     }
 
     QFile plainFile(path("not-a-folder"));
