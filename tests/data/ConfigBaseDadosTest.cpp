@@ -2,9 +2,9 @@
 // the encodings Windows editors save in, and catalogue lines as typed by hand.
 
 #include "platform/data/ConfigBaseDados.h"
+#include "platform/data/FicheiroIni.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -13,11 +13,12 @@ using zav::ConfigBaseDados;
 
 namespace {
 
-void writeBytes(const QString& path, const QByteArray& bytes)
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+    return file.fileName();
 }
 
 QByteArray encoded(const QString& text, QStringConverter::Encoding encoding, bool bom)
@@ -26,59 +27,38 @@ QByteArray encoded(const QString& text, QStringConverter::Encoding encoding, boo
     return encoder(text);
 }
 
-// "Confecções", "pé", "€uro–x" in Windows-1252: not valid UTF-8.
-const QByteArray Windows1252Config = "[BaseDados]\r\nServidor=erp01\r\nBaseDados=Confec\xe7\xf5"
-                                     "es\r\nUtilizador=p\xe9\r\nSenha=\x80uro\x96x\r\n";
-
 } // namespace
 
-TEST(ConfigFileEncoding, Windows1252IsReadWhenTheBytesAreNotUtf8)
+// Windows-1252 is read where the bytes are no UTF-8; Unicode with or without its mark.
+TEST(ConfigFileEncoding, EveryEncodingWindowsEditorsSaveIn)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Tarvelo.zav");
-    writeBytes(path, Windows1252Config);
-    ConfigBaseDados config;
-    config.setFicheiro(path);
-    EXPECT_EQ(config.Servidor(), "erp01");
-    EXPECT_EQ(config.BaseDados(), QStringLiteral("Confecções"));
-    EXPECT_EQ(config.Utilizador(), QStringLiteral("pé"));
-    EXPECT_EQ(config.Senha(), QStringLiteral("€uro–x"));
-}
-
-TEST(ConfigFileEncoding, UnicodeFilesWithOrWithoutTheirMark)
-{
-    const QString text = QStringLiteral("[BaseDados]\r\nServidor=erp01\r\nBaseDados=Confecções\r\nUtilizador=Ana\r\nSenha=€\r\n");
-    struct Case {
-        QStringConverter::Encoding encoding;
-        bool bom;
-    };
-    for (const Case c : {Case{QStringConverter::Utf8, false}, Case{QStringConverter::Utf8, true},
-                         Case{QStringConverter::Utf16LE, true}, Case{QStringConverter::Utf16BE, true}}) {
+    const QString text = QStringLiteral("[BaseDados]\r\nServidor=erp01\r\nBaseDados=Confecções\r\nUtilizador=pé\r\nSenha=€uro–x\r\n");
+    const QByteArray windows1252 = "[BaseDados]\r\nServidor=erp01\r\nBaseDados=Confec\xe7\xf5"
+                                   "es\r\nUtilizador=p\xe9\r\nSenha=\x80uro\x96x\r\n";
+    for (const QByteArray& bytes : {windows1252, encoded(text, QStringConverter::Utf8, false),
+                                    encoded(text, QStringConverter::Utf8, true), encoded(text, QStringConverter::Utf16LE, true),
+                                    encoded(text, QStringConverter::Utf16BE, true)}) {
         QTemporaryDir dir;
-        const QString path = dir.filePath("Tarvelo.zav");
-        writeBytes(path, encoded(text, c.encoding, c.bom));
         ConfigBaseDados config;
-        config.setFicheiro(path);
-        const std::string which = std::string(QStringConverter::nameForEncoding(c.encoding)) + (c.bom ? " with mark" : "");
-        EXPECT_EQ(config.Servidor(), "erp01") << which;
-        EXPECT_EQ(config.BaseDados(), QStringLiteral("Confecções")) << which;
-        EXPECT_EQ(config.Senha(), QStringLiteral("€")) << which;
+        config.setFicheiro(writeFile(dir, "Tarvelo.zav", bytes));
+        EXPECT_EQ(config.Servidor(), "erp01") << bytes.left(8).toHex().toStdString();
+        EXPECT_EQ(config.BaseDados(), QStringLiteral("Confecções"));
+        EXPECT_EQ(config.Utilizador(), QStringLiteral("pé"));
+        EXPECT_EQ(config.Senha(), QStringLiteral("€uro–x"));
     }
 }
 
 TEST(Catalogue, PasswordsMayHoldBarsAndLinesWithoutADatabaseAreSkipped)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("bd.sql");
-    writeBytes(path, "-- name|server|database|user|password\r\n"
-                     "Confec\xe7\xf5"
-                     "es Norte|erp01|NORTE2024|tarvelo|se|gr|edo \r\n"
-                     "Sem base|erp01||tarvelo|x\r\n"
-                     "S\xf3 o nome\r\n"
-                     " | | |\r\n"
-                     "Demo|SQLite|demo.db|demo|\r\n");
     ConfigBaseDados config;
-    config.setFicheiroCatalogo(path);
+    config.setFicheiroCatalogo(writeFile(dir, "bd.sql", "-- name|server|database|user|password\r\n"
+                                                        "Confec\xe7\xf5"
+                                                        "es Norte|erp01|NORTE2024|tarvelo|se|gr|edo \r\n"
+                                                        "Sem base|erp01||tarvelo|x\r\n"
+                                                        "S\xf3 o nome\r\n"
+                                                        " | | |\r\n"
+                                                        "Demo|SQLite|demo.db|demo|\r\n"));
     const QList<ConfigBaseDados::EntradaCatalogo> entries = config.Catalogo();
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[0].name, QStringLiteral("Confecções Norte"));
@@ -88,4 +68,24 @@ TEST(Catalogue, PasswordsMayHoldBarsAndLinesWithoutADatabaseAreSkipped)
     EXPECT_EQ(entries[1].name, "Demo");
     EXPECT_EQ(entries[1].baseDados, dir.filePath("demo.db"));
     EXPECT_EQ(entries[1].senha, "");
+}
+
+TEST(FicheiroIni, ReadsAKeyOfASectionWhateverTheirCase)
+{
+    QTemporaryDir pasta;
+    zav::FicheiroIni ini;
+    const QString caminho = writeFile(pasta, "Tarvelo.zav",
+                                      "; comment\n[BaseDados]\nServidor=SQLite\n[diversos]\n# other\n  PercursoImagens = D:\\Fotos\\ \n"
+                                      "Vazio=\nsem sinal de igual\n=sem chave\n[Outra]\nPercursoImagens=nao\n");
+    ini.setFicheiro(caminho);
+    EXPECT_EQ(ini.LerValor("Diversos", "PercursoImagens"), "D:\\Fotos\\");
+    EXPECT_EQ(ini.LerValor("DIVERSOS", "percursoimagens"), "D:\\Fotos\\");
+    EXPECT_EQ(ini.LerValor("Outra", "PercursoImagens"), "nao");
+    EXPECT_EQ(ini.LerValor("BaseDados", "Servidor"), "SQLite");
+    EXPECT_EQ(ini.LerValor("Diversos", "Vazio"), "");
+    EXPECT_EQ(ini.LerValor("Diversos", "Servidor"), "") << "a key of another section";
+    EXPECT_EQ(ini.LerValor("Nenhuma", "Chave"), "");
+
+    ini.setFicheiro(pasta.filePath("nao-existe.ini"));
+    EXPECT_EQ(ini.LerValor("BaseDados", "Servidor"), "") << "a read forgets the file before";
 }

@@ -56,6 +56,9 @@ TEST_P(Transactions, CommitKeepsAndRollbackUndoes)
     bd.RollbackTrans();
     EXPECT_EQ(committedCodes(), "01,02");
     EXPECT_EQ(bd.AbreRecordset(QString(), "select * from Cores")->RecordCount(), 2);
+    // Ending one that is not open is an error.
+    EXPECT_EQ(errorNumberOf([&] { bd.CommitTrans(); }), errors::NoTransaction);
+    EXPECT_EQ(errorNumberOf([&] { bd.RollbackTrans(); }), errors::NoTransaction);
 }
 
 TEST_P(Transactions, InnerOnesAreSavepointsOfTheOuter)
@@ -78,14 +81,6 @@ TEST_P(Transactions, InnerOnesAreSavepointsOfTheOuter)
     bd.CommitTrans();
     bd.RollbackTrans(); // ...and goes with it when the outer one is rolled back
     EXPECT_EQ(committedCodes(), "01,02,04");
-}
-
-TEST_P(Transactions, EndingOneThatIsNotOpenIsAnError)
-{
-    EXPECT_EQ(errorNumberOf([&] { bd.CommitTrans(); }), errors::NoTransaction);
-    bd.BeginTrans();
-    bd.RollbackTrans();
-    EXPECT_EQ(errorNumberOf([&] { bd.RollbackTrans(); }), errors::NoTransaction);
 }
 
 TEST_P(Transactions, GuardRollsBackUnlessConfirmed)

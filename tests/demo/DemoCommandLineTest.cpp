@@ -10,36 +10,39 @@ using demo::DemoCommandLine;
 
 namespace {
 
-QStringList arguments(const QStringList& rest)
+std::optional<demo::DemoCommand> parsed(const QStringList& rest)
 {
-    return QStringList{QStringLiteral("tarvelo_demo_db")} + rest;
+    QString error;
+    auto command = DemoCommandLine::parse(QStringList{QStringLiteral("tarvelo_demo_db")} + rest, &error);
+    EXPECT_EQ(bool(command), error.isEmpty()) << error.toStdString();
+    return command;
 }
 
 TEST(DemoCommandLine, ReadsEveryOption)
 {
-    QString error;
-    const auto command = DemoCommandLine::parse(
-        arguments({"--out", "demo.db", "--scale", "500", "--seed", "9", "--config", "Tarvelo.zav", "--images",
-                   "/srv/fotos/", "--today", "2025-02-28"}),
-        &error);
-    ASSERT_TRUE(command) << error.toStdString();
+    const auto command = parsed({"--out", "demo.db", "--scale", "500", "--seed", "9", "--config", "Tarvelo.zav", "--images",
+                                 "/srv/fotos/", "--today", "2025-02-28"});
+    ASSERT_TRUE(command);
     EXPECT_EQ(command->databasePath, "demo.db");
     EXPECT_EQ(command->configPath, "Tarvelo.zav");
-    EXPECT_EQ(command->imagesFolder, "/srv/fotos/");
+    EXPECT_EQ(command->imagesFolderOrDefault(), "/srv/fotos/");
     EXPECT_EQ(command->options.scale, 500);
     EXPECT_EQ(command->options.seed, 9u);
     EXPECT_EQ(command->options.today, QDate(2025, 2, 28));
 }
 
+// The small demo up to today; the photos go beside the database when a
+// configuration is written without an images folder, and nowhere without one.
 TEST(DemoCommandLine, DefaultsToTheSmallDemoUpToToday)
 {
-    QString error;
-    const auto command = DemoCommandLine::parse(arguments({"--out", "demo.db"}), &error);
-    ASSERT_TRUE(command) << error.toStdString();
+    const auto command = parsed({"--out", "/srv/demo/demo.db"});
+    ASSERT_TRUE(command);
     EXPECT_EQ(command->options.scale, 20000);
     EXPECT_EQ(command->options.seed, 1u);
     EXPECT_EQ(command->options.today, QDate::currentDate());
     EXPECT_TRUE(command->configPath.isEmpty());
+    EXPECT_EQ(command->imagesFolderOrDefault(), "");
+    EXPECT_EQ(parsed({"--out", "/srv/demo/demo.db", "--config", "Tarvelo.zav"})->imagesFolderOrDefault(), "/srv/demo/Imagens/");
 }
 
 TEST(DemoCommandLine, RefusesWhatItCannotUse)
@@ -47,11 +50,8 @@ TEST(DemoCommandLine, RefusesWhatItCannotUse)
     for (const QStringList& wrong : {QStringList{}, QStringList{"--out", "d.db", "--scale", "many"},
                                      QStringList{"--out", "d.db", "--scale", "-5"},
                                      QStringList{"--out", "d.db", "--today", "31-12-2025"},
-                                     QStringList{"--out", "d.db", "--colour", "red"}}) {
-        QString error;
-        EXPECT_FALSE(DemoCommandLine::parse(arguments(wrong), &error)) << wrong.join(' ').toStdString();
-        EXPECT_FALSE(error.isEmpty());
-    }
+                                     QStringList{"--out", "d.db", "--colour", "red"}})
+        EXPECT_FALSE(parsed(wrong)) << wrong.join(' ').toStdString();
 }
 
 TEST(DemoConfigFile, PointsTheProgramAtTheDatabaseByItsFullPath)
@@ -72,31 +72,9 @@ TEST(DemoDatabase, ReplacesAnExistingFile)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("demo.db");
-    demo::DemoOptions options;
-    options.scale = 300;
-    options.today = QDate(2025, 1, 10);
+    const demo::DemoOptions options{300, 1, QDate(2025, 1, 10)};
     const qint64 first = demo::DemoDatabase::create(path, options).documents;
     EXPECT_EQ(demo::DemoDatabase::create(path, options).documents, first);
-}
-
-} // namespace
-
-namespace {
-
-TEST(DemoCommandLine, PhotosGoBesideTheDatabaseWhenAConfigurationIsWrittenWithoutAnImagesFolder)
-{
-    QString error;
-    const auto comConfiguracao =
-        DemoCommandLine::parse(arguments({"--out", "/srv/demo/demo.db", "--config", "Tarvelo.zav"}), &error);
-    ASSERT_TRUE(comConfiguracao);
-    EXPECT_EQ(comConfiguracao->imagesFolderOrDefault(), "/srv/demo/Imagens/") << "ends with its separator";
-
-    const auto dada = DemoCommandLine::parse(
-        arguments({"--out", "/srv/demo/demo.db", "--config", "Tarvelo.zav", "--images", "/srv/fotos/"}), &error);
-    EXPECT_EQ(dada->imagesFolderOrDefault(), "/srv/fotos/");
-
-    const auto semConfiguracao = DemoCommandLine::parse(arguments({"--out", "/srv/demo/demo.db"}), &error);
-    EXPECT_EQ(semConfiguracao->imagesFolderOrDefault(), "") << "no configuration, no photos";
 }
 
 } // namespace

@@ -15,10 +15,8 @@ namespace {
 zav::PickListRequest groups()
 {
     zav::PickListRequest request;
-    request.title = "Grupos";
-    request.widthTwips = 6500;
     request.columns = {{"Grupo", 1500}, {"Descrição", 4500}};
-    request.rows = {{"CAM", "Camisas"}, {"CAL", "Calças"}, {"MAL", "Malhas"}};
+    request.rows = {{"G1", "Camisas"}, {"G2", "Calças"}, {"G3", "Malhas"}};
     return request;
 }
 
@@ -31,12 +29,8 @@ TEST(ListaPesquisa, LoadsTheQueryAndReturnsTheChosenFirstColumn)
                    "INSERT INTO Grupos VALUES ('CAM', 'Camisas')", "INSERT INTO Grupos VALUES ('CAL', 'Calças')"});
     zav::ListaPesquisa lista;
     lista.Ligacao = database.bd().GetLigacao();
-    lista.Titulo = "Grupos";
-    lista.SQL = "SELECT Cod as 'Grupo', Descr as 'Descrição' FROM Grupos ";
-    lista.SQL = lista.SQL + "order by Cod";
-    lista.Largura = 6500;
+    lista.SQL = "SELECT Cod as 'Grupo', Descr as 'Descrição' FROM Grupos order by Cod";
     lista.Carrega();
-    lista.Colunas(1, 1500);
     lista.Colunas(2, 4500, true);
     EXPECT_EQ(zav::test::errorNumberOf([&] { lista.Colunas(3, 100); }), 9u);
 
@@ -47,25 +41,43 @@ TEST(ListaPesquisa, LoadsTheQueryAndReturnsTheChosenFirstColumn)
             return request.rows[1][0];
         });
     EXPECT_EQ(lista.Mostra(), "CAM");
-    EXPECT_EQ(shown.title, "Grupos");
-    EXPECT_EQ(shown.widthTwips, 6500);
     ASSERT_EQ(shown.columns.size(), 2);
-    EXPECT_EQ(shown.columns[0].heading, "Grupo");
     EXPECT_EQ(shown.columns[1].heading, "Descrição");
-    EXPECT_EQ(shown.columns[0].widthTwips, 1500);
+    EXPECT_FALSE(shown.columns[0].hidden);
     EXPECT_TRUE(shown.columns[1].hidden);
     EXPECT_EQ(shown.rows, QList<QStringList>({{"CAL", "Calças"}, {"CAM", "Camisas"}}));
 }
 
-TEST(ListaPesquisaWindow, FilterAsYouTypeThenEnterChoosesTheFirstColumn)
+// Typing filters on the visible columns, in any case; Enter or a double click
+// chooses, Esc or an empty list chooses nothing.
+TEST(ListaPesquisaWindow, FilterThenChooseByEnterOrDoubleClick)
 {
-    zav::ListaPesquisaDialog dialog(groups());
-    EXPECT_EQ(dialog.visibleRowCount(), 3);
-    QTest::keyClicks(dialog.filterBox(), "ÇAS");  // any visible column, any case
-    EXPECT_EQ(dialog.visibleRowCount(), 1);
-    QTest::keyClick(dialog.filterBox(), Qt::Key_Return);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.chosenValue(), "CAL");
+    const struct {
+        bool firstHidden;
+        const char* typed;
+        int visible;
+        Qt::Key key;
+        const char* chosen;
+    } cases[] = {
+        {false, "ÇAS", 1, Qt::Key_Return, "G2"},
+        {false, "mal", 1, Qt::Key_Escape, ""},
+        {false, "zzz", 0, Qt::Key_Return, ""},
+        {true, "g", 0, Qt::Key_Return, ""},
+        {true, "ÇAS", 1, Qt::Key_Return, "G2"},
+        {false, "", 3, Qt::Key_unknown, "G2"},
+    };
+    for (const auto& c : cases) {
+        zav::PickListRequest request = groups();
+        request.columns[0].hidden = c.firstHidden;
+        zav::ListaPesquisaDialog dialog(request);
+        QTest::keyClicks(dialog.filterBox(), QString::fromUtf8(c.typed));
+        EXPECT_EQ(dialog.visibleRowCount(), c.visible) << c.typed;
+        if (c.key == Qt::Key_unknown)
+            emit dialog.table()->doubleClicked(dialog.table()->model()->index(1, 1));
+        else
+            QTest::keyClick(dialog.filterBox(), c.key);
+        EXPECT_EQ(dialog.chosenValue(), c.chosen) << c.typed;
+    }
 }
 
 // In the filter box or in the list, and also where the list's first column is
@@ -76,9 +88,9 @@ TEST(ListaPesquisaWindow, MovingKeysMoveTheRowThatEnterChooses)
         QList<Qt::Key> teclas;
         const char* escolha;
     } casos[] = {
-        {{Qt::Key_Down}, "CAL"},        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, "CAL"},
-        {{Qt::Key_End}, "MAL"},         {{Qt::Key_End, Qt::Key_Home}, "CAM"},
-        {{Qt::Key_PageDown}, "MAL"},    {{Qt::Key_End, Qt::Key_PageUp}, "CAM"},
+        {{Qt::Key_Down}, "G2"},     {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, "G2"},
+        {{Qt::Key_End}, "G3"},      {{Qt::Key_End, Qt::Key_Home}, "G1"},
+        {{Qt::Key_PageDown}, "G3"}, {{Qt::Key_End, Qt::Key_PageUp}, "G1"},
     };
     for (const bool oculta : {false, true})
         for (const bool naLista : {false, true})
@@ -94,27 +106,4 @@ TEST(ListaPesquisaWindow, MovingKeysMoveTheRowThatEnterChooses)
                 QTest::keyClick(alvo, Qt::Key_Return);
                 EXPECT_EQ(dialog.chosenValue(), caso.escolha) << oculta << naLista << caso.teclas.size();
             }
-}
-
-TEST(ListaPesquisaWindow, DoubleClickChooses)
-{
-    zav::ListaPesquisaDialog dialog(groups());
-    QTableView* table = dialog.table();
-    emit table->doubleClicked(table->model()->index(1, 1));
-    EXPECT_EQ(dialog.chosenValue(), "CAL");
-}
-
-TEST(ListaPesquisaWindow, EscChoosesNothing)
-{
-    zav::ListaPesquisaDialog dialog(groups());
-    QTest::keyClicks(dialog.filterBox(), "mal");
-    QTest::keyClick(dialog.filterBox(), Qt::Key_Escape);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(dialog.chosenValue(), "");
-
-    // A filter that leaves nothing: Enter chooses nothing either.
-    zav::ListaPesquisaDialog empty(groups());
-    QTest::keyClicks(empty.filterBox(), "zzz");
-    QTest::keyClick(empty.filterBox(), Qt::Key_Return);
-    EXPECT_EQ(empty.chosenValue(), "");
 }

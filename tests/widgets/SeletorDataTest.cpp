@@ -44,21 +44,9 @@ protected:
 
 } // namespace
 
-TEST_F(Picker, AClickSelectsTheSectionClicked)
-{
-    picker->setDate(QDate(2026, 12, 15));
-    const QList<std::pair<int, QDateTimeEdit::Section>> clicks{
-        {0, QDateTimeEdit::DaySection}, {4, QDateTimeEdit::MonthSection}, {8, QDateTimeEdit::YearSection},
-        {1, QDateTimeEdit::DaySection}};
-    for (const auto& [position, section] : clicks) {
-        clickAt(position);
-        EXPECT_TRUE(picker->hasFocus());
-        EXPECT_EQ(picker->currentSection(), section) << "click at " << position;
-        EXPECT_EQ(picker->findChild<QLineEdit*>()->selectedText(), picker->sectionText(section)) << "click at " << position;
-    }
-}
-
-TEST_F(Picker, DigitsTypedFromTheClickedDayFillTheWholeDate)
+// Into the day by a click or by Tab. A separator closes a section, digits no
+// date could hold are refused, and the ERP's dates begin on 1 January 1753.
+TEST_F(Picker, DigitsTypedFromTheDayFillTheWholeDate)
 {
     const QList<std::tuple<QDate, QString, QDate>> typings{
         {QDate(2026, 12, 15), "01032026", QDate(2026, 3, 1)},
@@ -69,37 +57,40 @@ TEST_F(Picker, DigitsTypedFromTheClickedDayFillTheWholeDate)
         {QDate(2026, 2, 15), "31032026", QDate(2026, 3, 31)},
         {QDate(2026, 4, 15), "31052026", QDate(2026, 5, 31)},
         {QDate(2026, 4, 15), "29022028", QDate(2028, 2, 29)},
+        {QDate(2026, 12, 15), "1-3-2026", QDate(2026, 3, 1)},
+        {QDate(2026, 12, 15), "004" "132" "2027", QDate(2027, 12, 4)}, // the second 0 and the month's 3 are refused
+        {QDate(2026, 12, 15), "15121752", QDate(2026, 12, 15)},
+        {QDate(2026, 12, 15), "01011753", QDate(1753, 1, 1)},
     };
-    for (const auto& [start, typed, expected] : typings) {
-        picker->setDate(start);
-        before->setFocus();
-        clickAt(1);
-        QTest::keyClicks(picker, typed);
-        EXPECT_EQ(picker->date(), expected) << picker->date().toString("dd-MM-yyyy").toStdString() << " " << typed.toStdString() << " over " << start.toString("dd-MM-yyyy").toStdString();
-    }
+    for (const bool byTab : {false, true})
+        for (const auto& [start, typed, expected] : typings) {
+            picker->setDate(start);
+            before->setFocus();
+            if (byTab)
+                QTest::keyClick(before, Qt::Key_Tab);
+            else
+                clickAt(1);
+            QTest::keyClicks(picker, typed);
+            EXPECT_EQ(picker->date(), expected) << typed.toStdString() << " over " << start.toString("dd-MM-yyyy").toStdString();
+        }
+    picker->setDate(QDate(1700, 6, 15));
+    EXPECT_EQ(picker->date(), QDate(1753, 1, 1));
 }
 
+// A click selects the section clicked, and what is typed there changes only from it on.
 TEST_F(Picker, DigitsTypedOnAClickedMonthOrYearChangeOnlyFromThere)
 {
     picker->setDate(QDate(2026, 12, 15));
-    clickAt(3);
+    clickAt(4);
+    EXPECT_TRUE(picker->hasFocus());
+    EXPECT_EQ(picker->findChild<QLineEdit*>()->selectedText(), "12");
     QTest::keyClicks(picker, "07");
     EXPECT_EQ(picker->date(), QDate(2026, 7, 15)) << picker->text().toStdString();
 
-    clickAt(9);
-    EXPECT_EQ(picker->currentSection(), QDateTimeEdit::YearSection);
+    clickAt(8);
+    EXPECT_EQ(picker->findChild<QLineEdit*>()->selectedText(), "2026");
     QTest::keyClicks(picker, "2031");
     EXPECT_EQ(picker->date(), QDate(2031, 7, 15)) << picker->text().toStdString();
-}
-
-TEST_F(Picker, TabIntoThePickerAlsoTypesFromTheDay)
-{
-    picker->setDate(QDate(2026, 12, 15));
-    before->setFocus();
-    QTest::keyClick(before, Qt::Key_Tab);
-    ASSERT_TRUE(picker->hasFocus());
-    QTest::keyClicks(picker, "01032026");
-    EXPECT_EQ(picker->date(), QDate(2026, 3, 1));
 }
 
 TEST_F(Picker, LeavingMidwayTakesWhatIsADateAndKeepsTheLastDateOtherwise)
@@ -120,29 +111,4 @@ TEST_F(Picker, LeavingMidwayTakesWhatIsADateAndKeepsTheLastDateOtherwise)
     QTest::keyClicks(picker, "0103");
     clickAt(1);
     EXPECT_EQ(picker->date(), QDate(2026, 3, 1)) << "a click elsewhere takes the day and month typed";
-}
-
-TEST_F(Picker, SeparatorsCloseASectionAndImpossibleDigitsAreRefused)
-{
-    picker->setDate(QDate(2026, 12, 15));
-    clickAt(0);
-    QTest::keyClicks(picker, "1-3-2026");
-    EXPECT_EQ(picker->date(), QDate(2026, 3, 1));
-
-    clickAt(0);
-    QTest::keyClicks(picker, "004" "132" "2027");
-    EXPECT_EQ(picker->date(), QDate(2027, 12, 4)) << "the second 0 of the day and the 3 of the month are refused";
-}
-
-// The ERP's dates are SQL Server datetimes, from 1 January 1753.
-TEST_F(Picker, HoldsOnlyDatesTheErpCanStore)
-{
-    for (const auto& [typed, expected] : {std::pair{"15121752", QDate(2026, 12, 15)}, {"01011753", QDate(1753, 1, 1)}}) {
-        picker->setDate(QDate(2026, 12, 15));
-        clickAt(0);
-        QTest::keyClicks(picker, typed);
-        EXPECT_EQ(picker->date(), expected) << typed;
-    }
-    picker->setDate(QDate(1700, 6, 15));
-    EXPECT_EQ(picker->date(), QDate(1753, 1, 1));
 }

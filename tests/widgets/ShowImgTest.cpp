@@ -1,7 +1,6 @@
 #include "demo/GifWriter.h"
 #include "platform/widgets/ShowImg.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -29,9 +28,7 @@ TEST(ShowImg, ShowsAJpgWholeAndCentredWithoutChangingItsShape)
     zav::ShowImg foto;
     foto.resize(100, 200);
     foto.setFicheiro(jpg);
-    EXPECT_EQ(foto.Ficheiro(), jpg);
     ASSERT_TRUE(foto.Mostra());
-    EXPECT_EQ(foto.imagem().size(), QSize(200, 100));
     EXPECT_EQ(foto.areaDaImagem(), QRect(0, 75, 100, 50)) << "fitted to the width, centred in the height";
 
     const QImage ecra = foto.grab().toImage();
@@ -40,10 +37,11 @@ TEST(ShowImg, ShowsAJpgWholeAndCentredWithoutChangingItsShape)
     EXPECT_EQ(ecra.pixelColor(50, 20), foto.palette().color(QPalette::Window)) << "nothing drawn above it";
 }
 
-TEST(ShowImg, ShowsAGifAndAnUnreadableFileLeavesTheAreaEmpty)
+// A GIF shows, also under a name that says JPG; what is no picture leaves the area empty.
+TEST(ShowImg, ShowsAGifWhateverItsNameAndNothingForAnUnreadableFile)
 {
     QTemporaryDir pasta;
-    const QString gif = pasta.filePath("foto.gif");
+    const QString gif = pasta.filePath("foto.jpg");
     demo::GifWriter::save(duasCores(40, 40), gif);
     zav::ShowImg foto;
     foto.resize(40, 40);
@@ -51,28 +49,15 @@ TEST(ShowImg, ShowsAGifAndAnUnreadableFileLeavesTheAreaEmpty)
     ASSERT_TRUE(foto.Mostra());
     EXPECT_GT(foto.grab().toImage().pixelColor(5, 20).red(), 200);
 
-    const QString estragada = pasta.filePath("estragada.jpg");
-    QFile f(estragada);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("not a picture");
-    f.close();
-    foto.setFicheiro(estragada);
-    EXPECT_FALSE(foto.Mostra());
-    EXPECT_TRUE(foto.imagem().isNull());
-    EXPECT_TRUE(foto.areaDaImagem().isEmpty());
-
-    foto.setFicheiro(pasta.filePath("nao-existe.jpg"));
-    EXPECT_FALSE(foto.Mostra());
-}
-
-TEST(ShowImg, APictureWhoseExtensionLiesStillShows)
-{
-    QTemporaryDir pasta;
-    const QString falsoJpg = pasta.filePath("foto.jpg");
-    demo::GifWriter::save(duasCores(10, 10), falsoJpg);
-    zav::ShowImg foto;
-    foto.setFicheiro(falsoJpg);
-    EXPECT_TRUE(foto.Mostra());
+    QFile estragada(pasta.filePath("estragada.jpg"));
+    ASSERT_TRUE(estragada.open(QIODevice::WriteOnly));
+    estragada.write("not a picture");
+    estragada.close();
+    for (const QString& ficheiro : {estragada.fileName(), pasta.filePath("nao-existe.jpg")}) {
+        foto.setFicheiro(ficheiro);
+        EXPECT_FALSE(foto.Mostra());
+        EXPECT_TRUE(foto.areaDaImagem().isEmpty());
+    }
 }
 
 } // namespace
