@@ -2,6 +2,8 @@
 
 #include <QChar>
 
+#include <string>
+
 struct sqlite3;
 
 namespace zav {
@@ -59,7 +61,59 @@ struct ErpCollation {
         return (i < length1) - (j < length2);
     }
 
-    // Registers it on a connection; false when SQLite refuses.
+    // "text LIKE pattern" under this comparison: '%' stands for any run of
+    // characters, '_' for one, and `escape` (0 for none) takes the character
+    // after it as it is. Trailing blanks count here, as they do in LIKE.
+    static bool likeMatches(const unsigned char* text, int textLength, const unsigned char* pattern,
+                            int patternLength, char32_t escape)
+    {
+        const std::u32string letras = foldedText(text, textLength);
+        const std::u32string molde = foldedText(pattern, patternLength);
+        enum Tipo { Letra, Uma, Qualquer };
+        std::basic_string<Tipo> tipos;
+        std::u32string esperadas;
+        for (size_t k = 0; k < molde.size(); ++k) {
+            if (escape && molde[k] == escape) {
+                if (++k == molde.size())
+                    return false;
+                tipos += Letra;
+            } else {
+                tipos += molde[k] == U'%' ? Qualquer : molde[k] == U'_' ? Uma : Letra;
+            }
+            esperadas += molde[k];
+        }
+        // Each '%' first takes nothing, then one more character each time
+        // what follows it fails.
+        size_t t = 0, p = 0, ultimoQualquer = std::u32string::npos, retoma = 0;
+        while (t < letras.size()) {
+            if (p < tipos.size() && (tipos[p] == Uma || (tipos[p] == Letra && esperadas[p] == letras[t]))) {
+                ++t;
+                ++p;
+            } else if (p < tipos.size() && tipos[p] == Qualquer) {
+                ultimoQualquer = p++;
+                retoma = t;
+            } else if (ultimoQualquer != std::u32string::npos) {
+                p = ultimoQualquer + 1;
+                t = ++retoma;
+            } else {
+                return false;
+            }
+        }
+        while (p < tipos.size() && tipos[p] == Qualquer)
+            ++p;
+        return p == tipos.size();
+    }
+
+    // The case-folded characters of a UTF-8 text.
+    static std::u32string foldedText(const unsigned char* text, int length)
+    {
+        std::u32string folded;
+        for (int at = 0; at < length;)
+            folded += ErpCollation::folded(text, length, at);
+        return folded;
+    }
+
+    // Registers it, and LIKE under it, on a connection; false when SQLite refuses.
     static bool registerOn(sqlite3* handle);
 
 private:

@@ -1,4 +1,4 @@
-// The company database's text comparison as an extension the sqlite3 shell can
+// The company database's text comparison (and LIKE under it) as an extension the sqlite3 shell can
 // load, so that a database this program has written can be queried, changed
 // and checked there too:
 //
@@ -6,15 +6,14 @@
 //
 // SQLite derives the entry point's name, sqlite3_erpnocase_init, from the file's.
 
-#include "platform/data/ErpCollation.h"
-
 #include <sqlite3ext.h>
 SQLITE_EXTENSION_INIT1
+
+#include "platform/data/ErpCollationSqlite.h"
 
 extern "C" __attribute__((visibility("default"))) int
 sqlite3_erpnocase_init(sqlite3* db, char** /*errorMessage*/, const sqlite3_api_routines* api)
 {
     SQLITE_EXTENSION_INIT2(api);
-    return sqlite3_create_collation_v2(db, zav::ErpCollation::Name, SQLITE_UTF8, nullptr, &zav::ErpCollation::compare,
-                                       nullptr);
+    return zav::registerErpText(db);
 }

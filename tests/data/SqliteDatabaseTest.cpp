@@ -147,6 +147,23 @@ TEST(SqliteText, IndexesBuiltUnderTheEarlierComparisonAreRebuilt)
     EXPECT_EQ(rows(bd, "select * from Artigos where Codigo='ú7'"), 1);
 }
 
+// The copier's "codes beginning with" is a LIKE: it folds every letter as
+// the comparison does, and its wildcards and escape still work.
+TEST(SqliteText, LikeIgnoresTheCaseOfEveryLetterButNotItsAccent)
+{
+    TempDatabase empresa;
+    const struct {
+        const char *texto, *molde;
+        int casa;
+    } casos[] = {
+        {"ação", "AÇ%", 1}, {"AÇÃO", "aç_o", 1}, {"ACAO", "aç%", 0}, {"VE_X1", "VE!_X%", 1},
+        {"VEAX1", "VE!_X%", 0}, {"abcbc", "a%bc", 1}, {"abcb", "a%bc", 0}, {"", "%", 1},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(rows(empresa.bd(), QString::fromUtf8("select 1 where '%1' like '%2' escape '!'").arg(c.texto, c.molde)),
+                  c.casa) << c.texto << " like " << c.molde;
+}
+
 // The sqlite3 shell reads such a database as it is; with the extension beside
 // the program it also compares, writes and checks it.
 TEST(SqliteText, TheShellExtensionGivesTheSameComparison)
@@ -170,6 +187,7 @@ TEST(SqliteText, TheShellExtensionGivesTheSameComparison)
     EXPECT_TRUE(shell.error.contains("UNIQUE")) << shell.error.toStdString();
     EXPECT_EQ(shell.exec("insert into zav_FichaAmostra (Codigo) values ('CM1002')"), SQLITE_OK);
     EXPECT_EQ(shell.text("select Descr from zav_FichaAmostra where Codigo='ação'"), "Acção");
+    EXPECT_EQ(shell.text("select Descr from zav_FichaAmostra where Codigo like 'aç%'"), "Acção");
     EXPECT_EQ(shell.text("PRAGMA integrity_check"), "ok");
 }
 
