@@ -248,8 +248,10 @@ TEST_F(FrmMapaEncomendasTest, ALoadShowsTheSheetTheCustomerAndTheTextLinesAndThe
     EXPECT_EQ(f.Cliente.Nome, "Cliente Dois");
 }
 
-TEST_F(FrmMapaEncomendasTest, TheFamilyFilterAppliesToTheLinesNotToTheTextLines)
+// Black and white at one print position keep each its own row too.
+TEST_F(FrmMapaEncomendasTest, TheFamilyFilterAppliesToTheLinesNotToTheTextLinesAndColoursKeepTheirRows)
 {
+    fixture.bd().ExecutaSQL(QString(), "update MedTamCo set PosImp=1 where CodTipoM='CORES' and CodMed='PR'");
     frmMapaEncomendas& f = abre();
     f.campo(6).setText("G1");
     f.campo(5).setText("FA");
@@ -261,14 +263,6 @@ TEST_F(FrmMapaEncomendasTest, TheFamilyFilterAppliesToTheLinesNotToTheTextLines)
     f.campo(7).setText("");  // two of three: no filter
     carrega("1");
     EXPECT_EQ(f.Grelha->rowCount(), 4);
-}
-
-TEST_F(FrmMapaEncomendasTest, TwoColoursAtOnePrintPositionKeepEachItsOwnRow)
-{
-    fixture.bd().ExecutaSQL(QString(), "update MedTamCo set PosImp=1 where CodTipoM='CORES' and CodMed='PR'");
-    abre();
-    carrega("1");
-    EXPECT_EQ(grelha().mid(0, 2), LinhasR1);
 }
 
 TEST_F(FrmMapaEncomendasTest, NothingToShowHidesTheSheetItsTextLinesAndTheExport)
@@ -290,11 +284,8 @@ TEST_F(FrmMapaEncomendasTest, AMissingOrNonNumericKeyValueIsNeverSent)
 {
     frmMapaEncomendas& f = abre();
     carrega("");
-    EXPECT_EQ(mensagens, QStringList{"Falta preencher campos!"});
-
-    mensagens.clear();
     carrega("1", "A", "20 5");
-    EXPECT_EQ(mensagens, QStringList{"Falta preencher campos!"});
+    EXPECT_EQ(mensagens, QStringList(2, "Falta preencher campos!"));
 
     // A paste reaches the numbers-only field without passing its key filter (the
     // offscreen platform has no clipboard, so the paste's own insert stands in).
