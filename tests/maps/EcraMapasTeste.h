@@ -18,11 +18,6 @@
 
 namespace maps {
 
-inline QString u(const char* texto)
-{
-    return QString::fromUtf8(texto);
-}
-
 // The order maps' screen on the company `Empresa`, opened as the main window
 // opens it, its messages answered and recorded.
 template <class Empresa>
@@ -40,7 +35,6 @@ protected:
     // The pages of the preview shown, printed to a PDF and read back as text.
     QString textoImpresso()
     {
-        EXPECT_TRUE(ecra->Visualizador->pages());
         if (!ecra->Visualizador->pages())
             return {};
         QTemporaryDir pasta;

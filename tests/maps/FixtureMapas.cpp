@@ -11,14 +11,9 @@ namespace maps {
 void artigo(const demo::FixtureWriter& rows, const QString& codigo, const QString& codRef, const QString& tmHor,
             const QString& medHor, const QString& tmVer, const QString& medVert, const QString& grupo)
 {
-    rows.insert(QStringLiteral("Artigos"), {{"Codigo", codigo},
-                                            {"Nome", QStringLiteral("Artigo ") + codigo},
-                                            {"CodRef", codRef},
-                                            {"TmHor", tmHor},
-                                            {"MedHor", medHor},
-                                            {"TmVer", tmVer},
-                                            {"MedVert", medVert},
-                                            {"Grupo", grupo}});
+    rows.insert(QStringLiteral("Artigos"), {{"Codigo", codigo}, {"Nome", QStringLiteral("Artigo ") + codigo},
+                                            {"CodRef", codRef}, {"TmHor", tmHor}, {"MedHor", medHor}, {"TmVer", tmVer},
+                                            {"MedVert", medVert}, {"Grupo", grupo}});
 }
 
 void medida(const demo::FixtureWriter& rows, const QString& tipo, const QString& codigo, const QString& descricao,
@@ -26,6 +21,20 @@ void medida(const demo::FixtureWriter& rows, const QString& tipo, const QString&
 {
     rows.insert(QStringLiteral("MedTamCo"),
                 {{"CodTipoM", tipo}, {"CodMed", codigo}, {"Descrica", descricao}, {"PosImp", posicao}});
+}
+
+void cadastros(const demo::FixtureWriter& rows)
+{
+    for (const auto& [n, nome] : QList<std::pair<QString, QString>>{{"1", "Um"}, {"2", "Dois"}}) {
+        rows.insert("Clientes", {{"Codigo", "C" + n}, {"Nome", "Cliente " + nome}});
+        rows.insert("Vendedor", {{"Codigo", "V" + n}, {"Nome", "Vendedor " + nome}});
+        rows.insert("Fornec", {{"Codigo", "F" + n}, {"Nome", "Fornecedor " + nome}});
+        rows.insert("Grupos", {{"Cod", "G" + n}, {"Descr", "Grupo " + nome}});
+    }
+    rows.insert("Familia", {{"Grupo", "G1"}, {"Cod", "FA"}, {"Descr", "Familia A"}});
+    rows.insert("Familia", {{"Grupo", "G2"}, {"Cod", "FB"}, {"Descr", "Familia B"}});
+    rows.insert("SubFamil", {{"Grupo", "G1"}, {"Familia", "FA"}, {"Cod", "SA"}, {"Descr", "Sub A"}});
+    rows.insert("SubFamil", {{"Grupo", "G2"}, {"Familia", "FB"}, {"Cod", "SB"}, {"Descr", "Sub B"}});
 }
 
 MensagensRespondidas::MensagensRespondidas()
@@ -52,8 +61,8 @@ QList<QStringList> textosDasLinhas(zav::Recordset& rs)
     return linhas;
 }
 
-MapasSql::Filtros filtrosIniciais(const QDateTime& agora, const QString& referencia, const QString& ultima,
-                                  MapasSql::BaseQuantidade base)
+MapasSql::Filtros EmpresaComEncomendas::filtros(const QString& referencia, const QString& ultima,
+                                                MapasSql::BaseQuantidade base) const
 {
     MapasSql::Filtros f;
     f.referencia = referencia;
@@ -61,8 +70,8 @@ MapasSql::Filtros filtrosIniciais(const QDateTime& agora, const QString& referen
     f.ultimoCliente = QStringLiteral("zzzzzzzz");
     f.ultimoVendedor = QStringLiteral("zzzzzzzz");
     f.ultimoGrupo = QStringLiteral("zzzzzzzz");
-    f.primeiraData = agora.addMonths(-1);
-    f.ultimaData = agora;
+    f.primeiraData = agora_.addMonths(-1);
+    f.ultimaData = agora_;
     f.base = base;
     return f;
 }
@@ -94,18 +103,14 @@ zav::zavCoreDataAccess2016& BaseEmpresa::bd()
     return *bd_;
 }
 
-FixtureMapas::FixtureMapas() : agora_(QDateTime::currentDateTime())
+FixtureMapas::FixtureMapas()
 {
     base_.escreve([this](const demo::FixtureWriter& rows) {
-        for (const auto& [codigo, descricao, posicao] :
-             QList<std::tuple<QString, QString, int>>{{"S", "Small", 1}, {"M", "Medium", 2}, {"L", "Large", 3},
-                                                       {"XL", "Extra", 4}})
-            medida(rows, QStringLiteral("LETRAS"), codigo, descricao, posicao);
-        medida(rows, QStringLiteral("NUMEROS"), QStringLiteral("36"), QStringLiteral("36"), 1);
-        medida(rows, QStringLiteral("NUMEROS"), QStringLiteral("38"), QStringLiteral("38"), 2);
-        medida(rows, QStringLiteral("CORES"), QStringLiteral("BR"), QStringLiteral("Branco"), 1);
-        medida(rows, QStringLiteral("CORES"), QStringLiteral("PR"), QStringLiteral("Preto"), 2);
-        medida(rows, QStringLiteral("CORES"), QStringLiteral("AZ"), QStringLiteral("Azul"), 3);
+        for (const auto& [tipo, codigo, descricao, posicao] : QList<std::tuple<QString, QString, QString, int>>{
+                 {"LETRAS", "S", "Small", 1}, {"LETRAS", "M", "Medium", 2}, {"LETRAS", "L", "Large", 3},
+                 {"LETRAS", "XL", "Extra", 4}, {"NUMEROS", "36", "36", 1}, {"NUMEROS", "38", "38", 2},
+                 {"CORES", "BR", "Branco", 1}, {"CORES", "PR", "Preto", 2}, {"CORES", "AZ", "Azul", 3}})
+            medida(rows, tipo, codigo, descricao, posicao);
 
         artigo(rows, "R1", "", "LETRAS", "", "CORES", "", "G1");
         artigo(rows, "R1-BR-S", "R1", "LETRAS", "S", "CORES", "BR", "G1");
@@ -118,17 +123,7 @@ FixtureMapas::FixtureMapas() : agora_(QDateTime::currentDateTime())
         artigo(rows, "R3", "", "VAZIO", "", "CORES", "", "G1");
         artigo(rows, "R4", "", "LETRAS", "", "SEMCOR", "", "G1");
 
-        rows.insert("Clientes", {{"Codigo", "C1"}, {"Nome", "Cliente Um"}});
-        rows.insert("Clientes", {{"Codigo", "C2"}, {"Nome", "Cliente Dois"}});
-        rows.insert("Vendedor", {{"Codigo", "V1"}, {"Nome", "Vendedor Um"}});
-        rows.insert("Vendedor", {{"Codigo", "V2"}, {"Nome", "Vendedor Dois"}});
-        rows.insert("Fornec", {{"Codigo", "F1"}, {"Nome", "Fornecedor Um"}});
-        rows.insert("Grupos", {{"Cod", "G1"}, {"Descr", "Grupo Um"}});
-        rows.insert("Grupos", {{"Cod", "G2"}, {"Descr", "Grupo Dois"}});
-        rows.insert("Familia", {{"Grupo", "G1"}, {"Cod", "FA"}, {"Descr", "Familia A"}});
-        rows.insert("Familia", {{"Grupo", "G2"}, {"Cod", "FB"}, {"Descr", "Familia B"}});
-        rows.insert("SubFamil", {{"Grupo", "G1"}, {"Familia", "FA"}, {"Cod", "SA"}, {"Descr", "Sub A"}});
-        rows.insert("SubFamil", {{"Grupo", "G2"}, {"Familia", "FB"}, {"Cod", "SB"}, {"Descr", "Sub B"}});
+        cadastros(rows);
 
         const QDateTime hoje(agora_.date(), QTime(0, 0));
         escreveEncomenda(rows, 1, hoje.addSecs(23 * 3600), "C1", "V1", {{"R1-BR-S", 10, 6}, {"R1-BR-M", 5, 5}});

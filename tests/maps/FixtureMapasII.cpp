@@ -9,12 +9,8 @@ namespace {
 void pai(const demo::FixtureWriter& rows, const QString& codigo, const QString& nome, const QString& tmHor,
          const QString& tmVer, const QVariant& fornecedor)
 {
-    rows.insert(QStringLiteral("Artigos"), {{"Codigo", codigo},
-                                            {"Nome", nome},
-                                            {"CodRef", QStringLiteral("")},
-                                            {"TmHor", tmHor},
-                                            {"TmVer", tmVer},
-                                            {"Fornec", fornecedor}});
+    rows.insert(QStringLiteral("Artigos"), {{"Codigo", codigo}, {"Nome", nome}, {"CodRef", QStringLiteral("")},
+                                            {"TmHor", tmHor}, {"TmVer", tmVer}, {"Fornec", fornecedor}});
 }
 
 void variante(const demo::FixtureWriter& rows, const QString& pai, const QString& tmHor, const QString& tamanho,
@@ -28,19 +24,14 @@ void variante(const demo::FixtureWriter& rows, const QString& pai, const QString
 
 } // namespace
 
-FixtureMapasII::FixtureMapasII() : agora_(QDateTime::currentDateTime())
+FixtureMapasII::FixtureMapasII()
 {
     base_.escreve([this](const demo::FixtureWriter& rows) {
-        medida(rows, "LETRAS", "S", " Small ", 1);
-        medida(rows, "LETRAS", "M", "Medium", 2);
-        medida(rows, "LETRAS", "L", "Large", 3);
-        medida(rows, "LETRAS", "XL", "Extra", 4);
-        medida(rows, "NUM", "36", "36", 1);
-        medida(rows, "NUM", "38", "38", 2);
-        medida(rows, "NUM", "00", "00", 0);
-        medida(rows, "GRANDE", "XXL", "XXL", 9);
-        medida(rows, "CORES", "BR", "Branco", 1);
-        medida(rows, "CORES", "PR", "Preto", 2);
+        for (const auto& [tipo, codigo, descricao, posicao] : QList<std::tuple<QString, QString, QString, int>>{
+                 {"LETRAS", "S", " Small ", 1}, {"LETRAS", "M", "Medium", 2}, {"LETRAS", "L", "Large", 3},
+                 {"LETRAS", "XL", "Extra", 4}, {"NUM", "36", "36", 1}, {"NUM", "38", "38", 2}, {"NUM", "00", "00", 0},
+                 {"GRANDE", "XXL", "XXL", 9}, {"CORES", "BR", "Branco", 1}, {"CORES", "PR", "Preto", 2}})
+            medida(rows, tipo, codigo, descricao, posicao);
 
         pai(rows, "R1", "Camisola de gola alta em algodao", "LETRAS", "CORES", "F1");
         pai(rows, "R2", "Calca", "NUM", "CORES", "F2");
@@ -61,12 +52,7 @@ FixtureMapasII::FixtureMapasII() : agora_(QDateTime::currentDateTime())
         for (const auto& [tamanho, cor] : letras)
             variante(rows, "M1", "LETRAS", tamanho, cor, "G1");
 
-        rows.insert("Clientes", {{"Codigo", "C1"}, {"Nome", "Cliente Um"}});
-        rows.insert("Clientes", {{"Codigo", "C2"}, {"Nome", "Cliente Dois"}});
-        rows.insert("Vendedor", {{"Codigo", "V1"}, {"Nome", "Vendedor Um"}});
-        rows.insert("Vendedor", {{"Codigo", "V2"}, {"Nome", "Vendedor Dois"}});
-        rows.insert("Fornec", {{"Codigo", "F1"}, {"Nome", "Fornecedor Um"}});
-        rows.insert("Fornec", {{"Codigo", "F2"}, {"Nome", "Fornecedor Dois"}});
+        cadastros(rows);
 
         const QDateTime hoje(agora_.date(), QTime(0, 0));
         escreveEncomenda(rows, 1, hoje.addDays(-1), "C1", "V1",

@@ -14,7 +14,8 @@ namespace maps {
 //  - M1 (LETRAS, supplier F1) for the per-customer and per-supplier maps;
 //    M2 (VAZIO, no supplier), M3 (VAZIO, supplier F9 that does not exist),
 //    M4 (VAZIO, supplier F1), M5 (LETRAS, supplier NULL);
-//  - customers C1, C2 (C9 orders but has no Clientes row), salesmen V1, V2.
+//  - the customers, salesmen, suppliers and groups of cadastros(); C9
+//    orders but has no Clientes row.
 //
 // Orders in the window (ordered / still open):
 //   C1 V1: R1-BR-S 10/6, R1-BR-M 5/5, R1-PR-S 3/1, R2-BR-36 8/8, M1-BR-S 10/6
@@ -22,23 +23,9 @@ namespace maps {
 //   C1 V2: M1-BR-S 4/4, M1-PR-S 3/0
 //   C9 V1: M1-BR-M 9/9
 // and one order of R1-BR-S 50/50 two months before the window.
-class FixtureMapasII {
+class FixtureMapasII : public EmpresaComEncomendas {
 public:
     FixtureMapasII();
-
-    zav::zavCoreDataAccess2016& bd() { return base_.bd(); }
-    const QDateTime& agora() const { return agora_; }
-
-    // The filter panel after LimparForm, from `referencia` to `ultima`.
-    MapasSql::Filtros filtros(const QString& referencia, const QString& ultima = QStringLiteral("zzzzzz"),
-                              MapasSql::BaseQuantidade base = MapasSql::BaseQuantidade::Pendentes) const
-    {
-        return filtrosIniciais(agora_, referencia, ultima, base);
-    }
-
-private:
-    BaseEmpresa base_;
-    QDateTime agora_;
 };
 
 } // namespace maps

@@ -31,8 +31,6 @@ TEST_F(MapaResumoTest, SummaryPutsEachReferenceOnOneRowWithSizesByPositionAndLea
     ASSERT_EQ(mapa->falha(), MapaResumo::Falha::Nenhuma);
     EXPECT_EQ(mapa->NoTam(), 3);       // LETRAS, NUM and VAZIO, which has no sizes
     EXPECT_EQ(mapa->NoTamFinal(), 4);
-    EXPECT_EQ(mapa->titulos().Titulos(1), "Small" + CRLF + "36" + CRLF + ".");
-    EXPECT_EQ(mapa->titulos().Titulos(3), "Large" + CRLF + "." + CRLF + ".");
     // R2's size at position 0 and its variant of another size type at position 9.
     EXPECT_EQ(mapa->linhasForaDasColunas(), 2);
     EXPECT_EQ(linhas, (QList<QStringList>{
@@ -88,12 +86,14 @@ TEST_F(MapaResumoTest, DetailSplitsRowsByColourAndAlwaysShowsPendingQuantities)
                       }));
 }
 
-TEST_F(MapaResumoTest, DetailKeepsEachOfTwoColoursAtOnePrintPositionOnItsOwnRow)
+// Two colours at one print position keep each its own row; a colour description longer than its field is cut.
+TEST_F(MapaResumoTest, DetailKeepsEachOfTwoColoursAtOnePrintPositionOnItsOwnRowAndCutsALongColourName)
 {
     fixture.bd().ExecutaSQL(QString(), "update MedTamCo set PosImp=1 where CodTipoM='CORES' and CodMed='PR'");
+    fixture.bd().ExecutaSQL(QString(), "update MedTamCo set Descrica='Azul petroleo muito escuro' where CodMed='BR'");
     const auto linhas = carrega(MapaResumo::Modo::Detalhe, fixture.filtros("R1", "R1"));
     ASSERT_EQ(linhas.size(), 4);
-    EXPECT_EQ(linhas[0].mid(2), QStringList({"Branco", "6", "5", "null", "null", "11"}));
+    EXPECT_EQ(linhas[0].mid(2), QStringList({"Azul petroleo muito ", "6", "5", "null", "null", "11"}));
     EXPECT_EQ(linhas[1].mid(2), QStringList({"Preto", "1", "null", "null", "null", "1"}));
 }
 
@@ -112,7 +112,7 @@ TEST_F(MapaResumoTest, DetailAloneFiltersBySupplier)
     EXPECT_EQ(mapa->falha(), MapaResumo::Falha::SemInformacao);
 }
 
-TEST_F(MapaResumoTest, StopsWithTheirMessagesWhenTheRangeHasNoSizesOrNoOrders)
+TEST_F(MapaResumoTest, StopsWithTheirMessagesWhenTheRangeHasNoSizesOrNoOrdersWhateverItsQuotesAndWildcards)
 {
     carrega(MapaResumo::Modo::Resumo, fixture.filtros("S", "T"));
     EXPECT_EQ(mapa->falha(), MapaResumo::Falha::SemTamanhos);
@@ -127,11 +127,9 @@ TEST_F(MapaResumoTest, StopsWithTheirMessagesWhenTheRangeHasNoSizesOrNoOrders)
     carrega(MapaResumo::Modo::Detalhe, f);
     EXPECT_EQ(mapa->falha(), MapaResumo::Falha::SemInformacao);
     EXPECT_EQ(mapa->mensagem(), QString::fromUtf8("Não existe informação para as condições selecionadas!"));
-}
 
-TEST_F(MapaResumoTest, QuotesAndWildcardsInTypedCodesAreOnlyText)
-{
-    MapasSql::Filtros f = fixture.filtros("R'1", "R%");
+    // Quotes and wildcards in typed codes are only text.
+    f = fixture.filtros("R'1", "R%");
     f.primeiroCliente = QStringLiteral("C'");
     f.fornecedor = QStringLiteral("F'1");
     f.grupo = QStringLiteral("G'");
@@ -159,14 +157,6 @@ TEST_F(MapaResumoTest, ColumnsAreKeyedByFieldNumberAndCaptionedWithTheStackedHea
                           "4|" + tamanhos[1], "5|" + tamanhos[2], "6|" + tamanhos[3], "Total|Total"};
         EXPECT_EQ(colunas, esperado);
     }
-}
-
-TEST_F(MapaResumoTest, AColourDescriptionLongerThanItsFieldIsCutNotAFailure)
-{
-    fixture.bd().ExecutaSQL(QString(), "update MedTamCo set Descrica='Azul petroleo muito escuro' where CodMed='BR'");
-    const auto linhas = carrega(MapaResumo::Modo::Detalhe, fixture.filtros("R1"));
-    ASSERT_FALSE(linhas.isEmpty());
-    EXPECT_EQ(linhas[0][2], "Azul petroleo muito ");
 }
 
 } // namespace

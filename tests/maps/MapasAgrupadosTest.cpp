@@ -9,13 +9,10 @@
 
 using MapasSql::BaseQuantidade;
 using maps::textosDasLinhas;
+using maps::u;
 
 namespace {
 
-QString u(const char* texto)
-{
-    return QString::fromUtf8(texto);
-}
 
 QStringList gruposDaGrelha(const zav::Grelha& grelha)
 {
@@ -32,7 +29,7 @@ protected:
 
 // Quantity per reference and customer
 
-TEST_F(MapasAgrupadosTest, ReferencesByCustomerSumTheVariantsAndIgnoreTheQuantityOption)
+TEST_F(MapasAgrupadosTest, ReferencesByCustomerSumTheVariantsIgnoreTheQuantityOptionAndGroupByReference)
 {
     for (BaseQuantidade base : {BaseQuantidade::Pendentes, BaseQuantidade::Todas}) {
         const zav::RecordsetPtr rs =
@@ -44,13 +41,20 @@ TEST_F(MapasAgrupadosTest, ReferencesByCustomerSumTheVariantsAndIgnoreTheQuantit
                                             {"R2/Calca", "C2", "Cliente Dois", "11"},
                                         }));
     }
+    // One closed group per reference, with its total.
+    zav::Grelha grelha;
+    grelha.setDataSource(MapaRefTerceiro::CarregaRefTerceiro(fixture.bd(), fixture.filtros("R1")));
+    MapaRefTerceiro::Act_Grelha_Campos_Terceiro(grelha);
+    grelha.rebind();
+    EXPECT_EQ(gruposDaGrelha(grelha).join('|').simplified(),
+              "R1/Camisola de gola alta em algodao Total Quant = 12,00 (1)|R2/Calca Total Quant = 19,00 (2)");
+    EXPECT_FALSE(grelha.isExpanded(0));
 }
 
 TEST_F(MapasAgrupadosTest, ReferencesByCustomerFilterByTheOrderedVariantsGroupAndTheSalesmen)
 {
     MapasSql::Filtros f = fixture.filtros("A");
-    f.primeiroGrupo = QStringLiteral("G2");
-    f.ultimoGrupo = QStringLiteral("G2");
+    f.primeiroGrupo = f.ultimoGrupo = QStringLiteral("G2");
     zav::RecordsetPtr rs = MapaRefTerceiro::CarregaRefTerceiro(fixture.bd(), f);
     ASSERT_TRUE(rs);
     EXPECT_EQ(rs->RecordCount(), 2);
@@ -69,24 +73,9 @@ TEST_F(MapasAgrupadosTest, ReferencesByCustomerFilterByTheOrderedVariantsGroupAn
     EXPECT_FALSE(MapaRefTerceiro::CarregaRefTerceiro(fixture.bd(), f));
 }
 
-TEST_F(MapasAgrupadosTest, ReferencesByCustomerShowOneClosedGroupPerReferenceWithItsTotal)
-{
-    zav::Grelha grelha;
-    grelha.setDataSource(MapaRefTerceiro::CarregaRefTerceiro(fixture.bd(), fixture.filtros("R1")));
-    MapaRefTerceiro::Act_Grelha_Campos_Terceiro(grelha);
-    grelha.rebind();
-    const QStringList grupos = gruposDaGrelha(grelha);
-    ASSERT_EQ(grupos.size(), 2);
-    EXPECT_TRUE(grupos[0].startsWith("R1/Camisola de gola alta em algodao")) << grupos[0].toStdString();
-    EXPECT_TRUE(grupos[0].contains(" Total Quant = 12")) << grupos[0].toStdString();
-    EXPECT_TRUE(grupos[1].contains(" Total Quant = 19")) << grupos[1].toStdString();
-    EXPECT_TRUE(grupos[1].endsWith("(2)"));
-    EXPECT_FALSE(grelha.isExpanded(0));
-}
-
 // Matrix per customer
 
-TEST_F(MapasAgrupadosTest, ACustomerWithTwoSalesmenShowsAllItsQuantitiesInItsOneGroup)
+TEST_F(MapasAgrupadosTest, PerCustomerShowsEachCustomersColoursWithAQuantityInOneGroupWhateverTheSalesman)
 {
     CargaMatriz carga = MapaRefCliente::CarregaRefIndividualCliente(fixture.bd(), fixture.filtros("M1"));
     ASSERT_TRUE(carga.carregada()) << carga.mensagem().toStdString();
@@ -97,12 +86,10 @@ TEST_F(MapasAgrupadosTest, ACustomerWithTwoSalesmenShowsAllItsQuantitiesInItsOne
                   {"C1/Cliente Um", "C1", "1", "BR", "Branco", "10", "0", "0", "0", "10", ""},
                   {"null", "null", "99", "", "Total", "10", "0", "0", "0", "10", "null"},
               }));
-}
 
-TEST_F(MapasAgrupadosTest, EachCustomerShowsItsColoursWithAQuantityAndOneTotalsRowCoversAll)
-{
-    CargaMatriz carga = MapaRefCliente::CarregaRefIndividualCliente(
-        fixture.bd(), fixture.filtros("M1", "zzzzzz", BaseQuantidade::Todas));
+    // Every quantity: each customer shows its colours with a quantity, and one totals row covers all.
+    carga = MapaRefCliente::CarregaRefIndividualCliente(fixture.bd(),
+                                                        fixture.filtros("M1", "zzzzzz", BaseQuantidade::Todas));
     ASSERT_TRUE(carga.carregada());
     EXPECT_EQ(textosDasLinhas(carga.matriz->recordset()),
               (QList<QStringList>{
@@ -138,17 +125,6 @@ TEST_F(MapasAgrupadosTest, AllZeroIsAnEmptyMapButACustomerWithoutARowNoCustomerM
     EXPECT_EQ(carga.mensagem(), u("Não existe informação para a Referência selecionada!"));
 }
 
-TEST_F(MapasAgrupadosTest, PerCustomerChecksTheReferenceSizesAndColours)
-{
-    const auto falha = [this](const char* referencia) {
-        return MapaRefCliente::CarregaRefIndividualCliente(fixture.bd(), fixture.filtros(u(referencia))).mensagem();
-    };
-    EXPECT_EQ(falha("NAOHA"), u("Referência não existente!"));
-    EXPECT_EQ(falha("M'1"), u("Referência não existente!"));
-    EXPECT_EQ(falha("M2"), u("Referência sem Tamanhos!"));
-    EXPECT_EQ(falha("R5"), u("Referência sem Cores!"));
-}
-
 // Matrix per supplier
 
 TEST_F(MapasAgrupadosTest, PerSupplierPutsTheWholeMatrixUnderTheSupplierCountingCustomersWithoutARow)
@@ -167,18 +143,26 @@ TEST_F(MapasAgrupadosTest, PerSupplierPutsTheWholeMatrixUnderTheSupplierCounting
     EXPECT_EQ(gruposDaGrelha(grelha), QStringList({"F1/Fornecedor Um (1)", " (1)"}));
 }
 
-TEST_F(MapasAgrupadosTest, PerSupplierChecksTheSupplierBeforeTheSizes)
+TEST_F(MapasAgrupadosTest, PerCustomerChecksTheReferenceAndPerSupplierTheSupplierBeforeTheSizes)
 {
-    const auto falha = [this](const char* referencia) {
+    const auto porCliente = [this](const char* referencia) {
+        return MapaRefCliente::CarregaRefIndividualCliente(fixture.bd(), fixture.filtros(u(referencia))).mensagem();
+    };
+    EXPECT_EQ(porCliente("NAOHA"), u("Referência não existente!"));
+    EXPECT_EQ(porCliente("M'1"), u("Referência não existente!"));
+    EXPECT_EQ(porCliente("M2"), u("Referência sem Tamanhos!"));
+    EXPECT_EQ(porCliente("R5"), u("Referência sem Cores!"));
+
+    const auto porFornecedor = [this](const char* referencia) {
         return MapaEncForn::CarregaEncomendasFornecedor(fixture.bd(), fixture.filtros(u(referencia))).mensagem();
     };
-    EXPECT_EQ(falha("NAOHA"), u("Referência não existente!"));
-    EXPECT_EQ(falha("M2"), u("Referência sem Fornecedor!"));
-    EXPECT_EQ(falha("M5"), u("Referência sem Fornecedor!"));  // no supplier at all, not even empty
-    EXPECT_EQ(falha("M3"), u("Fornecedor associado à Referência não existente!"));
-    EXPECT_EQ(falha("M4"), u("Referência sem Tamanhos!"));
+    EXPECT_EQ(porFornecedor("NAOHA"), u("Referência não existente!"));
+    EXPECT_EQ(porFornecedor("M2"), u("Referência sem Fornecedor!"));
+    EXPECT_EQ(porFornecedor("M5"), u("Referência sem Fornecedor!"));  // no supplier at all, not even empty
+    EXPECT_EQ(porFornecedor("M3"), u("Fornecedor associado à Referência não existente!"));
+    EXPECT_EQ(porFornecedor("M4"), u("Referência sem Tamanhos!"));
     fixture.bd().ExecutaSQL(QString(), "update Artigos set Fornec='F''1' where Codigo='M4'");
-    EXPECT_EQ(falha("M4"), u("Fornecedor associado à Referência não existente!"));
+    EXPECT_EQ(porFornecedor("M4"), u("Fornecedor associado à Referência não existente!"));
 }
 
 } // namespace

@@ -17,10 +17,8 @@ protected:
         empresa.escreve([&](const demo::FixtureWriter& rows) {
             int n = 0;
             for (const auto& [descricao, posicao] : descricaoPosicao)
-                rows.insert(QStringLiteral("MedTamCo"), {{"CodTipoM", tipo},
-                                                         {"CodMed", QString::number(++n)},
-                                                         {"Descrica", descricao},
-                                                         {"PosImp", posicao}});
+                rows.insert(QStringLiteral("MedTamCo"), {{"CodTipoM", tipo}, {"CodMed", QString::number(++n)},
+                                                         {"Descrica", descricao}, {"PosImp", posicao}});
         });
     }
 
@@ -33,69 +31,66 @@ protected:
         });
     }
 
-    // The document's lines as the order sheet reads them: their parent references.
-    static zav::RecordsetPtr linhas(const QStringList& referencias)
+    // A new set of headings built from the lines of `referencias`; the counts come back in noTamFinal and noTam.
+    TitulosTamanho& constroi(const QStringList& referencias,
+                             TitulosTamanho::LinhasSeguintes seguintes = TitulosTamanho::LinhasSeguintes::ComoGuardadas)
     {
-        auto rs = std::make_shared<zav::Recordset>();
-        rs->appendField(QStringLiteral("CodRef"), zav::FieldType::Text, 15);
-        rs->open();
-        for (const QString& r : referencias) {
-            rs->AddNew();
-            rs->Fields(QStringLiteral("CodRef")) = r;
-            rs->Update();
-        }
-        rs->MoveFirst();
-        return rs;
+        titulos = std::make_unique<TitulosTamanho>(empresa.bd(), seguintes);
+        return reconstroi(referencias);
     }
 
-    zav::zavCoreDataAccess2016& bd() { return empresa.bd(); }
-
-    // Builds from the lines of `referencias`; the counts come back in noTamFinal and noTam.
-    void constroi(TitulosTamanho& titulos, const QStringList& referencias)
+    // Builds the same set again from document lines as the order sheet reads them: their parent references.
+    TitulosTamanho& reconstroi(const QStringList& referencias)
     {
-        const zav::RecordsetPtr rs = linhas(referencias);
-        titulos.ConstruirTitulos(*rs, noTamFinal, noTam);
-        EXPECT_TRUE(rs->Eof());
+        zav::Recordset rs;
+        rs.appendField(QStringLiteral("CodRef"), zav::FieldType::Text, 15);
+        rs.open();
+        for (const QString& r : referencias) {
+            rs.AddNew();
+            rs.Fields(0) = r;
+            rs.Update();
+        }
+        rs.MoveFirst();
+        titulos->ConstruirTitulos(rs, noTamFinal, noTam);
+        EXPECT_TRUE(rs.Eof());
+        return *titulos;
+    }
+
+    // The headings of positions 1 to `ate`, each one's lines joined by "/".
+    QStringList colunas(int ate) const
+    {
+        QStringList c;
+        for (int p = 1; p <= ate; ++p)
+            c << titulos->Titulos(p).replace(CRLF, "/");
+        return c;
     }
 
     maps::BaseEmpresa empresa;
+    std::unique_ptr<TitulosTamanho> titulos;
     int noTamFinal = -1;
     int noTam = -1;
 };
 
+// Each type met adds a line to every heading, a dot where it has no size; a type without any size counts too.
 TEST_F(TitulosTamanhoTest, TwoTypesStackOneLinePerTypeInTheOrderMetWithDotsWhereATypeHasNoSize)
 {
     tamanhos("LETRAS", {{"XS", 1}, {"S", 2}, {"M", 3}, {"L", 4}, {"XL", 5}});
     tamanhos("NUM", {{"36", 1}, {"38", 2}, {"40", 3}});
     referencia("R1", "NUM");
     referencia("R2", "LETRAS");
-    TitulosTamanho titulos(bd());
-    constroi(titulos, {"R2", "R1", "R2"});
-
+    referencia("R3", "VAZIO");
+    constroi({"R2", "R1", "R2"});
     EXPECT_EQ(noTam, 2);
     EXPECT_EQ(noTamFinal, 5);
-    EXPECT_EQ(titulos.tipos(), QStringList({"LETRAS", "NUM"}));
-    EXPECT_EQ(titulos.Titulos(1), "XS" + CRLF + "36");
-    EXPECT_EQ(titulos.Titulos(3), "M" + CRLF + "40");
-    EXPECT_EQ(titulos.Titulos(4), "L" + CRLF + ".");
-    EXPECT_EQ(titulos.Titulos(5), "XL" + CRLF + ".");
-    EXPECT_EQ(titulos.Titulos(6), "");
-    EXPECT_EQ(titulos.posicaoMaxima(), 5);
-}
+    EXPECT_EQ(titulos->tipos(), QStringList({"LETRAS", "NUM"}));
+    EXPECT_EQ(colunas(6), QStringList({"XS/36", "S/38", "M/40", "L/.", "XL/.", ""}));
+    EXPECT_EQ(titulos->posicaoMaxima(), 5);
 
-TEST_F(TitulosTamanhoTest, ATypeWithoutSizesAddsADotLineUpToTheHighestPositionAndCountsAsALine)
-{
-    tamanhos("NUM", {{"36", 1}, {"38", 2}});
-    referencia("R1", "VAZIO");
-    referencia("R2", "NUM");
-    TitulosTamanho titulos(bd());
-    constroi(titulos, {"R1", "R2"});
-
+    // A type without sizes adds a dot line up to the highest position and counts as a line.
+    constroi({"R3", "R1"});
     EXPECT_EQ(noTam, 2);
-    EXPECT_EQ(noTamFinal, 2);
-    EXPECT_EQ(titulos.Titulos(1), "." + CRLF + "36");
-    EXPECT_EQ(titulos.Titulos(2), "." + CRLF + "38");
-    EXPECT_EQ(titulos.Titulos(3), "");
+    EXPECT_EQ(noTamFinal, 3);
+    EXPECT_EQ(colunas(4), QStringList({"./36", "./38", "./40", ""}));
 }
 
 TEST_F(TitulosTamanhoTest, OneTypeGivesAColumnPerPositionOrPerSize)
@@ -109,19 +104,17 @@ TEST_F(TitulosTamanhoTest, OneTypeGivesAColumnPerPositionOrPerSize)
         // A gap in the positions is a dot; the highest position still gets its column.
         {{{"A", 1}, {"B", 2}, {"D", 4}}, 4, {"A", "B", ".", "D", ""}},
         // More sizes than positions: a column per size.
-        {{{"A", 1}, {"B", 1}, {"C", 2}}, 3, {"A" + CRLF + "B", "C", "", ""}},
+        {{{"A", 1}, {"B", 1}, {"C", 2}}, 3, {"A/B", "C", "", ""}},
         // A bar in a description breaks the line.
-        {{{"S|M", 1}}, 1, {"S" + CRLF + "M", ""}},
+        {{{"S|M", 1}}, 1, {"S/M", ""}},
     };
     for (int i = 0; i < int(std::size(casos)); ++i) {
         const QString tipo = QStringLiteral("T%1").arg(i);
         tamanhos(tipo, casos[i].tamanhos);
         referencia(tipo, tipo);
-        TitulosTamanho titulos(bd());
-        constroi(titulos, {tipo});
+        constroi({tipo});
         EXPECT_EQ(noTamFinal, casos[i].colunas) << i;
-        for (int p = 0; p < casos[i].titulos.size(); ++p)
-            EXPECT_EQ(titulos.Titulos(p + 1), casos[i].titulos[p]) << i << " " << p;
+        EXPECT_EQ(colunas(casos[i].titulos.size()), casos[i].titulos) << i;
     }
 }
 
@@ -129,16 +122,14 @@ TEST_F(TitulosTamanhoTest, OnlyParentReferencesWithSizeAndColourTypesContributeA
 {
     tamanhos("T", {{"A", 1}});
     tamanhos("U", {{"B", 1}});
-    tamanhos("V", {{"C", 1}});
+    tamanhos("V'1", {{"C", 1}});
     referencia("VAR", "T", "CORES", "R9");   // a variant, not a parent
     referencia("SEMCOR", "U", "");           // a parent without a colour type
     referencia("SEMTAM", "", "CORES");
-    referencia("R1", "V");
-    TitulosTamanho titulos(bd());
-    constroi(titulos, {"VAR", "SEMCOR", "SEMTAM", "NAOHA", "", "R1"});
-
+    referencia("R'1", "V'1");                // quotes reach the statements doubled
+    constroi({"VAR", "SEMCOR", "SEMTAM", "NAOHA", "", "R'1"});
     EXPECT_EQ(noTam, 1);
-    EXPECT_EQ(titulos.Titulos(1), "C");
+    EXPECT_EQ(titulos->Titulos(1), "C");
 }
 
 TEST_F(TitulosTamanhoTest, AppendedDescriptionsKeepTheirBlanksOnTheSheetAndAreTrimmedForTheSummary)
@@ -147,14 +138,8 @@ TEST_F(TitulosTamanhoTest, AppendedDescriptionsKeepTheirBlanksOnTheSheetAndAreTr
     tamanhos("U", {{" 36 ", 1}});
     referencia("R1", "T");
     referencia("R2", "U");
-
-    TitulosTamanho folha(bd());
-    constroi(folha, {"R1", "R2"});
-    EXPECT_EQ(folha.Titulos(1), "S" + CRLF + " 36 ");
-
-    TitulosTamanho resumo(bd(), TitulosTamanho::LinhasSeguintes::Aparadas);
-    constroi(resumo, {"R1", "R2"});
-    EXPECT_EQ(resumo.Titulos(1), "S" + CRLF + "36");
+    EXPECT_EQ(constroi({"R1", "R2"}).Titulos(1), "S" + CRLF + " 36 ");
+    EXPECT_EQ(constroi({"R1", "R2"}, TitulosTamanho::LinhasSeguintes::Aparadas).Titulos(1), "S" + CRLF + "36");
 }
 
 TEST_F(TitulosTamanhoTest, EachBuildShowsItsOwnSheetOnly)
@@ -163,22 +148,19 @@ TEST_F(TitulosTamanhoTest, EachBuildShowsItsOwnSheetOnly)
     tamanhos("U", {{"X", 1}});
     referencia("R1", "T");
     referencia("R2", "U");
-    TitulosTamanho titulos(bd());
-    constroi(titulos, {"R1"});
-    constroi(titulos, {"R2"});
-
+    constroi({"R1"});
+    reconstroi({"R2"});
     EXPECT_EQ(noTam, 1);
     EXPECT_EQ(noTamFinal, 1);
-    EXPECT_EQ(titulos.tipos(), QStringList({"U"}));
-    EXPECT_EQ(titulos.Titulos(1), "X");
-    EXPECT_EQ(titulos.Titulos(2), "");
+    EXPECT_EQ(titulos->tipos(), QStringList({"U"}));
+    EXPECT_EQ(colunas(2), QStringList({"X", ""}));
 
     // No type at all: no column and no failure.
     for (const QStringList& referencias : {QStringList{"NAOHA"}, QStringList{}}) {
-        constroi(titulos, referencias);
+        reconstroi(referencias);
         EXPECT_EQ(noTam, 0);
         EXPECT_EQ(noTamFinal, 0);
-        EXPECT_EQ(titulos.Titulos(1), "");
+        EXPECT_EQ(titulos->Titulos(1), "");
     }
 }
 
@@ -188,17 +170,14 @@ TEST_F(TitulosTamanhoTest, PositionsWithoutASlotGetNoColumnAndSlotZeroIsNotShown
     tamanhos("U", {{"Y", 0}});
     referencia("R1", "T");
     referencia("R2", "U");
-    TitulosTamanho titulos(bd());
-    constroi(titulos, {"R1", "R2"});
-
+    constroi({"R1", "R2"});
     EXPECT_EQ(noTamFinal, 4);  // four sizes, one column each as far as the slots go
-    EXPECT_EQ(titulos.Titulos(0), "Z|Y");
-    EXPECT_EQ(titulos.Titulos(1), "A" + CRLF + ".");
-    EXPECT_EQ(titulos.Titulos(40), "." + CRLF + ".");  // the highest position, 45, fills up to the last slot
-    EXPECT_EQ(titulos.Titulos(41), "");
-    EXPECT_FALSE(titulos.temColuna(0));
-    EXPECT_TRUE(titulos.temColuna(4));
-    EXPECT_FALSE(titulos.temColuna(5));
+    EXPECT_EQ(titulos->Titulos(0), "Z|Y");
+    EXPECT_EQ(titulos->Titulos(1), "A" + CRLF + ".");
+    EXPECT_EQ(colunas(41).mid(39), QStringList({"./.", ""}));  // the highest position, 45, fills up to the last slot
+    EXPECT_FALSE(titulos->temColuna(0));
+    EXPECT_TRUE(titulos->temColuna(4));
+    EXPECT_FALSE(titulos->temColuna(5));
 }
 
 TEST_F(TitulosTamanhoTest, ATypeWithMoreSizesThanSlotsGetsNoColumnPastTheLast)
@@ -208,44 +187,34 @@ TEST_F(TitulosTamanhoTest, ATypeWithMoreSizesThanSlotsGetsNoColumnPastTheLast)
         muitos.append({QString::number(i), i <= 40 ? i : 40});
     tamanhos("T", muitos);
     referencia("R1", "T");
-    TitulosTamanho titulos(bd());
-    constroi(titulos, {"R1"});
+    constroi({"R1"});
     EXPECT_EQ(noTamFinal, 40);
-    EXPECT_TRUE(titulos.Titulos(40).startsWith("40" + CRLF + "41"));
-}
-
-TEST_F(TitulosTamanhoTest, QuotesInCodesReachTheStatementsDoubled)
-{
-    tamanhos("T'1", {{"A", 1}});
-    referencia("R'1", "T'1");
-    TitulosTamanho titulos(bd());
-    constroi(titulos, {"R'1"});
-    EXPECT_EQ(noTam, 1);
-    EXPECT_EQ(titulos.Titulos(1), "A");
+    EXPECT_TRUE(titulos->Titulos(40).startsWith("40" + CRLF + "41"));
 }
 
 TEST_F(TitulosTamanhoTest, TypesGivenByAStatementKeepItsOrder)
 {
     tamanhos("T", {{"A", 1}});
     tamanhos("U", {{"B", 1}, {"C", 2}});
-    TitulosTamanho titulos(bd(), TitulosTamanho::LinhasSeguintes::Aparadas);
+    titulos = std::make_unique<TitulosTamanho>(empresa.bd(), TitulosTamanho::LinhasSeguintes::Aparadas);
     auto tipos = TitulosTamanho::CriaRsTamHor();
     for (const char* t : {"U", "T"}) {
         tipos->AddNew();
         tipos->Fields(0) = QString::fromUtf8(t);
         tipos->Update();
     }
-    titulos.ConstruirTitulos(tipos, noTamFinal, noTam);
+    titulos->ConstruirTitulos(tipos, noTamFinal, noTam);
     EXPECT_EQ(noTam, 2);
     EXPECT_EQ(noTamFinal, 2);
-    EXPECT_EQ(titulos.Titulos(1), "B" + CRLF + "A");
-    EXPECT_EQ(titulos.Titulos(2), "C" + CRLF + ".");
+    EXPECT_EQ(colunas(2), QStringList({"B/A", "C/."}));
 }
 
 TEST(MensagemLinhasForaDasColunas, NamesHowManyLinesWereLeftOut)
 {
-    EXPECT_EQ(mensagemLinhasForaDasColunas(1), QString::fromUtf8("1 linha com um tamanho fora das colunas do mapa não foi incluída!"));
-    EXPECT_EQ(mensagemLinhasForaDasColunas(3), QString::fromUtf8("3 linhas com tamanhos fora das colunas do mapa não foram incluídas!"));
+    EXPECT_EQ(mensagemLinhasForaDasColunas(1),
+              maps::u("1 linha com um tamanho fora das colunas do mapa não foi incluída!"));
+    EXPECT_EQ(mensagemLinhasForaDasColunas(3),
+              maps::u("3 linhas com tamanhos fora das colunas do mapa não foram incluídas!"));
 }
 
 } // namespace

@@ -10,37 +10,19 @@ namespace ordersheet {
 
 namespace {
 
-void medida(const demo::FixtureWriter& rows, const QString& tipo, const QString& codigo, const QString& descricao,
-            int posicao)
-{
-    rows.insert(QStringLiteral("MedTamCo"),
-                {{"CodTipoM", tipo}, {"CodMed", codigo}, {"Descrica", descricao}, {"PosImp", posicao}});
-}
-
+// A parent reference and its variants (size, colour), all in one group, family and sub-family.
 void referencia(const demo::FixtureWriter& rows, const QString& codigo, const QString& tmHor, const QString& grupo,
-                const QString& familia, const QString& subFamilia)
+                const QString& familia, const QList<std::pair<QString, QString>>& variantes)
 {
-    rows.insert(QStringLiteral("Artigos"), {{"Codigo", codigo},
-                                            {"CodRef", ""},
-                                            {"TmHor", tmHor},
-                                            {"TmVer", "CORES"},
-                                            {"Grupo", grupo},
-                                            {"Familia", familia},
-                                            {"SubFamil", subFamilia}});
-}
-
-void variante(const demo::FixtureWriter& rows, const QString& ref, const QString& tmHor, const QString& tamanho,
-              const QString& cor, const QString& grupo, const QString& familia, const QString& subFamilia)
-{
-    rows.insert(QStringLiteral("Artigos"), {{"Codigo", ref + "-" + cor + "-" + tamanho},
-                                            {"CodRef", ref},
-                                            {"TmHor", tmHor},
-                                            {"MedHor", tamanho},
-                                            {"TmVer", "CORES"},
-                                            {"MedVert", cor},
-                                            {"Grupo", grupo},
-                                            {"Familia", familia},
-                                            {"SubFamil", subFamilia}});
+    const QString subFamilia = familia == "FA" ? "SA" : "SB";
+    const auto artigo = [&](const QString& artigo, const QString& pai, const QVariant& tamanho, const QVariant& cor) {
+        rows.insert(QStringLiteral("Artigos"), {{"Codigo", artigo}, {"CodRef", pai}, {"TmHor", tmHor},
+                                                {"MedHor", tamanho}, {"TmVer", "CORES"}, {"MedVert", cor},
+                                                {"Grupo", grupo}, {"Familia", familia}, {"SubFamil", subFamilia}});
+    };
+    artigo(codigo, "", QVariant(), QVariant());
+    for (const auto& [tamanho, cor] : variantes)
+        artigo(codigo + "-" + cor + "-" + tamanho, codigo, tamanho, cor);
 }
 
 struct Linha {
@@ -53,27 +35,16 @@ void documento(const demo::FixtureWriter& rows, const QString& serie, int numero
                const QString& vendedor, const QList<Linha>& linhas, int nvias = 1, const QString& tipo = "ENC",
                int ano = 2025)
 {
-    rows.insert(QStringLiteral("DOCGCCAB"), {{"TPDOC", tipo},
-                                             {"SERIE", serie},
-                                             {"ANO", ano},
-                                             {"NNUMDOC", numero},
-                                             {"Data", QDateTime(QDate(2025, 3, 14), QTime(10, 30))},
-                                             {"Terceiro", cliente},
-                                             {"Vendedor", vendedor},
-                                             {"AREAG", 2},
-                                             {"TPTERC", 2},
-                                             {"NVIAS", nvias}});
+    rows.insert(QStringLiteral("DOCGCCAB"),
+                {{"TPDOC", tipo}, {"SERIE", serie}, {"ANO", ano}, {"NNUMDOC", numero},
+                 {"Data", QDateTime(QDate(2025, 3, 14), QTime(10, 30))}, {"Terceiro", cliente},
+                 {"Vendedor", vendedor}, {"AREAG", 2}, {"TPTERC", 2}, {"NVIAS", nvias}});
     int n = 0;
     for (const Linha& linha : linhas)
-        rows.insert(QStringLiteral("DOCGCLIN"), {{"TPDOCUM", tipo},
-                                                 {"SERIE", serie},
-                                                 {"ANO", ano},
-                                                 {"NNUMDOC", numero},
-                                                 {"NLinha", ++n},
-                                                 {"Artigo", linha.artigo},
-                                                 {"Descr", linha.descr},
-                                                 {"QtdOrig", linha.quant + 100},
-                                                 {"Quant", linha.quant}});
+        rows.insert(QStringLiteral("DOCGCLIN"),
+                    {{"TPDOCUM", tipo}, {"SERIE", serie}, {"ANO", ano}, {"NNUMDOC", numero}, {"NLinha", ++n},
+                     {"Artigo", linha.artigo}, {"Descr", linha.descr}, {"QtdOrig", linha.quant + 100},
+                     {"Quant", linha.quant}});
 }
 
 } // namespace
@@ -86,33 +57,21 @@ FixtureEncomendas::FixtureEncomendas()
         demo::CompanySchema::create(ligacao.database());
         const demo::FixtureWriter rows(ligacao.database());
 
-        medida(rows, "LETRAS", "S", "Small", 1);
-        medida(rows, "LETRAS", "M", "Medium", 2);
-        medida(rows, "LETRAS", "L", "Large", 3);
-        medida(rows, "LETRAS", "XL", "Extra", 4);
-        medida(rows, "LETRAS", "XXL", "Extra 2", 4);
-        medida(rows, "NUMEROS", "36", "36", 1);
-        medida(rows, "NUMEROS", "38", "38", 2);
-        medida(rows, "NUMEROS", "40", "40", 3);
-        medida(rows, "FORA", "Z", "Zero", 0);
-        medida(rows, "CORES", "BR", "Branco", 1);
-        medida(rows, "CORES", "PR", "Preto", 2);
-        medida(rows, "CORES", "AZ", "Azul", 3);
-        medida(rows, "CORES", "LG", CorComprida, 4);
+        const QList<std::tuple<QString, QString, QString, int>> medidas{
+            {"LETRAS", "S", "Small", 1}, {"LETRAS", "M", "Medium", 2}, {"LETRAS", "L", "Large", 3},
+            {"LETRAS", "XL", "Extra", 4}, {"LETRAS", "XXL", "Extra 2", 4}, {"NUMEROS", "36", "36", 1},
+            {"NUMEROS", "38", "38", 2},  {"NUMEROS", "40", "40", 3},       {"FORA", "Z", "Zero", 0},
+            {"CORES", "BR", "Branco", 1}, {"CORES", "PR", "Preto", 2},     {"CORES", "AZ", "Azul", 3},
+            {"CORES", "LG", CorComprida, 4}};
+        for (const auto& [tipo, codigo, descricao, posicao] : medidas)
+            rows.insert("MedTamCo",
+                        {{"CodTipoM", tipo}, {"CodMed", codigo}, {"Descrica", descricao}, {"PosImp", posicao}});
 
-        referencia(rows, "R1", "LETRAS", "G1", "FA", "SA");
-        for (const auto& [tamanho, cor] : QList<std::pair<QString, QString>>{
-                 {"S", "BR"}, {"M", "BR"}, {"S", "PR"}, {"XL", "PR"}, {"XXL", "PR"}})
-            variante(rows, "R1", "LETRAS", tamanho, cor, "G1", "FA", "SA");
-        referencia(rows, "R2", "NUMEROS", "G2", "FB", "SB");
-        for (const auto& [tamanho, cor] :
-             QList<std::pair<QString, QString>>{{"36", "AZ"}, {"40", "AZ"}, {"38", "AZ"}, {"38", "LG"}})
-            variante(rows, "R2", "NUMEROS", tamanho, cor, "G2", "FB", "SB");
-        referencia(rows, "R5", "FORA", "G1", "FA", "SA");
-        variante(rows, "R5", "FORA", "Z", "BR", "G1", "FA", "SA");
-        variante(rows, "R5", "FORA", "Z", "PR", "G1", "FA", "SA");
-        // A size that LETRAS does not have.
-        variante(rows, "R1", "LETRAS", "Q", "BR", "G1", "FA", "SA");
+        // Q is a size that LETRAS does not have.
+        referencia(rows, "R1", "LETRAS", "G1", "FA",
+                   {{"S", "BR"}, {"M", "BR"}, {"S", "PR"}, {"XL", "PR"}, {"XXL", "PR"}, {"Q", "BR"}});
+        referencia(rows, "R2", "NUMEROS", "G2", "FB", {{"36", "AZ"}, {"40", "AZ"}, {"38", "AZ"}, {"38", "LG"}});
+        referencia(rows, "R5", "FORA", "G1", "FA", {{"Z", "BR"}, {"Z", "PR"}});
 
         rows.insert("TpDoc", {{"Codigo", "ENC"}, {"Descr", "Encomenda de Cliente"}, {"Entidade", 2}, {"Areag", 2}});
         rows.insert("TpDoc", {{"Codigo", "FAT"}, {"Descr", "Factura"}, {"Entidade", 2}, {"Areag", 4}});

@@ -28,6 +28,10 @@ QString u(const char* texto)
 }
 
 const QString SemInformacao = u("Não existe informação para as condições selecionadas!");
+const QString TextoDoDocumento1 = u("Entrega em Março\nPagamento a 30 dias\n");
+// Document 1's rows of R1, white and black.
+const QList<QStringList> LinhasR1{{"R1", "Branco", "5", "3", "", "", "", "8"},
+                                  {"R1", "Preto", "2", "", "", "10", "", "12"}};
 
 class FrmMapaEncomendasTest : public ::testing::Test {
 protected:
@@ -60,11 +64,14 @@ protected:
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
 
-    void escreve(int index, const QString& texto)
+    // Types into the field, then sends `depois` if given.
+    void escreve(int index, const QString& texto, Qt::Key depois = Qt::Key_unknown)
     {
         ecra->campo(index).setFocus();
         QApplication::processEvents();
         QTest::keyClicks(ecra->campo(index).editor(), texto);
+        if (depois != Qt::Key_unknown)
+            tecla(index, depois);
     }
 
     void tecla(int index, Qt::Key key)
@@ -117,7 +124,7 @@ protected:
     QTemporaryDir pasta;
 };
 
-TEST_F(FrmMapaEncomendasTest, OpensWithTheYearFilledAndTheFocusOnTheSeries)
+TEST_F(FrmMapaEncomendasTest, OpensOnTheSeriesWithTheYearFilledAndTabsThroughTheFieldsInOrder)
 {
     abre(zav::test::Ativacao::DepoisDosEventos);
     EXPECT_TRUE(temFoco(2)) << "whenever the window is activated";
@@ -128,11 +135,7 @@ TEST_F(FrmMapaEncomendasTest, OpensWithTheYearFilledAndTheFocusOnTheSeries)
     EXPECT_FALSE(f.btExcel->isEnabled());
     EXPECT_TRUE(f.cmp(7).isHidden() && f.Label2[4]->isHidden());
     EXPECT_FALSE(f.cmp(7).isEnabled());
-}
 
-TEST_F(FrmMapaEncomendasTest, FieldsRunInTheirTabOrderWithNumbersOnlyInTheYearAndNumber)
-{
-    frmMapaEncomendas& f = abre();
     f.campo(1).setFocus();
     QApplication::processEvents();
     QList<int> ordem{1};
@@ -165,26 +168,7 @@ TEST_F(FrmMapaEncomendasTest, EscMovesBackFromTheYearAndClosesFromTheDocumentTyp
     EXPECT_FALSE(f.isVisible());
 }
 
-TEST_F(FrmMapaEncomendasTest, OnlyCustomerOrderTypesPassTheTypeCheck)
-{
-    frmMapaEncomendas& f = abre();
-    for (const char* tipo : {"FAT", "E'NC"}) {
-        mensagens.clear();
-        f.campo(0).setText("");
-        escreve(0, tipo);
-        tecla(0, Qt::Key_Tab);
-        EXPECT_EQ(mensagens, QStringList{u("Tipo Documento não existente!")}) << tipo;
-        EXPECT_EQ(f.campo(0).Text(), "");
-        EXPECT_TRUE(temFoco(0));
-    }
-    mensagens.clear();
-    escreve(0, "enc");
-    tecla(0, Qt::Key_Tab);
-    EXPECT_TRUE(mensagens.isEmpty());
-    EXPECT_TRUE(temFoco(3));
-}
-
-TEST_F(FrmMapaEncomendasTest, TheTypeListOffersCustomerOrderTypesAndAPickGoesInChecked)
+TEST_F(FrmMapaEncomendasTest, OnlyCustomerOrderTypesPassTheTypeCheckPickedOrTyped)
 {
     frmMapaEncomendas& f = abre();
     QList<zav::PickListRequest> pedidos;
@@ -200,26 +184,36 @@ TEST_F(FrmMapaEncomendasTest, TheTypeListOffersCustomerOrderTypesAndAPickGoesInC
     EXPECT_EQ(f.campo(0).Text(), "ENC");
     EXPECT_TRUE(mensagens.isEmpty());
     EXPECT_TRUE(temFoco(3));
+
+    for (const char* tipo : {"FAT", "E'NC"}) {
+        mensagens.clear();
+        f.campo(0).setText("");
+        escreve(0, tipo, Qt::Key_Tab);
+        EXPECT_EQ(mensagens, QStringList{u("Tipo Documento não existente!")}) << tipo;
+        EXPECT_EQ(f.campo(0).Text(), "");
+        EXPECT_TRUE(temFoco(0));
+    }
+    mensagens.clear();
+    escreve(0, "enc", Qt::Key_Tab);
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_TRUE(temFoco(3));
 }
 
 TEST_F(FrmMapaEncomendasTest, AFamilyIsCheckedWithinTheGroupFieldAndKeepsItsDescription)
 {
     frmMapaEncomendas& f = abre();
     f.campo(6).setText("G2");
-    escreve(5, "FA");
-    tecla(5, Qt::Key_Tab);
+    escreve(5, "FA", Qt::Key_Tab);
     EXPECT_EQ(mensagens, QStringList{u("Família não existente!")});
     EXPECT_EQ(f.campo(5).Text(), "");
     EXPECT_EQ(f.DescFamilia, "");
-    escreve(5, "FB");
-    tecla(5, Qt::Key_Tab);
+    escreve(5, "FB", Qt::Key_Tab);
     EXPECT_EQ(f.DescFamilia, "Familia B");
-    escreve(7, "SB");
-    tecla(7, Qt::Key_Tab);
+    escreve(7, "SB", Qt::Key_Tab);
     EXPECT_EQ(f.DescSubFamilia, "Sub B");
 }
 
-TEST_F(FrmMapaEncomendasTest, ALoadShowsTheSheetTheCustomerAndTheTextLines)
+TEST_F(FrmMapaEncomendasTest, ALoadShowsTheSheetTheCustomerAndTheTextLinesAndTheNextReplacesThemAll)
 {
     frmMapaEncomendas& f = abre();
     carrega("1");
@@ -230,21 +224,12 @@ TEST_F(FrmMapaEncomendasTest, ALoadShowsTheSheetTheCustomerAndTheTextLines)
     EXPECT_EQ(titulos(), (QStringList{u("Referência"), "Cor", "Small\r\n36", "Medium\r\n38", "Large\r\n40",
                                       "Extra\r\nExtra 2\r\n.", "", "Total"}));
     EXPECT_EQ(f.Grelha->headingHeightTwips(), 600);
-    EXPECT_EQ(grelha(), (QList<QStringList>{
-                            {"R1", "Branco", "5", "3", "", "", "", "8"},
-                            {"R1", "Preto", "2", "", "", "10", "", "12"},
-                            {"R2", "Azul", "7", "", "1", "", "", "8"},
-                            {"R2", ordersheet::FixtureEncomendas::CorComprida.left(20), "", "8", "", "", "", "8"},
-                        }));
-    EXPECT_EQ(f.cmp(7).Text(), u("Entrega em Março\nPagamento a 30 dias\n"));
-    EXPECT_FALSE(f.cmp(7).isHidden());
-    EXPECT_FALSE(f.Label2[4]->isHidden());
-}
+    const QString corLonga = ordersheet::FixtureEncomendas::CorComprida.left(20);
+    EXPECT_EQ(grelha(), LinhasR1 + QList<QStringList>({{"R2", "Azul", "7", "", "1", "", "", "8"},
+                                                       {"R2", corLonga, "", "8", "", "", "", "8"}}));
+    EXPECT_EQ(f.cmp(7).Text(), TextoDoDocumento1);
+    EXPECT_FALSE(f.cmp(7).isHidden() || f.Label2[4]->isHidden());
 
-TEST_F(FrmMapaEncomendasTest, ASecondLoadReplacesRowsHeadingsCustomerAndTextLines)
-{
-    frmMapaEncomendas& f = abre();
-    carrega("1");
     carrega("2");
     EXPECT_TRUE(mensagens.isEmpty());
     EXPECT_EQ(titulos(), (QStringList{u("Referência"), "Cor", "36", "38", "40", "Total"}));
@@ -255,33 +240,29 @@ TEST_F(FrmMapaEncomendasTest, ASecondLoadReplacesRowsHeadingsCustomerAndTextLine
     // CX has no Clientes row: nothing of C1 may stay.
     EXPECT_EQ(f.Cliente.Nome, "");
     EXPECT_EQ(f.Cliente.Morada, "");
-    EXPECT_TRUE(f.cmp(7).isHidden());
-    EXPECT_TRUE(f.Label2[4]->isHidden());
+    EXPECT_TRUE(f.cmp(7).isHidden() && f.Label2[4]->isHidden());
+
+    carrega("5", "A'B");  // a quote in the series
+    EXPECT_TRUE(mensagens.isEmpty());
+    EXPECT_EQ(grelha(), (QList<QStringList>{{"R1", "Branco", "", "11", "", "", "", "11"}}));
+    EXPECT_EQ(f.Cliente.Nome, "Cliente Dois");
 }
 
-TEST_F(FrmMapaEncomendasTest, TheFamilyFilterAppliesToTheLinesNotToTheTextLines)
+// Black and white at one print position keep each its own row too.
+TEST_F(FrmMapaEncomendasTest, TheFamilyFilterAppliesToTheLinesNotToTheTextLinesAndColoursKeepTheirRows)
 {
+    fixture.bd().ExecutaSQL(QString(), "update MedTamCo set PosImp=1 where CodTipoM='CORES' and CodMed='PR'");
     frmMapaEncomendas& f = abre();
     f.campo(6).setText("G1");
     f.campo(5).setText("FA");
     f.campo(7).setText("SA");
     carrega("1");
-    EXPECT_EQ(grelha(), (QList<QStringList>{{"R1", "Branco", "5", "3", "", "", "", "8"},
-                                            {"R1", "Preto", "2", "", "", "10", "", "12"}}));
-    EXPECT_EQ(f.cmp(7).Text(), u("Entrega em Março\nPagamento a 30 dias\n"));
+    EXPECT_EQ(grelha(), LinhasR1);
+    EXPECT_EQ(f.cmp(7).Text(), TextoDoDocumento1);
 
     f.campo(7).setText("");  // two of three: no filter
     carrega("1");
     EXPECT_EQ(f.Grelha->rowCount(), 4);
-}
-
-TEST_F(FrmMapaEncomendasTest, TwoColoursAtOnePrintPositionKeepEachItsOwnRow)
-{
-    fixture.bd().ExecutaSQL(QString(), "update MedTamCo set PosImp=1 where CodTipoM='CORES' and CodMed='PR'");
-    abre();
-    carrega("1");
-    EXPECT_EQ(grelha().mid(0, 2), (QList<QStringList>{{"R1", "Branco", "5", "3", "", "", "", "8"},
-                                                      {"R1", "Preto", "2", "", "", "10", "", "12"}}));
 }
 
 TEST_F(FrmMapaEncomendasTest, NothingToShowHidesTheSheetItsTextLinesAndTheExport)
@@ -303,11 +284,8 @@ TEST_F(FrmMapaEncomendasTest, AMissingOrNonNumericKeyValueIsNeverSent)
 {
     frmMapaEncomendas& f = abre();
     carrega("");
-    EXPECT_EQ(mensagens, QStringList{"Falta preencher campos!"});
-
-    mensagens.clear();
     carrega("1", "A", "20 5");
-    EXPECT_EQ(mensagens, QStringList{"Falta preencher campos!"});
+    EXPECT_EQ(mensagens, QStringList(2, "Falta preencher campos!"));
 
     // A paste reaches the numbers-only field without passing its key filter (the
     // offscreen platform has no clipboard, so the paste's own insert stands in).
@@ -323,15 +301,6 @@ TEST_F(FrmMapaEncomendasTest, AMissingOrNonNumericKeyValueIsNeverSent)
     mensagens.clear();
     carrega("1", "  ");  // blanks count as a series: searched, not found
     EXPECT_EQ(mensagens, QStringList{SemInformacao});
-}
-
-TEST_F(FrmMapaEncomendasTest, AQuoteInTheSeriesFindsItsDocument)
-{
-    frmMapaEncomendas& f = abre();
-    carrega("5", "A'B");
-    EXPECT_TRUE(mensagens.isEmpty());
-    EXPECT_EQ(grelha(), (QList<QStringList>{{"R1", "Branco", "", "11", "", "", "", "11"}}));
-    EXPECT_EQ(f.Cliente.Nome, "Cliente Dois");
 }
 
 TEST_F(FrmMapaEncomendasTest, SizesWithoutAColumnAreReportedOnceAndTheRestShown)
@@ -363,13 +332,21 @@ TEST_F(FrmMapaEncomendasTest, CancelClearsTheScreenAndGoesToTheDocumentType)
     EXPECT_TRUE(temFoco(0));
 }
 
-TEST_F(FrmMapaEncomendasTest, PreviewPrintsTheDocumentHeaderWithItsTextLinesAndLocksThePanel)
+TEST_F(FrmMapaEncomendasTest, PreviewPrintsTheLoadedDocumentsHeaderWithItsTextLinesAndLocksThePanel)
 {
     frmMapaEncomendas& f = abre();
     f.btImp_Click();  // nothing loaded: nothing happens
     EXPECT_TRUE(f.Visualizador->isHidden());
 
     carrega("1");
+    // The header names the loaded document, whatever is typed after the load.
+    f.campo(1).setText("2024");
+    f.campo(2).setText("A'B");
+    f.campo(6).setText("G1");
+    f.campo(5).setText("FA");
+    f.campo(7).setText("SA");
+    f.DescFamilia = "Familia A";
+    f.DescSubFamilia = "Sub A";
     f.btImp_Click();
     EXPECT_FALSE(f.Visualizador->isHidden());
     EXPECT_EQ(f.btImp->text(), "&Grelha");
@@ -389,23 +366,6 @@ TEST_F(FrmMapaEncomendasTest, PreviewPrintsTheDocumentHeaderWithItsTextLinesAndL
     EXPECT_EQ(f.btImp->text(), "&Imprimir");
 }
 
-TEST_F(FrmMapaEncomendasTest, TheHeaderNamesTheLoadedDocumentWhateverIsTypedAfterTheLoad)
-{
-    frmMapaEncomendas& f = abre();
-    carrega("1");
-    f.campo(1).setText("2024");
-    f.campo(2).setText("A'B");
-    f.campo(6).setText("G1");
-    f.campo(5).setText("FA");
-    f.campo(7).setText("SA");
-    f.DescFamilia = "Familia A";
-    f.DescSubFamilia = "Sub A";
-    f.btImp_Click();
-    const QString cabecalho = f.Grelha->printSettings().headerText;
-    EXPECT_TRUE(cabecalho.startsWith("Encomenda  ENC/2025/A/1 ")) << cabecalho.toStdString();
-    EXPECT_FALSE(cabecalho.contains("Familia A"));
-}
-
 TEST_F(FrmMapaEncomendasTest, HeaderWithoutTextLinesHasTheFamilyLineOnlyForAFullFilter)
 {
     frmMapaEncomendas& f = abre();
@@ -420,10 +380,8 @@ TEST_F(FrmMapaEncomendasTest, HeaderWithoutTextLinesHasTheFamilyLineOnlyForAFull
     f.btImp_Click();
 
     f.campo(5).setText("");
-    escreve(5, "FB");
-    tecla(5, Qt::Key_Tab);
-    escreve(7, "SB");
-    tecla(7, Qt::Key_Tab);
+    escreve(5, "FB", Qt::Key_Tab);
+    escreve(7, "SB", Qt::Key_Tab);
     carrega("2");
     f.btImp_Click();
     texto = paginas();

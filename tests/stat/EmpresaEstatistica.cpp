@@ -51,35 +51,17 @@ EmpresaEstatistica::EmpresaEstatistica()
     QSqlDatabase db = ligacao_->database();
     db.transaction();
     demo::CompanySchema::create(db);
-    Artigos();
-    Producao();
-    Vendas();
-    db.commit();
-    bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
-    bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho());
-}
-
-EmpresaEstatistica::~EmpresaEstatistica() = default;
-
-QString EmpresaEstatistica::caminho() const
-{
-    return pasta_.filePath(QStringLiteral("empresa.db"));
-}
-
-void EmpresaEstatistica::Artigos()
-{
-    const demo::FixtureWriter rows(ligacao_->database());
+    const demo::FixtureWriter rows(db);
     // The classes are articles too: their names are the class names. CL30 has none.
-    rows.insert("Artigos", {{"Codigo", "CL10"}, {"Nome", "Camisas"}});
-    rows.insert("Artigos", {{"Codigo", "CL20"}, {"Nome", "Calças"}});
-    rows.insert("Artigos", {{"Codigo", "CL40"}, {"Nome", "Meias"}});
-    rows.insert("Artigos", {{"Codigo", "CL90"}, {"Nome", "Tecidos"}});
+    for (const auto& [classe, nome] : QList<std::pair<QString, QString>>{
+             {"CL10", "Camisas"}, {"CL20", "Calças"}, {"CL40", "Meias"}, {"CL90", "Tecidos"}})
+        rows.insert("Artigos", {{"Codigo", classe}, {"Nome", nome}});
 
     struct Artigo { const char* codigo; const char* unidade; const char* classe; int artOuDes; };
     const Artigo artigos[] = {
         {"A1", "UN", "CL10", 0}, {"A2", "UN", "CL20", 0}, {"A3", "UN", "CL30", 0},
         {"A4", "KG", "CL20", 0}, {"A5", "UN", "", 0},     {"A7", "UN", "CL10", -1},
-        {"A8", "UN", "CL40", 0},     {"A9", "KG", "CL90", 0},
+        {"A8", "UN", "CL40", 0}, {"A9", "KG", "CL90", 0},
     };
     for (const Artigo& artigo : artigos) {
         rows.insert("Artigos", {{"Codigo", artigo.codigo}, {"Nome", artigo.codigo}, {"UnBase", artigo.unidade},
@@ -89,14 +71,10 @@ void EmpresaEstatistica::Artigos()
     // An article without any class row at all.
     rows.insert("Artigos", {{"Codigo", "A6"}, {"UnBase", "UN"}});
 
-    rows.insert("RgIva", {{"Codigo", "N"}, {"Mercado", 1}});
-    rows.insert("RgIva", {{"Codigo", "I"}, {"Mercado", 2}});
-    rows.insert("RgIva", {{"Codigo", "O"}, {"Mercado", 3}});
-}
+    for (const auto& [regime, mercado] : QList<std::pair<QString, int>>{{"N", 1}, {"I", 2}, {"O", 3}})
+        rows.insert("RgIva", {{"Codigo", regime}, {"Mercado", mercado}});
 
-void EmpresaEstatistica::Producao()
-{
-    const demo::FixtureWriter rows(ligacao_->database());
+    // Production.
     Escreve(rows, {"OP", 1, Dia(3, 5), Tipo::Producao, 2},
             {{"A1", 100}, {"A2", 40}, {"A5", 7}, {"A6", 9}, {"", 50}, {"A8", 12.5}});
     Escreve(rows, {"OP", 2, Dia(3, 10), Tipo::Producao, 1}, {{"A1", 10}});
@@ -108,11 +86,8 @@ void EmpresaEstatistica::Producao()
 
     Escreve(rows, {"OP", 10, Dia(6, 20), Tipo::Producao, 2}, {{"A2", 6}});
     Escreve(rows, {"OP", 20, Dia(9, 2), Tipo::Producao, 2}, {{"A9", 1234567.125}});
-}
 
-void EmpresaEstatistica::Vendas()
-{
-    const demo::FixtureWriter rows(ligacao_->database());
+    // Sales.
     Escreve(rows, {"FT", 1, Dia(3, 6), Tipo::Venda, 1, "N"},
             {{"A1", 30, 300.40}, {"A3", 5, 75}, {"A7", 1, 12}, {"A5", 1, 999}, {"A6", 1, 888}});
     // The last day of the period counts.
@@ -125,4 +100,14 @@ void EmpresaEstatistica::Vendas()
 
     Escreve(rows, {"FT", 10, Dia(5, 10), Tipo::Venda, 1, "I"}, {{"A1", 4, 44}});
     Escreve(rows, {"FT", 20, Dia(9, 3), Tipo::Venda, 1, "N"}, {{"A9", 1, 12345678901.0}});
+    db.commit();
+    bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
+    bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho());
+}
+
+EmpresaEstatistica::~EmpresaEstatistica() = default;
+
+QString EmpresaEstatistica::caminho() const
+{
+    return pasta_.filePath(QStringLiteral("empresa.db"));
 }

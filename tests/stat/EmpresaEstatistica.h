@@ -35,10 +35,6 @@ public:
     QString caminho() const;
 
 private:
-    void Artigos();
-    void Producao();
-    void Vendas();
-
     QTemporaryDir pasta_;
     std::unique_ptr<demo::SqliteConnection> ligacao_;
     std::unique_ptr<zav::zavCoreDataAccess2016> bd_;

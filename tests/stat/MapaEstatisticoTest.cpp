@@ -60,8 +60,9 @@ TEST_F(EcraTarvelo, PeriodWithProductionSalesAndMarketsGivesBothBlocks)
                         }));
 }
 
-// One block without the other, and figures wider than the return's ten characters, shown whole.
-TEST_F(EcraTarvelo, EitherBlockAloneAndWideFigures)
+// One block without the other, and figures wider than the return's ten characters, shown whole; each
+// load starts from a fresh grid (May's longer blocks are gone in June).
+TEST_F(EcraTarvelo, EitherBlockAloneAndWideFiguresEachOnAFreshGrid)
 {
     const QList<std::pair<int, QStringList>> meses{
         {5, {Cabecalho, "Camisas|UN|CL10||4|44|", Vazia, Vazia, "Valor Total Vendas|P0800|141309110000|||44|",
@@ -76,42 +77,33 @@ TEST_F(EcraTarvelo, EitherBlockAloneAndWideFigures)
     }
 }
 
+// ... but a period without lines keeps what the grid showed.
 TEST_F(EcraTarvelo, PeriodWithoutLinesKeepsWhatTheGridShowed)
 {
     CarregaMes(6);
     const QStringList antes = Grelha();
-
     CarregaMes(1);
     EXPECT_EQ(Grelha(), antes);
-
-    // Dates the wrong way round find nothing either.
-    Carrega(QDate(2026, 3, 31), QDate(2026, 3, 1));
+    Carrega(QDate(2026, 3, 31), QDate(2026, 3, 1));  // dates the wrong way round find nothing either
     EXPECT_EQ(Grelha(), antes);
-}
-
-TEST_F(EcraTarvelo, EveryLoadStartsFromAFreshGrid)
-{
-    CarregaMes(3);
-    CarregaMes(6);
-    EXPECT_EQ(Grelha(), AteDez({Cabecalho, QString::fromUtf8("Calças|UN|CL20|6|||")}));
 }
 
 TEST_F(EcraTarvelo, BlocksLongerThanTheGridMakeItGrow)
 {
-    // One class per day, sold on its day: twenty class lines push the grid
-    // past its ten rows, and the market block still follows two empty rows.
+    // One sale of twenty classes: their lines push the grid past its ten
+    // rows, and the market block still follows two empty rows.
     demo::SqliteConnection ligacao(empresa.caminho());
     const demo::FixtureWriter rows(ligacao.database());
     ligacao.database().transaction();
-    for (int dia = 1; dia <= 20; ++dia) {
-        const QString codigo = QStringLiteral("K%1").arg(dia, 2, 10, QLatin1Char('0'));
+    rows.insert("DOCGCCAB", {{"TPDOC", "FT"}, {"SERIE", "B"}, {"ANO", 2026}, {"NNUMDOC", 1},
+                             {"Data", QDate(2026, 8, 3)}, {"RgIva", "N"}, {"AREAG", 4}, {"TPTERC", 2},
+                             {"NATCONTA", 1}, {"TPOPER", 2}, {"SINALCT", 1}});
+    for (int n = 1; n <= 20; ++n) {
+        const QString codigo = QStringLiteral("K%1").arg(n, 2, 10, QLatin1Char('0'));
         rows.insert("Artigos", {{"Codigo", codigo}, {"UnBase", "PR"}});
         rows.insert("ClArt", {{"Codigo", codigo}, {"Cl05", codigo}});
-        rows.insert("DOCGCCAB", {{"TPDOC", "FT"}, {"SERIE", "B"}, {"ANO", 2026}, {"NNUMDOC", dia},
-                                 {"Data", QDate(2026, 8, dia)}, {"RgIva", "N"}, {"AREAG", 4}, {"TPTERC", 2},
-                                 {"NATCONTA", 1}, {"TPOPER", 2}, {"SINALCT", 1}});
-        rows.insert("DOCGCLIN", {{"TPDOCUM", "FT"}, {"SERIE", "B"}, {"ANO", 2026}, {"NNUMDOC", dia},
-                                 {"NLinha", 1}, {"Artigo", codigo}, {"Quant", 1}, {"Valor", 10}});
+        rows.insert("DOCGCLIN", {{"TPDOCUM", "FT"}, {"SERIE", "B"}, {"ANO", 2026}, {"NNUMDOC", 1},
+                                 {"NLinha", n}, {"Artigo", codigo}, {"Quant", 1}, {"Valor", 10}});
     }
     ligacao.database().commit();
 

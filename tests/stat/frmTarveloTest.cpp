@@ -18,26 +18,14 @@
 
 namespace {
 
-TEST_F(EcraTarvelo, OpensOnTheFirstDayOfTheMonthAndToday)
+TEST_F(EcraTarvelo, OpensOnTheMonthsFirstDayAndTodayWithTheFocusInTheFirstDate)
 {
     ecra.Form_Load();
-
     const QDate hoje = QDate::currentDate();
     EXPECT_EQ(ecra.DTPicker1[0]->date(), QDate(hoje.year(), hoje.month(), 1));
-    EXPECT_EQ(ecra.DTPicker1[1]->date(), hoje);
     EXPECT_EQ(ecra.DTPicker1[1]->text(), hoje.toString("dd-MM-yyyy"));
-}
 
-TEST_F(EcraTarvelo, SairClosesTheScreenEvenFromThePreview)
-{
-    ecra.show();
-    ecra.btImp->click();
-    ecra.btSair->click();
-    EXPECT_FALSE(ecra.isVisible());
-}
-
-TEST_F(EcraTarvelo, OpensInTheFirstDateWheneverTheWindowIsActivated)
-{
+    // Whenever the window is activated.
     for (const auto ativacao : {zav::test::Ativacao::DepoisDosEventos, zav::test::Ativacao::AntesDosEventos}) {
         frmTarvelo outro;
         outro.bd = &empresa.bd();
@@ -46,7 +34,7 @@ TEST_F(EcraTarvelo, OpensInTheFirstDateWheneverTheWindowIsActivated)
     }
 }
 
-TEST_F(EcraTarvelo, EscFromAnyControlLeavesTheScreenOpen)
+TEST_F(EcraTarvelo, EscFromAnyControlLeavesTheScreenOpenAndSairClosesItEvenFromThePreview)
 {
     ecra.show();
     QApplication::setActiveWindow(&ecra);
@@ -60,6 +48,9 @@ TEST_F(EcraTarvelo, EscFromAnyControlLeavesTheScreenOpen)
         QApplication::processEvents();
         EXPECT_TRUE(ecra.isVisible()) << controlo->metaObject()->className();
     }
+    ecra.btImp->click();
+    ecra.btSair->click();
+    EXPECT_FALSE(ecra.isVisible());
 }
 
 // The pointer shows busy while the statements and the grid filling run, and
@@ -73,17 +64,15 @@ TEST_F(EcraTarvelo, PointerIsBusyDuringTheLoadAndRestoredHoweverItEnds)
         duranteAGrelha << (cursor ? cursor->shape() : Qt::ArrowCursor);
     });
 
+    CarregaMes(1);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "a period without lines";
+
     CarregaMes(3);
     ASSERT_FALSE(duranteAGrelha.isEmpty());
     EXPECT_EQ(duranteAGrelha, QList<Qt::CursorShape>(duranteAGrelha.size(), Qt::WaitCursor));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
-    CarregaMes(1);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "a period without lines";
-
     empresa.bd().ExecutaSQL(QString(), "DROP TABLE DOCGCLIN");
-    ecra.DTPicker1[0]->setDate(QDate(2026, 3, 1));
-    ecra.DTPicker1[1]->setDate(QDate(2026, 3, 31));
     EXPECT_NE(zav::test::errorNumberOf([&] { ecra.btCarga_Click(); }), 0u);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the error message finds the pointer restored";
 }
@@ -104,8 +93,7 @@ TEST_F(EcraTarvelo, PreviewTakesTheGridsPlaceAndPrintsTheReportEmptyOrFull)
         return zav::test::pdfText(pdf);
     };
     ecra.show();
-    ecra.DTPicker1[0]->setDate(QDate(2026, 1, 1));
-    ecra.DTPicker1[1]->setDate(QDate(2026, 1, 31));
+    CarregaMes(1);
     ecra.btImp->click();
     ASSERT_EQ(ecra.Visualizador->pageCount(), 1);
     QString texto = imprimePelaBarra();
@@ -132,34 +120,6 @@ TEST_F(EcraTarvelo, PreviewTakesTheGridsPlaceAndPrintsTheReportEmptyOrFull)
     EXPECT_TRUE(ecra.btCarga->isEnabled() && ecra.btExcel->isEnabled());
 }
 
-class ExportacaoTarvelo : public EcraTarvelo {
-protected:
-    // Answers the file dialog with `resposta` and records what it was offered.
-    void Exporta(const QString& resposta)
-    {
-        zav::Seam<QString(QWidget*, const zav::FileRequest&)>::Override ficheiro(
-            zav::saveFileSeam(), [&](QWidget*, const zav::FileRequest& pedido) {
-                nomesOferecidos << pedido.initialName;
-                return resposta;
-            });
-        ecra.btExcel->click();
-    }
-
-    QTemporaryDir pasta;
-    QStringList nomesOferecidos;
-    QStringList abertos;
-    QStringList mensagens;
-    zav::Seam<bool(const QString&)>::Override abre{zav::shellOpenSeam(), [this](const QString& caminho) {
-                                                         abertos << caminho;
-                                                         return true;
-                                                     }};
-    zav::Seam<int(QWidget*, const zav::MessageRequest&)>::Override mensagem{
-        zav::messageBoxSeam(), [this](QWidget*, const zav::MessageRequest& pedido) {
-            mensagens << pedido.text;
-            return int(zav::vbOK);
-        }};
-};
-
 // The first sheet of a workbook row by row, "|" between the cells, each cell
 // its kind, t (text) or n (number), and its value; nothing for an empty cell.
 QStringList LinhasLivro(const QString& caminho)
@@ -175,39 +135,51 @@ QStringList LinhasLivro(const QString& caminho)
     return linhas;
 }
 
-TEST_F(ExportacaoTarvelo, WorkbookHoldsTheVisibleColumnsWithFiguresAsNumbers)
+TEST_F(EcraTarvelo, ExportCancelledDoesNothingAndTheWorkbookHoldsTheVisibleColumnsWithFiguresAsNumbers)
 {
+    QTemporaryDir pasta;
+    QStringList oferecidos, abertos, mensagens;
+    zav::Seam<bool(const QString&)>::Override abre(zav::shellOpenSeam(), [&](const QString& caminho) {
+        abertos << caminho;
+        return true;
+    });
+    zav::Seam<int(QWidget*, const zav::MessageRequest&)>::Override mensagem(
+        zav::messageBoxSeam(), [&](QWidget*, const zav::MessageRequest& pedido) {
+            mensagens << pedido.text;
+            return int(zav::vbOK);
+        });
+    // Answers the file dialog with `resposta`, keeping the name it offered.
+    const auto exporta = [&](const QString& resposta) {
+        zav::Seam<QString(QWidget*, const zav::FileRequest&)>::Override ficheiro(
+            zav::saveFileSeam(), [&](QWidget*, const zav::FileRequest& pedido) {
+                oferecidos << pedido.initialName;
+                return resposta;
+            });
+        ecra.btExcel->click();
+    };
+    exporta(QString());
+    EXPECT_TRUE(abertos.isEmpty());
+    const QString vazia = pasta.filePath("vazia.xls");
+    exporta(vazia);
+    EXPECT_EQ(LinhasLivro(vazia).size(), 1);  // the grid's first empty rows: headings only
+
     CarregaMes(3);
     const QString caminho = pasta.filePath("mapa.xls");
-
-    Exporta(caminho);
-
-    ASSERT_EQ(abertos, QStringList{caminho});
+    exporta(caminho);
+    EXPECT_EQ(oferecidos, QStringList({"", "", vazia}));
+    ASSERT_EQ(abertos, QStringList({vazia, caminho}));
     EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('\n').toStdString();
     const QStringList linhas = LinhasLivro(caminho);
     // Two empty rows close the grid; the sheet ends at its last written row.
     ASSERT_EQ(linhas.size(), 11);
-    EXPECT_EQ(linhas[0], QString::fromUtf8("t:Produto|t:UND|t:Código|t:Qtd.Prod.|t:Qtd.Vend.|t:Valor Vendas|t:Observações"));
+    EXPECT_EQ(linhas[0],
+              QString::fromUtf8("t:Produto|t:UND|t:Código|t:Qtd.Prod.|t:Qtd.Vend.|t:Valor Vendas|t:Observações"));
     // The field codes stay texts in the figure columns.
     EXPECT_EQ(linhas[1].section('|', 3, 3), "t:P0500");
     EXPECT_EQ(linhas[2], "t:Camisas|t:UN|t:CL10|n:90|n:27|n:282|");
     EXPECT_EQ(linhas[5].section('|', 3, 3), "n:12.5");
     EXPECT_EQ(linhas[8].section('|', 5, 5), "n:537");
     EXPECT_EQ(linhas[9].section('|', 0, 0), "t: Nacional");
-}
-
-TEST_F(ExportacaoTarvelo, CancelDoesNothingAndTheNameIsTheScreensOwn)
-{
-    Exporta(QString());
-    EXPECT_TRUE(abertos.isEmpty());
-    EXPECT_TRUE(mensagens.isEmpty());
-
-    const QString caminho = pasta.filePath("vazia.xls");
-    Exporta(caminho);
-    Exporta(QString());
-    EXPECT_EQ(nomesOferecidos, QStringList({"", "", caminho}));
-    // The grid still holds its first empty rows: headings only.
-    EXPECT_EQ(LinhasLivro(caminho).size(), 1);
 
     // Another opening of the screen starts without a name.
     frmTarvelo outro;
