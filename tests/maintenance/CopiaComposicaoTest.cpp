@@ -126,6 +126,31 @@ TEST_F(CopiaComposicaoTest, TheProductionArticleIsNotItsOwnTarget)
     EXPECT_EQ(composicaoDe("P2"), antes);
 }
 
+// The ERP's rows carry columns the copier does not copy: a copy of the
+// production article onto itself would put their defaults in its rows.
+TEST_F(CopiaComposicaoTest, TheProductionArticleTypedInEitherCaseKeepsEveryColumnOfItsRows)
+{
+    for (const char* tabela : {"OperaFac", "ArtOpera"}) {
+        fixture.executa(QStringLiteral("ALTER TABLE %1 ADD COLUMN Nota VARCHAR(10) DEFAULT ''").arg(tabela));
+        fixture.executa(QStringLiteral("UPDATE %1 SET Nota='de P1' WHERE Artigo='P1'").arg(tabela));
+    }
+    const auto linhasDeP1 = [this] {
+        return fixture.linhas("SELECT * FROM OperaFac WHERE Artigo='P1' ORDER BY Seq")
+            + fixture.linhas("SELECT * FROM ArtOpera WHERE Artigo='P1' ORDER BY Seq")
+            + fixture.linhas("SELECT * FROM Artigos WHERE Codigo='P1'");
+    };
+    const QStringList antes = linhasDeP1();
+    const QStringList composicaoP1 = composicaoDe("P1");
+    for (const auto& [producao, venda] : {std::pair("P1", "p"), std::pair("p1", "P")}) {
+        SCOPED_TRACE(std::string(producao) + " to " + venda);
+        int alvos = 0;
+        CopiaComposicao(fixture.bd()).Processa(producao, venda, {[&](int n) { alvos = n; }, {}});
+        EXPECT_EQ(alvos, 1) << "P2 alone";
+        EXPECT_EQ(linhasDeP1(), antes);
+        EXPECT_EQ(composicaoDe("P2"), composicaoP1);
+    }
+}
+
 TEST_F(CopiaComposicaoTest, AFailureInsideATargetLeavesThatTargetAsItWas)
 {
     recusaSegundaOperacaoDeVen2();
