@@ -104,3 +104,23 @@ TEST_F(FrmTabMedidasTest, DeletesTouchTheLanguagesOfTheSizeOnly)
     EXPECT_TRUE(ecra->campo(0).isEnabled() && ecra->campo(1).isEnabled());
     EXPECT_EQ(ecra->campo(1).Text(), "");
 }
+
+// A size code is a size only within its measure type: S of LETRAS is not S of NUMEROS.
+TEST_F(FrmTabMedidasTest, DeletesLeaveTheSameSizeCodeUnderAnotherTypeAlone)
+{
+    guarda("LETRAS", "S", "EN", "Small");
+    guarda("LETRAS", "S", "FR", "Petit");
+    guarda("NUMEROS", "S", "EN", "Size S");
+    guarda("NUMEROS", "S", "FR", "Taille S");
+    escreveESai(0, "LETRAS");
+    escreveESai(1, "S");
+    vaiPara(grelha(), 1, 0);
+    prime(Qt::Key_Delete, Qt::ControlModifier);
+    ecra->btConf_Click();
+    EXPECT_EQ(medidas(), (QStringList{"LETRAS|S|EN|Small", "NUMEROS|S|EN|Size S", "NUMEROS|S|FR|Taille S"}));
+
+    escreveESai(0, "LETRAS");
+    escreveESai(1, "S");
+    ecra->btAnular_Click();
+    EXPECT_EQ(medidas(), (QStringList{"NUMEROS|S|EN|Size S", "NUMEROS|S|FR|Taille S"}));
+}
