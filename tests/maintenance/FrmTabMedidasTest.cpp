@@ -27,6 +27,18 @@ protected:
                                        "values ('%1', '%2', '%3', '%4')")
                             .arg(u(tipo), u(medida), u(idioma), u(descricao)));
     }
+    void abre(const char* tipo, const char* medida)
+    {
+        escreveESai(0, tipo);
+        escreveESai(1, medida);
+    }
+    // Deletes the grid's line and confirms.
+    void anulaLinha(int linha)
+    {
+        vaiPara(grelha(), linha, 0);
+        prime(Qt::Key_Delete, Qt::ControlModifier);
+        ecra->btConf_Click();
+    }
 };
 
 } // namespace
@@ -86,15 +98,11 @@ TEST_F(FrmTabMedidasTest, DeletesTouchTheLanguagesOfTheSizeOnly)
     guarda("LETRAS", "S", "FR", "Petit");
     guarda("LETRAS", "M", "EN", "Medium");
     guarda("LETRAS", "M", "FR", "Moyen");
-    escreveESai(0, "LETRAS");
-    escreveESai(1, "M");
-    vaiPara(grelha(), 1, 0);
-    prime(Qt::Key_Delete, Qt::ControlModifier);
-    ecra->btConf_Click();
+    abre("LETRAS", "M");
+    anulaLinha(1);
     EXPECT_EQ(medidas(), (QStringList{"LETRAS|M|EN|Medium", "LETRAS|S|EN|Small", "LETRAS|S|FR|Petit"}));
 
-    escreveESai(0, "LETRAS");
-    escreveESai(1, "S");
+    abre("LETRAS", "S");
     dialogos.resposta = zav::vbCancel;
     ecra->btAnular_Click();
     EXPECT_EQ(medidas().size(), 3);
@@ -108,19 +116,15 @@ TEST_F(FrmTabMedidasTest, DeletesTouchTheLanguagesOfTheSizeOnly)
 // A size code is a size only within its measure type: S of LETRAS is not S of NUMEROS.
 TEST_F(FrmTabMedidasTest, DeletesLeaveTheSameSizeCodeUnderAnotherTypeAlone)
 {
-    guarda("LETRAS", "S", "EN", "Small");
-    guarda("LETRAS", "S", "FR", "Petit");
-    guarda("NUMEROS", "S", "EN", "Size S");
-    guarda("NUMEROS", "S", "FR", "Taille S");
-    escreveESai(0, "LETRAS");
-    escreveESai(1, "S");
-    vaiPara(grelha(), 1, 0);
-    prime(Qt::Key_Delete, Qt::ControlModifier);
-    ecra->btConf_Click();
-    EXPECT_EQ(medidas(), (QStringList{"LETRAS|S|EN|Small", "NUMEROS|S|EN|Size S", "NUMEROS|S|FR|Taille S"}));
+    for (const char* tipo : {"LETRAS", "NUMEROS"}) {
+        guarda(tipo, "S", "EN", "Small");
+        guarda(tipo, "S", "FR", "Petit");
+    }
+    abre("LETRAS", "S");
+    anulaLinha(1);
+    EXPECT_EQ(medidas(), (QStringList{"LETRAS|S|EN|Small", "NUMEROS|S|EN|Small", "NUMEROS|S|FR|Petit"}));
 
-    escreveESai(0, "LETRAS");
-    escreveESai(1, "S");
+    abre("LETRAS", "S");
     ecra->btAnular_Click();
-    EXPECT_EQ(medidas(), (QStringList{"NUMEROS|S|EN|Size S", "NUMEROS|S|FR|Taille S"}));
+    EXPECT_EQ(medidas(), (QStringList{"NUMEROS|S|EN|Small", "NUMEROS|S|FR|Petit"}));
 }
