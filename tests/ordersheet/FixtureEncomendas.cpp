@@ -72,6 +72,7 @@ FixtureEncomendas::FixtureEncomendas()
                    {{"S", "BR"}, {"M", "BR"}, {"S", "PR"}, {"XL", "PR"}, {"XXL", "PR"}, {"Q", "BR"}});
         referencia(rows, "R2", "NUMEROS", "G2", "FB", {{"36", "AZ"}, {"40", "AZ"}, {"38", "AZ"}, {"38", "LG"}});
         referencia(rows, "R5", "FORA", "G1", "FA", {{"Z", "BR"}, {"Z", "PR"}});
+        referencia(rows, "R3", "LETRAS", "G1", "FA", {{"S", "BR"}, {"M", "BR"}});
 
         rows.insert("TpDoc", {{"Codigo", "ENC"}, {"Descr", "Encomenda de Cliente"}, {"Entidade", 2}, {"Areag", 2}});
         rows.insert("TpDoc", {{"Codigo", "FAT"}, {"Descr", "Factura"}, {"Entidade", 2}, {"Areag", 4}});
@@ -103,9 +104,16 @@ FixtureEncomendas::FixtureEncomendas()
         documento(rows, "A'B", 5, "C2", "V1", {{"R1-BR-M", 11, ""}});
         documento(rows, "A", 6, "C1", "V1", {{"R1-BR-S", 1, ""}, {"R5-BR-Z", 20, ""}, {"R5-PR-Z", 30, ""}});
         documento(rows, "A", 7, "C1", "V1", {{"R1-BR-Q", 4, ""}});
-        // Number 1 of another type and of another year.
+        documento(rows, "A", 8, "C1", "V1",
+                  {{"R1-BR-S", 5, ""}, {"R3-BR-S", 7, ""}, {"R1-BR-M", 3, ""}, {"R3-BR-M", 2, ""}});
+        QList<Linha> muitasLinhas{{"R1-BR-S", 1, ""}};
+        for (int n = 1; n <= LinhasDeTexto; ++n)
+            muitasLinhas << Linha{"", 0, linhaDeTexto(n)};
+        documento(rows, "A", 9, "C1", "V1", muitasLinhas);
+        // Number 1 of another type, of another year and of another series.
         documento(rows, "A", 1, "C2", "V2", {{"R1-BR-S", 1000, "Outro tipo"}, {"", 0, "Outro tipo"}}, 1, "FAT");
         documento(rows, "A", 1, "C2", "V2", {{"R1-BR-S", 1000, "Outro ano"}, {"", 0, "Outro ano"}}, 1, "ENC", 2024);
+        documento(rows, "B", 1, "C2", "V2", {{"R1-BR-S", 1000, "Outra série"}, {"", 0, "Outra série"}});
     }
     bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
     bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho);

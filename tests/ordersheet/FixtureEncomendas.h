@@ -29,8 +29,11 @@ namespace ordersheet {
 //  - series A, number 6: R1 BR S 1 and two lines of R5, whose sizes (type
 //    FORA) print at position 0;
 //  - series A, number 7: one line of R1-BR-Q, whose size Q is not in MedTamCo;
-//  - series A, number 1 of type FAT, and of type ENC in 2024: customer C2,
-//    salesman V2, R1 BR S 1000 and a text line.
+//  - series A, number 8: R1 and R3 (sizes LETRAS too) in Branco, R1 S 5 and
+//    M 3, R3 S 7 and M 2, the lines of the two references interleaved;
+//  - series A, number 9: R1 BR S 1 and LinhasDeTexto text lines (linhaDeTexto);
+//  - number 1 of type FAT, of type ENC in 2024, and of series B: customer
+//    C2, salesman V2, R1 BR S 1000 and a text line.
 class FixtureEncomendas {
 public:
     FixtureEncomendas();
@@ -38,6 +41,8 @@ public:
     zav::zavCoreDataAccess2016& bd() { return *bd_; }
 
     static inline const QString CorComprida = QStringLiteral("Verde Garrafa Escuro Mesclado.");
+    static constexpr int LinhasDeTexto = 20;
+    static QString linhaDeTexto(int n) { return QStringLiteral("Nota %1 do documento").arg(n, 2, 10, QLatin1Char('0')); }
 
 private:
     QTemporaryDir pasta_;

@@ -53,15 +53,22 @@ protected:
         return *ecra;
     }
 
-    // Type, year, series and number, then "&Carregar".
-    void carrega(const QString& numero, const QString& serie = "A", const QString& ano = "2025")
+    // Type, year, series and number, then "&Carregar"; whether a sheet came up
+    // and, when none did, what the screen said.
+    ::testing::AssertionResult carrega(const QString& numero, const QString& serie = "A", const QString& ano = "2025")
     {
         ecra->campo(0).setText("ENC");
         ecra->campo(1).setText(ano);
         ecra->campo(2).setText(serie);
         ecra->campo(3).setText(numero);
+        const qsizetype antes = mensagens.size();
         ecra->btCarga_Click();
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        if (!ecra->Grelha->isHidden())
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "no sheet for ENC/" << ano.toStdString() << "/" << serie.toStdString()
+                                             << "/" << numero.toStdString() << "; the screen said: "
+                                             << mensagens.mid(antes).join(" / ").toStdString();
     }
 
     // Types into the field, then sends `depois` if given.
@@ -104,16 +111,17 @@ protected:
         return t;
     }
 
-    // The preview's pages printed to a PDF, as pdftotext reads them.
-    QString paginas()
+    // The preview's pages printed to a PDF, as pdftotext lays them out line by line.
+    QString paginasPorLinhas()
     {
         const QString pdf = pasta.filePath("folha.pdf");
         QPrinter impressora(QPrinter::HighResolution);
         impressora.setOutputFormat(QPrinter::PdfFormat);
         impressora.setOutputFileName(pdf);
         ecra->Visualizador->pages()->print(impressora);
-        return zav::test::pdfText(pdf).simplified();
+        return zav::test::pdfText(pdf);
     }
+    QString paginas() { return paginasPorLinhas().simplified(); }
 
     ordersheet::FixtureEncomendas fixture;
     zav::CommonDialog dialogo;
@@ -265,6 +273,16 @@ TEST_F(FrmMapaEncomendasTest, TheFamilyFilterAppliesToTheLinesNotToTheTextLinesA
     EXPECT_EQ(f.Grelha->rowCount(), 4);
 }
 
+// The lines of R1 and R3 come interleaved; a row that took its reference from
+// the size and colour alone would add the two.
+TEST_F(FrmMapaEncomendasTest, TwoReferencesSharingASizeAndAColourKeepTheirOwnRows)
+{
+    abre();
+    ASSERT_TRUE(carrega("8"));
+    EXPECT_EQ(grelha(), (QList<QStringList>{{"R1", "Branco", "5", "3", "", "", "", "8"},
+                                            {"R3", "Branco", "7", "2", "", "", "", "9"}}));
+}
+
 TEST_F(FrmMapaEncomendasTest, NothingToShowHidesTheSheetItsTextLinesAndTheExport)
 {
     frmMapaEncomendas& f = abre();
@@ -338,7 +356,7 @@ TEST_F(FrmMapaEncomendasTest, PreviewPrintsTheLoadedDocumentsHeaderWithItsTextLi
     f.btImp_Click();  // nothing loaded: nothing happens
     EXPECT_TRUE(f.Visualizador->isHidden());
 
-    carrega("1");
+    ASSERT_TRUE(carrega("1"));
     // The header names the loaded document, whatever is typed after the load.
     f.campo(1).setText("2024");
     f.campo(2).setText("A'B");
@@ -366,12 +384,36 @@ TEST_F(FrmMapaEncomendasTest, PreviewPrintsTheLoadedDocumentsHeaderWithItsTextLi
     EXPECT_EQ(f.btImp->text(), "&Imprimir");
 }
 
+// Printed from the screen's own text lines: the header's band holds every one
+// of them above the sheet's headings.
+TEST_F(FrmMapaEncomendasTest, ManyTextLinesPrintWholeInTheHeaderAboveTheSheet)
+{
+    using ordersheet::FixtureEncomendas;
+    frmMapaEncomendas& f = abre();
+    ASSERT_TRUE(carrega("9"));
+    f.btImp_Click();
+    const QStringList linhas = paginasPorLinhas().split('\n');
+    const auto linhaCom = [&](const QString& texto) {
+        for (int i = 0; i < linhas.size(); ++i)
+            if (linhas[i].contains(texto))
+                return i;
+        return -1;
+    };
+    const int titulos = linhaCom(u("Referência"));
+    ASSERT_GE(titulos, 0) << linhas.join('\n').toStdString();
+    for (int n = 1; n <= FixtureEncomendas::LinhasDeTexto; ++n) {
+        const int linha = linhaCom(FixtureEncomendas::linhaDeTexto(n));
+        EXPECT_GE(linha, 0) << n << " is not printed";
+        EXPECT_LT(linha, titulos) << n << " is printed over the sheet\n" << linhas.join('\n').toStdString();
+    }
+}
+
 TEST_F(FrmMapaEncomendasTest, HeaderWithoutTextLinesHasTheFamilyLineOnlyForAFullFilter)
 {
     frmMapaEncomendas& f = abre();
     f.campo(6).setText("G2");
     f.campo(5).setText("FB");
-    carrega("2");
+    ASSERT_TRUE(carrega("2"));
     f.btImp_Click();
     QString texto = paginas();
     EXPECT_TRUE(texto.contains("Encomenda ENC/2025/A/2 Data: 14-03-2025 Vendedor - V2 Cliente - CX Nome Cliente - "
@@ -382,7 +424,7 @@ TEST_F(FrmMapaEncomendasTest, HeaderWithoutTextLinesHasTheFamilyLineOnlyForAFull
     f.campo(5).setText("");
     escreve(5, "FB", Qt::Key_Tab);
     escreve(7, "SB", Qt::Key_Tab);
-    carrega("2");
+    ASSERT_TRUE(carrega("2"));
     f.btImp_Click();
     texto = paginas();
     EXPECT_TRUE(texto.contains("Vendedor - V2 Familia B / Sub B Cliente - CX")) << texto.toStdString();
@@ -391,7 +433,7 @@ TEST_F(FrmMapaEncomendasTest, HeaderWithoutTextLinesHasTheFamilyLineOnlyForAFull
 TEST_F(FrmMapaEncomendasTest, ExcelWritesTheSheetWithItsHeadingsAndEmptyCells)
 {
     frmMapaEncomendas& f = abre();
-    carrega("2");
+    ASSERT_TRUE(carrega("2"));
     const QString caminho = pasta.filePath("folha.xls");
     zav::Seam<QString(QWidget*, const zav::FileRequest&)>::Override ficheiro(
         zav::saveFileSeam(), [&](QWidget*, const zav::FileRequest&) { return caminho; });
