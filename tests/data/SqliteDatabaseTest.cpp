@@ -222,6 +222,16 @@ TEST_F(SqlServerText, TopLimitsItsOwnSelectWhateverFollowsIt)
               QStringList({"03"}));
 }
 
+// The first n of the distinct values, not the distinct values among the first n rows.
+TEST_F(SqlServerText, DistinctTopGivesNDistinctRows)
+{
+    db.exec({"insert into Cores values ('04', 'Branco'), ('05', 'Branco'), ('06', 'Preto'), ('07', 'Verde')"});
+    EXPECT_EQ(codes("SELECT DISTINCT TOP 2 Nome FROM Cores where Nome is not null order by Nome"),
+              QStringList({"Branco", "Preto"}));
+    EXPECT_EQ(codes("select distinct top (3) Nome from Cores where Nome>'' order by Nome desc"),
+              QStringList({"Verde", "Preto", "Branco"}));
+}
+
 TEST_F(SqlServerText, UnicodeLiteralsAreText)
 {
     EXPECT_EQ(codes("SELECT Codigo FROM Cores where Nome=N'Preto'"), QStringList({"02"}));
