@@ -100,6 +100,31 @@ TEST_F(FrmCamposAmostraTest, AStoredRowLoadsEachColumnIntoItsFieldAndAConfirmWit
         << "a date before the picker's first day, and a time of day, are kept";
 }
 
+// Neither a typed date nor a stored one outlives a cancelled card.
+TEST_F(FrmCamposAmostraTest, ACardConfirmedWithoutDatesAfterACancelledOneWithDatesStoresNone)
+{
+    fixture.executa("insert into zav_FichaAmostra (Codigo, DataEnc, DataEntrega) "
+                    "values ('A1', '2026-03-15 00:00:00', '2026-04-15 00:00:00')");
+    fixture.executa("insert into Artigos (Codigo, Nome) values ('C3', 'Casaco')");
+    artigo("B'1");
+    entraNaData();
+    QTest::keyClicks(ecra->Data[0], "01012020");
+    prime(Qt::Key_Tab);
+    QTest::keyClicks(ecra->Data[1], "02022020");
+    ecra->btCancelar_Click();
+    artigo("B'1");
+    ecra->btConf_Click();
+
+    artigo("A1");
+    ASSERT_TRUE(ecra->Data[0]->isVisible() && ecra->Data[1]->isVisible());
+    ecra->btCancelar_Click();
+    artigo("C3");
+    EXPECT_TRUE(semData(0) && semData(1));
+    ecra->btConf_Click();
+    EXPECT_EQ(fixture.linhas("select Codigo, DataEnc, DataEntrega from zav_FichaAmostra order by Codigo"),
+              (QStringList{"A1|2026-03-15|2026-04-15", "B'1||", "C3||"}));
+}
+
 TEST_F(FrmCamposAmostraTest, TabbingThroughAnEmptyDateLeavesItEmptyAndOnlyADateTypedIsStored)
 {
     artigo("A1");
