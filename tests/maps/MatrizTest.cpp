@@ -61,6 +61,47 @@ TEST_F(MatrizTest, EveryMatrixAddsTheVariantsThatShareACell)
     }
 }
 
+// Variants stored with the colour code in another case ("az", "çz"), which the
+// database's comparison joins to AZ and ÇZ: their quantities land in those rows.
+TEST_F(MatrizTest, EveryMatrixPlacesAColourCodeStoredInAnotherCaseInItsColoursRow)
+{
+    zav::zavCoreDataAccess2016& bd = fixture.bd();
+    bd.ExecutaSQL(QString(), maps::u("insert into MedTamCo (CodTipoM, CodMed, Descrica, PosImp) "
+                                     "values ('CORES', 'ÇZ', 'Cinza', 4)"));
+    for (const char* variante : {"'R1-az-S', 'S', 'az'", "'R1-cz-M', 'M', 'çz'"})
+        bd.ExecutaSQL(QString(), QStringLiteral("insert into Artigos (Codigo, MedHor, MedVert, CodRef, TmHor, TmVer, Grupo) "
+                                                "values (%1, 'R1', 'LETRAS', 'CORES', 'G1')")
+                                     .arg(maps::u(variante)));
+    bd.ExecutaSQL(QString(), "update Artigos set Fornec='F1' where Codigo='R1'");
+    // Two more lines of order 1 (C1), still open: az S 2 and çz M 3.
+    const int ano = fixture.agora().date().year();
+    for (const auto& [linha, artigo, quantidade] : {std::tuple(3, "R1-az-S", 2), std::tuple(4, "R1-cz-M", 3)})
+        bd.ExecutaSQL(QString(), QStringLiteral("insert into DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NLinha, Artigo, "
+                                                "QtdOrig, Quant) values ('ENC', 'A', %1, 1, %2, '%3', %4, %4)")
+                                     .arg(ano).arg(linha).arg(QLatin1StringView(artigo)).arg(quantidade));
+
+    const MapasSql::Filtros f = fixture.filtros();
+    const QList<std::pair<const char*, std::function<CargaMatriz()>>> mapas{
+        {"referencia", [&] { return carrega(f); }},
+        {"ficha", [&] { return carregaMatrizReferencia(bd, f, {}, false); }},
+        {"cliente", [&] { return MapaRefCliente::CarregaRefIndividualCliente(bd, f); }},
+        {"fornecedor", [&] { return MapaEncForn::CarregaEncomendasFornecedor(bd, f); }},
+    };
+    for (const auto& [mapa, carregaMapa] : mapas) {
+        CargaMatriz carga = carregaMapa();
+        ASSERT_TRUE(carga.carregada()) << mapa << ": " << carga.mensagem().toStdString();
+        zav::Recordset& rs = carga.matriz->recordset();
+        // A map that drops the rows whose total is 0 may have no row to show.
+        const auto celula = [&rs](const QString& filtro, const QString& campo) {
+            rs.setFilter(filtro);
+            return rs.RecordCount() == 0 ? QStringLiteral("no row") : rs.Fields(campo).text();
+        };
+        EXPECT_EQ(celula("CodCor = 'AZ'", "S"), "2") << mapa;
+        EXPECT_EQ(celula(maps::u("CodCor = 'ÇZ'"), "M"), "3") << mapa;
+        EXPECT_EQ(celula("IndiceCor = 99", "Total"), "22") << mapa;
+    }
+}
+
 // Each filter against the quantities worked out from the fixture's orders:
 // the white and the black row, sizes S M L XL and Total.
 TEST_F(MatrizTest, BasisRangesAndWindowChooseTheLinesThatCount)
