@@ -93,6 +93,36 @@ TEST_F(GrelhaEditavelTest, ARefusedEditKeepsTheOldValueAndEscAbandonsAnEditWitho
     EXPECT_EQ(grelha->linhaActual(), 1);
 }
 
+// Column A holds 3 characters; another program stored longer texts. However
+// its editor opens, the text stays whole, and typing adds nothing past the limit.
+TEST_F(GrelhaEditavelTest, AnEditorOpenedOnAStoredTextLongerThanTheLimitKeepsItWhole)
+{
+    for (int r = 0; r < 3; ++r)
+        grelha->setValor(r, 0, QStringLiteral("L%1-longo").arg(r));
+    const QList<std::pair<const char*, std::function<void()>>> aberturas{
+        {"F2", [] { prime(Qt::Key_F2); }},
+        {"double click",
+         [this] {
+             QTableView* vista = grelha->vista();
+             const QRect celula = vista->visualRect(vista->model()->index(1, 0));
+             QTest::mouseDClick(vista->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                QPoint(celula.left() + 3, celula.center().y()));
+         }},
+        {"edit mode", [this] { grelha->setModoEdicao(true); }},
+    };
+    for (int r = 0; r < aberturas.size(); ++r) {
+        const auto& [abertura, abre] = aberturas[r];
+        vaiPara(*grelha, r, 0);
+        abre();
+        ASSERT_TRUE(grelha->modoEdicao()) << abertura;
+        EXPECT_EQ(grelha->textoActual(), QStringLiteral("L%1-longo").arg(r)) << abertura;
+        grelha->editor()->end(false);
+        digita("x");
+        prime(Qt::Key_Tab);
+        EXPECT_EQ(grelha->valor(r, 0), QStringLiteral("L%1-longo").arg(r)) << abertura;
+    }
+}
+
 TEST_F(GrelhaEditavelTest, CtrlDeleteAnnouncesTheRowWhileItCanBeReadThenRemovesIt)
 {
     for (int r = 0; r < 4; ++r)
