@@ -216,6 +216,35 @@ TEST(RecordsetEditing, ValuesAreStoredAsTheirFieldHoldsThemOrRefused)
     EXPECT_EQ(errorNumberOf([&] { strict.Fields(0) = QVariant(); }), errors::MultipleStepError);
 }
 
+// A typed number is the number: beyond its field it overflows as the number
+// does, never wraps round nor is kept past the field's range.
+TEST(RecordsetEditing, AWholeNumberAsTextBeyondItsFieldOverflowsAsTheNumberDoes)
+{
+    const struct {
+        FieldType type;
+        const char* beyond;
+        const char* edge;
+    } cases[] = {
+        {FieldType::SmallInt, "70000", "32767"},
+        {FieldType::SmallInt, "-32769", "-32768"},
+        {FieldType::Long, "2147483648", "2147483647"},
+        {FieldType::Long, "-2147483649", "-2147483648"},
+    };
+    for (const auto& c : cases) {
+        Recordset rs;
+        rs.appendField(QStringLiteral("N"), c.type);
+        rs.open();
+        rs.AddNew();
+        const QString beyond = QString::fromLatin1(c.beyond);
+        const quint32 asNumber = errorNumberOf([&] { rs.Fields(0) = QVariant(beyond.toLongLong()); });
+        EXPECT_EQ(asNumber, errors::Overflow) << c.beyond;
+        for (const QString& typed : {beyond, " " + beyond + " "})
+            EXPECT_EQ(errorNumberOf([&] { rs.Fields(0) = typed; }), asNumber) << c.beyond;
+        rs.Fields(0) = QString::fromLatin1(c.edge);
+        EXPECT_EQ(rs.Fields(0).text(), QLatin1String(c.edge));
+    }
+}
+
 TEST(RecordsetEditing, LeavingAChangedRowWritesIt)
 {
     QStringList log;
