@@ -85,6 +85,7 @@ EmpresaEstatistica::EmpresaEstatistica()
     Escreve(rows, {"OP", 6, Dia(3, 15), Tipo::Producao, 2}, {{"A7", 3}});
 
     Escreve(rows, {"OP", 10, Dia(6, 20), Tipo::Producao, 2}, {{"A2", 6}});
+    Escreve(rows, {"OP", 11, Dia(7, 8), Tipo::Producao, 2}, {{"A2", 6}, {"A4", 1.5}});
     Escreve(rows, {"OP", 20, Dia(9, 2), Tipo::Producao, 2}, {{"A9", 1234567.125}});
 
     // Sales.

@@ -23,6 +23,7 @@ class SqliteConnection;
 // 01-04, articles without a class, a line without an article.
 // May 2026: sales only, CL10 4 / 44 in market 2.
 // June 2026: production only, CL20 6.
+// July 2026: production only, CL20 in two units: UN 6 and KG 1.5.
 // September 2026: figures wider than the return's ten characters, CL90 Tecidos
 //   produced 1234567.125 KG, sold 1 for 12345678901 in market 1.
 // January 2026: nothing.

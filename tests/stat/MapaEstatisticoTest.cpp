@@ -77,6 +77,20 @@ TEST_F(EcraTarvelo, EitherBlockAloneAndWideFiguresEachOnAFreshGrid)
     }
 }
 
+// Production is one line per class and unit: neither unit's quantity is lost
+// to the other's (the statement gives the two in either order).
+TEST_F(EcraTarvelo, AClassProducedInTwoUnitsGivesALinePerUnit)
+{
+    CarregaMes(7);
+    const QStringList linhas = Grelha();
+    ASSERT_GE(linhas.size(), 4);
+    EXPECT_EQ(linhas[0], Cabecalho);
+    QStringList classe = linhas.mid(1, 2);
+    classe.sort();
+    EXPECT_EQ(classe, (QStringList{QString::fromUtf8("Calças|KG|CL20|1,5|||"), QString::fromUtf8("Calças|UN|CL20|6|||")}));
+    EXPECT_EQ(linhas.mid(3), QStringList(linhas.size() - 3, Vazia));
+}
+
 // ... but a period without lines keeps what the grid showed.
 TEST_F(EcraTarvelo, PeriodWithoutLinesKeepsWhatTheGridShowed)
 {
