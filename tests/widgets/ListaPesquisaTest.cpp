@@ -80,6 +80,36 @@ TEST(ListaPesquisaWindow, FilterThenChooseByEnterOrDoubleClick)
     }
 }
 
+// A list longer than its window, its first column hidden: the row the keys
+// reach is scrolled into view, and the keypad's Enter chooses it as Return does.
+TEST(ListaPesquisaWindow, PageDownAndEndKeepTheRowInViewAndTheKeypadsEnterChoosesIt)
+{
+    zav::PickListRequest pedido;
+    pedido.columns = {{"Chave", 1500, true}, {"Descrição", 4500}};
+    for (int n = 1; n <= 200; ++n)
+        pedido.rows << QStringList{QStringLiteral("K%1").arg(n, 3, 10, QLatin1Char('0')), QStringLiteral("Linha %1").arg(n)};
+    const QList<QList<Qt::Key>> casos{
+        {Qt::Key_PageDown}, {Qt::Key_PageDown, Qt::Key_PageDown}, {Qt::Key_End}, {Qt::Key_End, Qt::Key_PageUp}};
+    for (const bool naLista : {false, true})
+        for (const auto& teclas : casos) {
+            zav::ListaPesquisaDialog dialog(pedido);
+            dialog.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+            QTableView* lista = dialog.table();
+            QWidget* alvo = naLista ? static_cast<QWidget*>(lista) : dialog.filterBox();
+            for (const Qt::Key tecla : teclas)
+                QTest::keyClick(alvo, tecla);
+            const int linha = lista->currentIndex().row();
+            EXPECT_GT(linha, 1) << "a page, or the end, is more than a row away";
+            const QRect vista = lista->viewport()->rect();
+            const QRect escolhida = lista->visualRect(lista->model()->index(linha, 1));
+            EXPECT_TRUE(escolhida.top() >= vista.top() && escolhida.bottom() <= vista.bottom())
+                << (naLista ? "list " : "filter box ") << teclas.size() << " keys: row " << linha << " is out of view";
+            QTest::keyClick(alvo, Qt::Key_Enter, Qt::KeypadModifier);
+            EXPECT_EQ(dialog.chosenValue(), pedido.rows.value(linha).value(0)) << "row " << linha;
+        }
+}
+
 // In the filter box or in the list, and also where the list's first column is
 // hidden (the collections' list keeps "code@group" there).
 TEST(ListaPesquisaWindow, MovingKeysMoveTheRowThatEnterChooses)
