@@ -29,8 +29,8 @@ import threading
 IDLE_SECONDS = 20  # a client that says nothing for this long is dropped
 
 # Packet types
-SQL_BATCH, PRE_TDS7_LOGIN, RPC, TABULAR_RESULT, ATTENTION, TRANSACTION_MANAGER, LOGIN7, PRELOGIN = (
-    0x01, 0x02, 0x03, 0x04, 0x06, 0x0E, 0x10, 0x12)
+SQL_BATCH, RPC, TABULAR_RESULT, ATTENTION, TRANSACTION_MANAGER, LOGIN7, PRELOGIN = (
+    0x01, 0x03, 0x04, 0x06, 0x0E, 0x10, 0x12)
 
 # SQL_Latin1_General_CP1_CI_AS: code page 1252
 CP1252_COLLATION = bytes([0x09, 0x04, 0xD0, 0x00, 0x34])
@@ -138,37 +138,25 @@ def login7(payload):
         # each byte: nibbles swapped, then XOR 0xA5
         return bytes((((b ^ 0xA5) << 4) & 0xF0) | ((b ^ 0xA5) >> 4) for b in raw).decode("utf-16-le")
 
-    return {"kind": "login", "tds_version": version,
-            "host": text(36).decode("utf-16-le"), "user": text(40).decode("utf-16-le"),
-            "password": password(text(44)), "app": text(48).decode("utf-16-le"),
-            "server": text(52).decode("utf-16-le"), "language": text(64).decode("utf-16-le"),
-            "database": text(68).decode("utf-16-le")}
+    return {"kind": "login", "tds_version": version, "user": text(40).decode("utf-16-le"),
+            "password": password(text(44)), "database": text(68).decode("utf-16-le")}
 
 
 def type_info(r):
-    """A parameter's declared type: (name, reader of its value)."""
+    """A parameter's declared type, of those a driver binds: (name, reader of its value)."""
     t = r.u8()
-    fixed = {0x30: ("tinyint", 1), 0x32: ("bit", 1), 0x34: ("smallint", 2), 0x38: ("int", 4),
-             0x7F: ("bigint", 8), 0x3B: ("real", 4), 0x3E: ("float", 8), 0x3D: ("datetime", 8),
-             0x3C: ("money", 8), 0x1F: ("null", 0)}
-    if t in fixed:
-        name, size = fixed[t]
-        return name, lambda: decode(name, r.take(size), {})
-    if t in (0x26, 0x68, 0x6D, 0x6E, 0x6F, 0x24):
+    if t in (0x26, 0x68, 0x6D, 0x6F):
         size = r.u8()
         name = {0x26: {1: "tinyint", 2: "smallint", 4: "int", 8: "bigint"}.get(size, "int"),
-                0x68: "bit", 0x6D: "float", 0x6E: "money", 0x6F: "datetime", 0x24: "uniqueidentifier"}[t]
+                0x68: "bit", 0x6D: "float", 0x6F: "datetime"}[t]
         return name, lambda: decode(name, r.take(r.u8()) or None, {})
     if t in (0x6A, 0x6C):
         r.u8()
         precision, scale = r.u8(), r.u8()
         return "decimal(%d,%d)" % (precision, scale), lambda: decode("decimal", r.take(r.u8()) or None, {"scale": scale})
-    if t == 0x28:
-        return "date", lambda: decode("date", r.take(r.u8()) or None, {})
-    if t in (0x29, 0x2A, 0x2B):
+    if t == 0x2A:
         scale = r.u8()
-        name = {0x29: "time", 0x2A: "datetime2", 0x2B: "datetimeoffset"}[t]
-        return name, lambda: decode(name, r.take(r.u8()) or None, {"scale": scale})
+        return "datetime2", lambda: decode("datetime2", r.take(r.u8()) or None, {"scale": scale})
     if t in (0xA7, 0xAF, 0xE7, 0xEF, 0xA5, 0xAD):
         size = r.u16()
         if t not in (0xA5, 0xAD):
@@ -232,12 +220,9 @@ def decode(name, raw, info):
         days, ticks = struct.unpack("<iI", raw)
         moment = datetime.datetime(1900, 1, 1) + datetime.timedelta(days=days, milliseconds=round(ticks * 10 / 3))
         return moment.isoformat(sep=" ", timespec="milliseconds")
-    if base in ("date", "datetime2"):
-        days = int.from_bytes(raw[-3:], "little")
-        moment = datetime.datetime(1, 1, 1) + datetime.timedelta(days=days)
-        if base == "datetime2":
-            units = int.from_bytes(raw[:-3], "little")
-            moment += datetime.timedelta(microseconds=units * 10 ** 6 // 10 ** info["scale"])
+    if base == "datetime2":
+        units, days = int.from_bytes(raw[:-3], "little"), int.from_bytes(raw[-3:], "little")
+        moment = datetime.datetime(1, 1, 1) + datetime.timedelta(days=days, microseconds=units * 10 ** 6 // 10 ** info["scale"])
         return moment.isoformat(sep=" ")
     return raw.hex()
 
@@ -268,11 +253,8 @@ def transaction_request(payload):
     transaction = transaction_of(r)
     request = TM_REQUESTS.get(r.u16(), "other")
     event = {"kind": "tm", "request": request, "transaction": transaction, "begin_new": False}
-    if request == "begin":
-        r.u8()
-        event["name"] = r.take(r.u8()).decode("latin-1")
-    elif request in ("commit", "rollback"):
-        event["name"] = r.take(r.u8()).decode("latin-1")
+    if request in ("commit", "rollback"):
+        r.take(r.u8())  # name
         event["begin_new"] = bool(r.left() and r.u8() & 1)
     return event
 
@@ -411,8 +393,7 @@ class Session:
                 self.log.write({"kind": "attention"})
                 self.send(done(DONE, DONE_ATTN))
             else:
-                self.log.write({"kind": "unknown", "type": kind})
-                return
+                raise ValueError("packet type 0x%02X is not served here" % kind)
 
     def rpc_reply(self, call):
         values = [p["value"] for p in call["params"]]
