@@ -9,6 +9,8 @@
 #include <sql.h>
 #include <sqlext.h>
 
+#include <algorithm>
+
 namespace zav {
 
 namespace {

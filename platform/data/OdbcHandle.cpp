@@ -5,6 +5,7 @@
 #include <sql.h>
 #include <sqlext.h>
 
+#include <utility>
 #include <vector>
 
 namespace zav {

@@ -29,7 +29,6 @@ public:
     OdbcHandle& operator=(const OdbcHandle&) = delete;
 
     void* get() const { return handle_; }
-    Kind kind() const { return kind_; }
     // What the driver said about the last call on this handle, in its order.
     QList<OdbcDiagnostic> diagnostics() const;
     // After a successful SQLDriverConnect: disconnect before freeing.

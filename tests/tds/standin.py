@@ -21,12 +21,14 @@ process ends when its input closes.
 
 import datetime
 import json
+import os
 import socket
 import struct
 import sys
 import threading
 
 IDLE_SECONDS = 20  # a client that says nothing for this long is dropped
+LIFETIME_SECONDS = 60  # and whatever hangs, the stand-in ends, so its clients fail instead of waiting
 
 # Packet types
 SQL_BATCH, RPC, TABULAR_RESULT, ATTENTION, TRANSACTION_MANAGER, LOGIN7, PRELOGIN = (
@@ -470,6 +472,9 @@ def main():
             threading.Thread(target=serve_client, args=(conn, log, replies), daemon=True).start()
 
     threading.Thread(target=accept, daemon=True).start()
+    watchdog = threading.Timer(LIFETIME_SECONDS, os._exit, [1])
+    watchdog.daemon = True
+    watchdog.start()
     sys.stdin.read()  # the test closes it, or ends, when it is done
 
 
