@@ -80,7 +80,7 @@ QString odbcValue(const QString& value, const QString& what)
     if (value.contains(u'}'))
         throw RuntimeError(errors::InvalidCall,
                            QStringLiteral("Não é possível ligar à base de dados: %1 contém o carácter \"}\", que a "
-                                          "ligação por ODBC não consegue transmitir. Altere-o para um valor sem esse carácter.")
+                                          "ligação por ODBC não consegue transmitir. Use um valor sem esse carácter.")
                                .arg(what));
     if (value.contains(u';') || value.startsWith(u'{') || value != value.trimmed())
         return u'{' + value + u'}';
