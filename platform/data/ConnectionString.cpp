@@ -1,5 +1,7 @@
 #include "platform/data/ConnectionString.h"
 
+#include "platform/data/RuntimeError.h"
+
 #include <QFileInfo>
 
 namespace zav {
@@ -69,40 +71,56 @@ QString ConnectionString::sqliteFile() const
 
 namespace {
 
-// ODBC values that hold ';', '{' or '}' go between braces, '}' doubled.
-QString odbcValue(QString v)
+// A value that holds ';' or begins with '{' or a blank goes between braces.
+// A '}' cannot be carried: FreeTDS (1.3) ends a braced value at the first
+// "};" and keeps a doubled "}}" as it stands, where the ODBC rule halves it,
+// so no way of writing one reaches every driver intact.
+QString odbcValue(const QString& value, const QString& what)
 {
-    if (v.contains(u';') || v.contains(u'{') || v.contains(u'}') || v != v.trimmed())
-        return u'{' + v.replace(u'}', QLatin1StringView("}}")) + u'}';
-    return v;
+    if (value.contains(u'}'))
+        throw RuntimeError(errors::InvalidCall,
+                           QStringLiteral("Não é possível ligar à base de dados: %1 contém o carácter \"}\", que a "
+                                          "ligação por ODBC não consegue transmitir. Use um valor sem esse carácter.")
+                               .arg(what));
+    if (value.contains(u';') || value.startsWith(u'{') || value != value.trimmed())
+        return u'{' + value + u'}';
+    return value;
 }
 
 } // namespace
 
 QString ConnectionString::odbcConnectionText() const
 {
-    QStringList parts;
+    QString text;
+    const auto add = [&](const char* key, const QString& value, const QString& what) {
+        text += QLatin1StringView(key) + u'=' + odbcValue(value, what) + u';';
+    };
     const QString driver = contains(QStringLiteral("Driver")) ? value(QStringLiteral("Driver")) : QStringLiteral("FreeTDS");
-    parts << QStringLiteral("Driver=") + odbcValue(driver);
+    add("Driver", driver, QStringLiteral("o nome do controlador"));
+    // FreeTDS's own conversions follow the process's locale unless told; the
+    // site's choice, among the extended properties, stands.
+    const QString extended = value(QStringLiteral("Extended Properties"));
+    if (driver.compare(QLatin1StringView("FreeTDS"), Qt::CaseInsensitive) == 0
+        && !ConnectionString::parse(extended).contains(QStringLiteral("ClientCharset")))
+        text += QStringLiteral("ClientCharset=UTF-8;");
 
     const QString source = value(QStringLiteral("Data Source"));
     if (!source.isEmpty()) {
         const qsizetype comma = source.indexOf(u',');
-        parts << QStringLiteral("Server=") + odbcValue(comma < 0 ? source : source.left(comma).trimmed());
+        add("Server", comma < 0 ? source : source.left(comma).trimmed(), QStringLiteral("o servidor"));
         if (comma >= 0)
-            parts << QStringLiteral("Port=") + odbcValue(source.mid(comma + 1).trimmed());
+            add("Port", source.mid(comma + 1).trimmed(), QStringLiteral("a porta"));
     }
     const QString database = databaseName();
     if (!database.isEmpty())
-        parts << QStringLiteral("Database=") + odbcValue(database);
+        add("Database", database, QStringLiteral("a base de dados"));
     if (contains(QStringLiteral("User ID")))
-        parts << QStringLiteral("UID=") + odbcValue(value(QStringLiteral("User ID")));
+        add("UID", value(QStringLiteral("User ID")), QStringLiteral("o utilizador"));
     if (contains(QStringLiteral("Password")))
-        parts << QStringLiteral("PWD=") + odbcValue(value(QStringLiteral("Password")));
-    const QString extended = value(QStringLiteral("Extended Properties"));
+        add("PWD", value(QStringLiteral("Password")), QStringLiteral("a senha"));
     if (!extended.isEmpty())
-        parts << extended;
-    return parts.join(u';');
+        text += extended.endsWith(u';') ? extended : extended + u';';
+    return text;
 }
 
 QString ConnectionString::databaseName() const

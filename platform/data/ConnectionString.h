@@ -19,10 +19,13 @@ public:
 
     bool isSqlite() const;
     QString sqliteFile() const;
-    // The ODBC driver's connection text: Driver (default FreeTDS), Server and
-    // Port from "Data Source" ("host[,port]"), Database from "Initial Catalog"
-    // or "Database", UID from "User ID", PWD from "Password", then "Extended
-    // Properties" as it stands: settings of the driver's own, as ADO hands them on.
+    // The ODBC driver's connection text: Driver (default FreeTDS), for FreeTDS
+    // ClientCharset=UTF-8, Server and Port from "Data Source" ("host[,port]"
+    // or "host\instance"), Database from "Initial Catalog" or "Database", UID
+    // from "User ID", PWD from "Password", then "Extended Properties" as it
+    // stands: settings of the driver's own, as ADO hands them on. Every
+    // setting ends with ';': FreeTDS 1.3 reads a NUL into the last one
+    // otherwise. A value holding '}' raises run-time error 5 saying why.
     QString odbcConnectionText() const;
     // The database's own name: the SQLite file's base name, else the catalog.
     QString databaseName() const;

@@ -3,13 +3,13 @@
 #include "platform/data/Currency.h"
 #include "platform/data/RuntimeError.h"
 
+#include <QDateTime>
 #include <QRegularExpression>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlField>
-#include <QSqlQuery>
-#include <QSqlRecord>
-#include <QUuid>
+
+#include <sql.h>
+#include <sqlext.h>
+
+#include <algorithm>
 
 namespace zav {
 
@@ -17,65 +17,333 @@ namespace {
 
 constexpr QLatin1StringView Source("ODBC");
 
-// ODBC's SQL type codes for exact decimals and small integers.
-constexpr int SqlNumeric = 2;
-constexpr int SqlDecimal = 3;
-constexpr int SqlSmallInt = 5;
-constexpr int SqlTinyInt = -6;
-
-[[noreturn]] void fail(const QSqlError& error)
+QString descriptionOf(const QList<OdbcDiagnostic>& diagnostics)
 {
-    const QString description = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    throw RuntimeError(OdbcBackend::providerNumber(error), description, Source);
+    QStringList texts;
+    for (const OdbcDiagnostic& d : diagnostics)
+        texts << d.text;
+    return texts.join(u'\n');
 }
 
-// The column written as a declared type, so that both backends read types alike.
-QString declaredType(const QSqlField& f)
+// SQL_NO_DATA is no failure: a statement without rows, or one that changed none.
+void check(SQLRETURN rc, const OdbcHandle& handle)
 {
-    switch (f.metaType().id()) {
-    case QMetaType::QString:
-        return QStringLiteral("nvarchar(%1)").arg(f.length() > 0 && f.length() < 8000 ? f.length() : 0);
-    case QMetaType::Int:
-    case QMetaType::UInt:
-        return f.typeID() == SqlSmallInt || f.typeID() == SqlTinyInt ? QStringLiteral("smallint") : QStringLiteral("int");
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return QStringLiteral("bigint");
-    case QMetaType::Double:
-        if (f.typeID() == SqlNumeric || f.typeID() == SqlDecimal)
-            return QStringLiteral("decimal(%1,%2)").arg(std::max(f.length(), 1)).arg(std::max(f.precision(), 0));
-        return QStringLiteral("float");
-    case QMetaType::Bool:
-        return QStringLiteral("bit");
-    case QMetaType::QDateTime:
-    case QMetaType::QDate:
-        return QStringLiteral("datetime");
+    if (SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA)
+        return;
+    const QList<OdbcDiagnostic> diagnostics = handle.diagnostics();
+    throw RuntimeError(OdbcBackend::providerNumber(diagnostics), descriptionOf(diagnostics), Source);
+}
+
+SQLWCHAR* wide(const QString& text)
+{
+    return reinterpret_cast<SQLWCHAR*>(const_cast<char16_t*>(reinterpret_cast<const char16_t*>(text.utf16())));
+}
+
+// ---- reading ----
+
+struct Column {
+    QString name;
+    SQLSMALLINT type = 0;
+    SQLULEN size = 0;
+    SQLSMALLINT digits = 0;
+};
+
+Column describe(const OdbcHandle& statement, SQLUSMALLINT number)
+{
+    Column column;
+    SQLWCHAR name[256];
+    SQLSMALLINT nameLength = 0, nullable = 0;
+    check(SQLDescribeColW(statement.get(), number, name, SQLSMALLINT(std::size(name)), &nameLength, &column.type,
+                          &column.size, &column.digits, &nullable),
+          statement);
+    column.name = QString::fromUtf16(reinterpret_cast<const char16_t*>(name), std::min<int>(nameLength, std::size(name) - 1));
+    return column;
+}
+
+// The field a column is read into; `known` is false for types held as they come.
+FieldInfo fieldFor(const Column& column, bool* known)
+{
+    FieldInfo field{column.name, FieldType::Text, 0, true};
+    *known = true;
+    switch (column.type) {
+    case SQL_CHAR:
+    case SQL_VARCHAR:
+    case SQL_WCHAR:
+    case SQL_WVARCHAR:
+        field.size = column.size < 8000 ? int(column.size) : 0; // (max) is unlimited
+        break;
+    case SQL_LONGVARCHAR:
+    case SQL_WLONGVARCHAR:
+    case SQL_GUID:
+        break;
+    case SQL_DECIMAL:
+    case SQL_NUMERIC:
+        field.type = column.digits <= 4 ? FieldType::Currency : FieldType::Double;
+        break;
+    case SQL_BIT:
+        field.type = FieldType::Boolean;
+        break;
+    case SQL_TINYINT:
+    case SQL_SMALLINT:
+        field.type = FieldType::SmallInt;
+        break;
+    case SQL_INTEGER:
+        field.type = FieldType::Long;
+        break;
+    case SQL_BIGINT:
+        field.type = FieldType::BigInt;
+        break;
+    case SQL_REAL:
+    case SQL_FLOAT:
+    case SQL_DOUBLE:
+        field.type = FieldType::Double;
+        break;
+    case SQL_TYPE_DATE:
+    case SQL_TYPE_TIMESTAMP:
+        field.type = FieldType::DateTime;
+        break;
     default:
-        return {};
+        *known = false;
+    }
+    return field;
+}
+
+// A value of variable length (text as UTF-16, or bytes), read in pieces.
+QVariant readPieces(const OdbcHandle& statement, SQLUSMALLINT column, bool asText)
+{
+    const SQLSMALLINT cType = asText ? SQL_C_WCHAR : SQL_C_BINARY;
+    const SQLLEN terminator = asText ? SQLLEN(sizeof(SQLWCHAR)) : 0;
+    QByteArray whole;
+    QByteArray piece(8192, Qt::Uninitialized);
+    for (;;) {
+        SQLLEN indicator = 0;
+        const SQLRETURN rc = SQLGetData(statement.get(), column, cType, piece.data(), piece.size(), &indicator);
+        if (rc == SQL_NO_DATA)
+            break;
+        check(rc, statement);
+        if (indicator == SQL_NULL_DATA)
+            return {};
+        const bool truncated = indicator == SQL_NO_TOTAL || indicator > piece.size() - terminator;
+        whole.append(piece.constData(), truncated ? piece.size() - terminator : indicator);
+        if (!truncated)
+            break;
+    }
+    if (!asText)
+        return whole;
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(whole.constData()), whole.size() / 2);
+}
+
+template <typename T, typename Convert>
+QVariant readFixed(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT cType, Convert convert)
+{
+    T value{};
+    SQLLEN indicator = 0;
+    check(SQLGetData(statement.get(), column, cType, &value, sizeof value, &indicator), statement);
+    return indicator == SQL_NULL_DATA ? QVariant() : QVariant(convert(value));
+}
+
+QVariant readValue(const OdbcHandle& statement, SQLUSMALLINT column, const Column& described, FieldType type)
+{
+    switch (described.type) {
+    case SQL_BINARY:
+    case SQL_VARBINARY:
+    case SQL_LONGVARBINARY:
+        return readPieces(statement, column, false);
+    case SQL_DECIMAL:
+    case SQL_NUMERIC:
+        return readPieces(statement, column, true); // exact, as text
+    default:
+        break;
+    }
+    switch (type) {
+    case FieldType::Boolean:
+        return readFixed<unsigned char>(statement, column, SQL_C_BIT, [](unsigned char b) { return b != 0; });
+    case FieldType::SmallInt:
+    case FieldType::Long:
+        return readFixed<SQLINTEGER>(statement, column, SQL_C_SLONG, [](SQLINTEGER n) { return int(n); });
+    case FieldType::BigInt:
+        return readFixed<SQLBIGINT>(statement, column, SQL_C_SBIGINT, [](SQLBIGINT n) { return qlonglong(n); });
+    case FieldType::Double:
+        return readFixed<double>(statement, column, SQL_C_DOUBLE, [](double d) { return d; });
+    case FieldType::DateTime:
+        return readFixed<SQL_TIMESTAMP_STRUCT>(statement, column, SQL_C_TYPE_TIMESTAMP, [](const SQL_TIMESTAMP_STRUCT& t) {
+            return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second, int(t.fraction / 1000000)));
+        });
+    default:
+        return readPieces(statement, column, true);
     }
 }
 
-QVariant boundValue(const QVariant& v)
+QueryResult readResult(const OdbcHandle& statement)
 {
-    if (v.isNull())
-        return QVariant(QMetaType::fromType<QString>());
-    if (v.metaType() == QMetaType::fromType<Currency>())
-        return v.value<Currency>().toString();
-    return v;
+    QueryResult result;
+    SQLSMALLINT count = 0;
+    check(SQLNumResultCols(statement.get(), &count), statement);
+    std::vector<Column> columns;
+    std::vector<bool> known;
+    for (SQLUSMALLINT c = 1; c <= count; ++c) {
+        columns.push_back(describe(statement, c));
+        bool isKnown = false;
+        result.fields.append(fieldFor(columns.back(), &isKnown));
+        known.push_back(isKnown);
+    }
+    while (count > 0) {
+        const SQLRETURN rc = SQLFetch(statement.get());
+        if (rc == SQL_NO_DATA)
+            break;
+        check(rc, statement);
+        std::vector<QVariant> row(static_cast<size_t>(count));
+        for (SQLUSMALLINT c = 1; c <= count; ++c)
+            row[c - 1] = readValue(statement, c, columns[c - 1], result.fields[c - 1].type);
+        result.rows.push_back(std::move(row));
+    }
+    settleResultTypes(result, known);
+    return result;
 }
+
+// ---- binding ----
+
+// The values for a statement's "?" marks, bound to it and held, each in the C
+// type that carries it exactly (text as UTF-16, currency as decimal text,
+// dates as timestamps), for as long as the statement runs.
+class Parameters {
+public:
+    Parameters(const OdbcHandle& statement, const std::vector<QVariant>& values)
+    {
+        parameters_.reserve(values.size()); // bound by address: never moved
+        SQLUSMALLINT number = 0;
+        for (const QVariant& v : values) {
+            Parameter& p = parameters_.emplace_back(parameterFor(v));
+            check(SQLBindParameter(statement.get(), ++number, SQL_PARAM_INPUT, p.cType, p.sqlType, p.size, p.digits,
+                                   p.data(), 0, &p.indicator),
+                  statement);
+        }
+    }
+    Parameters(const Parameters&) = delete;
+    Parameters& operator=(const Parameters&) = delete;
+
+private:
+    struct Parameter {
+        SQLSMALLINT cType = SQL_C_WCHAR;
+        SQLSMALLINT sqlType = SQL_WVARCHAR;
+        SQLULEN size = 1;
+        SQLSMALLINT digits = 0;
+        QString text;     // SQL_C_WCHAR
+        QByteArray bytes; // SQL_C_CHAR, SQL_C_BINARY
+        union {
+            SQLINTEGER integer;
+            SQLBIGINT bigInteger;
+            double real;
+            unsigned char bit;
+            SQL_TIMESTAMP_STRUCT timestamp;
+        } fixed{};
+        SQLLEN indicator = 0;
+
+        SQLPOINTER data()
+        {
+            if (cType == SQL_C_WCHAR)
+                return wide(text);
+            if (cType == SQL_C_CHAR || cType == SQL_C_BINARY)
+                return bytes.data();
+            return &fixed;
+        }
+    };
+
+    // SQL Server's nvarchar(n) holds at most 4000 characters; a longer text is
+    // sent as nvarchar(max), as FreeTDS would otherwise cut it there.
+    static constexpr SQLULEN LongestShortText = 4000;
+
+    static Parameter typed(SQLSMALLINT cType, SQLSMALLINT sqlType)
+    {
+        Parameter p;
+        p.cType = cType;
+        p.sqlType = sqlType;
+        return p;
+    }
+
+    static Parameter parameterFor(const QVariant& v)
+    {
+        if (v.isNull()) { // as text, which SQL Server converts to any column type but binary
+            Parameter p;
+            p.indicator = SQL_NULL_DATA;
+            return p;
+        }
+        if (v.metaType() == QMetaType::fromType<Currency>()) {
+            Parameter p = typed(SQL_C_CHAR, SQL_DECIMAL);
+            p.size = 19;
+            p.digits = 4;
+            p.bytes = v.value<Currency>().toString().toLatin1();
+            p.indicator = p.bytes.size();
+            return p;
+        }
+        Parameter p;
+        switch (v.metaType().id()) {
+        case QMetaType::Bool:
+            p = typed(SQL_C_BIT, SQL_BIT);
+            p.fixed.bit = v.toBool() ? 1 : 0;
+            return p;
+        case QMetaType::Int:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+            p = typed(SQL_C_SLONG, SQL_INTEGER);
+            p.fixed.integer = v.toInt();
+            return p;
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+            p = typed(SQL_C_SBIGINT, SQL_BIGINT);
+            p.fixed.bigInteger = v.toLongLong();
+            return p;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            p = typed(SQL_C_DOUBLE, SQL_DOUBLE);
+            p.fixed.real = v.toDouble();
+            return p;
+        case QMetaType::QDate:
+        case QMetaType::QDateTime: {
+            const QDateTime moment = v.toDateTime();
+            const QDate d = moment.date();
+            const QTime t = moment.time();
+            p = typed(SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP);
+            p.size = 23; // yyyy-mm-dd hh:mm:ss.fff
+            p.digits = 3;
+            p.fixed.timestamp = {SQLSMALLINT(d.year()), SQLUSMALLINT(d.month()), SQLUSMALLINT(d.day()), SQLUSMALLINT(t.hour()),
+                                 SQLUSMALLINT(t.minute()), SQLUSMALLINT(t.second()), SQLUINTEGER(t.msec()) * 1000000};
+            return p;
+        }
+        case QMetaType::QByteArray:
+            p = typed(SQL_C_BINARY, SQL_VARBINARY);
+            p.bytes = v.toByteArray();
+            p.size = std::max<SQLULEN>(SQLULEN(p.bytes.size()), 1);
+            p.indicator = p.bytes.size();
+            return p;
+        default:
+            p.text = v.toString();
+            p.size = std::max<SQLULEN>(SQLULEN(p.text.size()), 1);
+            p.sqlType = p.size > LongestShortText ? SQL_WLONGVARCHAR : SQL_WVARCHAR;
+            p.indicator = SQLLEN(p.text.size() * sizeof(SQLWCHAR));
+            return p;
+        }
+    }
+
+    std::vector<Parameter> parameters_;
+};
 
 } // namespace
 
-OdbcBackend::OdbcBackend(const QString& odbcConnectionText)
-    : connectionName_(QStringLiteral("zav-odbc-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+OdbcBackend::OdbcBackend(const QString& odbcConnectionText) : environment_(OdbcHandle::environment())
 {
-    db_ = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName_);
-    db_.setDatabaseName(odbcConnectionText);
-    if (!db_.open()) {
-        const QSqlError error = db_.lastError();
-        close();
-        throw RuntimeError(errors::Unspecified, error.text(), Source);
-    }
+    OdbcHandle connection(OdbcHandle::Kind::Connection, environment_);
+    const SQLRETURN rc = SQLDriverConnectW(connection.get(), nullptr, wide(odbcConnectionText), SQL_NTS, nullptr, 0,
+                                           nullptr, SQL_DRIVER_NOPROMPT);
+    if (!SQL_SUCCEEDED(rc))
+        throw RuntimeError(errors::Unspecified, descriptionOf(connection.diagnostics()), Source);
+    connection.markConnected();
+
+    SQLWCHAR name[64] = {};
+    SQLSMALLINT length = 0;
+    check(SQLGetInfoW(connection.get(), SQL_DBMS_NAME, name, sizeof name, &length), connection);
+    sqlServer_ = QString::fromUtf16(reinterpret_cast<const char16_t*>(name)).contains(QLatin1StringView("SQL Server"));
+    connection_.emplace(std::move(connection));
 }
 
 OdbcBackend::~OdbcBackend()
@@ -83,138 +351,128 @@ OdbcBackend::~OdbcBackend()
     close();
 }
 
-quint32 OdbcBackend::providerNumber(const QSqlError& error)
+quint32 OdbcBackend::providerNumber(const QList<OdbcDiagnostic>& diagnostics)
 {
-    const QString native = error.nativeErrorCode();
-    const QString text = error.databaseText() + u' ' + error.driverText();
+    QStringList codes, said;
+    for (const OdbcDiagnostic& d : diagnostics) {
+        codes << QString::number(d.native);
+        said << d.state << d.text;
+    }
+    const QString text = said.join(u' ');
     auto says = [&](const char* words) { return text.contains(QLatin1StringView(words), Qt::CaseInsensitive); };
-    const QStringList codes = native.split(QRegularExpression(QStringLiteral("[;, ]+")), Qt::SkipEmptyParts);
+    auto coded = [&](std::initializer_list<const char*> numbers) {
+        return std::any_of(numbers.begin(), numbers.end(), [&](const char* n) { return codes.contains(QLatin1StringView(n)); });
+    };
 
-    if (codes.contains(QLatin1StringView("208")) || says("42S02") || says("no such table") || says("Invalid object name"))
+    if (coded({"208"}) || says("42S02") || says("no such table") || says("Invalid object name"))
         return errors::ObjectNotFound;
-    if (says("23000") || says("constraint") || codes.contains(QLatin1StringView("2627"))
-        || codes.contains(QLatin1StringView("2601")) || codes.contains(QLatin1StringView("547"))
-        || codes.contains(QLatin1StringView("515")))
+    if (says("23000") || says("constraint") || coded({"2627", "2601", "547", "515"}))
         return errors::IntegrityViolation;
     if (text.contains(QRegularExpression(QStringLiteral("\\b42[0-9A-Z]{3}\\b"))) || says("syntax") || says("no such column")
-        || says("Invalid column name") || says("no such function") || codes.contains(QLatin1StringView("102"))
-        || codes.contains(QLatin1StringView("156")) || codes.contains(QLatin1StringView("207")))
+        || says("Invalid column name") || says("no such function") || coded({"102", "156", "207"}))
         return errors::CommandError;
     return errors::Unspecified;
 }
 
 void OdbcBackend::requireOpen() const
 {
-    if (!db_.isValid() || !db_.isOpen())
+    if (!connection_)
         throw RuntimeError(errors::OperationNotAllowed, QStringLiteral("A ligação está fechada."), Source);
+}
+
+OdbcHandle OdbcBackend::newStatement() const
+{
+    requireOpen();
+    return OdbcHandle(OdbcHandle::Kind::Statement, *connection_);
 }
 
 QueryResult OdbcBackend::select(const QString& sql)
 {
-    requireOpen();
-    QSqlQuery query(db_);
-    query.setForwardOnly(true);
-    query.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    if (!query.exec(sql))
-        fail(query.lastError());
-
-    QueryResult result;
-    const QSqlRecord record = query.record();
-    std::vector<bool> known(static_cast<size_t>(record.count()));
-    for (int c = 0; c < record.count(); ++c) {
-        bool isKnown = false;
-        result.fields.append(fieldForDeclaredType(record.fieldName(c), declaredType(record.field(c)), &isKnown));
-        known[size_t(c)] = isKnown;
-    }
-    while (query.next()) {
-        std::vector<QVariant> row(static_cast<size_t>(record.count()));
-        for (int c = 0; c < record.count(); ++c)
-            row[size_t(c)] = query.value(c);
-        result.rows.push_back(std::move(row));
-    }
-    if (query.lastError().isValid())
-        fail(query.lastError());
-    settleResultTypes(result, known);
-    return result;
+    const OdbcHandle statement = newStatement();
+    check(SQLExecDirectW(statement.get(), wide(sql), SQL_NTS), statement);
+    return readResult(statement);
 }
 
 int OdbcBackend::execute(const QString& sql, const std::vector<QVariant>& values)
 {
-    requireOpen();
-    QSqlQuery query(db_);
-    bool ok;
-    if (values.empty()) {
-        ok = query.exec(sql);
-    } else {
-        ok = query.prepare(sql);
-        for (const QVariant& v : values)
-            query.addBindValue(boundValue(v));
-        ok = ok && query.exec();
-    }
-    if (!ok)
-        fail(query.lastError());
-    return query.numRowsAffected();
+    const OdbcHandle statement = newStatement();
+    const Parameters parameters(statement, values);
+    const SQLRETURN rc = SQLExecDirectW(statement.get(), wide(sql), SQL_NTS);
+    check(rc, statement);
+    SQLLEN affected = 0;
+    if (rc != SQL_NO_DATA) // no data: the statement changed no row
+        check(SQLRowCount(statement.get(), &affected), statement);
+    return int(std::max<SQLLEN>(affected, 0));
 }
 
 QStringList OdbcBackend::primaryKey(const QString& table)
 {
-    requireOpen();
-    return primaryKeyColumns(db_, table);
+    const OdbcHandle statement = newStatement();
+    check(SQLPrimaryKeysW(statement.get(), nullptr, 0, nullptr, 0, wide(table), SQL_NTS), statement);
+    constexpr int ColumnName = 3; // TABLE_CAT, TABLE_SCHEM, TABLE_NAME, COLUMN_NAME, KEY_SEQ, PK_NAME; in key order
+    QStringList columns;
+    for (const auto& row : readResult(statement).rows)
+        columns << row[ColumnName].toString();
+    return columns;
+}
+
+void OdbcBackend::setAutocommit(bool on)
+{
+    check(SQLSetConnectAttrW(connection_->get(), SQL_ATTR_AUTOCOMMIT,
+                             reinterpret_cast<SQLPOINTER>(on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF), SQL_IS_UINTEGER),
+          *connection_);
+}
+
+void OdbcBackend::endTransaction(short completion)
+{
+    check(SQLEndTran(SQL_HANDLE_DBC, connection_->get(), completion), *connection_);
+    setAutocommit(true);
 }
 
 void OdbcBackend::beginOutermost()
 {
     requireOpen();
-    if (!db_.transaction())
-        fail(db_.lastError());
+    setAutocommit(false);
 }
 
 void OdbcBackend::commitOutermost()
 {
     requireOpen();
-    if (!db_.commit())
-        fail(db_.lastError());
+    endTransaction(SQL_COMMIT);
 }
 
 void OdbcBackend::rollbackOutermost()
 {
     requireOpen();
-    if (!db_.rollback())
-        fail(db_.lastError());
-}
-
-bool OdbcBackend::isSqlServer() const
-{
-    return db_.driver()->dbmsType() == QSqlDriver::MSSqlServer;
+    endTransaction(SQL_ROLLBACK);
 }
 
 void OdbcBackend::setSavepoint(const QString& name)
 {
-    execute((isSqlServer() ? QStringLiteral("SAVE TRANSACTION ") : QStringLiteral("SAVEPOINT ")) + name);
+    execute((sqlServer_ ? QStringLiteral("SAVE TRANSACTION ") : QStringLiteral("SAVEPOINT ")) + name);
 }
 
 void OdbcBackend::releaseSavepoint(const QString& name)
 {
-    if (!isSqlServer())
+    if (!sqlServer_)
         execute(QStringLiteral("RELEASE SAVEPOINT ") + name);
 }
 
 void OdbcBackend::rollbackToSavepoint(const QString& name)
 {
-    execute((isSqlServer() ? QStringLiteral("ROLLBACK TRANSACTION ") : QStringLiteral("ROLLBACK TO SAVEPOINT ")) + name);
+    execute((sqlServer_ ? QStringLiteral("ROLLBACK TRANSACTION ") : QStringLiteral("ROLLBACK TO SAVEPOINT ")) + name);
 }
 
 bool OdbcBackend::isOpen() const
 {
-    return db_.isValid() && db_.isOpen();
+    return connection_.has_value();
 }
 
 void OdbcBackend::close()
 {
-    if (db_.isValid())
-        db_.close();
-    db_ = QSqlDatabase();
-    QSqlDatabase::removeDatabase(connectionName_);
+    if (connection_ && transactionLevel() > 0) // the server would refuse to disconnect
+        SQLEndTran(SQL_HANDLE_DBC, connection_->get(), SQL_ROLLBACK);
+    connection_.reset();
 }
 
 } // namespace zav

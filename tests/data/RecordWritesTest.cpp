@@ -19,8 +19,6 @@ class RecordWrites : public ::testing::TestWithParam<Road> {
 protected:
     void SetUp() override
     {
-        if (!roadAvailable(GetParam()))
-            GTEST_SKIP() << "Qt's ODBC driver is not installed";
         file.exec({"CREATE TABLE [dbo].[Cli]( [Codigo] [nvarchar](15) NOT NULL PRIMARY KEY, [Nome] [nvarchar](60) NULL)",
                    "insert into Cli values ('C1', 'Loja'), ('C2', 'Loja'), ('C3', 'Loja'), ('C4', 'Única')",
                    "CREATE TABLE [dbo].[Solto]( [Nome] [nvarchar](10) NULL, [Qt] [int] NULL)",

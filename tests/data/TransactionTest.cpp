@@ -17,8 +17,6 @@ class Transactions : public ::testing::TestWithParam<Road> {
 protected:
     void SetUp() override
     {
-        if (!roadAvailable(GetParam()))
-            GTEST_SKIP() << "Qt's ODBC driver is not installed";
         file.exec({"CREATE TABLE [dbo].[Cores]( [Codigo] [nvarchar](5) NOT NULL PRIMARY KEY, [Descr] [nvarchar](30) NULL)",
                    "insert into Cores values ('01', 'Branco')"});
         file.bd().FechaLigacao();

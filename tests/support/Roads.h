@@ -2,7 +2,6 @@
 
 #include "support/TempDatabase.h"
 
-#include <QSqlDatabase>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -11,11 +10,6 @@ namespace zav::test {
 // The two roads to the same company file: the embedded provider and ODBC
 // (Debian's SQLite3 ODBC driver), for tests that must hold on both.
 enum class Road { Sqlite, Odbc };
-
-inline bool roadAvailable(Road road)
-{
-    return road == Road::Sqlite || QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC"));
-}
 
 inline QString connectionStringFor(const TempDatabase& file, Road road)
 {
