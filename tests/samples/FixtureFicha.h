@@ -36,8 +36,10 @@ public:
     QString caminhoConfiguracao() const { return pasta_.filePath(QStringLiteral("Tarvelo.zav")); }
     // The images folder named in the configuration file, ending with "/".
     QString pastaImagens() const { return pasta_.filePath(QStringLiteral("Imagens")) + QLatin1Char('/'); }
-    // Where the photos are: the folder, the database's name and "_ARTG/".
-    QString pastaFotos() const { return pastaImagens() + QStringLiteral("empresa_ARTG/"); }
+    // The data-access object's images prefix: the database's name.
+    static QString prefixoImagens() { return QStringLiteral("empresa"); }
+    // Where the photos are: the folder, the prefix and "_ARTG/".
+    QString pastaFotos() const { return pastaImagens() + prefixoImagens() + QStringLiteral("_ARTG/"); }
     QString caminho() const { return pasta_.filePath(QStringLiteral("empresa.db")); }
     // The configuration file, naming that images folder.
     void escreveConfiguracao(const QString& pastaImagens) const;

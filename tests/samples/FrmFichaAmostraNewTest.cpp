@@ -3,6 +3,7 @@
 #include "samples/frmFichaAmostra_New.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -95,7 +96,8 @@ TEST_F(FrmFichaAmostraNewTest, AnImagesFolderThatDoesNotExistIsSaidOnceOnOpening
 {
     ASSERT_TRUE(QDir(fixture.pastaImagens()).removeRecursively());
     frmFichaAmostra_New& f = abre();
-    EXPECT_EQ(mensagens, QStringList{u("A pasta das imagens \"%1\" não existe.").arg(fixture.pastaImagens())});
+    EXPECT_EQ(mensagens, QStringList{u("A pasta das imagens \"%1\" não existe.").arg(fixture.pastaFotos())})
+        << "the folder that would hold the photos";
     carrega("R1");
     EXPECT_EQ(mensagens.size(), 1) << "not again at each load";
     EXPECT_TRUE(f.sFoto->isHidden());
@@ -104,6 +106,22 @@ TEST_F(FrmFichaAmostraNewTest, AnImagesFolderThatDoesNotExistIsSaidOnceOnOpening
     mensagens.clear();
     abre();
     EXPECT_TRUE(mensagens.isEmpty());
+}
+
+// A site whose images folder is set without a separator, the prefix going on
+// from its name: the photos are in "<folder><prefix>_ARTG", found without a word.
+TEST_F(FrmFichaAmostraNewTest, ThePhotosAreWhereTheFolderAndThePrefixJoinAsTheyStand)
+{
+    const QString loja = QFileInfo(fixture.caminho()).dir().filePath("Loja");
+    const QString fotos = loja + fixture.prefixoImagens() + "_ARTG/";
+    ASSERT_TRUE(QDir().mkpath(fotos));
+    FixtureFicha::fotografia(fotos + "R1.jpg", Qt::red);
+    fixture.escreveConfiguracao(loja);
+    frmFichaAmostra_New& f = abre();
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('|').toStdString();
+    carrega("R1");
+    EXPECT_EQ(foto(), fotos + "R1.jpg");
+    EXPECT_FALSE(f.sFoto->isHidden());
 }
 
 TEST_F(FrmFichaAmostraNewTest, AnUnknownReferenceOrOneWithoutOrdersInTheWindowIsNotLoaded)
