@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTableView>
 
@@ -329,11 +330,21 @@ void EcraFichaAmostra::mostraMatriz(CargaMatriz& carga)
 void EcraFichaAmostra::ajustaAMatriz(bool mostrada)
 {
     const int desenhada = zav::twipsToPixelsY(desenho_.grelha.height());
-    const int crescimento = mostrada ? std::max(0, alturaDaMatrizInteira() - desenhada) : 0;
+    const int formDesenhado = zav::twipsToPixelsY(AlturaForm);
+    // As far as the screen lets the window grow: past that the grid scrolls.
+    const QRect livre = screen()->availableGeometry();
+    const int moldura = frameGeometry().height() - height();
+    const int crescimentoPossivel = std::max(0, livre.height() - moldura - formDesenhado);
+    const int crescimento =
+        mostrada ? std::clamp(alturaDaMatrizInteira() - desenhada, 0, crescimentoPossivel) : 0;
     Grelha->resize(Grelha->width(), desenhada + crescimento);
     for (QPushButton* botao : {btCancelar, btImp, btExcel, btSair})
         botao->move(botao->x(), zav::twipsToPixelsY(TopoBotoes) + crescimento);
-    setFixedHeight(zav::twipsToPixelsY(AlturaForm) + crescimento);
+    setFixedHeight(formDesenhado + crescimento);
+    // Grown past the screen's foot, the window goes up, its buttons in view.
+    const int excesso = frameGeometry().bottom() - livre.bottom();
+    if (excesso > 0)
+        move(pos().x(), std::max(livre.top(), pos().y() - excesso));
 }
 
 int EcraFichaAmostra::alturaDaMatrizInteira() const

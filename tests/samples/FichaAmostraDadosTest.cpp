@@ -84,7 +84,7 @@ TEST(FichaAmostraDados, StatementsFindTheirRowsAndTakeQuotesAsTyped)
 {
     samplestest::FixtureFicha fixture;
     const auto linhas = [&](const QString& sql) { return fixture.bd().AbreRecordset(QString(), sql)->RecordCount(); };
-    EXPECT_EQ(linhas(sqlListaReferencias()), 7) << "the parent references with sizes and colours";
+    EXPECT_EQ(linhas(sqlListaReferencias()), 8) << "the parent references with sizes and colours";
     EXPECT_EQ(linhas(sqlFichaAmostra("R1")), 1);
     EXPECT_EQ(linhas(sqlFichaAmostra("R1' or ''='")), 0);
 }

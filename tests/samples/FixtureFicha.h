@@ -26,7 +26,8 @@ namespace samplestest {
 //  - R3: orders (R3-BR-M 7/7), supplier F9 that is no supplier, no photo.
 //  - R4: orders (R4-PR-M 2/2), no supplier at all.
 //  - R5: a sample-card row and a photo, but its only order is two months old.
-//  - R30: thirty colours (Cor 01 .. Cor 30), an order in each.
+//  - R30: thirty colours (Cor 01 .. Cor 30), an order in each; R12 the same
+//    with twelve.
 //  - R6: a retired-card row with no order date and a delivery date.
 class FixtureFicha {
 public:

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace {
@@ -187,8 +189,9 @@ TEST_F(FrmFichaAmostraNewTest, TheWindowGrowsWithTheMatrixAndTheLockedReferenceL
     const int topoBotoes = f.btSair->y();
     const auto fundo = [](QWidget& w) { return w.grab().toImage().pixelColor(w.width() - 5, w.height() / 2); };
     EXPECT_EQ(fundo(f.campo(0)), QColor(Qt::white));
-    carrega("R30");
+    carrega("R12");
     QApplication::processEvents();
+    ASSERT_LT(f.frameGeometry().height(), f.screen()->availableGeometry().height()) << "a matrix the screen holds";
     const QTableView* vista = f.Grelha->view();
     const QModelIndex total = vista->model()->index(vista->model()->rowCount() - 1, f.Grelha->columnIndex("Cor"));
     EXPECT_EQ(total.data().toString(), "Total");
@@ -203,6 +206,40 @@ TEST_F(FrmFichaAmostraNewTest, TheWindowGrowsWithTheMatrixAndTheLockedReferenceL
     EXPECT_EQ(f.size(), desenho);
     EXPECT_EQ(f.btSair->y(), topoBotoes);
     EXPECT_EQ(fundo(f.campo(0)), QColor(Qt::white));
+}
+
+// A matrix taller than the screen: the window grows as far as the screen
+// lets it, the grid scrolls and the buttons stay on the screen. The reference
+// is locked, so Esc, which closes the card from it, does nothing; "&Sair" does.
+TEST_F(FrmFichaAmostraNewTest, PastTheScreensHeightTheMatrixScrollsAndTheButtonsStayOnScreen)
+{
+    frmFichaAmostra_New& f = abre();
+    const int desenho = f.height();
+    const int semGrelha = f.height() - f.Grelha->height();
+    escreveReferencia("R30");
+    f.btCarga->click();
+    QApplication::processEvents();
+    const QRect livre = f.screen()->availableGeometry();
+    ASSERT_GT(semGrelha + f.alturaDaMatrizInteira(), livre.height()) << "a matrix the screen cannot hold whole";
+    EXPECT_GT(f.height(), desenho);
+    const auto naAltura = [&](const QRect& r) { return r.top() >= livre.top() && r.bottom() <= livre.bottom(); };
+    EXPECT_TRUE(naAltura(f.frameGeometry())) << f.frameGeometry().height() << " px high, the screen " << livre.height();
+    for (QPushButton* botao : {f.btCancelar, f.btImp, f.btSair}) {
+        EXPECT_GT(botao->y(), f.Grelha->geometry().bottom());
+        EXPECT_TRUE(naAltura(QRect(botao->mapToGlobal(QPoint()), botao->size()))) << botao->text().toStdString();
+    }
+    QTableView* vista = f.Grelha->view();
+    EXPECT_GT(vista->verticalScrollBar()->maximum(), 0);
+    vista->scrollToBottom();
+    const QModelIndex total = vista->model()->index(vista->model()->rowCount() - 1, f.Grelha->columnIndex("Cor"));
+    EXPECT_EQ(total.data().toString(), "Total");
+    EXPECT_TRUE(vista->viewport()->rect().contains(vista->visualRect(total))) << "the totals scrolled to";
+
+    QTest::keyClick(&f, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(f.isVisible());
+    QTest::keyClick(&f, Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !f.isVisible(); }));
 }
 
 TEST_F(FrmFichaAmostraNewTest, TheOptionsAreOneTabStopOnTheChosenOneAndEscInTheReferenceCloses)
