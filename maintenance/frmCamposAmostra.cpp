@@ -150,7 +150,7 @@ void frmCamposAmostra::cmp_Tecla(int, int& keyAscii)
 void frmCamposAmostra::mostraData(int index, const QDate& dia)
 {
     Data[index]->show();
-    Data[index]->setDate(dia);
+    Data[index]->setDataGuardada(dia);
     cmp(index).hide();
 }
 
@@ -163,7 +163,7 @@ void frmCamposAmostra::mostraSemData(int index)
 
 QVariant frmCamposAmostra::valorData(int index) const
 {
-    // The picker cannot show every stored date (one before its first day, a
+    // The picker does not hold every stored date (one before its first day, a
     // time of day): a date the user did not give is written back as it was.
     if (!datasEscolhidas_[size_t(index)])
         return datasLidas_[size_t(index)];

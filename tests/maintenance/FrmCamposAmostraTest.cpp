@@ -100,6 +100,34 @@ TEST_F(FrmCamposAmostraTest, AStoredRowLoadsEachColumnIntoItsFieldAndAConfirmWit
         << "a date before the picker's first day, and a time of day, are kept";
 }
 
+// A stored date the picker cannot hold shows as it is stored; typing leaves
+// it so, and a date picked in the calendar replaces it.
+TEST_F(FrmCamposAmostraTest, AStoredDateThePickerCannotHoldShowsAsStoredUntilANewOneIsPicked)
+{
+    fixture.executa("insert into zav_FichaAmostra (Codigo, DataEnc, DataEntrega) values "
+                    "('A1', '1700-06-15 00:00:00', '1700-06-15 08:00:00')");
+    artigo("A1");
+    for (int i : {0, 1}) {
+        EXPECT_TRUE(ecra->Data[i]->isVisible() && !ecra->cmp(i).isVisible()) << i;
+        EXPECT_EQ(ecra->Data[i]->text(), "15-06-1700") << i;
+    }
+    entraNaData();
+    ASSERT_TRUE(ecra->Data[0]->hasFocus());
+    QTest::keyClicks(ecra->Data[0], "01012020");
+    QTest::keyClick(ecra->Data[0], Qt::Key_Up);
+    EXPECT_EQ(ecra->Data[0]->text(), "15-06-1700") << "read-only";
+    prime(Qt::Key_Tab);
+    ASSERT_TRUE(ecra->Data[1]->hasFocus());
+    prime(Qt::Key_F4);
+    prime(Qt::Key_Right);
+    prime(Qt::Key_Return);
+    EXPECT_EQ(ecra->Data[1]->text(), "02-01-1753");
+    ecra->btConf_Click();
+    EXPECT_EQ(fixture.linhas("select count(*) from zav_FichaAmostra where DataEnc = '1700-06-15 00:00:00' "
+                             "and DataEntrega = '1753-01-02 00:00:00'"),
+              QStringList{"1"});
+}
+
 TEST_F(FrmCamposAmostraTest, TabbingThroughAnEmptyDateLeavesItEmptyAndOnlyADateTypedIsStored)
 {
     artigo("A1");
