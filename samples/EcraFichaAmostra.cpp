@@ -155,8 +155,7 @@ void EcraFichaAmostra::constroiPainelFiltro()
         auto* data = new zav::SeletorData(GroupBox1);
         data->setFont(verdana(8.25));
         coloca(data, lugar);
-        // The whole date in view, whatever the font makes of the design's width.
-        data->resize(std::max(data->width(), data->sizeHint().width()), data->height());
+        data->resize(data->tamanhoComDataInteira(data->size()));
         Data << data;
     }
     const int sobreposicao = Data[0]->geometry().right() + zav::twipsToPixelsX(60) - Label2[4]->x();

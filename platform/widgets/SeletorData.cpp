@@ -8,6 +8,8 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
+#include <algorithm>
+
 namespace zav {
 
 namespace {
@@ -87,6 +89,11 @@ void SeletorData::esqueceDataGuardada()
     setSpecialValueText(QString());
 }
 
+QSize SeletorData::tamanhoComDataInteira(const QSize& desenhado) const
+{
+    return {std::max(desenhado.width(), sizeHint().width()), desenhado.height()};
+}
+
 void SeletorData::stepBy(int steps)
 {
     if (dataGuardada_)
@@ -161,7 +168,9 @@ void SeletorData::focusOutEvent(QFocusEvent* event)
 {
     terminaEscrita();
     QDateTimeEdit::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason)
+    // Its calendar, or another window taking the focus (as this one closes),
+    // is no other control of the screen.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
         emit Deixada();
 }
 

@@ -32,13 +32,18 @@ public:
     // Whether it shows a stored date that it does not hold.
     bool mostraDataGuardada() const { return dataGuardada_; }
 
+    // The designed size, widened where the design is too narrow for a whole
+    // date beside the drop-down arrow in the picker's font.
+    QSize tamanhoComDataInteira(const QSize& desenhado) const;
+
     void stepBy(int steps) override;
 
 signals:
     // The user gave a date: typed it, stepped to it or picked it in the
     // calendar, the one already shown included.
     void Escolhida();
-    // The focus left the picker for another control (not for its calendar).
+    // The focus left the picker for another control (not for its calendar,
+    // nor with its window for another).
     void Deixada();
 
 protected:

@@ -6,6 +6,7 @@
 #include "maintenance/frmCamposAmostra.h"
 #include "platform/widgets/SeletorData.h"
 #include "shell/TabelasAdicionais.h"
+#include "support/DataInteira.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -126,6 +127,24 @@ TEST_F(FrmCamposAmostraTest, AStoredDateThePickerCannotHoldShowsAsStoredUntilANe
     EXPECT_EQ(fixture.linhas("select count(*) from zav_FichaAmostra where DataEnc = '1700-06-15 00:00:00' "
                              "and DataEntrega = '1753-01-02 00:00:00'"),
               QStringList{"1"});
+}
+
+// Every date reads whole beside the drop-down arrow, and the empty field
+// that stands in for a missing one takes the picker's place and size.
+TEST_F(FrmCamposAmostraTest, TheDateFieldsShowTheWholeDate)
+{
+    fixture.executa("insert into zav_FichaAmostra (Codigo, DataEnc, DataEntrega) values "
+                    "('A1', '2888-08-28 00:00:00', NULL)");
+    artigo("A1");
+    QApplication::processEvents();
+    ASSERT_TRUE(ecra->Data[0]->isVisible());
+    EXPECT_LE(zav::test::faltaParaDataInteira(*ecra->Data[0]), 0) << ecra->Data[0]->width() << " px wide";
+    entraNaData();
+    prime(Qt::Key_Tab);
+    ASSERT_TRUE(ecra->Data[1]->hasFocus());
+    EXPECT_LE(zav::test::faltaParaDataInteira(*ecra->Data[1]), 0) << ecra->Data[1]->width() << " px wide";
+    for (int i : {0, 1})
+        EXPECT_EQ(ecra->cmp(i).geometry(), ecra->Data[i]->geometry()) << i;
 }
 
 TEST_F(FrmCamposAmostraTest, TabbingThroughAnEmptyDateLeavesItEmptyAndOnlyADateTypedIsStored)

@@ -1,6 +1,7 @@
 #include "FichaAmostraTestSupport.h"
 
 #include "samples/frmFichaAmostra_New.h"
+#include "support/DataInteira.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -173,6 +174,9 @@ TEST_F(FrmFichaAmostraNewTest, OpensEmptyAndCancelClearsTheCardAndUnlocksTheFilt
     frmFichaAmostra_New& f = abre();
     esperaVazia();
     EXPECT_EQ(f.campo(0).MaxLength(), 15) << "an article's code whole";
+    for (const QDateTimeEdit* data : f.Data)
+        EXPECT_LE(zav::test::faltaParaDataInteira(*data), 0) << "the whole date reads";
+    EXPECT_LT(f.Data[0]->geometry().right(), f.Label2[4]->x()) << "the first date beside, not under, the next label";
     EXPECT_TRUE(f.btExcel->isHidden());
     EXPECT_TRUE(mensagens.isEmpty());
     f.Option1[0]->setChecked(true);

@@ -159,3 +159,22 @@ TEST_F(Picker, AStoredDateItCannotHoldShowsAsStoredAndReadOnlyUntilOneIsPicked)
     EXPECT_EQ(picker->text(), "05-05-2025") << "the program's date replaces it too";
     EXPECT_FALSE(picker->mostraDataGuardada());
 }
+
+// Leaving for another control of the window is said; the window giving the
+// focus to another, as it does when it closes, is not.
+TEST_F(Picker, LeavingForAnotherControlIsSaidButNotForAnotherWindow)
+{
+    int deixadas = 0;
+    QObject::connect(picker, &zav::SeletorData::Deixada, [&] { ++deixadas; });
+    picker->setFocus();
+    QWidget outra;
+    outra.show();
+    QApplication::setActiveWindow(&outra);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&outra));
+    EXPECT_EQ(deixadas, 0);
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_TRUE(picker->hasFocus()) << "back where it was";
+    QTest::keyClick(picker, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(deixadas, 1);
+}
