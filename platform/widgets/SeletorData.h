@@ -29,8 +29,6 @@ public:
     // hold shows as it is, read-only, while date() is the first day it holds,
     // which then stands for nothing.
     void setDataGuardada(const QDate& data);
-    // Whether it shows a stored date that it does not hold.
-    bool mostraDataGuardada() const { return dataGuardada_; }
 
     // The designed size, widened where the design is too narrow for a whole
     // date beside the drop-down arrow in the picker's font.

@@ -41,7 +41,7 @@ public:
     static QString prefixoImagens() { return QStringLiteral("empresa"); }
     // Where the photos are: the folder, the prefix and "_ARTG/".
     QString pastaFotos() const { return pastaImagens() + prefixoImagens() + QStringLiteral("_ARTG/"); }
-    QString caminho() const { return pasta_.filePath(QStringLiteral("empresa.db")); }
+    QString caminho() const { return pasta_.filePath(prefixoImagens() + QStringLiteral(".db")); }
     // The configuration file, naming that images folder.
     void escreveConfiguracao(const QString& pastaImagens) const;
     // Writes a photo of that colour there.
