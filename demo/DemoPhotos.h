@@ -15,11 +15,12 @@ struct PhotoCounts {
 // in turn a .jpg, a .gif, both (different pictures, so the one the card
 // prefers can be told apart) and none.
 //
-// The program looks for a reference's photo in the images folder (joined
-// with one separator, whether or not the setting ends with one), at the
+// The program looks for a reference's photo at the images folder, the
 // data-access object's images prefix (for an SQLite company, the database
 // file's name without its extension), "_ARTG\", the reference and the
-// extension; the demo writes them exactly there.
+// extension, and, for a folder set without a trailing separator, also with
+// one after it; the demo writes them inside the folder, where the card finds
+// them whether or not the setting ends with a separator.
 class DemoPhotos {
 public:
     // Folder of the photos for that images folder and database.

@@ -9,9 +9,10 @@
 
 namespace {
 
-// As long as the columns they are written to: ArtIdiom.Descr holds 60
-// characters, zav_ArtigoDetalhe.DESCR (ntext) any number.
-constexpr int ComprimentoDescricao = 60;
+// What the user may type: ArtIdiom.Descr is the ERP's, and every ERP holds
+// 50 characters there (some more); zav_ArtigoDetalhe.DESCR (ntext) any number.
+// A longer stored description still loads and goes back whole.
+constexpr int ComprimentoDescricao = 50;
 constexpr int SemLimite = 0;
 
 } // namespace

@@ -74,12 +74,13 @@ void frmCamposAmostra::criaData(QGridLayout& grelha, int index, const char* lege
 {
     QWidget* area = grelha.parentWidget();
     grelha.addWidget(new QLabel(QString::fromUtf8(legenda), area), linha, 0);
-    const QSize tamanho(zav::twipsToPixelsX(1395), zav::twipsToPixelsY(315));
     auto* vazio = new zav::zav_input(index, area);
-    vazio->setFixedSize(tamanho);
     cmp.add(vazio);
     auto* seletor = new zav::SeletorData(area);
     seletor->setToolTip(QStringLiteral("Data Fecho de Obra."));
+    const QSize tamanho =
+        seletor->tamanhoComDataInteira(QSize(zav::twipsToPixelsX(1395), zav::twipsToPixelsY(315)));
+    vazio->setFixedSize(tamanho);
     seletor->setFixedSize(tamanho);
     connect(seletor, &zav::SeletorData::Escolhida, this, [this, index] { datasEscolhidas_[size_t(index)] = true; });
     connect(seletor, &zav::SeletorData::Deixada, this, [this, index] { deixaData(index); });
@@ -150,7 +151,7 @@ void frmCamposAmostra::cmp_Tecla(int, int& keyAscii)
 void frmCamposAmostra::mostraData(int index, const QDate& dia)
 {
     Data[index]->show();
-    Data[index]->setDate(dia);
+    Data[index]->setDataGuardada(dia);
     cmp(index).hide();
 }
 
@@ -163,7 +164,7 @@ void frmCamposAmostra::mostraSemData(int index)
 
 QVariant frmCamposAmostra::valorData(int index) const
 {
-    // The picker cannot show every stored date (one before its first day, a
+    // The picker does not hold every stored date (one before its first day, a
     // time of day): a date the user did not give is written back as it was.
     if (!datasEscolhidas_[size_t(index)])
         return datasLidas_[size_t(index)];

@@ -42,6 +42,10 @@ frmComposicao::frmComposicao(QWidget* parent) : Ecra(parent)
     }
     PB = new QProgressBar(this);
     PB->setTextVisible(false);
+    // Hidden but for a copy, the bar keeps its room: showing it moves nothing.
+    QSizePolicy lugarDaBarra = PB->sizePolicy();
+    lugarDaBarra.setRetainSizeWhenHidden(true);
+    PB->setSizePolicy(lugarDaBarra);
 
     btConf = BotaoEcra(QStringLiteral("&Confirmar"), QStringLiteral("Confirmar a operação."), this);
     btCancelar = BotaoSemValidacao(QStringLiteral("Ca&ncelar"), QStringLiteral("Cancelar."), this);
@@ -148,8 +152,10 @@ void frmComposicao::btConf_Click()
     const auto ateAoErro = [this] {
         return QStringLiteral("Artigos copiados antes do erro: %1 de %2.").arg(copiados_).arg(alvos_);
     };
-    if (!FalhaNaoTratada::TentaEscrita([this] { Processa(); }, ateAoErro))
+    if (!FalhaNaoTratada::TentaEscrita([this] { Processa(); }, ateAoErro)) {
+        PB->hide();
         return;
+    }
     Tools::MostraMensagem(QString(), QStringLiteral("Tarefa concluída!"), 2);
     btCancelar_Click();
 }

@@ -93,8 +93,8 @@ void frmTarvelo::Form_Load()
     const QDate hoje = QDate::currentDate();
     DTPicker1[0]->setDate(QDate(hoje.year(), hoje.month(), 1));
     DTPicker1[1]->setDate(hoje);
-    // The period is typed from its start.
-    abreEm(DTPicker1[0]);
+    // Past the first date, already the month's first day, in the last.
+    abreEm(seguinteNoTab(DTPicker1[0]));
 }
 
 void frmTarvelo::btCarga_Click()

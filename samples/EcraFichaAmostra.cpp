@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTableView>
 
@@ -154,8 +155,7 @@ void EcraFichaAmostra::constroiPainelFiltro()
         auto* data = new zav::SeletorData(GroupBox1);
         data->setFont(verdana(8.25));
         coloca(data, lugar);
-        // The whole date in view, whatever the font makes of the design's width.
-        data->resize(std::max(data->width(), data->sizeHint().width()), data->height());
+        data->resize(data->tamanhoComDataInteira(data->size()));
         Data << data;
     }
     const int sobreposicao = Data[0]->geometry().right() + zav::twipsToPixelsX(60) - Label2[4]->x();
@@ -329,11 +329,21 @@ void EcraFichaAmostra::mostraMatriz(CargaMatriz& carga)
 void EcraFichaAmostra::ajustaAMatriz(bool mostrada)
 {
     const int desenhada = zav::twipsToPixelsY(desenho_.grelha.height());
-    const int crescimento = mostrada ? std::max(0, alturaDaMatrizInteira() - desenhada) : 0;
+    const int formDesenhado = zav::twipsToPixelsY(AlturaForm);
+    // As far as the screen lets the window grow: past that the grid scrolls.
+    const QRect livre = screen()->availableGeometry();
+    const int moldura = frameGeometry().height() - height();
+    const int crescimentoPossivel = std::max(0, livre.height() - moldura - formDesenhado);
+    const int crescimento =
+        mostrada ? std::clamp(alturaDaMatrizInteira() - desenhada, 0, crescimentoPossivel) : 0;
     Grelha->resize(Grelha->width(), desenhada + crescimento);
     for (QPushButton* botao : {btCancelar, btImp, btExcel, btSair})
         botao->move(botao->x(), zav::twipsToPixelsY(TopoBotoes) + crescimento);
-    setFixedHeight(zav::twipsToPixelsY(AlturaForm) + crescimento);
+    setFixedHeight(formDesenhado + crescimento);
+    // Grown past the screen's foot, the window goes up, its buttons in view.
+    const int excesso = frameGeometry().bottom() - livre.bottom();
+    if (excesso > 0)
+        move(pos().x(), std::max(livre.top(), pos().y() - excesso));
 }
 
 int EcraFichaAmostra::alturaDaMatrizInteira() const

@@ -34,6 +34,16 @@ QString ficheiroEmQualquerCaixa(const QString& caminho)
     return {};
 }
 
+// Where a reference's photos may be, in the order they are looked in.
+QStringList pastasDasFotos(const QString& pasta, const QString& prefixo)
+{
+    const QString fotos = prefixo + QStringLiteral("_ARTG\\");
+    QStringList pastas{pasta + fotos};
+    if (!pasta.isEmpty() && !pasta.endsWith(QLatin1Char('/')) && !pasta.endsWith(QLatin1Char('\\')))
+        pastas << zav::naPasta(pasta, fotos);
+    return pastas;
+}
+
 } // namespace
 
 QString sqlListaReferencias()
@@ -69,25 +79,29 @@ QString textoFornecedor(zav::zavCoreDataAccess2016& bd, const QString& codigo)
     return codigo + QLatin1Char('-') + fornecedor->Fields(QStringLiteral("Nome")).text();
 }
 
-QString caminhoFoto(const QString& pasta, const QString& prefixo, const QString& referencia,
-                    const QString& extensao)
-{
-    return zav::naPasta(pasta, prefixo + QStringLiteral("_ARTG\\") + referencia + extensao);
-}
-
 QString procuraFoto(const QString& pasta, const QString& prefixo, const QString& referencia)
 {
-    for (const QString extensao : {QStringLiteral(".jpg"), QStringLiteral(".gif")}) {
-        const QString caminho = ficheiroEmQualquerCaixa(ficheiroLocal(caminhoFoto(pasta, prefixo, referencia, extensao)));
-        if (!caminho.isEmpty())
-            return caminho;
+    for (const QString& pastaFotos : pastasDasFotos(pasta, prefixo)) {
+        for (const QString extensao : {QStringLiteral(".jpg"), QStringLiteral(".gif")}) {
+            const QString caminho = ficheiroEmQualquerCaixa(ficheiroLocal(pastaFotos + referencia + extensao));
+            if (!caminho.isEmpty())
+                return caminho;
+        }
     }
     return {};
 }
 
-bool existePasta(const QString& pasta)
+QString pastaDasFotosEmFalta(const QString& pasta, const QString& prefixo)
 {
-    return zav::FuncoesPastas().ExistePasta(ficheiroLocal(pasta));
+    if (pasta.isEmpty())
+        return {};
+    const QStringList pastas = pastasDasFotos(pasta, prefixo);
+    const zav::FuncoesPastas funcoes;
+    for (const QString& pastaFotos : pastas) {
+        if (funcoes.ExistePasta(ficheiroLocal(pastaFotos)))
+            return {};
+    }
+    return ficheiroLocal(pastas.first());
 }
 
 QString textoData(const zav::Field& data)

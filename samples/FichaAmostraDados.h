@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace zav {
 class Field;
@@ -24,19 +25,20 @@ QString sqlFornecedor(const QString& codigo);
 // "<codigo>-<Nome>", or "" when the code is empty or names no supplier.
 QString textoFornecedor(zav::zavCoreDataAccess2016& bd, const QString& codigo);
 
-// The photo of a reference: in the folder (joined with one separator, as
-// the setting may end with one or not), the prefix, "_ARTG\", the reference
-// and the extension. The ".jpg" is preferred to the ".gif"; either is found
+// The photo of a reference, the ".jpg" before the ".gif", looked for first
+// where the images folder, the prefix and "_ARTG\" joined as they stand point
+// (the folder or the prefix carries any separator); only when neither file is
+// there and the folder does not end with a separator, also with one after the
+// folder, as a folder set without its separator means. Either is found
 // whatever the case of the reference's letters, as the database finds the
-// reference; "" when neither file exists. The path found is the local
-// file's, with "/" for "\" where the system separates folders with "/". The
-// reference is taken as a name, never as a pattern: "*" or "?" in it find no
-// other reference's photo.
-QString caminhoFoto(const QString& pasta, const QString& prefixo, const QString& referencia,
-                    const QString& extensao);
+// reference; "" when there is none. The path found is the local file's, with
+// "/" for "\" where the system separates folders with "/". The reference is
+// taken as a name, never as a pattern: "*" or "?" in it find no other
+// reference's photo.
 QString procuraFoto(const QString& pasta, const QString& prefixo, const QString& referencia);
-// Whether the images folder, as the configuration file writes it, is a folder here.
-bool existePasta(const QString& pasta);
+// The folder the photos would be in, the first of the two, when neither
+// exists here; "" when one does, or when no images folder is set.
+QString pastaDasFotosEmFalta(const QString& pasta, const QString& prefixo);
 
 // A stored date "dd-mm-yyyy", or "" for Null.
 QString textoData(const zav::Field& data);

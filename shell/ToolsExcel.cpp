@@ -42,10 +42,8 @@ void ExportarExcel(zav::Grelha& grid, zav::CommonDialog& dialog)
             return;
         grid.exportToXls(path);
         if (!zav::shellOpenSeam()(path))
-            MostraMensagem(QString(),
-                           QString::fromUtf8("O ficheiro \"%1\" foi gravado, mas não há nenhum programa que o abra.")
-                               .arg(path),
-                           2);
+            tell(&grid, QString::fromUtf8("O ficheiro \"%1\" foi gravado, mas não há nenhum programa que o abra.").arg(path),
+                 zav::MessageIcon::Information);
     } catch (const zav::RuntimeError& error) {
         reportFailure(&grid, error.numberText(), error.description());
     } catch (const std::exception& error) {

@@ -5,6 +5,10 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
 
 namespace zav {
 
@@ -52,14 +56,63 @@ SeletorData::SeletorData(QWidget* parent) : QDateTimeEdit(parent)
     setMinimumDate(QDate(1753, 1, 1));
     setCalendarPopup(true);
     lineEdit()->installEventFilter(this);
-    connect(calendarWidget(), &QCalendarWidget::clicked, this, &SeletorData::Escolhida);
-    connect(calendarWidget(), &QCalendarWidget::activated, this, &SeletorData::Escolhida);
+    // A date picked in the calendar, even the one it shows, is the user's.
+    for (auto escolha : {&QCalendarWidget::clicked, &QCalendarWidget::activated}) {
+        connect(calendarWidget(), escolha, this, [this] {
+            esqueceDataGuardada();
+            emit Escolhida();
+        });
+    }
+    connect(this, &QDateTimeEdit::dateTimeChanged, this, &SeletorData::esqueceDataGuardada);
+}
+
+void SeletorData::setDataGuardada(const QDate& data)
+{
+    esqueceDataGuardada();
+    if (data >= minimumDate() && data <= maximumDate()) {
+        setDate(data);
+        return;
+    }
+    // Shown in place of the first day, which the picker then holds.
+    setDateTime(minimumDateTime());
+    setSpecialValueText(data.toString(QStringLiteral("dd-MM-yyyy")));
+    lineEdit()->setReadOnly(true);
+    dataGuardada_ = true;
+}
+
+void SeletorData::esqueceDataGuardada()
+{
+    if (!dataGuardada_)
+        return;
+    dataGuardada_ = false;
+    lineEdit()->setReadOnly(false);
+    setSpecialValueText(QString());
+}
+
+QSize SeletorData::tamanhoComDataInteira(const QSize& desenhado) const
+{
+    return {std::max(desenhado.width(), sizeHint().width()), desenhado.height()};
 }
 
 void SeletorData::stepBy(int steps)
 {
+    if (dataGuardada_)
+        return;
     QDateTimeEdit::stepBy(steps);
     emit Escolhida();
+}
+
+// As the arrow does: the picker's own press on it drops the calendar.
+void SeletorData::abreCalendario()
+{
+    QStyleOptionComboBox opcao;
+    opcao.initFrom(this);
+    opcao.editable = true;
+    opcao.subControls = QStyle::SC_All;
+    const QPoint seta = style()->subControlRect(QStyle::CC_ComboBox, &opcao, QStyle::SC_ComboBoxArrow, this).center();
+    QMouseEvent carrega(QEvent::MouseButtonPress, seta, mapToGlobal(seta), Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
+    mousePressEvent(&carrega);
 }
 
 bool SeletorData::focusNextPrevChild(bool next)
@@ -84,6 +137,12 @@ bool SeletorData::eventFilter(QObject* watched, QEvent* event)
 
 void SeletorData::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && event->modifiers() == Qt::AltModifier)) {
+        terminaEscrita();
+        abreCalendario();
+        event->accept();
+        return;
+    }
     const QString texto = event->text();
     const bool semModificadores = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (semModificadores && texto.size() == 1 && texto[0].isDigit() && texto[0].unicode() < 128) {
@@ -109,12 +168,16 @@ void SeletorData::focusOutEvent(QFocusEvent* event)
 {
     terminaEscrita();
     QDateTimeEdit::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason)
+    // Its calendar, or another window taking the focus (as this one closes),
+    // is no other control of the screen.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
         emit Deixada();
 }
 
 bool SeletorData::escreveDigito(QChar digito)
 {
+    if (dataGuardada_)
+        return false;
     if (!escrita_.activa) {
         const Section seccao = currentSection();
         if (seccao != DaySection && seccao != MonthSection && seccao != YearSection)

@@ -17,10 +17,22 @@ namespace zav {
 // leaves the picker on the last one that did.
 //
 // It holds only the dates the ERP's database can store (from 1 January 1753).
+// A stored date it cannot hold (another program's) is shown as stored, and
+// cannot be typed over nor stepped, until the user gives a new date in the
+// calendar. F4 or Alt+Down drops the calendar, as the mouse on the arrow does.
 class SeletorData : public QDateTimeEdit {
     Q_OBJECT
 public:
     explicit SeletorData(QWidget* parent = nullptr);
+
+    // Shows a date as stored: one it holds becomes its date; one it cannot
+    // hold shows as it is, read-only, while date() is the first day it holds,
+    // which then stands for nothing.
+    void setDataGuardada(const QDate& data);
+
+    // The designed size, widened where the design is too narrow for a whole
+    // date beside the drop-down arrow in the picker's font.
+    QSize tamanhoComDataInteira(const QSize& desenhado) const;
 
     void stepBy(int steps) override;
 
@@ -28,7 +40,8 @@ signals:
     // The user gave a date: typed it, stepped to it or picked it in the
     // calendar, the one already shown included.
     void Escolhida();
-    // The focus left the picker for another control (not for its calendar).
+    // The focus left the picker for another control (not for its calendar,
+    // nor with its window for another).
     void Deixada();
 
 protected:
@@ -49,6 +62,8 @@ private:
         int ano = 0;
     };
 
+    void abreCalendario();
+    void esqueceDataGuardada();
     bool escreveDigito(QChar digito);
     void fechaSeccao();
     void terminaEscrita();
@@ -56,6 +71,7 @@ private:
     void mostraEscrita();
 
     Escrita escrita_;
+    bool dataGuardada_ = false;
 };
 
 } // namespace zav

@@ -113,7 +113,8 @@ TEST(ExportarExcel, CodesThatLookLikeNumbersStayTexts)
 }
 
 // Cancelled, nothing happens; a name typed without an extension is saved with
-// .xls, offered next time, and said with its name when no program opens it.
+// .xls, offered next time, and said with its name when no program opens it, in
+// the export's own plain box.
 TEST(ExportarExcel, CancelEndsSilentlyAndANameTypedWithoutExtensionGetsXls)
 {
     QTemporaryDir dir;
@@ -134,7 +135,10 @@ TEST(ExportarExcel, CancelEndsSilentlyAndANameTypedWithoutExtensionGetsXls)
         EXPECT_EQ(desk.opened.last(), saved) << typed;
         EXPECT_EQ(dialog.fileName(), saved) << "the dialog offers it next time";
         ASSERT_EQ(desk.messages.size(), 1);
-        EXPECT_TRUE(desk.messages[0].text.contains(saved)) << desk.messages[0].text.toStdString();
+        const MessageRequest& said = desk.messages[0];
+        EXPECT_TRUE(said.text.contains(saved)) << said.text.toStdString();
+        EXPECT_TRUE(said.title.isEmpty() && said.icon == MessageIcon::Information && said.buttons == MessageButtons::Ok)
+            << "a plain box with an empty title, as the export's other messages: " << said.title.toStdString();
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("estat.xls")});
     EXPECT_EQ(gridtest::readWorkbook(saved).first(), QStringLiteral("A")) << "a grid of empty rows gives its headings";

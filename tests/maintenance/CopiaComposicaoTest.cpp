@@ -257,6 +257,33 @@ TEST_F(FrmComposicaoTest, ACopyThatFailsSaysHowFarItGotAndKeepsBothCodes)
     EXPECT_EQ(ecra->campo(1).Text(), "VEN");
 }
 
+// The bar shows while a copy runs, whether it ends well or not, and appears
+// in room kept for it: the buttons stay where they are, the window as large.
+TEST_F(FrmComposicaoTest, TheBarShowsOnlyDuringACopyFailedOrNotAndMovesNothing)
+{
+    const auto lugares = [this] {
+        QStringList onde;
+        for (const QWidget* w : {static_cast<QWidget*>(ecra.get()), static_cast<QWidget*>(ecra->btConf),
+                                 static_cast<QWidget*>(ecra->btCancelar), static_cast<QWidget*>(ecra->btSair)})
+            onde << QStringLiteral("%1,%2 %3x%4").arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height());
+        return onde;
+    };
+    const QStringList antes = lugares();
+    recusaSegundaOperacaoDeVen2();
+    for (const char* venda : {"VEN", "OUTRO"}) {
+        QStringList durante;
+        dialogos.aoMostrar = [&] { durante = ecra->PB->isVisible() ? lugares() : QStringList{}; };
+        escreveESai(0, "P1");
+        escreveESai(1, venda);
+        ecra->btConf->click();
+        QApplication::processEvents();
+        EXPECT_EQ(durante, antes) << venda << ": the bar shown as the copy ended, and nothing moved for it";
+        EXPECT_FALSE(ecra->PB->isVisible()) << venda;
+        EXPECT_EQ(lugares(), antes) << venda;
+    }
+    EXPECT_EQ(ecra->campo(0).Text(), "") << "the second copy went through";
+}
+
 TEST_F(FrmComposicaoTest, ConfirmWithAnEmptyCodeCopiesNothing)
 {
     escreveESai(0, "P1");

@@ -40,7 +40,7 @@ TEST_F(FrmArtigosTest, FieldsHoldWhatTheirColumnsHoldAndTabReachesEveryControl)
 {
     EXPECT_EQ(ecra->campo(0).MaxLength(), 15);
     EXPECT_EQ(ecra->campo(1).MaxLength(), 3);
-    EXPECT_EQ(ecra->campo(2).MaxLength(), 60) << "as long as ArtIdiom.Descr";
+    EXPECT_EQ(ecra->campo(2).MaxLength(), 50) << "what every ERP's ArtIdiom.Descr holds";
     EXPECT_TRUE(temFoco(0));
     const QList<QWidget*> ordem{&ecra->campo(0), &ecra->campo(1), &ecra->campo(2), &ecra->campo(3),
                                 ecra->btLista[0], ecra->btLista[1], ecra->btSair,   ecra->btConf,
@@ -145,6 +145,26 @@ TEST_F(FrmArtigosTest, AStoredLongDescriptionIsNeverCut)
     QTest::keyClicks(ecra->campo(3).editor(), "!");
     ecra->btConf_Click();
     EXPECT_EQ(detalhe(), QStringList{"A1|PT|" + longa + "!"});
+}
+
+// Typed, the description stops at 50 characters, which any ERP's column
+// holds; one stored longer by the ERP goes back whole.
+TEST_F(FrmArtigosTest, TheDescriptionTakesFiftyTypedCharactersAndKeepsALongerStoredOneWhole)
+{
+    const QString setenta(70, QLatin1Char('s'));
+    fixture.executa("insert into ArtIdiom (Artigo, Idioma, Descr) values ('A1', 'EN', '" + setenta + "')");
+    chave("A1", "PT");
+    escreve(2, QString(51, QLatin1Char('d')));
+    EXPECT_EQ(ecra->campo(2).Text(), QString(50, QLatin1Char('d')));
+    ecra->btConf_Click();
+
+    chave("A1", "EN");
+    EXPECT_EQ(ecra->campo(2).Text(), setenta);
+    ecra->campo(2).setFocus();
+    ecra->campo(2).setSelStart(70);
+    QTest::keyClicks(ecra->campo(2).editor(), "!");
+    ecra->btConf_Click();
+    EXPECT_EQ(artIdiom(), (QStringList{"A1|EN|" + setenta, "A1|PT|" + QString(50, QLatin1Char('d'))}));
 }
 
 TEST_F(FrmArtigosTest, EscClosesFromAnyFieldWithoutSaving)

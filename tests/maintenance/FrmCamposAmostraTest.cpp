@@ -6,6 +6,7 @@
 #include "maintenance/frmCamposAmostra.h"
 #include "platform/widgets/SeletorData.h"
 #include "shell/TabelasAdicionais.h"
+#include "support/DataInteira.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -123,6 +124,52 @@ TEST_F(FrmCamposAmostraTest, ACardConfirmedWithoutDatesAfterACancelledOneWithDat
     ecra->btConf_Click();
     EXPECT_EQ(fixture.linhas("select Codigo, DataEnc, DataEntrega from zav_FichaAmostra order by Codigo"),
               (QStringList{"A1|2026-03-15|2026-04-15", "B'1||", "C3||"}));
+}
+
+// A stored date the picker cannot hold shows as it is stored; typing leaves
+// it so, and a date picked in the calendar replaces it.
+TEST_F(FrmCamposAmostraTest, AStoredDateThePickerCannotHoldShowsAsStoredUntilANewOneIsPicked)
+{
+    fixture.executa("insert into zav_FichaAmostra (Codigo, DataEnc, DataEntrega) values "
+                    "('A1', '1700-06-15 00:00:00', '1700-06-15 08:00:00')");
+    artigo("A1");
+    for (int i : {0, 1}) {
+        EXPECT_TRUE(ecra->Data[i]->isVisible() && !ecra->cmp(i).isVisible()) << i;
+        EXPECT_EQ(ecra->Data[i]->text(), "15-06-1700") << i;
+    }
+    entraNaData();
+    ASSERT_TRUE(ecra->Data[0]->hasFocus());
+    QTest::keyClicks(ecra->Data[0], "01012020");
+    QTest::keyClick(ecra->Data[0], Qt::Key_Up);
+    EXPECT_EQ(ecra->Data[0]->text(), "15-06-1700") << "read-only";
+    prime(Qt::Key_Tab);
+    ASSERT_TRUE(ecra->Data[1]->hasFocus());
+    prime(Qt::Key_F4);
+    prime(Qt::Key_Right);
+    prime(Qt::Key_Return);
+    EXPECT_EQ(ecra->Data[1]->text(), "02-01-1753");
+    ecra->btConf_Click();
+    EXPECT_EQ(fixture.linhas("select count(*) from zav_FichaAmostra where DataEnc = '1700-06-15 00:00:00' "
+                             "and DataEntrega = '1753-01-02 00:00:00'"),
+              QStringList{"1"});
+}
+
+// Every date reads whole beside the drop-down arrow, and the empty field
+// that stands in for a missing one takes the picker's place and size.
+TEST_F(FrmCamposAmostraTest, TheDateFieldsShowTheWholeDate)
+{
+    fixture.executa("insert into zav_FichaAmostra (Codigo, DataEnc, DataEntrega) values "
+                    "('A1', '2888-08-28 00:00:00', NULL)");
+    artigo("A1");
+    QApplication::processEvents();
+    ASSERT_TRUE(ecra->Data[0]->isVisible());
+    EXPECT_LE(zav::test::faltaParaDataInteira(*ecra->Data[0]), 0) << ecra->Data[0]->width() << " px wide";
+    entraNaData();
+    prime(Qt::Key_Tab);
+    ASSERT_TRUE(ecra->Data[1]->hasFocus());
+    EXPECT_LE(zav::test::faltaParaDataInteira(*ecra->Data[1]), 0) << ecra->Data[1]->width() << " px wide";
+    for (int i : {0, 1})
+        EXPECT_EQ(ecra->cmp(i).geometry(), ecra->Data[i]->geometry()) << i;
 }
 
 TEST_F(FrmCamposAmostraTest, TabbingThroughAnEmptyDateLeavesItEmptyAndOnlyADateTypedIsStored)

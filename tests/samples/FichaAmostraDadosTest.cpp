@@ -35,10 +35,11 @@ TEST(FichaAmostraDados, PhotoLookupPrefersTheJpgWhateverTheCaseAndTakesTheRefere
     QDir().mkpath(fotos + "R3.jpg");  // a folder is no photo
 
     for (const QString& raiz : {pasta.path(), pasta.path() + "/", pasta.path() + "//"}) {
-        EXPECT_EQ(procuraFoto(raiz, "P", "R1"), fotos + "R1.jpg") << "the folder's separator or none";
-        EXPECT_EQ(procuraFoto(raiz, "P", "r1"), fotos + "R1.jpg");
-        EXPECT_EQ(procuraFoto(raiz, "P", "r2"), fotos + "R2.gif");
-        EXPECT_EQ(procuraFoto(raiz, "P", "R5"), fotos + "r5.gif");
+        const auto foto = [&](const char* referencia) { return QDir::cleanPath(procuraFoto(raiz, "P", referencia)); };
+        EXPECT_EQ(foto("R1"), fotos + "R1.jpg") << "the folder's separator or none";
+        EXPECT_EQ(foto("r1"), fotos + "R1.jpg");
+        EXPECT_EQ(foto("r2"), fotos + "R2.gif");
+        EXPECT_EQ(foto("R5"), fotos + "r5.gif");
     }
     const QString raiz = pasta.path();
     EXPECT_EQ(procuraFoto(raiz, "P", "R3"), "");
@@ -47,12 +48,43 @@ TEST(FichaAmostraDados, PhotoLookupPrefersTheJpgWhateverTheCaseAndTakesTheRefere
     EXPECT_EQ(procuraFoto(raiz, "Q", "R1"), "");
 }
 
+// A folder and a prefix join as they stand: "Loja" and "1" are "Loja1_ARTG".
+// Only where nothing is there is the folder taken as one without its
+// separator; the folder said missing is the first place, when neither is.
+TEST(FichaAmostraDados, ThePhotoIsFirstWhereFolderAndPrefixJoinAsTheyStandThenAfterASeparator)
+{
+    QTemporaryDir pasta;
+    const QString loja = pasta.filePath("Loja");
+    EXPECT_EQ(pastaDasFotosEmFalta(loja, "1"), loja + "1_ARTG/") << "neither place exists";
+    EXPECT_EQ(pastaDasFotosEmFalta(loja + "/", "1"), loja + "/1_ARTG/");
+    EXPECT_EQ(pastaDasFotosEmFalta("", "1"), "") << "no folder set, none said";
+    QDir().mkpath(loja);
+    EXPECT_EQ(pastaDasFotosEmFalta(loja, "1"), loja + "1_ARTG/") << "the folder is there, its photos' are not";
+
+    QDir().mkpath(loja + "1_ARTG");
+    ficheiro(loja + "1_ARTG/R1.gif");
+    ficheiro(loja + "1_ARTG/r2.jpg");
+    EXPECT_EQ(pastaDasFotosEmFalta(loja, "1"), "");
+    EXPECT_EQ(pastaDasFotosEmFalta(loja + "/", "1"), loja + "/1_ARTG/") << "a separator of its own: one place only";
+    EXPECT_EQ(procuraFoto(loja, "1", "R1"), loja + "1_ARTG/R1.gif");
+    EXPECT_EQ(procuraFoto(loja + "/", "1", "R1"), "");
+
+    QDir().mkpath(loja + "/1_ARTG");
+    for (const char* nome : {"R1.jpg", "R2.jpg", "R3.jpg", "R3.gif"})
+        ficheiro(loja + "/1_ARTG/" + nome);
+    EXPECT_EQ(pastaDasFotosEmFalta(loja + "/", "1"), "");
+    EXPECT_EQ(procuraFoto(loja, "1", "R1"), loja + "1_ARTG/R1.gif") << "the first place's .gif before the other's .jpg";
+    EXPECT_EQ(procuraFoto(loja, "1", "R2"), loja + "1_ARTG/r2.jpg");
+    EXPECT_EQ(procuraFoto(loja, "1", "R3"), loja + "/1_ARTG/R3.jpg") << "nothing in the first place";
+    EXPECT_EQ(procuraFoto(loja + "/", "1", "R1"), loja + "/1_ARTG/R1.jpg");
+}
+
 // What the card's statements find in the company, quotes taken as typed.
 TEST(FichaAmostraDados, StatementsFindTheirRowsAndTakeQuotesAsTyped)
 {
     samplestest::FixtureFicha fixture;
     const auto linhas = [&](const QString& sql) { return fixture.bd().AbreRecordset(QString(), sql)->RecordCount(); };
-    EXPECT_EQ(linhas(sqlListaReferencias()), 7) << "the parent references with sizes and colours";
+    EXPECT_EQ(linhas(sqlListaReferencias()), 8) << "the parent references with sizes and colours";
     EXPECT_EQ(linhas(sqlFichaAmostra("R1")), 1);
     EXPECT_EQ(linhas(sqlFichaAmostra("R1' or ''='")), 0);
 }

@@ -75,10 +75,11 @@ FixtureFicha::FixtureFicha()
                                      {"PosImp", ++posicao}});
         rows.insert("MedTamCo", {{"CodTipoM", "CORES"}, {"CodMed", "BR"}, {"Descrica", "Branco"}, {"PosImp", 1}});
         rows.insert("MedTamCo", {{"CodTipoM", "CORES"}, {"CodMed", "PR"}, {"Descrica", "Preto"}, {"PosImp", 2}});
-        for (int i = 1; i <= 30; ++i)
-            rows.insert("MedTamCo", {{"CodTipoM", "CORES30"}, {"CodMed", cor(i)},
-                                     {"Descrica", QStringLiteral("Cor %1").arg(i, 2, 10, QLatin1Char('0'))},
-                                     {"PosImp", i}});
+        for (const auto& [tipo, cores] : {std::pair{"CORES30", 30}, std::pair{"CORES12", 12}})
+            for (int i = 1; i <= cores; ++i)
+                rows.insert("MedTamCo", {{"CodTipoM", tipo}, {"CodMed", cor(i)},
+                                         {"Descrica", QStringLiteral("Cor %1").arg(i, 2, 10, QLatin1Char('0'))},
+                                         {"PosImp", i}});
         rows.insert("Fornec", {{"Codigo", "F'1"}, {"Nome", "Malhas d'Ave"}});
 
         artigo(rows, "R1", "Camisa d'Oxford", "", "", "", "F'1", "Lavar a 30 graus");
@@ -96,18 +97,23 @@ FixtureFicha::FixtureFicha()
         artigo(rows, "R5-BR-S", "R5 BR S", "R5", "BR", "S");
         artigo(rows, "R6", "Polo", "", "", "", "F'1", QString::fromUtf8("Piqué"));
         artigo(rows, "R6-BR-L", "R6 BR L", "R6", "BR", "L");
-        artigo(rows, "R30", QString::fromUtf8("Lenço de trinta cores"), "", "", "", "F'1", "", "CORES30");
-        QList<zav::test::LinhaEncomenda> trinta;
-        for (int i = 1; i <= 30; ++i) {
-            artigo(rows, QStringLiteral("R30-%1").arg(i), "R30", "R30", cor(i), "M", "", "", "CORES30");
-            trinta.append({QStringLiteral("R30-%1").arg(i), double(i), double(i)});
+        QList<zav::test::LinhaEncomenda> muitasCores;
+        for (const auto& [referencia, nome, cores] :
+             {std::tuple{"R30", "Lenço de trinta cores", 30}, std::tuple{"R12", "Meia de doze cores", 12}}) {
+            const QString tipo = QStringLiteral("CORES%1").arg(cores);
+            artigo(rows, referencia, QString::fromUtf8(nome), "", "", "", "F'1", "", tipo);
+            for (int i = 1; i <= cores; ++i) {
+                const QString variante = QStringLiteral("%1-%2").arg(QLatin1String(referencia)).arg(i);
+                artigo(rows, variante, referencia, referencia, cor(i), "M", "", "", tipo);
+                muitasCores.append({variante, double(i), double(i)});
+            }
         }
 
         encomenda(rows, 1, hoje.addSecs(23 * 3600), {{"R1-BR-S", 10, 6}, {"R1-BR-M", 5, 5}});
         encomenda(rows, 2, hoje.addDays(-10), {{"R1-PR-L", 4, 1}, {"R1-PR-S", 2, 5}, {"R2-BR-S", 3, 3}});
         encomenda(rows, 3, hoje.addDays(-5), {{"R3-BR-M", 7, 7}, {"R4-PR-M", 2, 2}, {"R6-BR-L", 1, 1}});
         encomenda(rows, 4, hoje.addMonths(-2), {{"R1-BR-S", 100, 100}, {"R5-BR-S", 9, 9}});
-        encomenda(rows, 5, hoje.addDays(-1), trinta);
+        encomenda(rows, 5, hoje.addDays(-1), muitasCores);
     }
     bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
     bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho());

@@ -26,7 +26,8 @@ namespace samplestest {
 //  - R3: orders (R3-BR-M 7/7), supplier F9 that is no supplier, no photo.
 //  - R4: orders (R4-PR-M 2/2), no supplier at all.
 //  - R5: a sample-card row and a photo, but its only order is two months old.
-//  - R30: thirty colours (Cor 01 .. Cor 30), an order in each.
+//  - R30: thirty colours (Cor 01 .. Cor 30), an order in each; R12 the same
+//    with twelve.
 //  - R6: a retired-card row with no order date and a delivery date.
 class FixtureFicha {
 public:
@@ -36,9 +37,11 @@ public:
     QString caminhoConfiguracao() const { return pasta_.filePath(QStringLiteral("Tarvelo.zav")); }
     // The images folder named in the configuration file, ending with "/".
     QString pastaImagens() const { return pasta_.filePath(QStringLiteral("Imagens")) + QLatin1Char('/'); }
-    // Where the photos are: the folder, the database's name and "_ARTG/".
-    QString pastaFotos() const { return pastaImagens() + QStringLiteral("empresa_ARTG/"); }
-    QString caminho() const { return pasta_.filePath(QStringLiteral("empresa.db")); }
+    // The data-access object's images prefix: the database's name.
+    static QString prefixoImagens() { return QStringLiteral("empresa"); }
+    // Where the photos are: the folder, the prefix and "_ARTG/".
+    QString pastaFotos() const { return pastaImagens() + prefixoImagens() + QStringLiteral("_ARTG/"); }
+    QString caminho() const { return pasta_.filePath(prefixoImagens() + QStringLiteral(".db")); }
     // The configuration file, naming that images folder.
     void escreveConfiguracao(const QString& pastaImagens) const;
     // Writes a photo of that colour there.

@@ -1,10 +1,14 @@
 #include "FichaAmostraTestSupport.h"
 
 #include "samples/frmFichaAmostra_New.h"
+#include "support/DataInteira.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace {
@@ -95,7 +99,8 @@ TEST_F(FrmFichaAmostraNewTest, AnImagesFolderThatDoesNotExistIsSaidOnceOnOpening
 {
     ASSERT_TRUE(QDir(fixture.pastaImagens()).removeRecursively());
     frmFichaAmostra_New& f = abre();
-    EXPECT_EQ(mensagens, QStringList{u("A pasta das imagens \"%1\" não existe.").arg(fixture.pastaImagens())});
+    EXPECT_EQ(mensagens, QStringList{u("A pasta das imagens \"%1\" não existe.").arg(fixture.pastaFotos())})
+        << "the folder that would hold the photos";
     carrega("R1");
     EXPECT_EQ(mensagens.size(), 1) << "not again at each load";
     EXPECT_TRUE(f.sFoto->isHidden());
@@ -104,6 +109,22 @@ TEST_F(FrmFichaAmostraNewTest, AnImagesFolderThatDoesNotExistIsSaidOnceOnOpening
     mensagens.clear();
     abre();
     EXPECT_TRUE(mensagens.isEmpty());
+}
+
+// A site whose images folder is set without a separator, the prefix going on
+// from its name: the photos are in "<folder><prefix>_ARTG", found without a word.
+TEST_F(FrmFichaAmostraNewTest, ThePhotosAreWhereTheFolderAndThePrefixJoinAsTheyStand)
+{
+    const QString loja = QFileInfo(fixture.caminho()).dir().filePath("Loja");
+    const QString fotos = loja + fixture.prefixoImagens() + "_ARTG/";
+    ASSERT_TRUE(QDir().mkpath(fotos));
+    FixtureFicha::fotografia(fotos + "R1.jpg", Qt::red);
+    fixture.escreveConfiguracao(loja);
+    frmFichaAmostra_New& f = abre();
+    EXPECT_TRUE(mensagens.isEmpty()) << mensagens.join('|').toStdString();
+    carrega("R1");
+    EXPECT_EQ(foto(), fotos + "R1.jpg");
+    EXPECT_FALSE(f.sFoto->isHidden());
 }
 
 TEST_F(FrmFichaAmostraNewTest, AnUnknownReferenceOrOneWithoutOrdersInTheWindowIsNotLoaded)
@@ -153,6 +174,9 @@ TEST_F(FrmFichaAmostraNewTest, OpensEmptyAndCancelClearsTheCardAndUnlocksTheFilt
     frmFichaAmostra_New& f = abre();
     esperaVazia();
     EXPECT_EQ(f.campo(0).MaxLength(), 15) << "an article's code whole";
+    for (const QDateTimeEdit* data : f.Data)
+        EXPECT_LE(zav::test::faltaParaDataInteira(*data), 0) << "the whole date reads";
+    EXPECT_LT(f.Data[0]->geometry().right(), f.Label2[4]->x()) << "the first date beside, not under, the next label";
     EXPECT_TRUE(f.btExcel->isHidden());
     EXPECT_TRUE(mensagens.isEmpty());
     f.Option1[0]->setChecked(true);
@@ -169,8 +193,9 @@ TEST_F(FrmFichaAmostraNewTest, TheWindowGrowsWithTheMatrixAndTheLockedReferenceL
     const int topoBotoes = f.btSair->y();
     const auto fundo = [](QWidget& w) { return w.grab().toImage().pixelColor(w.width() - 5, w.height() / 2); };
     EXPECT_EQ(fundo(f.campo(0)), QColor(Qt::white));
-    carrega("R30");
+    carrega("R12");
     QApplication::processEvents();
+    ASSERT_LT(f.frameGeometry().height(), f.screen()->availableGeometry().height()) << "a matrix the screen holds";
     const QTableView* vista = f.Grelha->view();
     const QModelIndex total = vista->model()->index(vista->model()->rowCount() - 1, f.Grelha->columnIndex("Cor"));
     EXPECT_EQ(total.data().toString(), "Total");
@@ -185,6 +210,40 @@ TEST_F(FrmFichaAmostraNewTest, TheWindowGrowsWithTheMatrixAndTheLockedReferenceL
     EXPECT_EQ(f.size(), desenho);
     EXPECT_EQ(f.btSair->y(), topoBotoes);
     EXPECT_EQ(fundo(f.campo(0)), QColor(Qt::white));
+}
+
+// A matrix taller than the screen: the window grows as far as the screen
+// lets it, the grid scrolls and the buttons stay on the screen. The reference
+// is locked, so Esc, which closes the card from it, does nothing; "&Sair" does.
+TEST_F(FrmFichaAmostraNewTest, PastTheScreensHeightTheMatrixScrollsAndTheButtonsStayOnScreen)
+{
+    frmFichaAmostra_New& f = abre();
+    const int desenho = f.height();
+    const int semGrelha = f.height() - f.Grelha->height();
+    escreveReferencia("R30");
+    f.btCarga->click();
+    QApplication::processEvents();
+    const QRect livre = f.screen()->availableGeometry();
+    ASSERT_GT(semGrelha + f.alturaDaMatrizInteira(), livre.height()) << "a matrix the screen cannot hold whole";
+    EXPECT_GT(f.height(), desenho);
+    const auto naAltura = [&](const QRect& r) { return r.top() >= livre.top() && r.bottom() <= livre.bottom(); };
+    EXPECT_TRUE(naAltura(f.frameGeometry())) << f.frameGeometry().height() << " px high, the screen " << livre.height();
+    for (QPushButton* botao : {f.btCancelar, f.btImp, f.btSair}) {
+        EXPECT_GT(botao->y(), f.Grelha->geometry().bottom());
+        EXPECT_TRUE(naAltura(QRect(botao->mapToGlobal(QPoint()), botao->size()))) << botao->text().toStdString();
+    }
+    QTableView* vista = f.Grelha->view();
+    EXPECT_GT(vista->verticalScrollBar()->maximum(), 0);
+    vista->scrollToBottom();
+    const QModelIndex total = vista->model()->index(vista->model()->rowCount() - 1, f.Grelha->columnIndex("Cor"));
+    EXPECT_EQ(total.data().toString(), "Total");
+    EXPECT_TRUE(vista->viewport()->rect().contains(vista->visualRect(total))) << "the totals scrolled to";
+
+    QTest::keyClick(&f, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(f.isVisible());
+    QTest::keyClick(&f, Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !f.isVisible(); }));
 }
 
 TEST_F(FrmFichaAmostraNewTest, TheOptionsAreOneTabStopOnTheChosenOneAndEscInTheReferenceCloses)

@@ -18,7 +18,7 @@
 
 namespace {
 
-TEST_F(EcraTarvelo, OpensOnTheMonthsFirstDayAndTodayWithTheFocusInTheFirstDate)
+TEST_F(EcraTarvelo, OpensOnTheMonthsFirstDayAndTodayWithTheFocusMovedOnToTheLastDate)
 {
     ecra.Form_Load();
     const QDate hoje = QDate::currentDate();
@@ -30,7 +30,9 @@ TEST_F(EcraTarvelo, OpensOnTheMonthsFirstDayAndTodayWithTheFocusInTheFirstDate)
         frmTarvelo outro;
         outro.bd = &empresa.bd();
         zav::test::abreEcra(outro, ativacao);
-        EXPECT_TRUE(outro.DTPicker1[0]->hasFocus()) << int(ativacao);
+        EXPECT_TRUE(outro.DTPicker1[1]->hasFocus()) << int(ativacao);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_TRUE(outro.DTPicker1[0]->hasFocus()) << "the first date is one Shift+Tab back";
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/widgets/SeletorData.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDialog>
 #include <QLineEdit>
 #include <QTest>
@@ -111,4 +112,69 @@ TEST_F(Picker, LeavingMidwayTakesWhatIsADateAndKeepsTheLastDateOtherwise)
     QTest::keyClicks(picker, "0103");
     clickAt(1);
     EXPECT_EQ(picker->date(), QDate(2026, 3, 1)) << "a click elsewhere takes the day and month typed";
+}
+
+// A stored date it cannot hold shows as stored, and neither typing nor
+// stepping changes it; F4 drops the calendar, where a date picked replaces it.
+TEST_F(Picker, AStoredDateItCannotHoldShowsAsStoredAndReadOnlyUntilOneIsPicked)
+{
+    int escolhidas = 0;
+    QObject::connect(picker, &zav::SeletorData::Escolhida, [&] { ++escolhidas; });
+    const QLineEdit* editor = picker->findChild<QLineEdit*>();
+    picker->setDataGuardada(QDate(2024, 2, 29));
+    EXPECT_EQ(picker->date(), QDate(2024, 2, 29)) << "a date it holds is its date";
+    EXPECT_FALSE(editor->isReadOnly());
+
+    picker->setDataGuardada(QDate(1700, 6, 15));
+    EXPECT_TRUE(editor->isReadOnly());
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_TRUE(picker->hasFocus());
+    QTest::keyClicks(picker, "01032026");
+    for (const Qt::Key tecla : {Qt::Key_Up, Qt::Key_PageDown, Qt::Key_Backspace, Qt::Key_Delete})
+        QTest::keyClick(picker, tecla);
+    picker->stepBy(3);
+    clickAt(1);
+    QTest::keyClicks(picker, "15");
+    QTest::keyClick(picker, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(picker->text(), "15-06-1700");
+    EXPECT_EQ(escolhidas, 0);
+
+    picker->setFocus();
+    QTest::keyClick(picker, Qt::Key_F4);
+    QCalendarWidget* calendario = picker->calendarWidget();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calendario->isVisible(); }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(calendario->isVisible());
+    EXPECT_EQ(escolhidas, 1);
+    EXPECT_EQ(picker->date(), QDate(1753, 1, 2));
+    EXPECT_EQ(picker->text(), "02-01-1753");
+    EXPECT_FALSE(editor->isReadOnly());
+    clickAt(0);
+    QTest::keyClicks(picker, "01032026");
+    EXPECT_EQ(picker->date(), QDate(2026, 3, 1)) << "typed again once a date is given";
+
+    picker->setDataGuardada(QDate(1700, 6, 15));
+    picker->setDate(QDate(2025, 5, 5));
+    EXPECT_EQ(picker->text(), "05-05-2025") << "the program's date replaces it too";
+    EXPECT_FALSE(editor->isReadOnly());
+}
+
+// Leaving for another control of the window is said; the window giving the
+// focus to another, as it does when it closes, is not.
+TEST_F(Picker, LeavingForAnotherControlIsSaidButNotForAnotherWindow)
+{
+    int deixadas = 0;
+    QObject::connect(picker, &zav::SeletorData::Deixada, [&] { ++deixadas; });
+    picker->setFocus();
+    QWidget outra;
+    outra.show();
+    QApplication::setActiveWindow(&outra);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&outra));
+    EXPECT_EQ(deixadas, 0);
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_TRUE(picker->hasFocus()) << "back where it was";
+    QTest::keyClick(picker, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(deixadas, 1);
 }
