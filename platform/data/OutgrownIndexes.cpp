@@ -53,10 +53,10 @@ QString OutgrownIndexes::rebuild() const
         return {};
     if (!sqlite3_get_autocommit(db_))
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    return QStringLiteral("Os índices desta empresa foram feitos por uma versão anterior do programa, que ordenava "
-                          "os textos de outra forma, e não puderam ser refeitos: %1. Até o serem, a empresa abre só "
-                          "para consulta, sem esses índices, e nada se grava nela; o programa volta a tentar da "
-                          "próxima vez que a abrir.")
+    return QStringLiteral("Os índices desta empresa foram feitos por uma versão anterior do programa, que comparava "
+                          "os textos de outra forma, e não puderam ser refeitos: %1. Até serem refeitos, a empresa "
+                          "abre só para consulta, sem esses índices, e nada se grava nela; o programa volta a "
+                          "tentar da próxima vez que a abrir.")
         .arg(cause(code, text));
 }
 
@@ -64,7 +64,7 @@ QString OutgrownIndexes::cause(int code, const QString& message) const
 {
     switch (code & 0xff) {
     case SQLITE_CONSTRAINT:
-        return QStringLiteral("há chaves que agora são iguais e que terão de ser mudadas para só ficar uma de cada (%1)")
+        return QStringLiteral("há chaves que agora são iguais, e de cada grupo só uma pode ficar (%1)")
             .arg(collidingKeys().join(QLatin1StringView("; ")));
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
