@@ -2,11 +2,15 @@
 
 #include <unicode/ucol.h>
 #include <unicode/ucoleitr.h>
+#include <unicode/uset.h>
 #include <unicode/utf16.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <map>
 #include <memory>
 
 namespace zav {
@@ -91,26 +95,65 @@ ErpCollation::ErpCollation()
         appendWeightsOf(elements.get(), c, tabled_);
     }
     tabledStart_.push_back(std::uint32_t(tabled_.size()));
-
-    // A plain byte is an ASCII character of one weight that begins a letter:
-    // texts of them compare as the sequences of their ranks do.
-    std::vector<unsigned char> plain;
-    for (unsigned char c = 0; c < 0x80; ++c) {
-        if (tabledStart_[c + 1] - tabledStart_[c] == 1 && beginsLetter(tabled_[tabledStart_[c]])) {
-            plain.push_back(c);
+    for (unsigned char c = 0; c < 0x80; ++c)
+        if (tabledStart_[c + 1] - tabledStart_[c] == 1 && beginsLetter(tabled_[tabledStart_[c]]))
             plainWeight_[c] = tabled_[tabledStart_[c]];
+
+    readContractions();
+    tableLetters();
+}
+
+// ICU's contractions and context rules ('L' with a middle dot weighs as one
+// letter): a character in one does not always weigh alone. A plain byte
+// joined only to characters that are not plain stands alone beside plain
+// ones, which the comparison tells from its neighbours' bytes.
+void ErpCollation::readContractions()
+{
+    joins_.assign(TabledBelow, 0);
+    const auto plain = [this](UChar c) { return c < 0x80 && plainWeight_[c] != 0; };
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<USet, void (*)(USet*)> contractions(uset_openEmpty(), uset_close);
+    ucol_getContractionsAndExpansions(collator_, contractions.get(), nullptr, true, &status);
+    if (U_FAILURE(status))
+        unusable("no contractions", status);
+    for (int32_t item = 0; item < uset_getItemCount(contractions.get()); ++item) {
+        UChar32 first, last;
+        UChar text[64];
+        UErrorCode itemStatus = U_ZERO_ERROR;
+        const int32_t length = std::min(uset_getItem(contractions.get(), item, &first, &last, text, 64, &itemStatus), 64);
+        for (int32_t k = 0; k < length; ++k) {
+            if (text[k] >= TabledBelow)
+                continue;
+            if (!plain(text[k]))
+                joins_[text[k]] |= JoinsAny;
+            else if (k > 0)
+                joins_[text[k]] |= plain(text[k - 1]) ? JoinsAny : JoinsPrevious;
+            if (plain(text[k]) && k + 1 < length)
+                joins_[text[k]] |= plain(text[k + 1]) ? JoinsAny : JoinsNext;
         }
     }
-    const auto order = [this](unsigned char a, unsigned char b) {
-        const char16_t x = a, y = b;
-        return ucol_strcoll(collator_, &x, 1, &y, 1);
-    };
-    std::stable_sort(plain.begin(), plain.end(), [&](unsigned char a, unsigned char b) { return order(a, b) < 0; });
-    unsigned char rank = 0;
-    for (size_t i = 0; i < plain.size(); ++i) {
-        if (i == 0 || order(plain[i - 1], plain[i]) != 0)
-            ++rank;
-        rank_[plain[i]] = rank;
+}
+
+// A letter with its accents is one weight that begins a letter and the
+// accents' weights; those of several weights get a value of their own. Where
+// two texts first differ at such letters, their primary weights decide.
+void ErpCollation::tableLetters()
+{
+    letter_.assign(TabledBelow, 0);
+    primary_.assign(TabledBelow, 0);
+    std::map<std::vector<Weight>, Weight> values;
+    for (char32_t c = 0; c < TabledBelow; ++c) {
+        const auto begin = tabled_.begin() + tabledStart_[c];
+        const auto end = tabled_.begin() + tabledStart_[c + 1];
+        if (begin == end || !beginsLetter(*begin) || std::any_of(begin + 1, end, beginsLetter))
+            continue;
+        // No weight has its lowest byte set.
+        letter_[c] = end - begin == 1 ? *begin
+                                      : values.try_emplace(std::vector<Weight>(begin, end), Weight(values.size() + 1) << 8 | 1)
+                                            .first->second;
+        // The primary's high half opens the weight, its low half the second half's.
+        if (!(joins_[c] & JoinsAny))
+            primary_[c] = std::uint32_t(*begin >> 48) << 16 | std::uint32_t(*begin >> 16 & 0xFFFF);
     }
 }
 
@@ -130,10 +173,10 @@ int ErpCollation::compare(const char* a, int lengthA, const char* b, int lengthB
 {
     lengthA = withoutTrailingBlanks(a, lengthA);
     lengthB = withoutTrailingBlanks(b, lengthB);
-    const int plain = comparePlain(reinterpret_cast<const unsigned char*>(a), lengthA,
-                                   reinterpret_cast<const unsigned char*>(b), lengthB);
-    if (plain != NotPlain)
-        return plain;
+    const int quickly = compareQuickly(reinterpret_cast<const unsigned char*>(a), lengthA,
+                                       reinterpret_cast<const unsigned char*>(b), lengthB);
+    if (quickly != Undecided)
+        return quickly;
     UErrorCode status = U_ZERO_ERROR;
     return ucol_strcollUTF8(collator_, a, lengthA, b, lengthB, &status);
 }
@@ -143,32 +186,67 @@ int ErpCollation::compare(const char16_t* a, int lengthA, const char16_t* b, int
     return ucol_strcoll(collator_, a, withoutTrailingBlanks(a, lengthA), b, withoutTrailingBlanks(b, lengthB));
 }
 
-int ErpCollation::comparePlain(const unsigned char* a, int lengthA, const unsigned char* b, int lengthB) const
+// What two texts share byte for byte weighs the same in both, and so do
+// letters that differ in case only. Where they first differ otherwise, at
+// tabled letters standing alone, those letters' primary weights decide when
+// they differ: every weight before is the same, and nothing after changes
+// theirs. Where one text is the other's beginning, such a letter after it
+// makes it the later.
+int ErpCollation::compareQuickly(const unsigned char* a, int lengthA, const unsigned char* b, int lengthB) const
 {
     const int common = std::min(lengthA, lengthB);
-    int i = 0;
-    for (; i < common; ++i) {
-        const int x = rank_[a[i]];
-        const int y = rank_[b[i]];
-        if (x == 0 || y == 0)
-            return NotPlain;
-        if (x != y)
+    for (int i = 0;;) {
+        for (std::uint64_t x, y; i + 8 <= common; i += 8) {
+            std::memcpy(&x, a + i, 8);
+            std::memcpy(&y, b + i, 8);
+            if (x != y) {
+                static_assert(std::endian::native == std::endian::little);
+                i += std::countr_zero(x ^ y) / 8;
+                break;
+            }
+        }
+        while (i < common && a[i] == b[i])
+            ++i;
+        if (i == common)
             break;
+        int at = i;
+        Character x{a[i], 1};
+        Character y{b[i], 1};
+        if ((a[i] | b[i]) >= 0x80) {
+            while (at > 0 && (a[at] & 0xC0) == 0x80)
+                --at;
+            x = characterAt(a, lengthA, at);
+            y = characterAt(b, lengthB, at);
+        }
+        const std::uint32_t px = primaryOf(x);
+        const std::uint32_t py = primaryOf(y);
+        if (!px || !py)
+            return Undecided;
+        if ((joins_[x.code] | joins_[y.code]) && (!standsAlone(a, lengthA, at, x) || !standsAlone(b, lengthB, at, y)))
+            return Undecided;
+        if (px != py)
+            return px < py ? -1 : 1;
+        if (letter_[x.code] != letter_[y.code] || x.length != y.length)
+            return Undecided;
+        i = at + x.length;
     }
-    // Ranks decide only when both texts are plain to their ends.
-    if (!isPlain(a + i, lengthA - i) || !isPlain(b + i, lengthB - i))
-        return NotPlain;
-    if (i < common)
-        return rank_[a[i]] < rank_[b[i]] ? -1 : 1;
-    return (lengthA > lengthB) - (lengthA < lengthB);
+    if (lengthA == lengthB)
+        return 0;
+    const bool aIsLonger = lengthA > lengthB;
+    const unsigned char* longer = aIsLonger ? a : b;
+    const int longerLength = aIsLonger ? lengthA : lengthB;
+    const Character next = characterAt(longer, longerLength, common);
+    if (!primaryOf(next) || (joins_[next.code] && !standsAlone(longer, longerLength, common, next)))
+        return Undecided;
+    return aIsLonger ? 1 : -1;
 }
 
-bool ErpCollation::isPlain(const unsigned char* text, int length) const
+bool ErpCollation::standsAlone(const unsigned char* text, int length, int at, Character c) const
 {
-    for (int i = 0; i < length; ++i)
-        if (rank_[text[i]] == 0)
-            return false;
-    return true;
+    const unsigned char joins = joins_[c.code];
+    const int end = at + c.length;
+    return !((joins & JoinsNext) && end < length && !plainWeight_[text[end]])
+        && !((joins & JoinsPrevious) && at > 0 && !plainWeight_[text[at - 1]]);
 }
 
 void ErpCollation::appendWeights(char32_t c, std::vector<Weight>& out) const

@@ -52,14 +52,19 @@ public:
     using Weight = std::uint64_t;
     // Appends the weights of `c` (none for a character the comparison ignores).
     void appendWeights(char32_t c, std::vector<Weight>& out) const;
-    // The weight of a byte of plain text: an ASCII character the comparison
-    // gives one weight of its own (every printable one, tab and line ends);
-    // 0 for any other byte.
-    Weight plainWeight(unsigned char byte) const { return plainWeight_[byte]; }
     static bool beginsLetter(Weight weight) { return (weight >> 48) != 0; }
     // The characters whose weights are kept in a table (ASCII, the Latin
     // letters and the combining accents); the others' are worked out each time.
     static constexpr char32_t TabledBelow = 0x370;
+    // The weight of a byte of plain text: an ASCII character the comparison
+    // gives one weight of its own (every printable one, tab and line ends);
+    // 0 for any other byte.
+    Weight plainWeight(unsigned char byte) const { return plainWeight_[byte]; }
+    // A tabled character that is one letter with its accents ('a', 'ã', 'ª'):
+    // its weight when it has one, else a value that stands for its weights,
+    // the same for every character of the same weights ('ã' and 'Ã'). 0 for
+    // any other (ß, an accent alone, an ignored character).
+    Weight letterOf(char32_t c) const { return c < TabledBelow ? letter_[c] : 0; }
 
     // Registers it, and LIKE under it, on a connection; false when SQLite refuses.
     static bool registerOn(sqlite3* handle);
@@ -71,20 +76,46 @@ private:
     ErpCollation();
     ~ErpCollation();
 
-    // The comparison of two texts of plain bytes by their ranks, or NotPlain.
-    static constexpr int NotPlain = 2;
-    int comparePlain(const unsigned char* a, int lengthA, const unsigned char* b, int lengthB) const;
-    bool isPlain(const unsigned char* text, int length) const;
+    // A character of one or two bytes in a text; `length` 0 for any other.
+    struct Character {
+        char32_t code = 0;
+        int length = 0;
+    };
+    static Character characterAt(const unsigned char* text, int length, int at)
+    {
+        if (text[at] < 0x80)
+            return {text[at], 1};
+        if (text[at] >= 0xC2 && text[at] < 0xE0 && at + 1 < length && (text[at + 1] & 0xC0) == 0x80)
+            return {char32_t(text[at] & 0x1F) << 6 | (text[at + 1] & 0x3F), 2};
+        return {};
+    }
+
+    // Texts compared by the primary weights of their tabled characters, past
+    // what they share; Undecided when ICU must tell.
+    static constexpr int Undecided = 2;
+    int compareQuickly(const unsigned char* a, int lengthA, const unsigned char* b, int lengthB) const;
+    // The primary weight by which a character decides where two texts first
+    // differ; 0 when it cannot.
+    std::uint32_t primaryOf(Character c) const { return c.length && c.code < TabledBelow ? primary_[c.code] : 0; }
+    // Whether the character at `at` weighs alone there: not joined into one
+    // of the collator's contractions ('L' and a middle dot) by its neighbours.
+    bool standsAlone(const unsigned char* text, int length, int at, Character c) const;
+    void readContractions();
+    void tableLetters();
 
     UCollator* collator_ = nullptr;
-    // Each plain byte's place in the collator's order (equal letters share
-    // one), from 1; 0 for any other byte.
-    unsigned char rank_[256] = {};
     Weight plainWeight_[256] = {};
     // The weights of the characters below TabledBelow: those of `c` run from
     // tabledStart_[c] to tabledStart_[c + 1].
     std::vector<Weight> tabled_;
     std::vector<std::uint32_t> tabledStart_;
+    std::vector<Weight> letter_;
+    std::vector<std::uint32_t> primary_;
+    // How a tabled character joins others into a contraction: a plain one with
+    // a character that is not plain after or before it (JoinsNext,
+    // JoinsPrevious); any other way, and then it never decides alone (JoinsAny).
+    enum Joins : unsigned char { JoinsNext = 1, JoinsPrevious = 2, JoinsAny = 4 };
+    std::vector<unsigned char> joins_;
 };
 
 } // namespace zav

@@ -23,8 +23,9 @@ int erpCompare(void* collation, int length1, const void* text1, int length2, con
 }
 
 // like(pattern, text [, escape]), which SQLite calls for "text LIKE pattern".
-// The pattern is read once per statement: SQLite keeps it beside a pattern
-// that stays the same from row to row.
+// The pattern is read once per statement: SQLite keeps its reading beside the
+// pattern's value while that stays the same from row to row (the escape, an
+// argument of its own, is checked).
 void erpLike(sqlite3_context* context, int argc, sqlite3_value** argv)
 {
     for (int i = 0; i < argc; ++i)
@@ -49,7 +50,7 @@ void erpLike(sqlite3_context* context, int argc, sqlite3_value** argv)
 
     auto* kept = static_cast<ErpLikePattern*>(sqlite3_get_auxdata(context, 0));
     std::unique_ptr<ErpLikePattern> read;
-    if (!kept || !kept->isFor(pattern, patternLength, escape)) {
+    if (!kept || kept->escape() != escape) {
         read = std::make_unique<ErpLikePattern>(*static_cast<const ErpCollation*>(sqlite3_user_data(context)),
                                                 pattern, patternLength, escape);
         kept = read.get();

@@ -2,8 +2,6 @@
 
 #include <unicode/utf8.h>
 
-#include <algorithm>
-#include <string_view>
 
 namespace zav {
 
@@ -21,29 +19,60 @@ int withoutTrailingBlanks(const unsigned char* text, int length)
 
 } // namespace
 
-// A text of plain bytes: each byte is a letter of one weight.
-struct ErpLikePattern::PlainText {
+// What an unfinished match returns when the text must be weighed to tell.
+constexpr int Unsure = -2;
+
+// A text as it stands: each character a letter with its accents (ASCII, or
+// two bytes of a tabled one), or, weighing 0, a character that is none, or
+// one that an accent alone may follow (from U+0300 on), joining it.
+struct ErpLikePattern::LetterText {
     const ErpCollation& collation;
     const unsigned char* bytes;
     int size;
     int trimmed; // the size without the trailing blanks
-    Weight at(int i) const { return collation.plainWeight(bytes[i]); }
+    Weight at(int i) const
+    {
+        Weight letter = 0;
+        int next = i + 1;
+        if (bytes[i] < 0x80) {
+            letter = collation.plainWeight(bytes[i]);
+        } else if (bytes[i] >= 0xC2 && bytes[i] < 0xE0 && i + 1 < size && (bytes[i + 1] & 0xC0) == 0x80) {
+            letter = collation.letterOf(char32_t(bytes[i] & 0x1F) << 6 | (bytes[i + 1] & 0x3F));
+            ++next;
+        }
+        return next < size && bytes[next] >= 0xCC ? 0 : letter;
+    }
+    int next(int i) const { return i + (bytes[i] < 0x80 ? 1 : 2); }
     bool beginsLetter(int) const { return true; }
+    int candidate(int at, const Segment& segment) const
+    {
+        while (at < size && !segment.mayBegin[bytes[at]])
+            ++at;
+        return at;
+    }
 };
 
-// Any other text, as its weights.
+// A text as its weights.
 struct ErpLikePattern::WeighedText {
     const Weight* weights;
     const unsigned char* begins;
     int size;
     int trimmed;
     Weight at(int i) const { return weights[i]; }
+    int next(int i) const { return i + 1; }
     bool beginsLetter(int i) const { return i == size || begins[i]; }
+    int candidate(int at, const Segment&) const { return at; }
 };
 
 ErpLikePattern::ErpLikePattern(const ErpCollation& collation, const char* pattern, int length, char32_t escape)
-    : collation_(collation), pattern_(pattern, size_t(length)), escape_(escape), segments_(1)
+    : collation_(collation), escape_(escape), byWeights_(1), byLetters_(1)
 {
+    const auto literal = [this](char32_t c) {
+        appendWeights(c, byWeights_.back().weights);
+        const Weight letter = collation_.letterOf(c);
+        lettersOnly_ = lettersOnly_ && letter != 0;
+        byLetters_.back().weights.push_back(letter);
+    };
     const auto* bytes = reinterpret_cast<const unsigned char*>(pattern);
     for (int i = 0; i < length;) {
         UChar32 c;
@@ -54,23 +83,45 @@ ErpLikePattern::ErpLikePattern(const ErpCollation& collation, const char* patter
                 break;
             }
             U8_NEXT_OR_FFFD(bytes, i, length, c);
-            appendWeights(char32_t(c), segments_.back());
+            literal(char32_t(c));
         } else if (c == '%') {
             // A run of '%'s is one.
-            if (segments_.size() == 1 || !segments_.back().empty())
-                segments_.emplace_back();
+            if (byWeights_.size() == 1 || !byWeights_.back().weights.empty()) {
+                byWeights_.emplace_back();
+                byLetters_.emplace_back();
+            }
         } else if (c == '_') {
-            segments_.back().push_back(OneCharacter);
+            byWeights_.back().weights.push_back(OneCharacter);
+            byLetters_.back().weights.push_back(OneCharacter);
         } else {
-            appendWeights(char32_t(c), segments_.back());
+            literal(char32_t(c));
         }
     }
-    lastIsFixed_ = std::find(segments_.back().begin(), segments_.back().end(), OneCharacter) == segments_.back().end();
+    for (Segment& segment : byLetters_)
+        markBeginnings(segment);
 }
 
-bool ErpLikePattern::isFor(const char* pattern, int length, char32_t escape) const
+// In a text of letters a match of the run begins at its first letter, or at
+// a character that is none, which the text must be weighed to judge ('ß' may
+// begin "ss"); with '_' first, at any character. Never at a byte inside a
+// character, nor at one that begins no character: those stand for a
+// character that begins no match but '_'.
+void ErpLikePattern::markBeginnings(Segment& segment) const
 {
-    return escape == escape_ && std::string_view(pattern, size_t(length)) == pattern_;
+    if (segment.weights.empty())
+        return;
+    const Weight lead = segment.weights.front();
+    if (lead == OneCharacter)
+        return segment.mayBegin.fill(true);
+    for (int byte = 0; byte < 0x80; ++byte)
+        segment.mayBegin[byte] = collation_.plainWeight(byte) == lead;
+    for (int byte = 0xE0; byte < 0x100; ++byte)
+        segment.mayBegin[byte] = true;
+    for (char32_t c = 0x80; c < 0x800; ++c) {
+        const Weight letter = collation_.letterOf(c);
+        if (!letter || letter == lead)
+            segment.mayBegin[0xC0 | (c >> 6)] = true;
+    }
 }
 
 bool ErpLikePattern::matches(const char* text, int length)
@@ -79,75 +130,81 @@ bool ErpLikePattern::matches(const char* text, int length)
         return false;
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     const int trimmed = withoutTrailingBlanks(bytes, length);
-    if (std::all_of(bytes, bytes + length, [this](unsigned char c) { return collation_.plainWeight(c) != 0; }))
-        return matchesText(PlainText{collation_, bytes, length, trimmed});
+    if (lettersOnly_) {
+        const Verdict verdict = matchesText(byLetters_, LetterText{collation_, bytes, length, trimmed});
+        if (verdict != Verdict::Unsure)
+            return verdict == Verdict::Match;
+    }
     weigh(bytes, length, trimmed);
-    return matchesText(WeighedText{weights_.data(), beginsLetter_.data(), int(weights_.size()), trimmedWeights_});
+    const WeighedText weighed{weights_.data(), beginsLetter_.data(), int(weights_.size()), trimmedWeights_};
+    return matchesText(byWeights_, weighed) == Verdict::Match;
 }
 
 template <typename Text>
-bool ErpLikePattern::matchesText(const Text& text) const
+ErpLikePattern::Verdict ErpLikePattern::matchesText(const std::vector<Segment>& segments, const Text& text) const
 {
-    int at = endOfSegmentAt(segments_.front(), text, 0);
-    if (segments_.size() == 1)
-        return at >= text.trimmed;
-    for (size_t s = 1; at >= 0 && s + 1 < segments_.size(); ++s)
-        at = endOfFirstMatch(segments_[s], text, at);
-    return at >= 0 && endsWith(segments_.back(), text, at);
+    const auto verdict = [](int end) {
+        return end >= 0 ? Verdict::Match : end == Unsure ? Verdict::Unsure : Verdict::NoMatch;
+    };
+    int at = endOfSegmentAt(segments.front(), text, 0);
+    if (segments.size() == 1)
+        return verdict(at >= 0 && at < text.trimmed ? -1 : at);
+    for (size_t s = 1; at >= 0 && s + 1 < segments.size(); ++s)
+        at = endOfFirstMatch(segments[s], text, at, 0);
+    if (at < 0 || segments.back().weights.empty())
+        return verdict(at);
+    // The last run ends the text, or reaches its trailing blanks.
+    return verdict(endOfFirstMatch(segments.back(), text, at, text.trimmed));
 }
 
-// Where the segment ends when it matches from `at`, or -1. It must end where
-// a letter begins: "a%" does not take the 'a' of an 'á'.
+// Where the segment ends when it matches from `at`, -1 when it does not, or
+// Unsure. It must end where a letter begins: "a%" does not take the 'a' of
+// an 'á'.
 template <typename Text>
 int ErpLikePattern::endOfSegmentAt(const Segment& segment, const Text& text, int at) const
 {
-    for (const Weight weight : segment) {
+    for (const Weight weight : segment.weights) {
         if (at == text.size)
             return -1;
+        const Weight here = text.at(at);
+        if (!here)
+            return Unsure;
         if (weight != OneCharacter) {
-            if (text.at(at) != weight)
+            if (here != weight)
                 return -1;
-            ++at;
+            at = text.next(at);
         } else {
             if (!text.beginsLetter(at))
                 return -1;
             do
-                ++at;
+                at = text.next(at);
             while (!text.beginsLetter(at));
         }
     }
+    if (at == text.size)
+        return at;
+    if (!text.at(at))
+        return Unsure;
     return text.beginsLetter(at) ? at : -1;
 }
 
-// After a '%': the end of the segment's first match from `from` on, or -1.
-// The first match leaves the most text to what follows.
+// After a '%': the end of the segment's first match from `from` on that ends
+// at `leastEnd` or later, -1 when there is none, or Unsure. The first match
+// leaves the most text to what follows.
 template <typename Text>
-int ErpLikePattern::endOfFirstMatch(const Segment& segment, const Text& text, int from) const
+int ErpLikePattern::endOfFirstMatch(const Segment& segment, const Text& text, int from, int leastEnd) const
 {
-    const Weight lead = segment.front();
-    for (int at = from; at < text.size; ++at) {
-        if ((lead == OneCharacter || text.at(at) == lead) && text.beginsLetter(at)) {
-            if (const int end = endOfSegmentAt(segment, text, at); end >= 0)
+    const Weight lead = segment.weights.front();
+    for (int at = text.candidate(from, segment); at < text.size; at = text.candidate(text.next(at), segment)) {
+        const Weight here = text.at(at);
+        if (!here)
+            return Unsure;
+        if ((lead == OneCharacter || here == lead) && text.beginsLetter(at)) {
+            if (const int end = endOfSegmentAt(segment, text, at); end >= leastEnd || end == Unsure)
                 return end;
         }
     }
     return -1;
-}
-
-// After the last '%': whether the segment matches from `from` on, up to the
-// text's end or to its trailing blanks.
-template <typename Text>
-bool ErpLikePattern::endsWith(const Segment& segment, const Text& text, int from) const
-{
-    if (segment.empty())
-        return true;
-    const int length = int(segment.size());
-    const int first = lastIsFixed_ ? std::max(from, text.trimmed - length) : from;
-    const int last = lastIsFixed_ ? text.size - length : text.size - 1;
-    for (int at = first; at <= last; ++at)
-        if (text.beginsLetter(at) && endOfSegmentAt(segment, text, at) >= text.trimmed)
-            return true;
-    return false;
 }
 
 void ErpLikePattern::weigh(const unsigned char* text, int length, int trimmedLength)

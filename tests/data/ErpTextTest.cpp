@@ -145,19 +145,25 @@ TEST(ErpCollation, PlainTextsTakeTheCollatorsOrder)
 {
     const ErpCollation& collation = ErpCollation::instance();
     std::mt19937 random(6);
-    const QStringList rare = QString::fromUtf8("é,ß,e\u0301,Ａ").split(u',');
+    const QStringList rare = QString::fromUtf8("é,É,è,á,Á,ã,ç,Ç,ª,·,ŀ,ı,ß,e\u0301,\u0301,Ａ,œ,\uFDD1").split(u',');
     QList<QByteArray> texts;
-    for (int i = 0; i < 400; ++i) {
+    for (int i = 0; i < 600; ++i) {
         QString t;
         for (int n = int(random() % 7); n > 0; --n) {
             const int pick = int(random() % 100);
-            // Mostly letters, digits and blanks, where texts meet; any ASCII, control bytes too; now and then not ASCII.
-            t += pick < 60   ? QChar(u"aAbB0 -zZ"[random() % 9])
-                 : pick < 95 ? QString(QChar(char16_t(random() % 128)))
+            // Mostly letters, digits and blanks, where texts meet; any ASCII,
+            // control bytes too; and letters with accents, ligatures, an accent
+            // alone, the middle dot that joins 'L' in a contraction.
+            t += pick < 60   ? QChar(u"aAbBlL0 -zZ"[random() % 11])
+                 : pick < 80 ? QString(QChar(char16_t(random() % 128)))
                              : rare[int(random() % rare.size())];
         }
         texts << t.toUtf8();
     }
+    // Short texts of a few letters, many of them the same but for accents or case.
+    const QStringList few = QString::fromUtf8("a,á,ã,A,Á,ª,e\u0301,b").split(u',');
+    for (int i = 0; i < 200; ++i)
+        texts << (few[int(random() % few.size())] + few[int(random() % few.size())]).toUtf8();
     for (const QByteArray& a : texts) {
         const QString a16 = QString::fromUtf8(a);
         for (const QByteArray& b : texts) {
