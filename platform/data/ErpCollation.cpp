@@ -122,14 +122,17 @@ void ErpCollation::readContractions()
         UErrorCode itemStatus = U_ZERO_ERROR;
         const int32_t length = std::min(uset_getItem(contractions.get(), item, &first, &last, text, 64, &itemStatus), 64);
         for (int32_t k = 0; k < length; ++k) {
-            if (text[k] >= TabledBelow)
+            const UChar c = text[k];
+            if (c >= TabledBelow)
                 continue;
-            if (!plain(text[k]))
-                joins_[text[k]] |= JoinsAny;
-            else if (k > 0)
-                joins_[text[k]] |= plain(text[k - 1]) ? JoinsAny : JoinsPrevious;
-            if (plain(text[k]) && k + 1 < length)
-                joins_[text[k]] |= plain(text[k + 1]) ? JoinsAny : JoinsNext;
+            if (!plain(c)) {
+                joins_[c] |= JoinsAny;
+                continue;
+            }
+            if (k > 0)
+                joins_[c] |= plain(text[k - 1]) ? JoinsAny : JoinsPrevious;
+            if (k + 1 < length)
+                joins_[c] |= plain(text[k + 1]) ? JoinsAny : JoinsNext;
         }
     }
 }

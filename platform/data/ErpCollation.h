@@ -18,7 +18,8 @@ namespace zav {
 // 'A', 'ﬁ' and 'fi'), and so are the ligatures SQL Server reads as their
 // letters: 'ß' = 'ss', 'œ' = 'oe', 'æ' = 'ae'. It is ICU's collator on the root
 // rules (which Portuguese keeps) at the accents' strength, with those ligatures
-// added; texts of plain ASCII take a shortcut that gives the collator's answer.
+// added. Where two texts first differ at ASCII or Latin letters, a shortcut
+// through the collator's own weights gives its answer without asking it.
 //
 // It has a name of its own instead of replacing SQLite's NOCASE: an index that
 // another program built under NOCASE keeps NOCASE's order and equality. The

@@ -2,7 +2,6 @@
 
 #include <unicode/utf8.h>
 
-
 namespace zav {
 
 namespace {
@@ -17,10 +16,10 @@ int withoutTrailingBlanks(const unsigned char* text, int length)
     return length;
 }
 
-} // namespace
-
 // What an unfinished match returns when the text must be weighed to tell.
 constexpr int Unsure = -2;
+
+} // namespace
 
 // A text as it stands: each character a letter with its accents (ASCII, or
 // two bytes of a tabled one), or, weighing 0, a character that is none, or

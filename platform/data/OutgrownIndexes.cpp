@@ -53,10 +53,10 @@ QString OutgrownIndexes::rebuild() const
         return {};
     if (!sqlite3_get_autocommit(db_))
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    return QStringLiteral("Os índices desta empresa foram feitos por uma versão anterior do programa, que comparava "
-                          "os textos de outra forma, e não puderam ser refeitos: %1. Até serem refeitos, a empresa "
-                          "abre só para consulta, sem esses índices, e nada se grava nela; o programa volta a "
-                          "tentar da próxima vez que a abrir.")
+    return QStringLiteral("Os índices desta empresa foram feitos com outra forma de comparar os textos (a de uma "
+                          "versão anterior do programa) e não puderam ser refeitos: %1. Até serem refeitos, a "
+                          "empresa abre só para consulta, sem esses índices, e nada se grava nela; o programa volta "
+                          "a tentar da próxima vez que a abrir.")
         .arg(cause(code, text));
 }
 
