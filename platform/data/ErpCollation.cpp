@@ -220,6 +220,10 @@ int ErpCollation::compareQuickly(const unsigned char* a, int lengthA, const unsi
                 --at;
             x = characterAt(a, lengthA, at);
             y = characterAt(b, lengthB, at);
+            // Stepped back from a stray continuation byte to a character that
+            // ends before it: the texts are not well formed there.
+            if (at + x.length <= i || at + y.length <= i)
+                return Undecided;
         }
         const std::uint32_t px = primaryOf(x);
         const std::uint32_t py = primaryOf(y);

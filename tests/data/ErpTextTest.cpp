@@ -175,3 +175,24 @@ TEST(ErpCollation, PlainTextsTakeTheCollatorsOrder)
         }
     }
 }
+
+// Bytes that are not well-formed UTF-8 (a stray continuation byte, a sequence
+// cut short) may stand in a text another program wrote: they compare, in an
+// order that holds, instead of stopping the comparison.
+TEST(ErpCollation, MalformedTextsCompareInAnOrderThatHolds)
+{
+    const ErpCollation& collation = ErpCollation::instance();
+    const QList<QByteArray> texts{"e\x8E", "e\xCD\x94", "e", "E", "e\xCD", "e\x8E\x8E", "\x8E" "e", "ea", "e\xC3\xA1",
+                                  "e\xC3", "\xC3\xA9", "\xE2\x82", "e\xE2\x82\xAC", "eb\x8E", "Eb"};
+    const auto compare = [&](const QByteArray& a, const QByteArray& b) {
+        return sign(collation.compare(a.constData(), int(a.size()), b.constData(), int(b.size())));
+    };
+    for (const QByteArray& a : texts)
+        for (const QByteArray& b : texts) {
+            ASSERT_EQ(compare(a, b), -compare(b, a)) << a.toHex().constData() << " vs " << b.toHex().constData();
+            for (const QByteArray& c : texts)
+                if (compare(a, b) <= 0 && compare(b, c) <= 0)
+                    ASSERT_LE(compare(a, c), 0) << a.toHex().constData() << ", " << b.toHex().constData() << ", "
+                                                << c.toHex().constData();
+        }
+}
