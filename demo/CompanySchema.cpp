@@ -307,7 +307,7 @@ void CompanySchema::createIndexes(const QSqlDatabase& db)
 {
     executeAll(db, createIndexStatements());
     // Built under today's comparison: the program has nothing to rebuild.
-    executeAll(db, {QStringLiteral("PRAGMA user_version = %1").arg(zav::ErpCollation::Version)});
+    executeAll(db, {QStringLiteral("PRAGMA user_version = %1").arg(zav::ErpCollation::instance().indexVersion())});
 }
 
 } // namespace demo

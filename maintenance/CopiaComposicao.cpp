@@ -1,5 +1,6 @@
 #include "maintenance/CopiaComposicao.h"
 
+#include "platform/data/ErpText.h"
 #include "platform/data/Transacao.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 
@@ -34,18 +35,6 @@ void acrescenta(zav::Recordset& destino, const QString& alvo, const QStringList&
             destino.Fields(colunas[i]).setValue(valores[i]);
         destino.Update();
     }
-}
-
-bool mesmoCodigo(const QString& a, const QString& b)
-{
-    // As the ERP's database compares codes: without regard to case or trailing blanks.
-    auto semBrancosFinais = [](const QString& s) {
-        qsizetype fim = s.size();
-        while (fim > 0 && s[fim - 1] == QLatin1Char(' '))
-            --fim;
-        return s.left(fim);
-    };
-    return semBrancosFinais(a).compare(semBrancosFinais(b), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -92,7 +81,7 @@ QStringList CopiaComposicao::alvos(const QString& P, const QString& S)
     for (; !rs->Eof(); rs->MoveNext()) {
         const QString codigo = rs->Fields(QStringLiteral("Codigo")).text();
         // Replacing the source's own rows would copy it onto itself with fewer columns.
-        if (!mesmoCodigo(codigo, P))
+        if (!zav::erptext::equal(codigo, P))
             codigos << codigo;
     }
     return codigos;

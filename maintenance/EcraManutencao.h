@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/data/ErpText.h"
 #include "platform/widgets/zav_input.h"
 #include "shell/CampoValidado.h"
 #include "shell/Ecra.h"
@@ -106,6 +107,9 @@ protected:
     CamposValidados& campos() { return *campos_; }
     const TabelaManutencao& tabela() const { return tabela_; }
     QString chave(int index) const { return campo(index).Text(); }
+    // The key code as it is written: in upper case wherever that still names
+    // the same record.
+    QString chaveGravada(int index) const { return zav::erptext::upperKey(chave(index)); }
 
     // Empties the values; never locks, unlocks or reads anything.
     virtual void LimparForm() = 0;

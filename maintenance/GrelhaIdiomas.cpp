@@ -1,6 +1,7 @@
 #include "maintenance/GrelhaIdiomas.h"
 
 #include "maintenance/ManutencaoSql.h"
+#include "platform/data/ErpText.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/grid/GrelhaEditavel.h"
 #include "platform/widgets/ListaPesquisa.h"
@@ -8,20 +9,12 @@
 
 #include <QFont>
 #include <QTableView>
+#include <algorithm>
 
 namespace {
 
 constexpr int TeclaEsc = 27;
 constexpr int TeclaEsquerda = 37;
-
-// The database compares languages without regard to case or trailing blanks.
-QString comoNaBase(const QString& idioma)
-{
-    QString texto = idioma;
-    while (texto.endsWith(QLatin1Char(' ')))
-        texto.chop(1);
-    return texto.toUpper();
-}
 
 } // namespace
 
@@ -77,13 +70,17 @@ void GrelhaIdiomas::Grava(const std::function<void(const QString&, const QString
         if (idioma.isEmpty() || descricao.isEmpty())
             continue;
         grava(idioma, descricao);
-        escritos << comoNaBase(idioma);
+        escritos << idioma;
     }
-    // A deleted language typed again on another line was just written: deleting
-    // it now would lose the description the user gave it.
-    for (int i = 1; i < IdiomasAnulados.size(); ++i)
-        if (!escritos.contains(comoNaBase(IdiomasAnulados[i])))
-            anula(IdiomasAnulados[i]);
+    // A deleted language typed again on another line was just written (the
+    // same language to the database, whatever its case): deleting it now
+    // would lose the description the user gave it.
+    for (int i = 1; i < IdiomasAnulados.size(); ++i) {
+        const QString& anulado = IdiomasAnulados[i];
+        if (std::none_of(escritos.cbegin(), escritos.cend(),
+                         [&](const QString& escrito) { return zav::erptext::equal(escrito, anulado); }))
+            anula(anulado);
+    }
 }
 
 void GrelhaIdiomas::GridTC_Tecla(int& KeyCode, Qt::KeyboardModifiers)

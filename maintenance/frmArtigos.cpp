@@ -92,8 +92,8 @@ void frmArtigos::gravaDescricao(const QString& sql, const QString& descricao)
     const zav::RecordsetPtr linha = bd->AbreRecordsetEdicao(sql);
     if (linha->RecordCount() == 0)
         linha->AddNew();
-    linha->Fields(QStringLiteral("Artigo")) = chave(0).toUpper();
-    linha->Fields(QStringLiteral("Idioma")) = chave(1).toUpper();
+    linha->Fields(QStringLiteral("Artigo")) = chaveGravada(0);
+    linha->Fields(QStringLiteral("Idioma")) = chaveGravada(1);
     linha->Fields(QStringLiteral("Descr")) = descricao;
     linha->Update();
     linha->close();

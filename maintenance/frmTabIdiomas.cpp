@@ -79,12 +79,12 @@ QString frmTabIdiomas::sqlLinha(const QString& idioma) const
 void frmTabIdiomas::preencheChave(zav::Recordset& linha) const
 {
     if (iOpcao == 5 || iOpcao == 6) {
-        linha.Fields(QStringLiteral("Cod")) = chave(0).toUpper();
+        linha.Fields(QStringLiteral("Cod")) = chaveGravada(0);
         linha.Fields(QStringLiteral("Grupo")) = sGrupo;
         if (iOpcao == 6)
             linha.Fields(QStringLiteral("Familia")) = sFamilia;
     } else {
-        linha.Fields(QStringLiteral("Chave")) = chave(0).toUpper();
+        linha.Fields(QStringLiteral("Chave")) = chaveGravada(0);
     }
 }
 

@@ -46,8 +46,8 @@ QString frmTabMedidas::sqlLinha(const QString& idioma) const
 
 void frmTabMedidas::preencheChave(zav::Recordset& linha) const
 {
-    linha.Fields(QStringLiteral("CodTipoM")) = chave(0).toUpper();
-    linha.Fields(QStringLiteral("CodMed")) = chave(1).toUpper();
+    linha.Fields(QStringLiteral("CodTipoM")) = chaveGravada(0);
+    linha.Fields(QStringLiteral("CodMed")) = chaveGravada(1);
 }
 
 QString frmTabMedidas::colunaDescricao() const

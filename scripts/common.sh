@@ -7,7 +7,7 @@ BUILD=${TARVELO_BUILD_DIR:-$ROOT/build}
 PACKAGES=(
   cmake g++ make
   qt6-base-dev libqt6sql6-sqlite libgl-dev qt6-translations-l10n
-  libsqlite3-dev unixodbc unixodbc-dev tdsodbc libsqliteodbc
+  libsqlite3-dev libicu-dev unixodbc unixodbc-dev tdsodbc libsqliteodbc
   googletest libgtest-dev libgmock-dev
   python3 python3-xlrd python3-xlwt poppler-utils
 )

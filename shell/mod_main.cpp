@@ -8,6 +8,7 @@
 #include "platform/data/Versao.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "shell/TabelasAdicionais.h"
+#include "shell/Tools.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -64,8 +65,14 @@ void Main(const QString& linhaComandos, TabelaEcras ecras)
 {
     CaminhoConfiguracao = CaminhoDaConfiguracao(linhaComandos);
     AbreBaseDados();
-    CriaTabelasIdiomas();
-    CriaTabelaFichaAmostra();
+    // A company that can only be read for now opens for reports, without the
+    // add-on's tables it may lack.
+    if (const QString soLeitura = bd->readOnlyReason(); !soLeitura.isEmpty()) {
+        Tools::MostraMensagem(QString(), soLeitura, 2);
+    } else {
+        CriaTabelasIdiomas();
+        CriaTabelaFichaAmostra();
+    }
 
     zav::Versao versao;
     versao.Numero = numeroVersao();

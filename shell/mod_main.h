@@ -28,7 +28,8 @@ QString PastaDados();
 QString CaminhoDaConfiguracao(const QString& linhaComandos);
 
 // Starts the program: any failure on the way is raised to the caller, and the
-// main window is shown only when everything before it went through.
+// main window is shown only when everything before it went through. A company
+// that can only be read for now is said so, and gets no new tables.
 void Main(const QString& linhaComandos, TabelaEcras ecras);
 // Opens `bd` on the database that CaminhoConfiguracao names; when the server,
 // the database or the user is empty the user chooses one from the catalogue

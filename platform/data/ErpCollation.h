@@ -1,148 +1,122 @@
 #pragma once
 
-#include <QChar>
-
-#include <string>
+#include <cstdint>
+#include <vector>
 
 struct sqlite3;
+struct UCollator;
 
 namespace zav {
 
-// How the company database compares text: without regard to case, for every
-// letter ('Ç' = 'ç', 'Ã' = 'ã'; accents still count: 'A' and 'Ã' differ) and,
-// as SQL Server pads the shorter text with blanks, ignoring trailing blanks
-// ('ENC ' = 'enc'). Texts are ordered by their case-folded characters.
+// How the company database compares text, as the ERP's SQL Server
+// (Latin1_General_CI_AS) does: accented letters sort beside their base letter
+// ('Ágata' among the A's, 'Écharpe' among the E's), case counts for no letter
+// ('ção' = 'ÇÃO'), accents still tell two texts apart ('cao' < 'ção'), and
+// trailing blanks are ignored, as SQL Server pads the shorter text with blanks
+// ('ENC ' = 'enc'). Texts Unicode holds to be the same letters are equal (a
+// composed 'é' and 'e' followed by a combining accent, the fullwidth 'Ａ' and
+// 'A', 'ﬁ' and 'fi'), and so are the ligatures SQL Server reads as their
+// letters: 'ß' = 'ss', 'œ' = 'oe', 'æ' = 'ae'. It is ICU's collator on the root
+// rules (which Portuguese keeps) at the accents' strength, with those ligatures
+// added. Where two texts first differ at ASCII or Latin letters, a shortcut
+// through the collator's own weights gives its answer without asking it.
 //
 // It has a name of its own instead of replacing SQLite's NOCASE: an index that
-// another program built under NOCASE keeps NOCASE's order and equality, and
-// would no longer agree with a NOCASE that ignores trailing blanks. The text
-// columns of the tables this program and its demo company create name this
-// collation; a connection without it can read them but not compare, sort or
-// write them ("no such collation sequence"), so no index is ever built or
+// another program built under NOCASE keeps NOCASE's order and equality. The
+// text columns of the tables this program and its demo company create name
+// this collation; a connection without it can read them but not compare, sort
+// or write them ("no such collation sequence"), so no index is ever built or
 // searched with another comparison. platform/sqlite makes it a loadable
-// extension for the sqlite3 shell.
-struct ErpCollation {
+// extension for the sqlite3 shell, built from these same sources.
+class ErpCollation {
+public:
     static constexpr const char* Name = "ERP_NOCASE";
-    // Raised whenever the comparison's order changes; a database whose
-    // user_version is below it has indexes built under an earlier one.
-    static constexpr int Version = 1;
+    // Raised whenever this program changes the comparison's order or equality.
+    static constexpr int Version = 2;
 
-    // sqlite3_create_collation's comparison of two UTF-8 texts.
-    static int compare(void*, int length1, const void* text1, int length2, const void* text2)
-    {
-        const auto* a = static_cast<const unsigned char*>(text1);
-        const auto* b = static_cast<const unsigned char*>(text2);
-        while (length1 > 0 && a[length1 - 1] == ' ')
-            --length1;
-        while (length2 > 0 && b[length2 - 1] == ' ')
-            --length2;
-        // What two texts share byte for byte is skipped, back to the start of
-        // the character where they part (a continuation byte never starts one).
-        int i = 0;
-        while (i < length1 && i < length2 && a[i] == b[i])
-            ++i;
-        while (i > 0 && (continues(a, length1, i) || continues(b, length2, i)))
-            --i;
-        int j = i;
-        while (i < length1 && j < length2) {
-            // Codes are mostly plain ASCII: those bytes need no decoding.
-            if ((a[i] | b[j]) < 0x80) {
-                const int ca = foldedAscii(a[i++]);
-                const int cb = foldedAscii(b[j++]);
-                if (ca != cb)
-                    return ca - cb;
-                continue;
-            }
-            const char32_t ca = folded(a, length1, i);
-            const char32_t cb = folded(b, length2, j);
-            if (ca != cb)
-                return ca < cb ? -1 : 1;
-        }
-        return (i < length1) - (j < length2);
-    }
+    // The one comparison of the process, made on first use.
+    static const ErpCollation& instance();
 
-    // "text LIKE pattern" under this comparison: '%' stands for any run of
-    // characters, '_' for one, and `escape` (0 for none) takes the character
-    // after it as it is. Trailing blanks count here, as they do in LIKE.
-    static bool likeMatches(const unsigned char* text, int textLength, const unsigned char* pattern,
-                            int patternLength, char32_t escape)
-    {
-        const std::u32string letras = foldedText(text, textLength);
-        const std::u32string molde = foldedText(pattern, patternLength);
-        enum Tipo { Letra, Uma, Qualquer };
-        std::basic_string<Tipo> tipos;
-        std::u32string esperadas;
-        for (size_t k = 0; k < molde.size(); ++k) {
-            if (escape && molde[k] == escape) {
-                if (++k == molde.size())
-                    return false;
-                tipos += Letra;
-            } else {
-                tipos += molde[k] == U'%' ? Qualquer : molde[k] == U'_' ? Uma : Letra;
-            }
-            esperadas += molde[k];
-        }
-        // Each '%' first takes nothing, then one more character each time
-        // what follows it fails.
-        size_t t = 0, p = 0, ultimoQualquer = std::u32string::npos, retoma = 0;
-        while (t < letras.size()) {
-            if (p < tipos.size() && (tipos[p] == Uma || (tipos[p] == Letra && esperadas[p] == letras[t]))) {
-                ++t;
-                ++p;
-            } else if (p < tipos.size() && tipos[p] == Qualquer) {
-                ultimoQualquer = p++;
-                retoma = t;
-            } else if (ultimoQualquer != std::u32string::npos) {
-                p = ultimoQualquer + 1;
-                t = ++retoma;
-            } else {
-                return false;
-            }
-        }
-        while (p < tipos.size() && tipos[p] == Qualquer)
-            ++p;
-        return p == tipos.size();
-    }
+    // What a database's user_version says when its indexes follow this
+    // comparison: Version in the high byte, below it the version of ICU's
+    // collation data, whose new releases may order some texts otherwise.
+    int indexVersion() const;
 
-    // The case-folded characters of a UTF-8 text.
-    static std::u32string foldedText(const unsigned char* text, int length)
-    {
-        std::u32string folded;
-        for (int at = 0; at < length;)
-            folded += ErpCollation::folded(text, length, at);
-        return folded;
-    }
+    // Below, equal to or above zero as text `a` sorts before, with or after `b`.
+    int compare(const char* a, int lengthA, const char* b, int lengthB) const;          // UTF-8
+    int compare(const char16_t* a, int lengthA, const char16_t* b, int lengthB) const;  // UTF-16
+
+    // What LIKE matches: the collator's weights of each character, case left
+    // out. Most characters have one; 'œ' has those of 'o' and 'e', and an
+    // accent has one that does not begin a letter, so it belongs to the letter
+    // before it ('e' and a combining acute weigh as 'é' does).
+    using Weight = std::uint64_t;
+    // Appends the weights of `c` (none for a character the comparison ignores).
+    void appendWeights(char32_t c, std::vector<Weight>& out) const;
+    static bool beginsLetter(Weight weight) { return (weight >> 48) != 0; }
+    // The characters whose weights are kept in a table (ASCII, the Latin
+    // letters and the combining accents); the others' are worked out each time.
+    static constexpr char32_t TabledBelow = 0x370;
+    // The weight of a byte of plain text: an ASCII character the comparison
+    // gives one weight of its own (every printable one, tab and line ends);
+    // 0 for any other byte.
+    Weight plainWeight(unsigned char byte) const { return plainWeight_[byte]; }
+    // A tabled character that is one letter with its accents ('a', 'ã', 'ª'):
+    // its weight when it has one, else a value that stands for its weights,
+    // the same for every character of the same weights ('ã' and 'Ã'). 0 for
+    // any other (ß, an accent alone, an ignored character).
+    Weight letterOf(char32_t c) const { return c < TabledBelow ? letter_[c] : 0; }
 
     // Registers it, and LIKE under it, on a connection; false when SQLite refuses.
     static bool registerOn(sqlite3* handle);
 
+    ErpCollation(const ErpCollation&) = delete;
+    ErpCollation& operator=(const ErpCollation&) = delete;
+
 private:
-    static int foldedAscii(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; }
-    static bool continues(const unsigned char* text, int length, int at)
+    ErpCollation();
+    ~ErpCollation();
+
+    // A character of one or two bytes in a text; `length` 0 for any other.
+    struct Character {
+        char32_t code = 0;
+        int length = 0;
+    };
+    static Character characterAt(const unsigned char* text, int length, int at)
     {
-        return at < length && (text[at] & 0xC0) == 0x80;
+        if (text[at] < 0x80)
+            return {text[at], 1};
+        if (text[at] >= 0xC2 && text[at] < 0xE0 && at + 1 < length && (text[at + 1] & 0xC0) == 0x80)
+            return {char32_t(text[at] & 0x1F) << 6 | (text[at + 1] & 0x3F), 2};
+        return {};
     }
 
-    // The case-folded character at `at`, which moves past it. A byte that
-    // begins no valid UTF-8 sequence stands alone, as a value no character has.
-    static char32_t folded(const unsigned char* text, int length, int& at)
-    {
-        const unsigned char first = text[at++];
-        if (first < 0x80)
-            return char32_t(foldedAscii(first));
-        const int more = first >= 0xF8 ? 0 : first >= 0xF0 ? 3 : first >= 0xE0 ? 2 : first >= 0xC0 ? 1 : 0;
-        char32_t c = first & (0x3F >> more);
-        bool valid = more > 0 && at + more <= length;
-        for (int k = 0; valid && k < more; ++k) {
-            valid = (text[at + k] & 0xC0) == 0x80;
-            c = (c << 6) | (text[at + k] & 0x3F);
-        }
-        static constexpr char32_t Least[] = {0, 0x80, 0x800, 0x10000};
-        if (!valid || c < Least[more] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            return 0xDC00 + first; // a lone surrogate, which valid UTF-8 never holds
-        at += more;
-        return QChar::toCaseFolded(c);
-    }
+    // Texts compared by the primary weights of their tabled characters, past
+    // what they share; Undecided when ICU must tell.
+    static constexpr int Undecided = 2;
+    int compareQuickly(const unsigned char* a, int lengthA, const unsigned char* b, int lengthB) const;
+    // The primary weight by which a character decides where two texts first
+    // differ; 0 when it cannot.
+    std::uint32_t primaryOf(Character c) const { return c.length && c.code < TabledBelow ? primary_[c.code] : 0; }
+    // Whether the character at `at` weighs alone there: not joined into one
+    // of the collator's contractions ('L' and a middle dot) by its neighbours.
+    bool standsAlone(const unsigned char* text, int length, int at, Character c) const;
+    void readContractions();
+    void tableLetters();
+
+    UCollator* collator_ = nullptr;
+    Weight plainWeight_[256] = {};
+    // The weights of the characters below TabledBelow: those of `c` run from
+    // tabledStart_[c] to tabledStart_[c + 1].
+    std::vector<Weight> tabled_;
+    std::vector<std::uint32_t> tabledStart_;
+    std::vector<Weight> letter_;
+    std::vector<std::uint32_t> primary_;
+    // How a tabled character joins others into a contraction: a plain one with
+    // a character that is not plain after or before it (JoinsNext,
+    // JoinsPrevious); any other way, and then it never decides alone (JoinsAny).
+    enum Joins : unsigned char { JoinsNext = 1, JoinsPrevious = 2, JoinsAny = 4 };
+    std::vector<unsigned char> joins_;
 };
 
 } // namespace zav

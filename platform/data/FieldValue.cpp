@@ -1,9 +1,11 @@
 #include "platform/data/FieldValue.h"
 
 #include "platform/data/Currency.h"
+#include "platform/data/ErpText.h"
 #include "platform/data/RuntimeError.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
@@ -49,6 +51,11 @@ qint64 wholeNumber(const QVariant& value, qint64 min, qint64 max)
         const qint64 exact = text.toLongLong(&whole);
         if (whole)
             return within(exact, min, max);
+        // Digits alone that are no qint64 lie beyond its range, where a double
+        // would round -2^63 - 1 up into it.
+        static const QRegularExpression digitsAlone(QStringLiteral("^[+-]?[0-9]+$"));
+        if (digitsAlone.match(text).hasMatch())
+            overflow();
         bool ok = false;
         d = QString(text).replace(u',', u'.').toDouble(&ok);
         if (!ok)
@@ -181,7 +188,7 @@ int compare(const QVariant& a, const QVariant& b, FieldType type)
     auto order = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
     switch (type) {
     case FieldType::Text:
-        return QString::compare(a.toString(), b.toString(), Qt::CaseInsensitive);
+        return erptext::compare(a.toString(), b.toString());
     case FieldType::Currency:
         return order(a.value<Currency>().units(), b.value<Currency>().units());
     case FieldType::SmallInt:

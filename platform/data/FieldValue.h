@@ -35,8 +35,9 @@ QVariant convertForComparison(const QVariant& value, FieldType type);
 // Text as the program shows a value: Null is "", numbers plain with '.',
 // dates "yyyy-mm-dd" or "yyyy-mm-dd hh:mm:ss", booleans "True"/"False".
 QString plainText(const QVariant& value);
-// Orders two values already held in the given type; Null first, text without
-// regard to case.
+// Orders two values already held in the given type; Null first, text as the
+// company database compares it (zav::ErpCollation: case and trailing blanks
+// ignored).
 int compare(const QVariant& a, const QVariant& b, FieldType type);
 
 } // namespace fieldvalue

@@ -177,6 +177,8 @@ private:
         if (node->op == u"LIKE") {
             QString regex = QRegularExpression::escape(literal.toString());
             regex.replace(QLatin1StringView("\\*"), QLatin1StringView(".*")).replace(QLatin1StringView("\\%"), QLatin1StringView(".*"));
+            // As in the database, the text's trailing blanks need not be matched.
+            regex += QStringLiteral(" *");
             node->pattern = QRegularExpression(QRegularExpression::anchoredPattern(regex),
                                                QRegularExpression::CaseInsensitiveOption
                                                    | QRegularExpression::DotMatchesEverythingOption);

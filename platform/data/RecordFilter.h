@@ -12,7 +12,8 @@ namespace zav {
 // A recordset Filter text read once and then tested against rows:
 // comparisons `Field op value` (op = <> < > <= >= LIKE; value 'text', a number,
 // #date# or Null) joined by AND / OR, with parentheses. LIKE takes * or % as
-// wildcards. Text compares without regard to case. An empty text lets every
+// wildcards. Text compares as the company database does (fieldvalue::compare),
+// and LIKE too leaves a text's trailing blanks unmatched. An empty text lets every
 // row through. A text it cannot read, or a field it does not know, raises
 // errors::InvalidArgument.
 class RecordFilter {
@@ -29,8 +30,8 @@ private:
     std::shared_ptr<const Node> root_;
 };
 
-// A recordset Sort text: "Field[ ASC|DESC][, Field ...]". Text sorts without
-// regard to case, Null first.
+// A recordset Sort text: "Field[ ASC|DESC][, Field ...]". Text sorts as the
+// company database does (fieldvalue::compare), Null first.
 class RecordSort {
 public:
     RecordSort() = default;

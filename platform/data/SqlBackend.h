@@ -38,6 +38,9 @@ public:
     virtual int execute(const QString& sql, const std::vector<QVariant>& values = {}) = 0;
     // The primary key's columns of a table; empty when it has none.
     virtual QStringList primaryKey(const QString& table) = 0;
+    // Why the database can only be read for now, in the user's words; empty
+    // when it can be written.
+    virtual QString readOnlyReason() const { return {}; }
     virtual bool isOpen() const = 0;
     virtual void close() = 0;
 

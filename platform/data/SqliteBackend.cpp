@@ -2,6 +2,7 @@
 
 #include "platform/data/Currency.h"
 #include "platform/data/ErpCollation.h"
+#include "platform/data/OutgrownIndexes.h"
 #include "platform/data/RuntimeError.h"
 #include "platform/data/SqliteDialect.h"
 
@@ -111,7 +112,10 @@ SqliteBackend::SqliteBackend(const QString& file)
         close();
         throw RuntimeError(errors::Unspecified, QStringLiteral("Sem ligação SQLite a %1").arg(file), Source);
     }
-    ErpCollation::registerOn(handle_);
+    if (!ErpCollation::registerOn(handle_)) {
+        close();
+        throw RuntimeError(errors::Unspecified, QStringLiteral("Sem a comparação de textos da empresa em %1").arg(file), Source);
+    }
     // SQL Server takes "name" for a name only: an unknown one must not turn into a text.
     sqlite3_db_config(handle_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(handle_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
@@ -125,24 +129,17 @@ SqliteBackend::~SqliteBackend()
     close();
 }
 
-// An index built under an earlier version of the comparison is out of order
-// for this one, and a search through it can miss rows: such indexes are
-// rebuilt once, and the database's user_version says from then on that its
-// indexes follow this version.
+// Indexes built under an earlier version of the comparison are rebuilt once.
+// When that cannot be done now, the company is read without them, and this
+// connection writes nothing.
 void SqliteBackend::rebuildIndexesOfEarlierComparison()
 {
-    try {
-        if (select(QStringLiteral("PRAGMA user_version")).rows.front().front().toInt() >= ErpCollation::Version)
-            return;
-        inTransaction([this] {
-            execute(QStringLiteral("REINDEX ") + QLatin1StringView(ErpCollation::Name));
-            execute(QStringLiteral("PRAGMA user_version = %1").arg(ErpCollation::Version));
-        });
-    } catch (const RuntimeError& e) {
-        // A database this connection cannot write now (read only, held by
-        // another writer) is used as it is; the next opening tries again.
-        qWarning("Os índices comparados por %s não foram reconstruídos: %s", ErpCollation::Name, e.what());
-    }
+    const OutgrownIndexes indexes(handle_);
+    if (!indexes.present())
+        return;
+    readOnlyReason_ = indexes.rebuild();
+    if (!readOnlyReason_.isEmpty())
+        indexes.avoid();
 }
 
 void SqliteBackend::beginOutermost()
@@ -205,6 +202,9 @@ QueryResult SqliteBackend::select(const QString& sql)
 
 int SqliteBackend::execute(const QString& sql, const std::vector<QVariant>& values)
 {
+    // Every write, and every transaction, comes this way.
+    if (!readOnlyReason_.isEmpty())
+        throw RuntimeError(errors::Unspecified, readOnlyReason_, Source);
     const QByteArray text = SqliteDialect::translate(sql).toUtf8();
     const char* next = text.constData();
     const char* end = next + text.size();
@@ -236,6 +236,11 @@ QStringList SqliteBackend::primaryKey(const QString& table)
 {
     handle();
     return primaryKeyColumns(db_, table);
+}
+
+QString SqliteBackend::readOnlyReason() const
+{
+    return readOnlyReason_;
 }
 
 bool SqliteBackend::isOpen() const

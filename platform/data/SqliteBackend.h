@@ -13,7 +13,9 @@ namespace zav {
 // sqlite3 handle, which gives each column's declared type and each value's
 // storage class. CONCAT is registered as a function (NULL counts as ''), and
 // the company database's text comparison as the collation ErpCollation::Name.
-// The file must exist. Dates are stored as text 'yyyy-mm-dd hh:mm:ss'.
+// The file must exist. Dates are stored as text 'yyyy-mm-dd hh:mm:ss'. A
+// company whose indexes follow an earlier comparison has them rebuilt as it
+// opens; when that cannot be done it is only read (see OutgrownIndexes).
 //
 // A write transaction takes the database's write lock as it begins, waiting
 // for another writer to finish: one that read first could not wait for it.
@@ -25,6 +27,7 @@ public:
     QueryResult select(const QString& sql) override;
     int execute(const QString& sql, const std::vector<QVariant>& values = {}) override;
     QStringList primaryKey(const QString& table) override;
+    QString readOnlyReason() const override;
     bool isOpen() const override;
     void close() override;
 
@@ -39,6 +42,7 @@ private:
     QString connectionName_;
     QSqlDatabase db_;
     sqlite3* handle_ = nullptr;
+    QString readOnlyReason_;
 };
 
 } // namespace zav

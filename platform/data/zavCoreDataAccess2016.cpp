@@ -170,6 +170,11 @@ bool zavCoreDataAccess2016::isOpen() const
     return backend_ && backend_->isOpen();
 }
 
+QString zavCoreDataAccess2016::readOnlyReason() const
+{
+    return backend_ ? backend_->readOnlyReason() : QString();
+}
+
 QString SqlTexto(const QString& value)
 {
     QString quoted = value;

@@ -55,6 +55,9 @@ public:
     void FechaLigacao();
 
     bool isOpen() const;
+    // Why the company can only be read for now, in the user's words; empty
+    // when it can be written (see OutgrownIndexes).
+    QString readOnlyReason() const;
 
 private:
     std::shared_ptr<SqlBackend> backend_;

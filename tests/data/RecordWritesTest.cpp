@@ -182,6 +182,21 @@ TEST_F(StoredValues, WholeNumbersAreExactToTheirFieldsEdgesAndOverflowBeyond)
     EXPECT_EQ(errorNumberOf([&] { bd.AbreRecordset(QString(), "select M from Grande"); }), errors::Overflow);
 }
 
+// Below -2^63 a double rounds the text back to -2^63: it must overflow as
+// the text one beyond the top does.
+TEST_F(StoredValues, DigitsBeyondABigintsRangeOverflowOnEitherSide)
+{
+    file.exec({"CREATE TABLE [dbo].[Grande]( [Id] [int] NOT NULL PRIMARY KEY, [N] [bigint] NULL)",
+               "insert into Grande values (1, 5)"});
+    RecordsetPtr rs = bd.AbreRecordsetEdicao("select * from Grande where Id=1");
+    for (const char* typed : {"-9223372036854775809", " -9223372036854775810 ", "9223372036854775808", "+99999999999999999999"})
+        EXPECT_EQ(errorNumberOf([&] { rs->Fields(QStringLiteral("N")) = QString::fromLatin1(typed); }), errors::Overflow)
+            << typed;
+    rs->Fields(QStringLiteral("N")) = QStringLiteral("-9223372036854775808.4");
+    rs->Update();
+    EXPECT_EQ(bd.AbreRecordset(QString(), "select N from Grande")->Fields(0).text(), "-9223372036854775808");
+}
+
 TEST_F(StoredValues, AnInsertThatWritesNoRowIsAnError)
 {
     file.exec({"CREATE TABLE [dbo].[Cli]( [Codigo] [nvarchar](5) NOT NULL PRIMARY KEY)"});

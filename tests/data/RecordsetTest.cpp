@@ -131,6 +131,27 @@ TEST(RecordsetSort, TextOrderOnSeveralFields)
     EXPECT_EQ(column(*rs, QStringLiteral("Cliente")).first(), QStringLiteral("C1"));
 }
 
+// As the database compares text: trailing blanks ignored (a blank-padded
+// 'X  ' is 'X', to LIKE as well), accented letters among their base letters.
+TEST(RecordsetFilter, TextComparesAsInTheDatabase)
+{
+    Recordset rs;
+    rs.appendField(QStringLiteral("TamHor"), FieldType::Text, 10);
+    rs.open();
+    for (const char* value : {"X  ", "Y", "Ágata", "Azul", "Zíper", "ção", "cao", "x"}) {
+        rs.AddNew();
+        rs.Fields(QStringLiteral("TamHor")) = QString::fromUtf8(value);
+        rs.Update();
+    }
+    for (const char* filter : {"TamHor = 'X'", "TamHor LIKE 'X'", "TamHor <= 'x ' AND TamHor >= 'X'"}) {
+        rs.setFilter(QString::fromLatin1(filter));
+        EXPECT_EQ(column(rs, QStringLiteral("TamHor")), QStringList({"X  ", "x"})) << filter;
+    }
+    rs.setFilter(QStringLiteral("TamHor <> 'x'"));
+    rs.setSort(QStringLiteral("TamHor"));
+    EXPECT_EQ(column(rs, QStringLiteral("TamHor")), QString::fromUtf8("Ágata,Azul,cao,ção,Y,Zíper").split(u','));
+}
+
 TEST(RecordsetNavigation, PositionsAndFieldsAsAdoHasThem)
 {
     Recordset empty;

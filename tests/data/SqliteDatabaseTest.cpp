@@ -4,6 +4,7 @@
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "shell/TabelasAdicionais.h"
 #include "support/ErrorNumber.h"
+#include "support/PlainSqlite.h"
 #include "support/TempDatabase.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 
 using namespace zav;
 using zav::test::errorNumberOf;
+using zav::test::PlainSqlite;
 using zav::test::TempDatabase;
 
 namespace {
@@ -22,46 +24,6 @@ QString sqliteConnection(const QString& file)
 {
     return QStringLiteral("Provider=MSDataShape;Data Provider=SQLite;Data Source=") + file;
 }
-
-// A connection that knows only SQLite's own collations, as any other SQLite program.
-class PlainSqlite {
-public:
-    explicit PlainSqlite(const QString& file)
-    {
-        if (sqlite3_open_v2(file.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
-            ADD_FAILURE() << sqlite3_errmsg(db_);
-    }
-    ~PlainSqlite() { sqlite3_close(db_); }
-    PlainSqlite(const PlainSqlite&) = delete;
-    PlainSqlite& operator=(const PlainSqlite&) = delete;
-
-    // SQLITE_OK, or the failure's code with its message in `error`.
-    int exec(const char* sql)
-    {
-        char* message = nullptr;
-        const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &message);
-        error = message ? QString::fromUtf8(message) : QString();
-        sqlite3_free(message);
-        return rc;
-    }
-    QString text(const char* sql)
-    {
-        sqlite3_stmt* statement = nullptr;
-        QString result;
-        if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
-            result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-        else
-            result = QStringLiteral("error: ") + QString::fromUtf8(sqlite3_errmsg(db_));
-        sqlite3_finalize(statement);
-        return result;
-    }
-    sqlite3* handle() const { return db_; }
-
-    QString error;
-
-private:
-    sqlite3* db_ = nullptr;
-};
 
 QString integrityOf(zavCoreDataAccess2016& bd)
 {
@@ -125,17 +87,7 @@ TEST(SqliteText, IndexesBuiltUnderTheEarlierComparisonAreRebuilt)
     const QString file = dir.filePath("anterior.db");
     {
         PlainSqlite earlier(file);
-        const auto asciiOnly = [](void*, int n1, const void* a, int n2, const void* b) {
-            const auto* x = static_cast<const char*>(a);
-            const auto* y = static_cast<const char*>(b);
-            while (n1 > 0 && x[n1 - 1] == ' ')
-                --n1;
-            while (n2 > 0 && y[n2 - 1] == ' ')
-                --n2;
-            const int c = sqlite3_strnicmp(x, y, std::min(n1, n2));
-            return c ? c : n1 - n2;
-        };
-        sqlite3_create_collation_v2(earlier.handle(), "ERP_NOCASE", SQLITE_UTF8, nullptr, asciiOnly, nullptr);
+        earlier.compareAsEarlierBuild(0);
         ASSERT_EQ(earlier.exec("CREATE TABLE Artigos (Codigo VARCHAR(15) COLLATE ERP_NOCASE NOT NULL PRIMARY KEY)"), SQLITE_OK);
         for (int i = 0; i < 50; ++i)
             for (const char* inicio : {"Ú", "é", "Ç", "à"})
@@ -178,10 +130,7 @@ TEST(SqliteText, TheShellExtensionGivesTheSameComparison)
     EXPECT_NE(shell.exec("insert into zav_FichaAmostra (Codigo) values ('cm1001 ')"), SQLITE_OK);
     EXPECT_TRUE(shell.error.contains("no such collation sequence")) << shell.error.toStdString();
 
-    ASSERT_EQ(sqlite3_enable_load_extension(shell.handle(), 1), SQLITE_OK);
-    char* message = nullptr;
-    ASSERT_EQ(sqlite3_load_extension(shell.handle(), TARVELO_SQLITE_EXTENSION, nullptr, &message), SQLITE_OK)
-        << (message ? message : "");
+    shell.loadExtension();
     EXPECT_EQ(shell.text("select Descr from zav_FichaAmostra where Codigo='cm1001 '"), "Camisa");
     EXPECT_NE(shell.exec("insert into zav_FichaAmostra (Codigo) values ('cm1001 ')"), SQLITE_OK);
     EXPECT_TRUE(shell.error.contains("UNIQUE")) << shell.error.toStdString();

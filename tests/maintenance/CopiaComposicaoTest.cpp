@@ -151,6 +151,22 @@ TEST_F(CopiaComposicaoTest, TheProductionArticleTypedInEitherCaseKeepsEveryColum
     }
 }
 
+// The production article is told by the database's comparison: 'maße' is the
+// article MASSE, which therefore is no target of "ma"; MAX1 is the only one.
+TEST_F(CopiaComposicaoTest, TheProductionArticleIsNotItsOwnTargetHoweverItIsSpelled)
+{
+    for (const char* codigo : {"MASSE", "MAX1"})
+        fixture.executa(QStringLiteral("insert into Artigos (Codigo, Nome) values ('%1', 'x')").arg(codigo));
+    fixture.executa("insert into OperaFac (Artigo, Seq, Operacao, Factor, Quantida, TImputac, CustoTeo) "
+                    "values ('MASSE', 1, 'LAVAR', 'ALG', 1, 1, 1)");
+    fixture.executa("insert into ArtOpera (Artigo, Seq, Operacao, Tempo, UniTempo, Antecede) "
+                    "values ('MASSE', 1, 'CORTAR', 5, 'MIN', '')");
+    int alvos = 0;
+    CopiaComposicao(fixture.bd()).Processa(u("maße"), "ma", {[&](int n) { alvos = n; }, {}});
+    EXPECT_EQ(alvos, 1);
+    EXPECT_EQ(composicaoDe("MAX1"), composicaoDe("MASSE"));
+}
+
 TEST_F(CopiaComposicaoTest, AFailureInsideATargetLeavesThatTargetAsItWas)
 {
     recusaSegundaOperacaoDeVen2();

@@ -74,6 +74,13 @@ private:
     zav::Seam<QString(QWidget*, const zav::PickListRequest&)>::Override lista_;
 };
 
+// Rows in code-point order, for comparing what was written whatever order the database reads it in.
+inline QStringList ordenadas(QStringList linhas)
+{
+    linhas.sort();
+    return linhas;
+}
+
 // Lets keys sent with EnviaTeclas arrive.
 inline void deixaCorrer()
 {
@@ -164,6 +171,15 @@ protected:
     void escreveESai(int index, const QString& texto)
     {
         escreve(index, texto);
+        prime(Qt::Key_Tab);
+    }
+    // Pastes a text the keyboard may not type ('ı', 'ß', 'ŉ', 'ﬁ') into a
+    // field, in place of what it holds, and leaves it with Tab.
+    void colaESai(int index, const QString& texto)
+    {
+        ecra->campo(index).setFocus();
+        QApplication::processEvents();
+        ecra->campo(index).setText(texto);
         prime(Qt::Key_Tab);
     }
     bool temFoco(int index) const { return ecra->campo(index).editor()->hasFocus(); }

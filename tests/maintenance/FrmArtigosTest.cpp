@@ -271,3 +271,27 @@ TEST_F(FrmArtigosTest, ConfirmByKeysInsertsThenUpdatesTheSameKeyInUpperCase)
     EXPECT_EQ(detalhe(), QStringList{"A1|EN|"}) << "an empty description is stored as an empty text";
     EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join(" / ").toStdString();
 }
+
+// A key is written in upper case only where that is the same key to the
+// database: 'ı1' stays beside the article 'I1', and 'maße' (the article
+// MASSE to the database, as SQL Server reads 'ß'), 'ŉ1' and 'ﬁ1' keep the
+// letters typed, which have no upper case of one letter.
+TEST_F(FrmArtigosTest, TheKeyWrittenNamesTheArticleTyped)
+{
+    for (const char* codigo : {"I1", "I2", "ı1", "ı2", "MASSE", "ŉ1", "ﬁ1", "AÇÃO"})
+        fixture.executa(QStringLiteral("insert into Artigos (Codigo, Nome) values ('%1', 'x')").arg(u(codigo)));
+    fixture.executa("insert into ArtIdiom (Artigo, Idioma, Descr) values ('I1', 'EN', 'Capital'), ('I2', 'EN', 'Two'),"
+                    " ('MASSE', 'EN', 'Mass')");
+    for (const char* typed : {"ı1", "ı2", "maße", "ŉ1", "ﬁ1", "ação"}) {
+        colaESai(0, u(typed));
+        colaESai(1, "en");
+        ASSERT_TRUE(ecra->registoCarregado()) << typed;
+        ecra->campo(2).setText(u(typed) + " en");
+        ecra->btConf_Click();
+    }
+    EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join(" / ").toStdString();
+    EXPECT_EQ(ordenadas(artIdiom()),
+              ordenadas(u("I1|EN|Capital,I2|EN|Two,ı1|EN|ı1 en,ı2|EN|ı2 en,MAßE|EN|maße en,ŉ1|EN|ŉ1 en,ﬁ1|EN|ﬁ1 en,"
+                          "AÇÃO|EN|ação en").split(u',')));
+    EXPECT_EQ(ordenadas(detalhe()), ordenadas(u("ı1|EN|,ı2|EN|,MAßE|EN|,ŉ1|EN|,ﬁ1|EN|,AÇÃO|EN|").split(u',')));
+}

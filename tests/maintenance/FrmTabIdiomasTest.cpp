@@ -297,3 +297,20 @@ TEST_F(FrmTabIdiomasTest, ClassificationsWriteTheFourthTableOnceTheirCodeIsValid
     ecra->btConf_Click();
     EXPECT_EQ(fixture.linhas("select Chave, Idioma, Descr from zav_TabLiv04"), QStringList{"K1|IT|Classe"});
 }
+
+// 'ı1' is another code than 'I1' to the database: written as typed, it keeps
+// its own row beside the other's.
+TEST_F(FrmTabIdiomasTest, TheCodeWrittenNamesTheCodeTyped)
+{
+    fixture.executa(u("insert into TabLiv01 (Chave, Descr) values ('I1', 'Capital'), ('ı1', 'Sem ponto'), ('ﬁ1', 'Liga')"));
+    guarda("I1", "EN", "Capital");
+    abreEcra(1);
+    for (const char* typed : {"ı1", "ﬁ1"}) {
+        colaESai(0, u(typed));
+        ASSERT_FALSE(ecra->campo(0).isEnabled()) << typed;
+        escreveLinha(grelha(), 0, "EN", "Own");
+        ecra->btConf_Click();
+    }
+    EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join(" / ").toStdString();
+    EXPECT_EQ(ordenadas(tabLiv01()), ordenadas(u("I1|EN|Capital,ı1|EN|Own,ﬁ1|EN|Own").split(u',')));
+}

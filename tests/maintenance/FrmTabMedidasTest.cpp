@@ -128,3 +128,19 @@ TEST_F(FrmTabMedidasTest, DeletesLeaveTheSameSizeCodeUnderAnotherTypeAlone)
     ecra->btAnular_Click();
     EXPECT_EQ(medidas(), (QStringList{"NUMEROS|S|EN|Small", "NUMEROS|S|FR|Petit"}));
 }
+
+// 'ı1' is another measure than 'I1' to the database: written as typed, it
+// keeps its own rows beside the other's.
+TEST_F(FrmTabMedidasTest, TheCodesWrittenNameTheMeasureTyped)
+{
+    fixture.executa(u("insert into MedTamCo (CodTipoM, CodMed, Descrica) values ('CORES', 'I1', 'Capital'),"
+                      " ('CORES', 'ı1', 'Sem ponto')"));
+    guarda("CORES", "I1", "EN", "Capital");
+    escreveESai(0, "cores");
+    colaESai(1, u("ı1"));
+    ASSERT_TRUE(ecra->registoCarregado());
+    escreveLinha(grelha(), 0, "EN", "Own");
+    ecra->btConf_Click();
+    EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join(" / ").toStdString();
+    EXPECT_EQ(ordenadas(medidas()), ordenadas(u("CORES|I1|EN|Capital,CORES|ı1|EN|Own").split(u',')));
+}

@@ -11,6 +11,7 @@
 #include "shell/FalhaNaoTratada.h"
 #include "shell/mod_main.h"
 #include "support/ErrorNumber.h"
+#include "support/PlainSqlite.h"
 #include "support/TempDatabase.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -206,6 +208,39 @@ TEST_F(StartUp, ShowsTheCompanyAndVersionOnTheMainWindow)
                                             .arg(TARVELO_VERSION_MAJOR)
                                             .arg(TARVELO_VERSION_MINOR)
                                             .arg(TARVELO_VERSION_PATCH));
+}
+
+// An earlier build keyed 'ção' and 'ÇÃO' apart; now they are one key, so the
+// indexes cannot be rebuilt. Start-up says so, naming them, and the company
+// opens for reports without any table added.
+TEST_F(StartUp, ACompanyThatCannotBeRebuiltIsSaidSoAndOnlyRead)
+{
+    BaseFolder base(true);
+    const QString file = base.dataFolder() + "/anterior.db";
+    {
+        zav::test::PlainSqlite earlier(file);
+        earlier.compareAsEarlierBuild(0);
+        ASSERT_EQ(earlier.exec("CREATE TABLE EMPRESA (NOME VARCHAR(40) COLLATE ERP_NOCASE, NumContr TEXT);"
+                               "INSERT INTO EMPRESA (NOME) VALUES ('Confecções Tarvelo, Lda');"
+                               "CREATE TABLE Artigos (Codigo VARCHAR(15) COLLATE ERP_NOCASE PRIMARY KEY);"
+                               "INSERT INTO Artigos VALUES ('ção'), ('ÇÃO')"),
+                  SQLITE_OK);
+    }
+    writeFile(base.dataFolder() + "/Tarvelo.zav", configText("SQLite", file, "demo"));
+    shelltest::MessageRecorder messages;
+
+    mod_main::Main(QString(), {});
+    ASSERT_EQ(messages.requests.size(), 1);
+    EXPECT_EQ(messages.requests[0].title, QString::fromUtf8("Informação"));
+    EXPECT_EQ(messages.requests[0].icon, zav::MessageIcon::Information);
+    EXPECT_EQ(messages.requests[0].text, mod_main::bd->readOnlyReason());
+    for (const char* named : {"Artigos (Codigo): ", "'ção'", "'ÇÃO'"})
+        EXPECT_TRUE(messages.requests[0].text.contains(QString::fromUtf8(named))) << named;
+    ASSERT_TRUE(mod_main::JanelaPrincipal);
+    EXPECT_EQ(mod_main::JanelaPrincipal->windowTitle(), QString::fromUtf8("[Confecções Tarvelo, Lda]"));
+    EXPECT_EQ(mod_main::bd->AbreRecordset(QString(), "select count(*) from sqlite_schema where name like 'zav%'")
+                  ->Fields(0).text(),
+              "0");
 }
 
 // A mistyped database name stops start-up with a numbered error before the

@@ -1,0 +1,12 @@
+#include <sqlite3.h>
+
+#include "platform/data/ErpCollationSqlite.h"
+
+namespace zav {
+
+bool ErpCollation::registerOn(sqlite3* handle)
+{
+    return registerErpText(handle) == SQLITE_OK;
+}
+
+} // namespace zav
