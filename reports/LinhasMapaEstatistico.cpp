@@ -1,6 +1,7 @@
 #include "reports/LinhasMapaEstatistico.h"
 
 #include "platform/data/Currency.h"
+#include "platform/data/ErpText.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 
 namespace MapaEstatistico {
@@ -51,13 +52,14 @@ void AdicionaLinha(zav::Recordset& linhas, const Linha& linha)
     linhas.Update();
 }
 
-// Moves to the first line with that class code; false when there is none.
+// Moves to the first line with that class code, as the database tells codes
+// apart (each query grouped its rows so); false when there is none.
 bool ProcuraClasse(zav::Recordset& linhas, const QString& codigo)
 {
     if (linhas.RecordCount() == 0)
         return false;
     for (linhas.MoveFirst(); !linhas.Eof(); linhas.MoveNext())
-        if (linhas.Fields("Codigo").text() == codigo)
+        if (zav::erptext::equal(linhas.Fields("Codigo").text(), codigo))
             return true;
     return false;
 }

@@ -1,5 +1,6 @@
 #include "reports/LinhasPorPosicao.h"
 
+#include "platform/data/ErpText.h"
 #include "platform/data/Recordset.h"
 
 #include <optional>
@@ -8,11 +9,12 @@ namespace LinhasPorPosicao {
 
 namespace {
 
-// Whether a line's code differs from the one so far; a line without a code
-// (Null), or the first line, never does.
+// Whether a line's code differs from the one so far, as the database that
+// grouped the lines tells codes apart; a line without a code (Null), or the
+// first line, never does.
 bool muda(const zav::Field& codigo, const std::optional<QString>& ateAqui)
 {
-    return ateAqui && !codigo.isNull() && codigo.text() != *ateAqui;
+    return ateAqui && !codigo.isNull() && !zav::erptext::equal(codigo.text(), *ateAqui);
 }
 
 void abreLinha(zav::Recordset& mapa, zav::Recordset& dados, const Forma& forma)

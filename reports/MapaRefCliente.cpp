@@ -1,5 +1,6 @@
 #include "reports/MapaRefCliente.h"
 
+#include "platform/data/ErpText.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/grid/Grelha.h"
 
@@ -16,7 +17,7 @@ QString filtro(const MapasSql::Filtros& f)
     return MapasSql::filtroReferencia(f, true);
 }
 
-QString chaveCorCliente(const QString& cliente, const QString& cor)
+QByteArray chaveCorCliente(const QString& cliente, const QString& cor)
 {
     return chaveDeTextos({cor, cliente});
 }
@@ -75,7 +76,7 @@ CargaMatriz CarregaRefIndividualCliente(zav::zavCoreDataAccess2016& bd, const Ma
     // A customer's lines under several salesmen land in its one row and add up there.
     const QList<MatrizCorTamanho::LinhaMatriz> lidas = MatrizCorTamanho::leLinhas(*linhas, ChaveCorCliente);
     // The rows of a customer's colours without a line would all be removed as zero.
-    std::unordered_set<QString, HashTexto> comLinhas;
+    std::unordered_set<QByteArray> comLinhas;
     for (const MatrizCorTamanho::LinhaMatriz& linha : lidas)
         comLinhas.insert(chaveCorCliente(linha.chave[1], linha.chave[0]));
 
@@ -85,7 +86,7 @@ CargaMatriz CarregaRefIndividualCliente(zav::zavCoreDataAccess2016& bd, const Ma
     bool primeiro = true;
     for (clientes->MoveFirst(); !clientes->Eof(); clientes->MoveNext()) {
         const QString cliente = clientes->Fields(Terceiro).text();
-        if (!primeiro && cliente.compare(anterior, Qt::CaseInsensitive) == 0)
+        if (!primeiro && zav::erptext::equal(cliente, anterior))
             continue;
         primeiro = false;
         anterior = cliente;

@@ -1,9 +1,9 @@
 #include "reports/MatrizCorTamanho.h"
 
-#include "platform/grid/Grelha.h"
+#include "platform/data/ErpText.h"
 #include "platform/data/zavCoreDataAccess2016.h"
+#include "platform/grid/Grelha.h"
 
-#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -66,36 +66,19 @@ void MatrizCorTamanho::zeraQuantidades()
 const QList<MatrizCorTamanho::ChaveLinha> MatrizCorTamanho::ChaveCor{
     {QStringLiteral("CodCor"), QStringLiteral("MedVert")}};
 
-QString chaveDeTextos(const QStringList& textos)
+QByteArray chaveDeTextos(const QStringList& textos)
 {
-    QString chave;
-    for (const QString& texto : textos) {
-        chave += texto;
-        chave += QChar(0x1F);
-    }
-    // Codes are plain letters and digits; the full folding only when they are not.
-    bool simples = true;
-    for (QChar& c : chave) {
-        const char16_t u = c.unicode();
-        if (u >= 0x80) {
-            simples = false;
-            break;
-        }
-        if (u >= 'A' && u <= 'Z')
-            c = QChar(char16_t(u + ('a' - 'A')));
-    }
-    return simples ? chave : chave.toCaseFolded();
-}
-
-size_t HashTexto::operator()(const QString& texto) const
-{
-    return std::hash<std::u16string_view>()(
-        std::u16string_view(reinterpret_cast<const char16_t*>(texto.utf16()), size_t(texto.size())));
+    QByteArray chave;
+    // Each text's key ends in a byte none holds inside, so that no two lists
+    // of texts give one key.
+    for (const QString& texto : textos)
+        chave += zav::erptext::key(texto);
+    return chave;
 }
 
 namespace {
 
-using IndiceTexto = std::unordered_map<QString, int, HashTexto>;
+using IndiceTexto = std::unordered_map<QByteArray, int>;
 
 } // namespace
 
@@ -142,11 +125,11 @@ void MatrizCorTamanho::colocaLinhas(const QList<LinhaMatriz>& linhas, const QLis
     }
     IndiceTexto campoDoTamanho;
     for (int i = primeiroTamanho(); i < posicaoTotal(); ++i)
-        campoDoTamanho.emplace(rs.Fields(i).name(), i);
+        campoDoTamanho.emplace(zav::erptext::key(rs.Fields(i).name()), i);
 
     for (const LinhaMatriz& linha : linhas) {
         const auto onde = linhaDaChave.find(chaveDeTextos(linha.chave));
-        const auto campo = campoDoTamanho.find(linha.tamanho);
+        const auto campo = campoDoTamanho.find(zav::erptext::key(linha.tamanho));
         if (onde == linhaDaChave.end() || campo == campoDoTamanho.end())
             continue;
         rs.setPosition(onde->second);

@@ -26,13 +26,9 @@ struct CampoExtraMatriz {
     int tamanho = 0;   // characters
 };
 
-// The texts of a row's key joined into one key that compares as the
-// recordset filter compares text: without regard to case.
-QString chaveDeTextos(const QStringList& textos);
-// A hash of texts cheaper than Qt's own for the many short keys of a placement.
-struct HashTexto {
-    size_t operator()(const QString& texto) const;
-};
+// The texts of a row's key joined into one key that two rows share exactly
+// when the database holds each of their texts equal.
+QByteArray chaveDeTextos(const QStringList& textos);
 
 // What each screen that shows a colour × size matrix chooses for itself.
 struct ValoresMatriz {

@@ -189,6 +189,21 @@ int ErpCollation::compare(const char16_t* a, int lengthA, const char16_t* b, int
     return ucol_strcoll(collator_, a, withoutTrailingBlanks(a, lengthA), b, withoutTrailingBlanks(b, lengthB));
 }
 
+std::string ErpCollation::sortKey(const char16_t* text, int length) const
+{
+    length = withoutTrailingBlanks(text, length);
+    std::string key(std::size_t(length) * 2 + 16, '\0');
+    for (;;) {
+        const int32_t needed = ucol_getSortKey(collator_, text, length, reinterpret_cast<uint8_t*>(key.data()),
+                                               int32_t(key.size()));
+        if (std::size_t(needed) <= key.size()) {
+            key.resize(std::size_t(needed));
+            return key;
+        }
+        key.resize(std::size_t(needed));
+    }
+}
+
 // What two texts share byte for byte weighs the same in both, and so do
 // letters that differ in case only. Where they first differ otherwise, at
 // tabled letters standing alone, those letters' primary weights decide when

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct sqlite3;
@@ -45,6 +46,8 @@ public:
     // Below, equal to or above zero as text `a` sorts before, with or after `b`.
     int compare(const char* a, int lengthA, const char* b, int lengthB) const;          // UTF-8
     int compare(const char16_t* a, int lengthA, const char16_t* b, int lengthB) const;  // UTF-16
+    // A key of bytes that two texts share exactly when they compare equal.
+    std::string sortKey(const char16_t* text, int length) const;
 
     // What LIKE matches: the collator's weights of each character, case left
     // out. Most characters have one; 'œ' has those of 'o' and 'e', and an

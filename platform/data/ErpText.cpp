@@ -16,6 +16,12 @@ bool equal(QStringView a, QStringView b)
     return compare(a, b) == 0;
 }
 
+QByteArray key(QStringView text)
+{
+    const std::string bytes = ErpCollation::instance().sortKey(text.utf16(), int(text.size()));
+    return QByteArray(bytes.data(), qsizetype(bytes.size()));
+}
+
 QString upperKey(QStringView typed)
 {
     QString key;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -10,6 +11,9 @@ namespace zav::erptext {
 // Below, equal to or above zero as `a` sorts before, with or after `b`.
 int compare(QStringView a, QStringView b);
 bool equal(QStringView a, QStringView b);
+// A key that two texts share exactly when they are equal: for what the
+// program holds in memory by code, as the database would find it.
+QByteArray key(QStringView text);
 
 // The key to write for a code typed or loaded: each character in upper case
 // where its upper case is one character that the database holds equal to it,

@@ -23,6 +23,44 @@ protected:
         return carga.carregada() ? maps::textosDasLinhas(carga.matriz->recordset()) : QList<QStringList>{};
     }
 
+    // Every loader that builds a colour × size matrix from order lines.
+    QList<std::pair<const char*, std::function<CargaMatriz()>>> mapas(const MapasSql::Filtros& f)
+    {
+        zav::zavCoreDataAccess2016& bd = fixture.bd();
+        return {
+            {"referencia", [this, f] { return carrega(f); }},
+            {"ficha", [&bd, f] { return carregaMatrizReferencia(bd, f, {}, false); }},
+            {"cliente", [&bd, f] { return MapaRefCliente::CarregaRefIndividualCliente(bd, f); }},
+            {"fornecedor", [&bd, f] { return MapaEncForn::CarregaEncomendasFornecedor(bd, f); }},
+        };
+    }
+
+    // A colour (CodMed, Descrica, PosImp) and variants of R1 (code, size,
+    // colour) with an open line each on order 1 (C1); R1 gets supplier F1.
+    struct Variante {
+        const char* codigo;
+        const char* tamanho;
+        const char* cor;
+        int quantidade;
+    };
+    void encomendaVariantes(const char* cor, const QList<Variante>& variantes)
+    {
+        zav::zavCoreDataAccess2016& bd = fixture.bd();
+        bd.ExecutaSQL(QString(), maps::u("insert into MedTamCo (CodTipoM, CodMed, Descrica, PosImp) values ('CORES', ")
+                                     + maps::u(cor) + ")");
+        bd.ExecutaSQL(QString(), "update Artigos set Fornec='F1' where Codigo='R1'");
+        const int ano = fixture.agora().date().year();
+        int linha = 2;
+        for (const Variante& v : variantes) {
+            bd.ExecutaSQL(QString(), QStringLiteral("insert into Artigos (Codigo, MedHor, MedVert, CodRef, TmHor, TmVer, Grupo) "
+                                                    "values ('%1', '%2', '%3', 'R1', 'LETRAS', 'CORES', 'G1')")
+                                         .arg(maps::u(v.codigo), maps::u(v.tamanho), maps::u(v.cor)));
+            bd.ExecutaSQL(QString(), QStringLiteral("insert into DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NLinha, Artigo, "
+                                                    "QtdOrig, Quant) values ('ENC', 'A', %1, 1, %2, '%3', %4, %4)")
+                                         .arg(ano).arg(++linha).arg(maps::u(v.codigo)).arg(v.quantidade));
+        }
+    }
+
     maps::FixtureMapas fixture;
 };
 
@@ -43,14 +81,7 @@ TEST_F(MatrizTest, PendingQuantitiesFillEveryColourWithTotalsAfterABlankRow)
 TEST_F(MatrizTest, EveryMatrixAddsTheVariantsThatShareACell)
 {
     fixture.bd().ExecutaSQL(QString(), "update Artigos set Fornec='F1' where Codigo='R1'");
-    const MapasSql::Filtros f = fixture.filtros();
-    const QList<std::pair<const char*, std::function<CargaMatriz()>>> mapas{
-        {"referencia", [&] { return carrega(f); }},
-        {"ficha", [&] { return carregaMatrizReferencia(fixture.bd(), f, {}, false); }},
-        {"cliente", [&] { return MapaRefCliente::CarregaRefIndividualCliente(fixture.bd(), f); }},
-        {"fornecedor", [&] { return MapaEncForn::CarregaEncomendasFornecedor(fixture.bd(), f); }},
-    };
-    for (const auto& [mapa, carregaMapa] : mapas) {
+    for (const auto& [mapa, carregaMapa] : mapas(fixture.filtros())) {
         CargaMatriz carga = carregaMapa();
         ASSERT_TRUE(carga.carregada()) << mapa;
         zav::Recordset& rs = carga.matriz->recordset();
@@ -65,29 +96,10 @@ TEST_F(MatrizTest, EveryMatrixAddsTheVariantsThatShareACell)
 // database's comparison joins to AZ and ÇZ: their quantities land in those rows.
 TEST_F(MatrizTest, EveryMatrixPlacesAColourCodeStoredInAnotherCaseInItsColoursRow)
 {
-    zav::zavCoreDataAccess2016& bd = fixture.bd();
-    bd.ExecutaSQL(QString(), maps::u("insert into MedTamCo (CodTipoM, CodMed, Descrica, PosImp) "
-                                     "values ('CORES', 'ÇZ', 'Cinza', 4)"));
-    for (const char* variante : {"'R1-az-S', 'S', 'az'", "'R1-cz-M', 'M', 'çz'"})
-        bd.ExecutaSQL(QString(), QStringLiteral("insert into Artigos (Codigo, MedHor, MedVert, CodRef, TmHor, TmVer, Grupo) "
-                                                "values (%1, 'R1', 'LETRAS', 'CORES', 'G1')")
-                                     .arg(maps::u(variante)));
-    bd.ExecutaSQL(QString(), "update Artigos set Fornec='F1' where Codigo='R1'");
     // Two more lines of order 1 (C1), still open: az S 2 and çz M 3.
-    const int ano = fixture.agora().date().year();
-    for (const auto& [linha, artigo, quantidade] : {std::tuple(3, "R1-az-S", 2), std::tuple(4, "R1-cz-M", 3)})
-        bd.ExecutaSQL(QString(), QStringLiteral("insert into DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NLinha, Artigo, "
-                                                "QtdOrig, Quant) values ('ENC', 'A', %1, 1, %2, '%3', %4, %4)")
-                                     .arg(ano).arg(linha).arg(QLatin1StringView(artigo)).arg(quantidade));
+    encomendaVariantes("'ÇZ', 'Cinza', 4", {{"R1-az-S", "S", "az", 2}, {"R1-cz-M", "M", "çz", 3}});
 
-    const MapasSql::Filtros f = fixture.filtros();
-    const QList<std::pair<const char*, std::function<CargaMatriz()>>> mapas{
-        {"referencia", [&] { return carrega(f); }},
-        {"ficha", [&] { return carregaMatrizReferencia(bd, f, {}, false); }},
-        {"cliente", [&] { return MapaRefCliente::CarregaRefIndividualCliente(bd, f); }},
-        {"fornecedor", [&] { return MapaEncForn::CarregaEncomendasFornecedor(bd, f); }},
-    };
-    for (const auto& [mapa, carregaMapa] : mapas) {
+    for (const auto& [mapa, carregaMapa] : mapas(fixture.filtros())) {
         CargaMatriz carga = carregaMapa();
         ASSERT_TRUE(carga.carregada()) << mapa << ": " << carga.mensagem().toStdString();
         zav::Recordset& rs = carga.matriz->recordset();
@@ -99,6 +111,28 @@ TEST_F(MatrizTest, EveryMatrixPlacesAColourCodeStoredInAnotherCaseInItsColoursRo
         EXPECT_EQ(celula("CodCor = 'AZ'", "S"), "2") << mapa;
         EXPECT_EQ(celula(maps::u("CodCor = 'ÇZ'"), "M"), "3") << mapa;
         EXPECT_EQ(celula("IndiceCor = 99", "Total"), "22") << mapa;
+    }
+}
+
+// The database joins a variant to its size and colour whatever the case of
+// the codes and their trailing blanks (a code read from a fixed-width column
+// comes padded), and holds 'ß' and "ss" to be one code: each line lands in the
+// cell of the size and colour it was joined to.
+TEST_F(MatrizTest, EveryMatrixPlacesALineInTheCellItsCodesWereJoinedTo)
+{
+    encomendaVariantes("'ROSS', 'Rosa', 5", {{"R1-s-BR", "s", "BR  ", 2}, {"R1-xl-ro", "xl ", "roß", 3}});
+
+    for (const auto& [mapa, carregaMapa] : mapas(fixture.filtros())) {
+        CargaMatriz carga = carregaMapa();
+        ASSERT_TRUE(carga.carregada()) << mapa << ": " << carga.mensagem().toStdString();
+        zav::Recordset& rs = carga.matriz->recordset();
+        rs.setFilter("CodCor = 'BR'");
+        EXPECT_EQ(rs.Fields("S").text(), "8") << mapa;
+        rs.setFilter("CodCor = 'ROSS'");
+        ASSERT_EQ(rs.RecordCount(), 1) << mapa;
+        EXPECT_EQ(rs.Fields("XL").text(), "3") << mapa;
+        rs.setFilter("IndiceCor = 99");
+        EXPECT_EQ(rs.Fields("Total").text(), "22") << mapa;
     }
 }
 
@@ -202,7 +236,8 @@ TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
     matriz.acrescentaCores(*cores, {"B/Bia", "B"});
 
     // Lines of customer B: two on one cell, which add up, one whose size
-    // keeps its blanks (the field names are trimmed) and one of a colour with no row.
+    // keeps its blanks (the field names are trimmed; the database holds the
+    // two equal, so it lands there too) and one of a colour with no row.
     zav::Recordset encomendas;
     linhas(encomendas, {{"C1", "S", 4}, {"C1", "S", 9}, {"C1", "S  ", 1}, {"C9", "M", 1}});
     matriz.colocaLinhas(encomendas, {{"CodCor", "MedVert"}, {"Cliente", "Terceiro"}});
@@ -210,8 +245,8 @@ TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
 
     // B's first colour and the totals row; every zero row is gone, the hidden Data stays an empty text.
     EXPECT_EQ(maps::textosDasLinhas(matriz.recordset()),
-              (QList<QStringList>{{"B/Bia", "B", "1", "C1", "Cor 1", "13", "0", "13", ""},
-                                  {"null", "null", "99", "", "Total", "13", "0", "13", "null"}}));
+              (QList<QStringList>{{"B/Bia", "B", "1", "C1", "Cor 1", "14", "0", "14", ""},
+                                  {"null", "null", "99", "", "Total", "14", "0", "14", "null"}}));
     tamanhos->MoveFirst();
     QStringList visiveis;
     for (const zav::GridColumn& c : matriz.colunas(*tamanhos))

@@ -72,7 +72,11 @@ FixtureEncomendas::FixtureEncomendas()
                    {{"S", "BR"}, {"M", "BR"}, {"S", "PR"}, {"XL", "PR"}, {"XXL", "PR"}, {"Q", "BR"}});
         referencia(rows, "R2", "NUMEROS", "G2", "FB", {{"36", "AZ"}, {"40", "AZ"}, {"38", "AZ"}, {"38", "LG"}});
         referencia(rows, "R5", "FORA", "G1", "FA", {{"Z", "BR"}, {"Z", "PR"}});
-        referencia(rows, "R3", "LETRAS", "G1", "FA", {{"S", "BR"}, {"M", "BR"}});
+        referencia(rows, "R3", "LETRAS", "G1", "FA", {{"S", "BR"}, {"M", "BR"}, {"L", "br"}});
+        // A variant that names its parent and colour in other case and padded.
+        rows.insert(QStringLiteral("Artigos"), {{"Codigo", "R3-BR-XL"}, {"CodRef", "r3"}, {"TmHor", "LETRAS"},
+                                                {"MedHor", "XL"}, {"TmVer", "CORES"}, {"MedVert", "Br  "},
+                                                {"Grupo", "G1"}, {"Familia", "FA"}, {"SubFamil", "SA"}});
 
         rows.insert("TpDoc", {{"Codigo", "ENC"}, {"Descr", "Encomenda de Cliente"}, {"Entidade", 2}, {"Areag", 2}});
         rows.insert("TpDoc", {{"Codigo", "FAT"}, {"Descr", "Factura"}, {"Entidade", 2}, {"Areag", 4}});
@@ -110,6 +114,7 @@ FixtureEncomendas::FixtureEncomendas()
         for (int n = 1; n <= LinhasDeTexto; ++n)
             muitasLinhas << Linha{"", 0, linhaDeTexto(n)};
         documento(rows, "A", 9, "C1", "V1", muitasLinhas);
+        documento(rows, "A", 10, "C1", "V1", {{"R3-BR-S", 7, ""}, {"R3-br-L", 4, ""}, {"R3-BR-XL", 2, ""}});
         // Number 1 of another type, of another year and of another series.
         documento(rows, "A", 1, "C2", "V2", {{"R1-BR-S", 1000, "Outro tipo"}, {"", 0, "Outro tipo"}}, 1, "FAT");
         documento(rows, "A", 1, "C2", "V2", {{"R1-BR-S", 1000, "Outro ano"}, {"", 0, "Outro ano"}}, 1, "ENC", 2024);

@@ -32,6 +32,8 @@ namespace ordersheet {
 //  - series A, number 8: R1 and R3 (sizes LETRAS too) in Branco, R1 S 5 and
 //    M 3, R3 S 7 and M 2, the lines of the two references interleaved;
 //  - series A, number 9: R1 BR S 1 and LinhasDeTexto text lines (linhaDeTexto);
+//  - series A, number 10: R3 in Branco S 7, L 4 (colour code "br") and XL 2
+//    (parent "r3", colour "Br  ");
 //  - number 1 of type FAT, of type ENC in 2024, and of series B: customer
 //    C2, salesman V2, R1 BR S 1000 and a text line.
 class FixtureEncomendas {

@@ -283,6 +283,18 @@ TEST_F(FrmMapaEncomendasTest, TwoReferencesSharingASizeAndAColourKeepTheirOwnRow
                                             {"R3", "Branco", "7", "2", "", "", "", "9"}}));
 }
 
+// The database groups a reference's lines by codes as it compares them: a
+// parent or colour code written in another case, or padded, is the same row.
+TEST_F(FrmMapaEncomendasTest, CodesThatDifferOnlyInCaseOrTrailingBlanksShareTheirRow)
+{
+    abre();
+    ASSERT_TRUE(carrega("10"));
+    const QList<QStringList> linhas = grelha();
+    ASSERT_EQ(linhas.size(), 1) << linhas.size() << " rows";
+    EXPECT_EQ(linhas.front().mid(0, 2), (QStringList{"R3", "Branco"}));
+    EXPECT_EQ(linhas.front().back(), "13");
+}
+
 TEST_F(FrmMapaEncomendasTest, NothingToShowHidesTheSheetItsTextLinesAndTheExport)
 {
     frmMapaEncomendas& f = abre();

@@ -54,14 +54,14 @@ EmpresaEstatistica::EmpresaEstatistica()
     const demo::FixtureWriter rows(db);
     // The classes are articles too: their names are the class names. CL30 has none.
     for (const auto& [classe, nome] : QList<std::pair<QString, QString>>{
-             {"CL10", "Camisas"}, {"CL20", "Calças"}, {"CL40", "Meias"}, {"CL90", "Tecidos"}})
+             {"CL10", "Camisas"}, {"CL20", "Calças"}, {"CL40", "Meias"}, {"CL50", "Botões"}, {"CL90", "Tecidos"}})
         rows.insert("Artigos", {{"Codigo", classe}, {"Nome", nome}});
 
     struct Artigo { const char* codigo; const char* unidade; const char* classe; int artOuDes; };
     const Artigo artigos[] = {
         {"A1", "UN", "CL10", 0}, {"A2", "UN", "CL20", 0}, {"A3", "UN", "CL30", 0},
         {"A4", "KG", "CL20", 0}, {"A5", "UN", "", 0},     {"A7", "UN", "CL10", -1},
-        {"A8", "UN", "CL40", 0}, {"A9", "KG", "CL90", 0},
+        {"A8", "UN", "CL40", 0}, {"A9", "KG", "CL90", 0}, {"A10", "UN", "cl50", 0}, {"A11", "UN", "CL50", 0},
     };
     for (const Artigo& artigo : artigos) {
         rows.insert("Artigos", {{"Codigo", artigo.codigo}, {"Nome", artigo.codigo}, {"UnBase", artigo.unidade},
@@ -87,6 +87,7 @@ EmpresaEstatistica::EmpresaEstatistica()
     Escreve(rows, {"OP", 10, Dia(6, 20), Tipo::Producao, 2}, {{"A2", 6}});
     Escreve(rows, {"OP", 11, Dia(7, 8), Tipo::Producao, 2}, {{"A2", 6}, {"A4", 1.5}});
     Escreve(rows, {"OP", 20, Dia(9, 2), Tipo::Producao, 2}, {{"A9", 1234567.125}});
+    Escreve(rows, {"OP", 30, Dia(11, 4), Tipo::Producao, 2}, {{"A10", 3}});
 
     // Sales.
     Escreve(rows, {"FT", 1, Dia(3, 6), Tipo::Venda, 1, "N"},
@@ -101,6 +102,7 @@ EmpresaEstatistica::EmpresaEstatistica()
 
     Escreve(rows, {"FT", 10, Dia(5, 10), Tipo::Venda, 1, "I"}, {{"A1", 4, 44}});
     Escreve(rows, {"FT", 20, Dia(9, 3), Tipo::Venda, 1, "N"}, {{"A9", 1, 12345678901.0}});
+    Escreve(rows, {"FT", 30, Dia(11, 5), Tipo::Venda, 1, "N"}, {{"A11", 2, 40}});
     db.commit();
     bd_ = std::make_unique<zav::zavCoreDataAccess2016>();
     bd_->AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho());

@@ -26,6 +26,8 @@ class SqliteConnection;
 // July 2026: production only, CL20 in two units: UN 6 and KG 1.5.
 // September 2026: figures wider than the return's ten characters, CL90 Tecidos
 //   produced 1234567.125 KG, sold 1 for 12345678901 in market 1.
+// November 2026: CL50 Botões, its class code written "cl50" on the article
+//   produced (3) and "CL50" on the one sold (2 / 40, market 1).
 // January 2026: nothing.
 class EmpresaEstatistica {
 public:

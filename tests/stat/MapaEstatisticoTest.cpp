@@ -91,6 +91,14 @@ TEST_F(EcraTarvelo, AClassProducedInTwoUnitsGivesALinePerUnit)
     EXPECT_EQ(linhas.mid(3), QStringList(linhas.size() - 3, Vazia));
 }
 
+// The class of a sales row is found among the production lines as the
+// database compares codes: one line, whatever case each article's class is in.
+TEST_F(EcraTarvelo, SalesOfAClassWrittenInAnotherCaseJoinItsProductionLine)
+{
+    CarregaMes(11);
+    EXPECT_EQ(Grelha().mid(0, 3), (QStringList{Cabecalho, QString::fromUtf8("Botões|UN|cl50|3|2|40|"), Vazia}));
+}
+
 // ... but a period without lines keeps what the grid showed.
 TEST_F(EcraTarvelo, PeriodWithoutLinesKeepsWhatTheGridShowed)
 {
