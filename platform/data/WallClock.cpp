@@ -88,6 +88,8 @@ QString text(const QDateTime& value)
 {
     const QDate d = value.date();
     const QTime t = value.time();
+    if (!d.isValid())
+        return {};
     char written[32];
     int size = std::snprintf(written, sizeof written, "%04d-%02d-%02d %02d:%02d:%02d", d.year(), d.month(), d.day(),
                              t.hour(), t.minute(), t.second());

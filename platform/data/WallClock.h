@@ -26,6 +26,7 @@ QDateTime fromText(QByteArrayView utf8);
 
 // 'yyyy-mm-dd hh:mm:ss', and '.fff' when it has milliseconds: the layout
 // stored, so that a value read and written back is written as it was read.
+// Empty for a value without a date.
 QString text(const QDateTime& value);
 
 } // namespace zav::wallclock
