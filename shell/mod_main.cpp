@@ -7,7 +7,7 @@
 #include "platform/data/StringLigacao.h"
 #include "platform/data/Versao.h"
 #include "platform/data/zavCoreDataAccess2016.h"
-#include "shell/TabelasAdicionais.h"
+#include "platform/data/TabelasAdicionais.h"
 #include "shell/Tools.h"
 
 #include <QCoreApplication>

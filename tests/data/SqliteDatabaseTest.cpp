@@ -2,7 +2,7 @@
 // compares, and how SQL Server's text is carried over.
 
 #include "platform/data/zavCoreDataAccess2016.h"
-#include "shell/TabelasAdicionais.h"
+#include "platform/data/TabelasAdicionais.h"
 #include "support/ErrorNumber.h"
 #include "support/PlainSqlite.h"
 #include "support/TempDatabase.h"
