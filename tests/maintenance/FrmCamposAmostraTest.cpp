@@ -5,9 +5,9 @@
 
 #include "demo/DemoDatabase.h"
 #include "maintenance/frmCamposAmostra.h"
+#include "platform/data/TabelasAdicionais.h"
 #include "platform/widgets/SeletorData.h"
 #include "samples/FichaAmostraDados.h"
-#include "platform/data/TabelasAdicionais.h"
 #include "support/AberturaEcra.h"
 #include "support/DataInteira.h"
 

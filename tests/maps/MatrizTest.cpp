@@ -1,10 +1,10 @@
 #include "FixtureMapas.h"
 
+#include "platform/grid/GridContent.h"
+#include "platform/grid/Grelha.h"
 #include "reports/MapaEncForn.h"
 #include "reports/MapaRefCliente.h"
 #include "reports/MatrizCorTamanho.h"
-#include "platform/grid/GridContent.h"
-#include "platform/grid/Grelha.h"
 
 #include <gtest/gtest.h>
 
