@@ -10,6 +10,7 @@
 #include "samples/FichaAmostraDados.h"
 #include "support/AberturaEcra.h"
 #include "support/DataInteira.h"
+#include "support/MachineZone.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -203,6 +204,42 @@ TEST_F(FrmCamposAmostraTest, TabbingThroughAnEmptyDateLeavesItEmptyAndOnlyADateT
     EXPECT_EQ(fixture.linhas("select count(*) from zav_FichaAmostra where DataEnc = '" + hoje + " 00:00:00'"),
               QStringList{"1"}) << "at midnight";
     EXPECT_TRUE(semData(0) && semData(1)) << "the reset empties both dates again";
+}
+
+// A date and time that the machine's clocks skipped (daylight saving began) is
+// shown as the day stored; the card confirmed as read keeps it, and that day
+// typed into an empty date is stored as typed.
+TEST_F(FrmCamposAmostraTest, ADateTheMachinesZoneSkipsShowsAndIsStoredAsItIs)
+{
+    using namespace zav::test;
+    for (const SkippedTime& skipped : SkippedTimes) {
+        SCOPED_TRACE(skipped.zone);
+        const MachineZone zone(skipped.zone);
+        ASSERT_TRUE(MachineZone::skips(skipped));
+        fixture.executa("delete from zav_FichaAmostra");
+        fixture.executa("insert into zav_FichaAmostra (Codigo, Fornec, DataEnc) values ('A1', 'f', '" + skipped.stored()
+                        + "')");
+        artigo("A1");
+        EXPECT_TRUE(ecra->Data[0]->isVisible() && !ecra->cmp(0).isVisible());
+        EXPECT_EQ(ecra->Data[0]->text(), skipped.shown());
+        ecra->campo(1).setText("g");
+        ecra->btConf_Click();
+        EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join('\n').toStdString();
+        EXPECT_EQ(fixture.linhas("select count(*) from zav_FichaAmostra where Fornec = 'g' and DataEnc = '"
+                                 + skipped.stored() + "' and DataEntrega is null"),
+                  QStringList{"1"});
+
+        artigo("B'1");
+        entraNaData();
+        QTest::keyClicks(ecra->Data[0], skipped.day.toString("ddMMyyyy"));
+        prime(Qt::Key_Tab);
+        ecra->btConf_Click();
+        EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join('\n').toStdString();
+        EXPECT_EQ(fixture.linhas("select DataEnc from zav_FichaAmostra where Codigo = 'B''1' and DataEnc = '"
+                                 + skipped.day.toString("yyyy-MM-dd") + " 00:00:00'"),
+                  QStringList{skipped.day.toString("yyyy-MM-dd")});
+        dialogos.mensagens.clear();
+    }
 }
 
 TEST_F(FrmCamposAmostraTest, EscInADateLeavesTheScreenOpenAndInATextFieldClosesItWithoutSaving)
