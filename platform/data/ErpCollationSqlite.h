@@ -74,14 +74,14 @@ int registerErpText(sqlite3* db)
     return result;
 }
 
-// Whether the statement gives a row, and its first column's number there.
-bool firstNumber(sqlite3* db, const char* sql, int& number)
+// Whether the statement gives a row; its first column's number there, when asked.
+bool givesRow(sqlite3* db, const char* sql, int* number = nullptr)
 {
     sqlite3_stmt* statement = nullptr;
     const bool row = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK
                      && sqlite3_step(statement) == SQLITE_ROW;
-    if (row)
-        number = sqlite3_column_int(statement, 0);
+    if (row && number)
+        *number = sqlite3_column_int(statement, 0);
     sqlite3_finalize(statement);
     return row;
 }
@@ -93,11 +93,10 @@ bool firstNumber(sqlite3* db, const char* sql, int& number)
 int registerEarlierErpComparison(sqlite3* db)
 {
     int version = 0;
-    int table = 0;
-    if (!firstNumber(db, "PRAGMA main.user_version", version))
+    if (!givesRow(db, "PRAGMA main.user_version", &version))
         return SQLITE_NOTFOUND;
     const ErpCollationEarlier::Compare earlier = ErpCollationEarlier::byUserVersion(version);
-    if (!earlier || !firstNumber(db, ErpCollation::IndexesSql, table))
+    if (!earlier || !givesRow(db, ErpCollation::IndexesSql))
         return SQLITE_NOTFOUND;
     return sqlite3_create_collation_v2(db, ErpCollation::Name, SQLITE_UTF8, nullptr, earlier, nullptr);
 }
