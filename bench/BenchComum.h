@@ -1,9 +1,11 @@
 #pragma once
 
-// What every benchmark shares: the demo company of a million document lines,
-// built once in the temp folder and reused, and the timing of a piece of work.
+// What every benchmark shares: the demo company (of a million document lines
+// unless told), built once in the temp folder and reused, and the timing of a
+// piece of work.
 
 #include "demo/DemoDatabase.h"
+#include "platform/widgets/Seams.h"
 
 #include <QDate>
 #include <QDir>
@@ -21,18 +23,18 @@ constexpr qint64 Linhas = 1000000;
 constexpr quint64 Semente = 1;
 inline const QDate Hoje(2026, 6, 30);
 
-inline QString BaseDeDados()
+inline QString BaseDeDados(qint64 linhas = Linhas)
 {
     const QString pasta = QDir::temp().filePath(QStringLiteral("tarvelo-bench"));
     QDir().mkpath(pasta);
     const QString caminho = QDir(pasta).filePath(QStringLiteral("empresa_%1_%2_%3.db")
-                                                     .arg(Linhas).arg(Semente).arg(Hoje.toString(Qt::ISODate)));
+                                                     .arg(linhas).arg(Semente).arg(Hoje.toString(Qt::ISODate)));
     if (!QFileInfo::exists(caminho)) {
         std::printf("building %s ...\n", qPrintable(caminho));
         std::fflush(stdout);
         QElapsedTimer relogio;
         relogio.start();
-        const demo::DemoSummary resumo = demo::DemoDatabase::create(caminho, {Linhas, Semente, Hoje});
+        const demo::DemoSummary resumo = demo::DemoDatabase::create(caminho, {linhas, Semente, Hoje});
         std::printf("  %lld documents, %lld lines in %.1f s\n", resumo.documents, resumo.documentLines,
                     relogio.elapsed() / 1000.0);
     }
@@ -74,5 +76,23 @@ inline Medianas MedeAlternando(int vezes, const std::function<void()>& chao, con
     }
     return {Mediana(temposChao), Mediana(temposCarga)};
 }
+
+// The messages a load shows while it lives, answered OK and counted rather
+// than waited on.
+class MensagensContadas {
+public:
+    MensagensContadas()
+        : respostas_(zav::messageBoxSeam(), [this](QWidget*, const zav::MessageRequest&) {
+              ++total_;
+              return int(zav::vbOK);
+          })
+    {
+    }
+    int total() const { return total_; }
+
+private:
+    int total_ = 0;
+    zav::Seam<int(QWidget*, const zav::MessageRequest&)>::Override respostas_;
+};
 
 } // namespace bench

@@ -10,7 +10,6 @@
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/grid/Grelha.h"
 #include "platform/widgets/CommonDialog.h"
-#include "platform/widgets/Seams.h"
 #include "reports/MapaRefCliente.h"
 #include "reports/MapaResumo.h"
 #include "reports/MatrizCorTamanho.h"
@@ -97,12 +96,7 @@ int main(int argc, char** argv)
     const int vezes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
 
     // A load's message (lines left out of the columns) is counted, not waited on.
-    int mensagens = 0;
-    const zav::Seam<int(QWidget*, const zav::MessageRequest&)>::Override respostas(
-        zav::messageBoxSeam(), [&mensagens](QWidget*, const zav::MessageRequest&) {
-            ++mensagens;
-            return int(zav::vbOK);
-        });
+    const bench::MensagensContadas mensagens;
 
     zav::zavCoreDataAccess2016 bd;
     bd.AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + bench::BaseDeDados());
@@ -116,6 +110,6 @@ int main(int argc, char** argv)
     const QString referencia = ReferenciaMaisEncomendada(bd, janela);
     Mede(qPrintable(QStringLiteral("ref ") + referencia), bd, 5, referencia, vezes,
          [&bd](const MapasSql::Filtros& f) { SoInstrucoesRefCliente(bd, f); });
-    std::printf("messages answered: %d\n", mensagens);
+    std::printf("messages answered: %d\n", mensagens.total());
     return 0;
 }

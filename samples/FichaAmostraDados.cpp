@@ -34,10 +34,15 @@ QString ficheiroEmQualquerCaixa(const QString& caminho)
     return {};
 }
 
+QString nomePastaFotos(const QString& prefixo)
+{
+    return prefixo + QStringLiteral("_ARTG");
+}
+
 // Where a reference's photos may be, in the order they are looked in.
 QStringList pastasDasFotos(const QString& pasta, const QString& prefixo)
 {
-    const QString fotos = prefixo + QStringLiteral("_ARTG\\");
+    const QString fotos = nomePastaFotos(prefixo) + QLatin1Char('\\');
     QStringList pastas{pasta + fotos};
     if (!pasta.isEmpty() && !pasta.endsWith(QLatin1Char('/')) && !pasta.endsWith(QLatin1Char('\\')))
         pastas << zav::naPasta(pasta, fotos);
@@ -91,17 +96,20 @@ QString procuraFoto(const QString& pasta, const QString& prefixo, const QString&
     return {};
 }
 
-QString pastaDasFotosEmFalta(const QString& pasta, const QString& prefixo)
+QString avisoPastaDasFotos(const QString& pasta, const QString& prefixo)
 {
     if (pasta.isEmpty())
         return {};
-    const QStringList pastas = pastasDasFotos(pasta, prefixo);
     const zav::FuncoesPastas funcoes;
-    for (const QString& pastaFotos : pastas) {
+    for (const QString& pastaFotos : pastasDasFotos(pasta, prefixo)) {
         if (funcoes.ExistePasta(ficheiroLocal(pastaFotos)))
             return {};
     }
-    return ficheiroLocal(pastas.first());
+    // Named as the user set it, not as joined to the prefix.
+    if (!funcoes.ExistePasta(ficheiroLocal(pasta)))
+        return QString::fromUtf8("A pasta das imagens \"%1\" não existe.").arg(pasta);
+    return QString::fromUtf8("A pasta das imagens \"%1\" não tem a pasta das fotografias \"%2\".")
+        .arg(pasta, nomePastaFotos(prefixo));
 }
 
 QString textoData(const zav::Field& data)

@@ -36,9 +36,11 @@ QString textoFornecedor(zav::zavCoreDataAccess2016& bd, const QString& codigo);
 // taken as a name, never as a pattern: "*" or "?" in it find no other
 // reference's photo.
 QString procuraFoto(const QString& pasta, const QString& prefixo, const QString& referencia);
-// The folder the photos would be in, the first of the two, when neither
-// exists here; "" when one does, or when no images folder is set.
-QString pastaDasFotosEmFalta(const QString& pasta, const QString& prefixo);
+// What the card says as it opens when neither folder of the photos exists:
+// that the images folder, named as it was set, does not exist, or that it
+// has no folder "<prefixo>_ARTG"; "" when one of them exists, or when no
+// images folder is set.
+QString avisoPastaDasFotos(const QString& pasta, const QString& prefixo);
 
 // A stored date "dd-mm-yyyy", or "" for Null.
 QString textoData(const zav::Field& data);

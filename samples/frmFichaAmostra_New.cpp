@@ -37,9 +37,9 @@ void frmFichaAmostra_New::Form_Load()
     EcraFichaAmostra::Form_Load();
     pastaImagens_ = GetPercursoImagens();
     // Said once: each load would otherwise just show no photo, without a word.
-    const QString emFalta = FichaAmostraDados::pastaDasFotosEmFalta(pastaImagens_, prefixoImagens());
-    if (!emFalta.isEmpty())
-        Tools::MostraMensagem(QString(), QString::fromUtf8("A pasta das imagens \"%1\" não existe.").arg(emFalta), 2);
+    const QString aviso = FichaAmostraDados::avisoPastaDasFotos(pastaImagens_, prefixoImagens());
+    if (!aviso.isEmpty())
+        Tools::MostraMensagem(QString(), aviso, 2);
 }
 
 QString frmFichaAmostra_New::GetPercursoImagens() const

@@ -26,7 +26,10 @@ install_missing_packages() {
   fi
 }
 
+# Builds the targets named, or every one (the tests and benchmarks too) when none is.
 build_project() {
+  local targets=()
+  [ $# -eq 0 ] || targets=(--target "$@")
   cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$BUILD" -j"$(nproc)"
+  cmake --build "$BUILD" -j"$(nproc)" "${targets[@]}"
 }

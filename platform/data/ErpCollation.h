@@ -32,6 +32,12 @@ namespace zav {
 class ErpCollation {
 public:
     static constexpr const char* Name = "ERP_NOCASE";
+    // The indexes of a database over a text column under this name, in SQL:
+    // their table, name and whether they are unique.
+    static constexpr const char* IndexesSql =
+        "SELECT DISTINCT m.name, il.name, il.\"unique\" FROM sqlite_schema AS m"
+        " JOIN pragma_index_list(m.name) AS il JOIN pragma_index_xinfo(il.name) AS x"
+        " WHERE m.type = 'table' AND x.key AND x.coll = 'ERP_NOCASE' ORDER BY m.name, il.name";
     // Raised whenever this program changes the comparison's order or equality.
     static constexpr int Version = 2;
 
@@ -72,6 +78,10 @@ public:
 
     // Registers it, and LIKE under it, on a connection; false when SQLite refuses.
     static bool registerOn(sqlite3* handle);
+    // Registers in its place the comparison an earlier build gave it, when
+    // the database's indexes were built under one (ErpCollationEarlier), so
+    // that they still find every row; false when they were not.
+    static bool registerEarlierOn(sqlite3* handle);
 
     ErpCollation(const ErpCollation&) = delete;
     ErpCollation& operator=(const ErpCollation&) = delete;

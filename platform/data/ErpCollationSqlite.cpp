@@ -9,4 +9,9 @@ bool ErpCollation::registerOn(sqlite3* handle)
     return registerErpText(handle) == SQLITE_OK;
 }
 
+bool ErpCollation::registerEarlierOn(sqlite3* handle)
+{
+    return registerEarlierErpComparison(handle) == SQLITE_OK;
+}
+
 } // namespace zav

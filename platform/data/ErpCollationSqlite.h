@@ -7,6 +7,7 @@
 // the SQLite that runs it.
 
 #include "platform/data/ErpCollation.h"
+#include "platform/data/ErpCollationEarlier.h"
 #include "platform/data/ErpLike.h"
 
 #include <unicode/utf8.h>
@@ -71,6 +72,33 @@ int registerErpText(sqlite3* db)
             result = sqlite3_create_function_v2(db, "like", arguments, SQLITE_UTF8 | SQLITE_DETERMINISTIC, collation,
                                                 &erpLike, nullptr, nullptr, nullptr);
     return result;
+}
+
+// Whether the statement gives a row; its first column's number there, when asked.
+bool givesRow(sqlite3* db, const char* sql, int* number = nullptr)
+{
+    sqlite3_stmt* statement = nullptr;
+    const bool row = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK
+                     && sqlite3_step(statement) == SQLITE_ROW;
+    if (row && number)
+        *number = sqlite3_column_int(statement, 0);
+    sqlite3_finalize(statement);
+    return row;
+}
+
+// Under ErpCollation::Name, the comparison the main database's indexes were
+// built with, when an earlier build made them: its user_version names that
+// build's, and it has indexes under the name. SQLITE_OK when it registered
+// one, SQLITE_NOTFOUND when the indexes follow no earlier build's.
+int registerEarlierErpComparison(sqlite3* db)
+{
+    int version = 0;
+    if (!givesRow(db, "PRAGMA main.user_version", &version))
+        return SQLITE_NOTFOUND;
+    const ErpCollationEarlier::Compare earlier = ErpCollationEarlier::byUserVersion(version);
+    if (!earlier || !givesRow(db, ErpCollation::IndexesSql))
+        return SQLITE_NOTFOUND;
+    return sqlite3_create_collation_v2(db, ErpCollation::Name, SQLITE_UTF8, nullptr, earlier, nullptr);
 }
 
 } // namespace

@@ -3,7 +3,11 @@
 #include "platform/data/ErpCollation.h"
 #include "platform/data/RuntimeError.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <sqlite3.h>
+
+#include <algorithm>
 
 namespace zav {
 
@@ -22,13 +26,17 @@ QString quotedText(const QString& text)
     return u'\'' + QString(text).replace(u'\'', QLatin1StringView("''")) + u'\'';
 }
 
-// The indexes over a text column under the comparison: table, index, and whether the index is unique.
-QString comparedIndexes()
+// How the company is read while it is only read: through its indexes, as the
+// build that made them compared (the user_version names it), or without them.
+QString howItIsRead(bool throughIndexes, int userVersion)
 {
-    return QStringLiteral("SELECT DISTINCT m.name, il.name, il.\"unique\" FROM sqlite_schema AS m"
-                          " JOIN pragma_index_list(m.name) AS il JOIN pragma_index_xinfo(il.name) AS x"
-                          " WHERE m.type = 'table' AND x.key AND x.coll = %1 ORDER BY m.name, il.name")
-        .arg(quotedText(QLatin1StringView(ErpCollation::Name)));
+    if (!throughIndexes)
+        return QStringLiteral("lê-se sem esses índices, e as listagens demoram mais");
+    if (userVersion == 0)
+        return QStringLiteral("os textos comparam-se como nessa versão, que só igualava maiúsculas e minúsculas de A "
+                              "a Z ('ação' e 'AÇÃO' são textos diferentes) e ordenava as letras acentuadas depois do Z");
+    return QStringLiteral("os textos comparam-se como nessa versão, que igualava maiúsculas e minúsculas mas não "
+                          "'ß' e 'ss', e ordenava as letras acentuadas depois do Z");
 }
 
 } // namespace
@@ -41,6 +49,7 @@ bool OutgrownIndexes::present() const
 
 QString OutgrownIndexes::rebuild() const
 {
+    const int userVersion = column(QStringLiteral("PRAGMA user_version")).value(0).toInt();
     const QByteArray sql = QStringLiteral("BEGIN IMMEDIATE; REINDEX %1; PRAGMA user_version = %2; COMMIT")
                                .arg(QLatin1StringView(ErpCollation::Name))
                                .arg(ErpCollation::instance().indexVersion())
@@ -53,19 +62,48 @@ QString OutgrownIndexes::rebuild() const
         return {};
     if (!sqlite3_get_autocommit(db_))
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    return QStringLiteral("Os índices desta empresa foram feitos com outra forma de comparar os textos (a de uma "
-                          "versão anterior do programa) e não puderam ser refeitos: %1. Até serem refeitos, a "
-                          "empresa abre só para consulta, sem esses índices, e nada se grava nela; o programa volta "
-                          "a tentar da próxima vez que a abrir.")
-        .arg(cause(code, text));
+    // Found under today's comparison, before the connection reads otherwise.
+    const QList<Collision> colliding = (code & 0xff) == SQLITE_CONSTRAINT ? collisions() : QList<Collision>{};
+    const QString why = cause(code, text, colliding);
+    QString said = QStringLiteral("Os índices desta empresa foram feitos com outra forma de comparar os textos (a de "
+                                  "uma versão anterior do programa) e não puderam ser refeitos: %1. Até serem refeitos, "
+                                  "a empresa abre só para consulta, e nada se grava nela: %2; o programa volta a "
+                                  "tentar refazê-los da próxima vez que a abrir.")
+                       .arg(why, howItIsRead(readOnly(), userVersion));
+    if (colliding.isEmpty())
+        return said;
+    // Each row named as it is written, and found without the index.
+    const Collision& first = colliding.front();
+    QStringList exactly;
+    for (qsizetype c = 0; c < first.columns.size(); ++c)
+        exactly << QStringLiteral("%1 = %2 COLLATE BINARY").arg(quotedName(first.columns[c]), first.keys.back()[c]);
+    return said
+        + QStringLiteral("\n\nPara acertar as chaves, abra a empresa na consola sqlite3 com a extensão do programa "
+                         "(veja no README \"Looking into the demo with the sqlite3 shell\") e, de cada grupo, apague "
+                         "ou mude as que estão a mais, nomeando cada uma tal como está escrita e sem passar pelos "
+                         "índices, como em:\n%1")
+              .arg(QStringLiteral("DELETE FROM %1 NOT INDEXED WHERE %2;")
+                       .arg(quotedName(first.table), exactly.join(QLatin1StringView(" AND "))));
 }
 
-QString OutgrownIndexes::cause(int code, const QString& message) const
+QString OutgrownIndexes::cause(int code, const QString& message, const QList<Collision>& collisions) const
 {
     switch (code & 0xff) {
-    case SQLITE_CONSTRAINT:
+    case SQLITE_CONSTRAINT: {
+        QStringList named;
+        for (const Collision& collision : collisions.mid(0, CollisionsNamed)) {
+            QStringList keys;
+            for (const QStringList& key : collision.keys)
+                keys << (key.size() == 1 ? key.front() : u'(' + key.join(QLatin1StringView(", ")) + u')');
+            named << QStringLiteral("%1 (%2): %3")
+                         .arg(collision.table, collision.columns.join(QLatin1StringView(", ")),
+                              keys.join(QLatin1StringView(" e ")));
+        }
+        if (collisions.size() > CollisionsNamed)
+            named << QStringLiteral("e mais %1").arg(collisions.size() - CollisionsNamed);
         return QStringLiteral("há chaves que agora são iguais, e de cada grupo só uma pode ficar (%1)")
-            .arg(collidingKeys().join(QLatin1StringView("; ")));
+            .arg(named.join(QLatin1StringView("; ")));
+    }
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return QStringLiteral("outro programa está a usar a base de dados");
@@ -76,55 +114,59 @@ QString OutgrownIndexes::cause(int code, const QString& message) const
     }
 }
 
-QStringList OutgrownIndexes::collidingKeys() const
+QList<OutgrownIndexes::Collision> OutgrownIndexes::collisions() const
 {
-    QStringList collisions;
-    for (const QStringList& index : rows(comparedIndexes())) {
+    QList<Collision> collisions;
+    for (const QStringList& index : rows(QString::fromUtf8(ErpCollation::IndexesSql))) {
         if (index[2] != u"1")
             continue;
         const QString& table = index[0];
         const QStringList columns = column(
             QStringLiteral("SELECT name FROM pragma_index_info(%1) ORDER BY seqno").arg(quotedText(index[1])));
-        QStringList names, quoted, present;
+        QStringList names, literals, present;
         for (const QString& c : columns) {
             names << quotedName(c);
-            quoted << QStringLiteral("quote(%1)").arg(quotedName(c));
+            literals << QStringLiteral("quote(%1)").arg(quotedName(c));
             present << quotedName(c) + QStringLiteral(" IS NOT NULL");
         }
-        const QString key = columns.size() == 1
-            ? quoted.front()
-            : QStringLiteral("'(' || %1 || ')'").arg(quoted.join(QLatin1StringView(" || ', ' || ")));
         // Grouped without the index, whose order is the outgrown one.
         const QStringList groups = column(
-            QStringLiteral("SELECT group_concat(chave, ' e ') FROM (SELECT %1 AS chave, %2 FROM %3 NOT INDEXED WHERE %4)"
+            QStringLiteral("SELECT json_group_array(json_array(%1)) FROM (SELECT %2 FROM %3 NOT INDEXED WHERE %4)"
                            " GROUP BY %2 HAVING count(*) > 1")
-                .arg(key, names.join(u','), quotedName(table), present.join(QLatin1StringView(" AND "))));
-        for (const QString& group : groups)
-            collisions << QStringLiteral("%1 (%2): %3").arg(table, columns.join(QLatin1StringView(", ")), group);
+                .arg(literals.join(u','), names.join(u','), quotedName(table), present.join(QLatin1StringView(" AND "))));
+        for (const QString& group : groups) {
+            Collision collision{table, columns, {}};
+            for (const QJsonValue key : QJsonDocument::fromJson(group.toUtf8()).array())
+                collision.keys << key.toVariant().toStringList();
+            std::sort(collision.keys.begin(), collision.keys.end());
+            collisions << collision;
+        }
     }
-    if (collisions.size() > CollisionsNamed)
-        return collisions.mid(0, CollisionsNamed) << QStringLiteral("e mais %1").arg(collisions.size() - CollisionsNamed);
     return collisions;
 }
 
-void OutgrownIndexes::avoid() const
+bool OutgrownIndexes::readOnly() const
 {
-    // A temporary view named as a table stands for it in every statement of
-    // this connection, and NOT INDEXED keeps the table's indexes out of them.
-    QStringList tables;
-    for (const QStringList& index : rows(comparedIndexes()))
-        if (!tables.contains(index[0]))
-            tables << index[0];
+    const bool throughIndexes = ErpCollation::registerEarlierOn(db_);
     QString sql;
-    for (const QString& table : tables)
-        sql += QStringLiteral("CREATE TEMP VIEW %1 AS SELECT * FROM main.%1 NOT INDEXED; ").arg(quotedName(table));
+    if (!throughIndexes) {
+        // A temporary view named as a table stands for it in every statement
+        // of this connection, and NOT INDEXED keeps the table's indexes out.
+        QStringList tables;
+        for (const QStringList& index : rows(QString::fromUtf8(ErpCollation::IndexesSql)))
+            if (!tables.contains(index[0]))
+                tables << index[0];
+        for (const QString& table : tables)
+            sql += QStringLiteral("CREATE TEMP VIEW %1 AS SELECT * FROM main.%1 NOT INDEXED; ").arg(quotedName(table));
+    }
     char* message = nullptr;
     if (sqlite3_exec(db_, (sql + QStringLiteral("PRAGMA query_only = 1")).toUtf8().constData(), nullptr, nullptr,
                      &message) != SQLITE_OK) {
         const QString why = QString::fromUtf8(message);
         sqlite3_free(message);
-        throw RuntimeError(errors::Unspecified, QStringLiteral("Não foi possível ler a empresa sem os seus índices: %1").arg(why));
+        throw RuntimeError(errors::Unspecified, QStringLiteral("Não foi possível ler a empresa só para consulta: %1").arg(why));
     }
+    return throughIndexes;
 }
 
 QList<QStringList> OutgrownIndexes::rows(const QString& sql) const

@@ -138,16 +138,12 @@ SqliteBackend::~SqliteBackend()
 }
 
 // Indexes built under an earlier version of the comparison are rebuilt once.
-// When that cannot be done now, the company is read without them, and this
-// connection writes nothing.
+// When that cannot be done now, this connection writes nothing.
 void SqliteBackend::rebuildIndexesOfEarlierComparison()
 {
     const OutgrownIndexes indexes(handle_);
-    if (!indexes.present())
-        return;
-    readOnlyReason_ = indexes.rebuild();
-    if (!readOnlyReason_.isEmpty())
-        indexes.avoid();
+    if (indexes.present())
+        readOnlyReason_ = indexes.rebuild();
 }
 
 void SqliteBackend::beginOutermost()

@@ -56,13 +56,18 @@ SeletorData::SeletorData(QWidget* parent) : QDateTimeEdit(parent)
     setMinimumDate(QDate(1753, 1, 1));
     setCalendarPopup(true);
     lineEdit()->installEventFilter(this);
-    // A date picked in the calendar, even the one it shows, is the user's.
-    for (auto escolha : {&QCalendarWidget::clicked, &QCalendarWidget::activated}) {
-        connect(calendarWidget(), escolha, this, [this] {
-            esqueceDataGuardada();
-            emit Escolhida();
-        });
-    }
+    // A day clicked in the calendar, even the one it shows, is the user's;
+    // so is Enter on a day chosen there. Over a stored date it cannot hold the
+    // calendar opens with none chosen: Enter alone then gives nothing.
+    const auto escolhida = [this] {
+        esqueceDataGuardada();
+        emit Escolhida();
+    };
+    connect(calendarWidget(), &QCalendarWidget::clicked, this, escolhida);
+    connect(calendarWidget(), &QCalendarWidget::activated, this, [this, escolhida] {
+        if (!dataGuardada_)
+            escolhida();
+    });
     connect(this, &QDateTimeEdit::dateTimeChanged, this, &SeletorData::esqueceDataGuardada);
 }
 
@@ -113,6 +118,18 @@ void SeletorData::abreCalendario()
     QMouseEvent carrega(QEvent::MouseButtonPress, seta, mapToGlobal(seta), Qt::LeftButton, Qt::LeftButton,
                         Qt::NoModifier);
     mousePressEvent(&carrega);
+}
+
+// The calendar opens on the date held; the first day it holds, held in place
+// of a stored date it cannot hold, stands for nothing: then it opens on
+// today's month, where no day is chosen.
+void SeletorData::mousePressEvent(QMouseEvent* event)
+{
+    QDateTimeEdit::mousePressEvent(event);
+    if (dataGuardada_ && calendarWidget()->isVisible()) {
+        const QDate hoje = QDate::currentDate();
+        calendarWidget()->setCurrentPage(hoje.year(), hoje.month());
+    }
 }
 
 bool SeletorData::focusNextPrevChild(bool next)

@@ -19,7 +19,8 @@ namespace zav {
 // It holds only the dates the ERP's database can store (from 1 January 1753).
 // A stored date it cannot hold (another program's) is shown as stored, and
 // cannot be typed over nor stepped, until the user gives a new date in the
-// calendar. F4 or Alt+Down drops the calendar, as the mouse on the arrow does.
+// calendar, which then opens on today's month with no day chosen. F4 or
+// Alt+Down drops the calendar, as the mouse on the arrow does.
 class SeletorData : public QDateTimeEdit {
     Q_OBJECT
 public:
@@ -48,6 +49,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:

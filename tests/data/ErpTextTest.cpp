@@ -100,6 +100,11 @@ TEST_F(ComparedText, LikeMatchesWhatEqualHoldsEqualAndLeavesTheTextsTrailingBlan
         {"ı1", "I%", false},         {"ação", "%ÇÃ%", true},     {"100%", "100!%", true},    {"1000", "100!%", false},
         {"a_b", "a!_b", true},       {"axb", "a!_b", false},    {"abcbc", "a%bc", true},    {"abcb", "a%bc", false},
         {"", "%", true},             {"x", "", false},          {"  ", "", true},           {"CM1001", "cm1%", true},
+        // Trailing blanks after a '%', and in a text weighed letter by letter ('ß' is two letters).
+        {"ABC ", "%c", true},        {"CM1001  ", "%1001", true}, {"CM1001  ", "%1001 ", true}, {"CM1001 x", "%1001", false},
+        {"maße ", "MASSE", true},    {"maße  ", "%SSE", true},  {"maße x", "%SSE", false},  {"maße  ", "MASSE ", true},
+        // A match may begin at a character of three bytes or four.
+        {"xyﬁo", "%fi%", true},      {"xyＡz", "%az", true},     {"xy𝐀z", "%AZ", true},      {"xyﬁo", "%fo%", false},
     };
     for (const auto& c : cases) {
         const QString text = QString::fromUtf8(c.text), pattern = QString::fromUtf8(c.pattern);

@@ -151,10 +151,12 @@ TEST_F(FrmCamposAmostraTest, AStoredDateThePickerCannotHoldShowsAsStoredUntilANe
     prime(Qt::Key_F4);
     prime(Qt::Key_Right);
     prime(Qt::Key_Return);
-    EXPECT_EQ(ecra->Data[1]->text(), "02-01-1753");
+    // The calendar opened on today's month; Right went on from its first day.
+    const QDate escolhida(QDate::currentDate().year(), QDate::currentDate().month(), 2);
+    EXPECT_EQ(ecra->Data[1]->text(), escolhida.toString("dd-MM-yyyy"));
     ecra->btConf_Click();
     EXPECT_EQ(fixture.linhas("select count(*) from zav_FichaAmostra where DataEnc = '1700-06-15 00:00:00' "
-                             "and DataEntrega = '1753-01-02 00:00:00'"),
+                             "and DataEntrega = '" + escolhida.toString("yyyy-MM-dd") + " 00:00:00'"),
               QStringList{"1"});
 }
 

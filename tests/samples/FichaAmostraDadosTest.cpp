@@ -50,29 +50,35 @@ TEST(FichaAmostraDados, PhotoLookupPrefersTheJpgWhateverTheCaseAndTakesTheRefere
 
 // A folder and a prefix join as they stand: "Loja" and "1" are "Loja1_ARTG".
 // Only where nothing is there is the folder taken as one without its
-// separator; the folder said missing is the first place, when neither is.
+// separator. When neither place is there, the card names the images folder
+// as it was set: missing, or without the photos' folder.
 TEST(FichaAmostraDados, ThePhotoIsFirstWhereFolderAndPrefixJoinAsTheyStandThenAfterASeparator)
 {
     QTemporaryDir pasta;
     const QString loja = pasta.filePath("Loja");
-    EXPECT_EQ(pastaDasFotosEmFalta(loja, "1"), loja + "1_ARTG/") << "neither place exists";
-    EXPECT_EQ(pastaDasFotosEmFalta(loja + "/", "1"), loja + "/1_ARTG/");
-    EXPECT_EQ(pastaDasFotosEmFalta("", "1"), "") << "no folder set, none said";
+    const auto semPasta = [](const QString& p) { return QString::fromUtf8("A pasta das imagens \"%1\" não existe.").arg(p); };
+    const auto semFotos = [](const QString& p) {
+        return QString::fromUtf8("A pasta das imagens \"%1\" não tem a pasta das fotografias \"1_ARTG\".").arg(p);
+    };
+    EXPECT_EQ(avisoPastaDasFotos(loja, "1"), semPasta(loja)) << "neither place exists";
+    EXPECT_EQ(avisoPastaDasFotos(loja + "/", "1"), semPasta(loja + "/"));
+    EXPECT_EQ(avisoPastaDasFotos("", "1"), "") << "no folder set, none said";
     QDir().mkpath(loja);
-    EXPECT_EQ(pastaDasFotosEmFalta(loja, "1"), loja + "1_ARTG/") << "the folder is there, its photos' are not";
+    EXPECT_EQ(avisoPastaDasFotos(loja, "1"), semFotos(loja)) << "the folder is there, its photos' are not";
+    EXPECT_EQ(avisoPastaDasFotos(loja + "/", "1"), semFotos(loja + "/"));
 
     QDir().mkpath(loja + "1_ARTG");
     ficheiro(loja + "1_ARTG/R1.gif");
     ficheiro(loja + "1_ARTG/r2.jpg");
-    EXPECT_EQ(pastaDasFotosEmFalta(loja, "1"), "");
-    EXPECT_EQ(pastaDasFotosEmFalta(loja + "/", "1"), loja + "/1_ARTG/") << "a separator of its own: one place only";
+    EXPECT_EQ(avisoPastaDasFotos(loja, "1"), "");
+    EXPECT_EQ(avisoPastaDasFotos(loja + "/", "1"), semFotos(loja + "/")) << "a separator of its own: one place only";
     EXPECT_EQ(procuraFoto(loja, "1", "R1"), loja + "1_ARTG/R1.gif");
     EXPECT_EQ(procuraFoto(loja + "/", "1", "R1"), "");
 
     QDir().mkpath(loja + "/1_ARTG");
     for (const char* nome : {"R1.jpg", "R2.jpg", "R3.jpg", "R3.gif"})
         ficheiro(loja + "/1_ARTG/" + nome);
-    EXPECT_EQ(pastaDasFotosEmFalta(loja + "/", "1"), "");
+    EXPECT_EQ(avisoPastaDasFotos(loja + "/", "1"), "");
     EXPECT_EQ(procuraFoto(loja, "1", "R1"), loja + "1_ARTG/R1.gif") << "the first place's .gif before the other's .jpg";
     EXPECT_EQ(procuraFoto(loja, "1", "R2"), loja + "1_ARTG/r2.jpg");
     EXPECT_EQ(procuraFoto(loja, "1", "R3"), loja + "/1_ARTG/R3.jpg") << "nothing in the first place";

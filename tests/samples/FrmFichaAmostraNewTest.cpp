@@ -97,10 +97,17 @@ TEST_F(FrmFichaAmostraNewTest, HeaderAndPhotoWhateverTheReferenceLacks)
 
 TEST_F(FrmFichaAmostraNewTest, AnImagesFolderThatDoesNotExistIsSaidOnceOnOpeningAndNoneNamedIsNoFault)
 {
+    ASSERT_TRUE(QDir(fixture.pastaFotos()).removeRecursively());
+    abre();
+    EXPECT_EQ(mensagens, QStringList{u("A pasta das imagens \"%1\" não tem a pasta das fotografias \"%2_ARTG\".")
+                                         .arg(fixture.pastaImagens(), fixture.prefixoImagens())})
+        << "the images folder as it was set, without the photos' folder";
+    mensagens.clear();
+
     ASSERT_TRUE(QDir(fixture.pastaImagens()).removeRecursively());
     frmFichaAmostra_New& f = abre();
-    EXPECT_EQ(mensagens, QStringList{u("A pasta das imagens \"%1\" não existe.").arg(fixture.pastaFotos())})
-        << "the folder that would hold the photos";
+    EXPECT_EQ(mensagens, QStringList{u("A pasta das imagens \"%1\" não existe.").arg(fixture.pastaImagens())})
+        << "the images folder as it was set";
     carrega("R1");
     EXPECT_EQ(mensagens.size(), 1) << "not again at each load";
     EXPECT_TRUE(f.sFoto->isHidden());

@@ -7,6 +7,7 @@
 #include <QCalendarWidget>
 #include <QDialog>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -147,8 +148,9 @@ TEST_F(Picker, AStoredDateItCannotHoldShowsAsStoredAndReadOnlyUntilOneIsPicked)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(calendario->isVisible());
     EXPECT_EQ(escolhidas, 1);
-    EXPECT_EQ(picker->date(), QDate(1753, 1, 2));
-    EXPECT_EQ(picker->text(), "02-01-1753");
+    const QDate segundoDoMes(QDate::currentDate().year(), QDate::currentDate().month(), 2);
+    EXPECT_EQ(picker->date(), segundoDoMes) << "moved on from the first day of today's month";
+    EXPECT_EQ(picker->text(), segundoDoMes.toString("dd-MM-yyyy"));
     EXPECT_FALSE(editor->isReadOnly());
     clickAt(0);
     QTest::keyClicks(picker, "01032026");
@@ -158,6 +160,72 @@ TEST_F(Picker, AStoredDateItCannotHoldShowsAsStoredAndReadOnlyUntilOneIsPicked)
     picker->setDate(QDate(2025, 5, 5));
     EXPECT_EQ(picker->text(), "05-05-2025") << "the program's date replaces it too";
     EXPECT_FALSE(editor->isReadOnly());
+}
+
+// The calendar of a stored date it cannot hold opens on today's month, with
+// no day chosen: Enter alone, or Escape, leaves the stored date as it was; a
+// day clicked replaces it.
+TEST_F(Picker, TheCalendarOfAStoredDateItCannotHoldOpensOnTodaysMonthWithNoDayChosen)
+{
+    int escolhidas = 0;
+    QObject::connect(picker, &zav::SeletorData::Escolhida, [&] { ++escolhidas; });
+    QCalendarWidget* calendario = picker->calendarWidget();
+    auto* dias = calendario->findChild<QTableView*>();
+    ASSERT_TRUE(dias);
+    const QDate hoje = QDate::currentDate();
+    const QList<QList<Qt::Key>> teclas{{Qt::Key_Return}, {Qt::Key_Enter}, {Qt::Key_Escape}};
+    for (const QList<Qt::Key>& premidas : teclas) {
+        picker->setDataGuardada(QDate(1700, 5, 3));
+        picker->setFocus();
+        QTest::keyClick(picker, Qt::Key_F4);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return calendario->isVisible(); }));
+        EXPECT_EQ(calendario->yearShown(), hoje.year());
+        EXPECT_EQ(calendario->monthShown(), hoje.month());
+        EXPECT_TRUE(dias->selectionModel()->selectedIndexes().isEmpty()) << "no day chosen";
+        for (const Qt::Key tecla : premidas)
+            QTest::keyClick(QApplication::focusWidget(), tecla);
+        const Qt::Key fecho = premidas.back();
+        EXPECT_FALSE(calendario->isVisible());
+        EXPECT_EQ(picker->text(), "03-05-1700") << fecho;
+        EXPECT_TRUE(picker->findChild<QLineEdit*>()->isReadOnly());
+        EXPECT_EQ(escolhidas, 0);
+    }
+
+    // A day clicked in today's month.
+    QTest::keyClick(picker, Qt::Key_F4);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calendario->isVisible(); }));
+    const QDate dia(hoje.year(), hoje.month(), 15);
+    QModelIndex celula;
+    for (int linha = 0; linha < dias->model()->rowCount() && !celula.isValid(); ++linha)
+        for (int coluna = 0; coluna < dias->model()->columnCount(); ++coluna)
+            if (dias->model()->index(linha, coluna).data().toInt() == 15 && linha > 1) {
+                celula = dias->model()->index(linha, coluna);
+                break;
+            }
+    ASSERT_TRUE(celula.isValid());
+    QTest::mouseClick(dias->viewport(), Qt::LeftButton, Qt::NoModifier, dias->visualRect(celula).center());
+    EXPECT_FALSE(calendario->isVisible());
+    EXPECT_EQ(escolhidas, 1);
+    EXPECT_EQ(picker->date(), dia);
+    EXPECT_FALSE(picker->findChild<QLineEdit*>()->isReadOnly());
+}
+
+// F4 and Alt+Down drop the calendar on the date shown, changing nothing: on a
+// plain date field Alt+Down would otherwise step the day back.
+TEST_F(Picker, F4AndAltDownDropTheCalendarOnTheDateShown)
+{
+    QCalendarWidget* calendario = picker->calendarWidget();
+    for (const auto& [tecla, modificador] : {std::pair{Qt::Key_F4, Qt::NoModifier}, std::pair{Qt::Key_Down, Qt::AltModifier}}) {
+        picker->setDate(QDate(2026, 3, 15));
+        picker->setFocus();
+        QTest::keyClick(picker, tecla, modificador);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return calendario->isVisible(); }, 1000)) << tecla;
+        EXPECT_EQ(picker->date(), QDate(2026, 3, 15)) << tecla;
+        EXPECT_EQ(calendario->selectedDate(), QDate(2026, 3, 15)) << tecla;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(calendario->isVisible());
+        EXPECT_EQ(picker->date(), QDate(2026, 3, 15)) << tecla;
+    }
 }
 
 // Leaving for another control of the window is said; the window giving the
