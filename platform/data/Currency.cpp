@@ -1,5 +1,6 @@
 #include "platform/data/Currency.h"
 
+#include "platform/data/Decimal.h"
 #include "platform/data/RuntimeError.h"
 
 #include <QMetaType>
@@ -122,6 +123,8 @@ Currency Currency::fromVariant(const QVariant& value)
     default:
         if (value.metaType() == QMetaType::fromType<Currency>())
             return value.value<Currency>();
+        if (value.metaType() == QMetaType::fromType<Decimal>()) // exact, or overflow beyond currency's range
+            return parse(value.value<Decimal>().toString());
         typeMismatch(QString::fromUtf8(value.typeName()));
     }
 }

@@ -1,6 +1,7 @@
 #include "platform/data/OdbcBackend.h"
 
 #include "platform/data/Currency.h"
+#include "platform/data/Decimal.h"
 #include "platform/data/RuntimeError.h"
 
 #include <QDateTime>
@@ -43,6 +44,7 @@ SQLWCHAR* wide(const QString& text)
 
 struct Column {
     QString name;
+    QString typeName; // the server's: "money", "datetime2", ...
     SQLSMALLINT type = 0;
     SQLULEN size = 0;
     SQLSMALLINT digits = 0;
@@ -57,13 +59,20 @@ Column describe(const OdbcHandle& statement, SQLUSMALLINT number)
                           &column.size, &column.digits, &nullable),
           statement);
     column.name = QString::fromUtf16(reinterpret_cast<const char16_t*>(name), std::min<int>(nameLength, std::size(name) - 1));
+    // Money and decimal(19,4) are described alike, datetime and datetime2 too:
+    // the type's name tells them apart.
+    SQLWCHAR typeName[64] = {};
+    SQLSMALLINT typeNameBytes = 0;
+    check(SQLColAttributeW(statement.get(), number, SQL_DESC_TYPE_NAME, typeName, sizeof typeName, &typeNameBytes, nullptr),
+          statement);
+    column.typeName = QString::fromUtf16(reinterpret_cast<const char16_t*>(typeName)).toLower();
     return column;
 }
 
 // The field a column is read into; `known` is false for types held as they come.
 FieldInfo fieldFor(const Column& column, bool* known)
 {
-    FieldInfo field{column.name, FieldType::Text, 0, true};
+    FieldInfo field{column.name, FieldType::Text, 0, true, column.typeName};
     *known = true;
     switch (column.type) {
     case SQL_CHAR:
@@ -78,7 +87,7 @@ FieldInfo fieldFor(const Column& column, bool* known)
         break;
     case SQL_DECIMAL:
     case SQL_NUMERIC:
-        field.type = column.digits <= 4 ? FieldType::Currency : FieldType::Double;
+        field.type = numericFieldType(column.typeName, int(column.size), column.digits);
         break;
     case SQL_BIT:
         field.type = FieldType::Boolean;
@@ -261,6 +270,21 @@ private:
         return p;
     }
 
+    // A number as its digits, sent as a decimal of `precision` digits, `scale`
+    // of them after the point; by default as many as the text has.
+    static Parameter exactNumber(const QString& text, int precision = 0, int scale = -1)
+    {
+        Parameter p = typed(SQL_C_CHAR, SQL_DECIMAL);
+        p.bytes = text.toLatin1();
+        p.indicator = p.bytes.size();
+        const qsizetype point = p.bytes.indexOf('.');
+        const int places = point < 0 ? 0 : int(p.bytes.size() - point - 1);
+        const int digits = int(std::count_if(p.bytes.begin(), p.bytes.end(), [](char c) { return c >= '0' && c <= '9'; }));
+        p.digits = SQLSMALLINT(scale < 0 ? places : scale);
+        p.size = SQLULEN(precision > 0 ? precision : std::max(digits, places + 1));
+        return p;
+    }
+
     static Parameter parameterFor(const QVariant& v)
     {
         if (v.isNull()) { // as text, which SQL Server converts to any column type but binary
@@ -268,14 +292,10 @@ private:
             p.indicator = SQL_NULL_DATA;
             return p;
         }
-        if (v.metaType() == QMetaType::fromType<Currency>()) {
-            Parameter p = typed(SQL_C_CHAR, SQL_DECIMAL);
-            p.size = 19;
-            p.digits = 4;
-            p.bytes = v.value<Currency>().toString().toLatin1();
-            p.indicator = p.bytes.size();
-            return p;
-        }
+        if (v.metaType() == QMetaType::fromType<Currency>())
+            return exactNumber(v.value<Currency>().toString(), 19, 4); // the column's own digits, decimal(19,4)
+        if (v.metaType() == QMetaType::fromType<Decimal>())
+            return exactNumber(v.value<Decimal>().toString());
         Parameter p;
         switch (v.metaType().id()) {
         case QMetaType::Bool:

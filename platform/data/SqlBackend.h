@@ -76,6 +76,13 @@ private:
 // The primary key's columns of a table as a Qt connection reports them.
 QStringList primaryKeyColumns(const QSqlDatabase& db, const QString& table);
 
+// The field a numeric column of the database's own types is read into:
+// currency for money and smallmoney, and for a decimal or numeric whose every
+// value currency holds (at most 4 places and 14 digits before the point);
+// any other decimal or numeric is an exact decimal. `precision` and `scale`
+// count a decimal's digits (for a bare "decimal", 18 and 0).
+FieldType numericFieldType(const QString& typeName, int precision, int scale);
+
 // Reads a column's declared type ("nvarchar(15)", "decimal(19,4)", "datetime",
 // ...) into a field; `known` tells whether the type name meant anything.
 FieldInfo fieldForDeclaredType(const QString& name, const QString& declaredType, bool* known = nullptr);

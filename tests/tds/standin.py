@@ -158,7 +158,7 @@ def type_info(r):
         return "decimal(%d,%d)" % (precision, scale), lambda: decode("decimal", r.take(r.u8()) or None, {"scale": scale})
     if t == 0x2A:
         scale = r.u8()
-        return "datetime2", lambda: decode("datetime2", r.take(r.u8()) or None, {"scale": scale})
+        return "datetime2(%d)" % scale, lambda: decode("datetime2", r.take(r.u8()) or None, {"scale": scale})
     if t in (0xA7, 0xAF, 0xE7, 0xEF, 0xA5, 0xAD):
         size = r.u16()
         if t not in (0xA5, 0xAD):
