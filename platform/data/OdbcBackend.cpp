@@ -350,9 +350,13 @@ private:
 
 } // namespace
 
-OdbcBackend::OdbcBackend(const QString& odbcConnectionText) : environment_(OdbcHandle::environment())
+OdbcBackend::OdbcBackend(const QString& odbcConnectionText, OdbcTimeouts timeouts)
+    : timeouts_(timeouts), environment_(OdbcHandle::environment())
 {
     OdbcHandle connection(OdbcHandle::Kind::Connection, environment_);
+    check(SQLSetConnectAttrW(connection.get(), SQL_ATTR_LOGIN_TIMEOUT,
+                             reinterpret_cast<SQLPOINTER>(SQLULEN(timeouts_.loginSeconds)), SQL_IS_UINTEGER),
+          connection);
     const SQLRETURN rc = SQLDriverConnectW(connection.get(), nullptr, wide(odbcConnectionText), SQL_NTS, nullptr, 0,
                                            nullptr, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc))
@@ -384,6 +388,8 @@ quint32 OdbcBackend::providerNumber(const QList<OdbcDiagnostic>& diagnostics)
         return std::any_of(numbers.begin(), numbers.end(), [&](const char* n) { return codes.contains(QLatin1StringView(n)); });
     };
 
+    if (says("HYT00"))
+        return errors::QueryTimeout;
     if (coded({"208"}) || says("42S02") || says("no such table") || says("Invalid object name"))
         return errors::ObjectNotFound;
     if (says("23000") || says("constraint") || coded({"2627", "2601", "547", "515"}))
@@ -403,7 +409,11 @@ void OdbcBackend::requireOpen() const
 OdbcHandle OdbcBackend::newStatement() const
 {
     requireOpen();
-    return OdbcHandle(OdbcHandle::Kind::Statement, *connection_);
+    OdbcHandle statement(OdbcHandle::Kind::Statement, *connection_);
+    check(SQLSetStmtAttrW(statement.get(), SQL_ATTR_QUERY_TIMEOUT,
+                          reinterpret_cast<SQLPOINTER>(SQLULEN(timeouts_.statementSeconds)), SQL_IS_UINTEGER),
+          statement);
+    return statement;
 }
 
 QueryResult OdbcBackend::select(const QString& sql)
@@ -436,37 +446,6 @@ QStringList OdbcBackend::primaryKey(const QString& table)
     return columns;
 }
 
-void OdbcBackend::setAutocommit(bool on)
-{
-    check(SQLSetConnectAttrW(connection_->get(), SQL_ATTR_AUTOCOMMIT,
-                             reinterpret_cast<SQLPOINTER>(on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF), SQL_IS_UINTEGER),
-          *connection_);
-}
-
-void OdbcBackend::endTransaction(short completion)
-{
-    check(SQLEndTran(SQL_HANDLE_DBC, connection_->get(), completion), *connection_);
-    setAutocommit(true);
-}
-
-void OdbcBackend::beginOutermost()
-{
-    requireOpen();
-    setAutocommit(false);
-}
-
-void OdbcBackend::commitOutermost()
-{
-    requireOpen();
-    endTransaction(SQL_COMMIT);
-}
-
-void OdbcBackend::rollbackOutermost()
-{
-    requireOpen();
-    endTransaction(SQL_ROLLBACK);
-}
-
 void OdbcBackend::setSavepoint(const QString& name)
 {
     execute((sqlServer_ ? QStringLiteral("SAVE TRANSACTION ") : QStringLiteral("SAVEPOINT ")) + name);
@@ -490,8 +469,13 @@ bool OdbcBackend::isOpen() const
 
 void OdbcBackend::close()
 {
-    if (connection_ && transactionLevel() > 0) // the server would refuse to disconnect
-        SQLEndTran(SQL_HANDLE_DBC, connection_->get(), SQL_ROLLBACK);
+    while (connection_ && transactionLevel() > 0) {
+        try {
+            rollbackTransaction();
+        } catch (const RuntimeError&) {
+            // the server rolls back what a closed connection left open
+        }
+    }
     connection_.reset();
 }
 

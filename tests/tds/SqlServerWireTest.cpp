@@ -113,13 +113,16 @@ protected:
                 << statementOf(rpc).toStdString();
     }
 
-    // The transaction requests that name `transaction`: "begin", "commit", "rollback".
+    // How `transaction` ended: "commit", "rollback", as many as were sent in it.
     QStringList endsOf(const QString& transaction) const
     {
         QStringList ends;
-        for (const QJsonObject& tm : standIn.requests(QStringLiteral("tm")))
-            if (transactionOf(tm) == transaction)
-                ends << tm[QLatin1StringView("request")].toString();
+        for (const QJsonObject& batch : standIn.requests(QStringLiteral("batch")))
+            if (transactionOf(batch) == transaction) {
+                const QString sql = batch[QLatin1StringView("sql")].toString();
+                if (sql == u"COMMIT TRANSACTION" || sql == u"ROLLBACK TRANSACTION")
+                    ends << sql.section(u' ', 0, 0).toLower();
+            }
         return ends;
     }
 
@@ -197,7 +200,7 @@ TEST_F(SqlServerWire, AConfirmWritesEveryTextWholeInOneTransaction)
     EXPECT_EQ(endsOf(transaction), QStringList{"commit"});
     const QList<QJsonObject> requests = standIn.requests();
     EXPECT_TRUE(std::any_of(requests.begin(), requests.begin() + requests.indexOf(inserts.first()), [](const QJsonObject& r) {
-        return r[QLatin1StringView("request")].toString() == QLatin1StringView("begin");
+        return r[QLatin1StringView("sql")].toString() == QLatin1StringView("BEGIN TRANSACTION");
     })) << "the transaction begins before the first write";
 }
 
