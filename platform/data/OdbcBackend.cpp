@@ -438,12 +438,26 @@ int OdbcBackend::execute(const QString& sql, const std::vector<QVariant>& values
 QStringList OdbcBackend::primaryKey(const QString& table)
 {
     const OdbcHandle statement = newStatement();
-    check(SQLPrimaryKeysW(statement.get(), nullptr, 0, nullptr, 0, wide(table), SQL_NTS), statement);
+    const SQLRETURN rc = SQLPrimaryKeysW(statement.get(), nullptr, 0, nullptr, 0, wide(table), SQL_NTS);
+    check(rc, statement);
+    if (rc == SQL_NO_DATA) // FreeTDS's word for a key of no columns
+        return {};
     constexpr int ColumnName = 3; // TABLE_CAT, TABLE_SCHEM, TABLE_NAME, COLUMN_NAME, KEY_SEQ, PK_NAME; in key order
     QStringList columns;
     for (const auto& row : readResult(statement).rows)
         columns << row[ColumnName].toString();
     return columns;
+}
+
+QString OdbcBackend::comparedValue(const FieldInfo& field) const
+{
+    // FreeTDS sends every date and time as a datetime2(7), to which SQL Server
+    // widens a datetime column exactly (.997 becomes .9966667), so that the
+    // value read would never be found again: it is made a datetime first,
+    // rounded to the column's 1/300 s as the value read was.
+    if (sqlServer_ && field.type == FieldType::DateTime && field.serverType == u"datetime")
+        return QStringLiteral("CAST(? AS datetime)");
+    return SqlBackend::comparedValue(field);
 }
 
 void OdbcBackend::setSavepoint(const QString& name)

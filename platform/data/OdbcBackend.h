@@ -28,6 +28,7 @@ public:
     QueryResult select(const QString& sql) override;
     int execute(const QString& sql, const std::vector<QVariant>& values = {}) override;
     QStringList primaryKey(const QString& table) override;
+    QString comparedValue(const FieldInfo& field) const override;
     bool isOpen() const override;
     void close() override;
 

@@ -82,6 +82,11 @@ QString SqlBackend::savepointName(int level)
     return QStringLiteral("zav_nivel%1").arg(level);
 }
 
+QString SqlBackend::comparedValue(const FieldInfo&) const
+{
+    return QStringLiteral("?");
+}
+
 void SqlBackend::beginOutermost() { execute(QStringLiteral("BEGIN TRANSACTION")); }
 void SqlBackend::commitOutermost() { execute(QStringLiteral("COMMIT TRANSACTION")); }
 void SqlBackend::rollbackOutermost() { execute(QStringLiteral("ROLLBACK TRANSACTION")); }

@@ -38,6 +38,10 @@ public:
     virtual int execute(const QString& sql, const std::vector<QVariant>& values = {}) = 0;
     // The primary key's columns of a table; empty when it has none.
     virtual QStringList primaryKey(const QString& table) = 0;
+    // What a statement compares a column of `field` with, for a value bound
+    // to its "?": the mark alone, unless the engine must be told the column's
+    // own type to find the value it gave.
+    virtual QString comparedValue(const FieldInfo& field) const;
     // Why the database can only be read for now, in the user's words; empty
     // when it can be written.
     virtual QString readOnlyReason() const { return {}; }

@@ -357,6 +357,9 @@ def column_type(declared):
     raise ValueError("column type %s is not served here" % declared)
 
 
+EXACT = decimal.Context(prec=80)  # beyond any column's 38 digits: no rounding
+
+
 def moment(value):
     return datetime.datetime.fromisoformat(value)
 
@@ -383,7 +386,7 @@ def column_value(declared, value):
     if base in ("real", "float"):
         return (b"\x04" + struct.pack("<f", float(value))) if base == "real" else (b"\x08" + struct.pack("<d", float(value)))
     if base in ("money", "smallmoney"):
-        units = int(decimal.Decimal(str(value)).scaleb(4).to_integral_exact())
+        units = int(EXACT.to_integral_exact(EXACT.scaleb(decimal.Decimal(str(value)), 4)))
         if base == "smallmoney":
             return b"\x04" + struct.pack("<i", units)
         return b"\x08" + struct.pack("<iI", units >> 32, units & 0xFFFFFFFF)
@@ -396,7 +399,7 @@ def column_value(declared, value):
         return b"\x04" + struct.pack("<HH", since.days, since.seconds // 60)
     if base in ("decimal", "numeric"):
         precision, scale = (args + [18, 0][len(args):])[:2]
-        units = int(decimal.Decimal(str(value)).scaleb(scale).to_integral_exact())
+        units = int(EXACT.to_integral_exact(EXACT.scaleb(decimal.Decimal(str(value)), scale)))
         size = decimal_bytes(precision)
         return bytes([size, 0 if units < 0 else 1]) + abs(units).to_bytes(size - 1, "little")
     if base == "datetime2":
@@ -527,12 +530,12 @@ class Session:
 
     def answer(self, statement, values):
         """One statement's tokens before its "done", and that token's status and row count."""
-        control = self.control(statement)
+        reply = self.reply_for("\n".join([statement] + [v for v in values if isinstance(v, str)]))
+        control = self.control(statement)  # a transaction's statement: only silence overrides the server's answer
         if control is not None:
             return control
         if "standin_committed" in statement.lower():
             return self.committed()
-        reply = self.reply_for("\n".join([statement] + [v for v in values if isinstance(v, str)]))
         if reply is not None:
             if "error" in reply:
                 return error_token(reply["error"]["number"], reply["error"]["message"]), DONE_ERROR, 0
