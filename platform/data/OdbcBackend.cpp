@@ -438,10 +438,7 @@ int OdbcBackend::execute(const QString& sql, const std::vector<QVariant>& values
 QStringList OdbcBackend::primaryKey(const QString& table)
 {
     const OdbcHandle statement = newStatement();
-    const SQLRETURN rc = SQLPrimaryKeysW(statement.get(), nullptr, 0, nullptr, 0, wide(table), SQL_NTS);
-    check(rc, statement);
-    if (rc == SQL_NO_DATA) // FreeTDS's word for a key of no columns
-        return {};
+    check(SQLPrimaryKeysW(statement.get(), nullptr, 0, nullptr, 0, wide(table), SQL_NTS), statement);
     constexpr int ColumnName = 3; // TABLE_CAT, TABLE_SCHEM, TABLE_NAME, COLUMN_NAME, KEY_SEQ, PK_NAME; in key order
     QStringList columns;
     for (const auto& row : readResult(statement).rows)

@@ -13,10 +13,10 @@ closed it.
 It refuses what SQL Server's grammar refuses and the program might send
 (SAVEPOINT, RELEASE, ROLLBACK TO: error 102), and keeps each session's
 transaction as SQL Server does: begun by the driver's transaction requests or
-by BEGIN TRANSACTION, marked by SAVE TRANSACTION, rolled back to a savepoint
-by ROLLBACK TRANSACTION with its name (6401 for a name it does not know) or
-whole without one, committed or rolled back at its end (3902 and 3903 when
-none is open). The writes a transaction made are held until it commits; any
+by BEGIN TRANSACTION (which nests: only the outermost COMMIT commits), marked
+by SAVE TRANSACTION, rolled back to a savepoint by ROLLBACK TRANSACTION with
+its name (6401 for a name it does not know) or whole without one, committed
+or rolled back at its end (3902 and 3903 when none is open). The writes a transaction made are held until it commits; any
 session reads those committed so far, in their order, by a statement that
 names standin_committed: one row a write, its statement (Escrita) and its
 parameters' values as a JSON list (Valores).
@@ -449,6 +449,7 @@ class Session:
         self.replies = replies
         self.number = next(SESSIONS)
         self.transaction = None
+        self.depth = 0         # @@TRANCOUNT: each BEGIN TRANSACTION nests, only the outermost COMMIT commits
         self.pending = []      # the open transaction's writes
         self.savepoints = {}   # name: how many of them came before it
         self.silent = None     # "statement" until an attention comes; "server" for good
@@ -467,6 +468,7 @@ class Session:
 
     def begin(self):
         self.transaction = struct.pack("<Q", 0x5A00 + next(TRANSACTIONS))
+        self.depth = 1
         self.pending, self.savepoints = [], {}
         return env_change(8, b"\x08" + self.transaction, b"\x00")
 
@@ -478,7 +480,7 @@ class Session:
             with self.log.lock:
                 self.log.committed.extend(self.pending)
         out = env_change(9 if commit else 10, b"\x00", b"\x08" + self.transaction)
-        self.transaction, self.pending, self.savepoints = None, [], {}
+        self.transaction, self.depth, self.pending, self.savepoints = None, 0, [], {}
         return out
 
     def wrote(self, statement, values):
@@ -499,8 +501,14 @@ class Session:
             word = statement.split()[0]
             return error_token(102, "Incorrect syntax near '%s'." % word), DONE_ERROR, 0
         if BEGIN.match(statement):
-            return (self.begin() if self.transaction is None else b""), 0, 0
+            if self.transaction is None:
+                return self.begin(), 0, 0
+            self.depth += 1
+            return b"", 0, 0
         if COMMIT.match(statement):
+            if self.depth > 1:
+                self.depth -= 1
+                return b"", 0, 0
             ended = self.end(True)
             if ended is None:
                 return error_token(3902, "The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."), DONE_ERROR, 0
