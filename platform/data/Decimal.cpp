@@ -125,16 +125,6 @@ Decimal Decimal::fromVariant(const QVariant& value)
     if (value.metaType() == QMetaType::fromType<Currency>())
         return Decimal(value.value<Currency>().units(), 4);
     switch (value.metaType().id()) {
-    case QMetaType::Int:
-    case QMetaType::Short:
-    case QMetaType::Long:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::UShort:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-        return Decimal(value.toLongLong(), 0);
     case QMetaType::ULongLong:
     case QMetaType::ULong:
         return Decimal(Wide(value.toULongLong()), 0);
@@ -152,8 +142,13 @@ Decimal Decimal::fromVariant(const QVariant& value)
         const QString text = value.toString();
         return text.trimmed().isEmpty() ? Decimal() : parse(text);
     }
-    default:
-        typeMismatch(QString::fromUtf8(value.typeName()));
+    default: { // the other integers
+        bool whole = false;
+        const qlonglong n = value.toLongLong(&whole);
+        if (!whole)
+            typeMismatch(QString::fromUtf8(value.typeName()));
+        return Decimal(n, 0);
+    }
     }
 }
 

@@ -13,19 +13,12 @@ namespace {
 
 constexpr quint32 RowNotLocated = 0x80040E38;
 
-// The articles' language rows (none stored), the free table's Portuguese row,
-// a write that finds no row, an unknown column and a message longer than a
-// driver's first buffer.
+// The free table's Portuguese row, a write that finds no row and an unknown
+// column (with the articles' descriptions, the free table's key and a
+// message longer than a driver's first buffer).
 const char* const Replies = R"json([
   {"match": "Coluna", "error": {"number": 207, "message": "Invalid column name 'Coluna'."}},
   {"match": "Sumida", "rowcount": 0},
-  {"match": "exec sp_pkeys ArtIdiom", "columns": [["TABLE_QUALIFIER", "nvarchar(128)"], ["TABLE_OWNER", "nvarchar(128)"],
-     ["TABLE_NAME", "nvarchar(128)"], ["COLUMN_NAME", "nvarchar(128)"], ["KEY_SEQ", "smallint"], ["PK_NAME", "nvarchar(128)"]],
-   "rows": [["EMPRESA01", "dbo", "ArtIdiom", "Artigo", 1, "PK_ArtIdiom"], ["EMPRESA01", "dbo", "ArtIdiom", "Idioma", 2, "PK_ArtIdiom"]]},
-  {"match": "exec sp_pkeys zav_TabLiv01", "columns": [["TABLE_QUALIFIER", "nvarchar(128)"], ["TABLE_OWNER", "nvarchar(128)"],
-     ["TABLE_NAME", "nvarchar(128)"], ["COLUMN_NAME", "nvarchar(128)"], ["KEY_SEQ", "smallint"], ["PK_NAME", "nvarchar(128)"]],
-   "rows": [["EMPRESA01", "dbo", "zav_TabLiv01", "Chave", 1, "PK_zav_TabLiv01"], ["EMPRESA01", "dbo", "zav_TabLiv01", "Idioma", 2, "PK_zav_TabLiv01"]]},
-  {"match": "from ArtIdiom", "columns": [["Artigo", "nvarchar(15)"], ["Idioma", "nvarchar(3)"], ["Descr", "nvarchar(60)"]], "rows": []},
   {"match": "Idioma='PT'", "columns": [["Chave", "nvarchar(4)"], ["Idioma", "nvarchar(3)"], ["Descr", "nvarchar(50)"]], "rows": [["A1", "PT", "Antiga"]]}
 ])json";
 
@@ -37,8 +30,9 @@ QString longMessage()
 
 QJsonArray replies()
 {
-    QJsonArray all = QJsonDocument::fromJson(Replies).array();
+    QJsonArray all = withArticleDescriptions(Replies);
     all.prepend(QJsonObject{{"match", "Longa"}, {"error", QJsonObject{{"number", 50000}, {"message", longMessage()}}}});
+    all.append(primaryKeyReply(QStringLiteral("zav_TabLiv01"), {QStringLiteral("Chave"), QStringLiteral("Idioma")}));
     return all;
 }
 
@@ -67,13 +61,7 @@ protected:
     // An article's description, written as the articles screen's confirm writes it.
     void grava(const QString& idioma, const QString& descricao)
     {
-        const RecordsetPtr linha = bd.AbreRecordsetEdicao(ArtigosSql::linhaDescricao("ART01", idioma));
-        if (linha->RecordCount() == 0)
-            linha->AddNew();
-        linha->Fields(QStringLiteral("Artigo")) = "ART01";
-        linha->Fields(QStringLiteral("Idioma")) = idioma;
-        linha->Fields(QStringLiteral("Descr")) = descricao;
-        linha->Update();
+        WireTest::grava(ArtigosSql::linhaDescricao("ART01", idioma), idioma, descricao);
     }
 
     QStringList batches() const

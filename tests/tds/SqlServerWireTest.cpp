@@ -50,20 +50,6 @@ class SqlServerWire : public WireTest {
 protected:
     SqlServerWire() : WireTest(Replies) {}
 
-    // An article's description in one language, written as the articles
-    // screen's confirm writes it: the row opened by its full key, added when
-    // absent, its columns set, saved.
-    void grava(const QString& sql, const QString& idioma, const QString& descricao)
-    {
-        const RecordsetPtr linha = bd.AbreRecordsetEdicao(sql);
-        if (linha->RecordCount() == 0)
-            linha->AddNew();
-        linha->Fields(QStringLiteral("Artigo")) = "ART01";
-        linha->Fields(QStringLiteral("Idioma")) = idioma;
-        linha->Fields(QStringLiteral("Descr")) = descricao;
-        linha->Update();
-    }
-
     QList<QJsonObject> writes() const
     {
         QList<QJsonObject> found;

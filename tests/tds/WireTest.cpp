@@ -25,6 +25,28 @@ QString transactionOf(const QJsonObject& request)
     return request[QLatin1StringView("transaction")].toString();
 }
 
+QJsonObject primaryKeyReply(const QString& table, const QStringList& columns)
+{
+    QJsonArray names;
+    for (const char* name : {"TABLE_QUALIFIER", "TABLE_OWNER", "TABLE_NAME", "COLUMN_NAME", "KEY_SEQ", "PK_NAME"})
+        names.append(QJsonArray{name, QString::fromLatin1(qstrcmp(name, "KEY_SEQ") == 0 ? "smallint" : "nvarchar(128)")});
+    QJsonArray rows;
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        rows.append(QJsonArray{"EMPRESA01", "dbo", table, columns[i], int(i + 1), QStringLiteral("PK_") + table});
+    return {{"match", QStringLiteral("exec sp_pkeys ") + table}, {"columns", names}, {"rows", rows}};
+}
+
+QJsonArray withArticleDescriptions(const char* json)
+{
+    QJsonArray replies = QJsonDocument::fromJson(json).array();
+    replies.prepend(QJsonObject{{"match", "from ArtIdiom"},
+                                {"columns", QJsonArray{QJsonArray{"Artigo", "nvarchar(15)"}, QJsonArray{"Idioma", "nvarchar(3)"},
+                                                       QJsonArray{"Descr", "nvarchar(60)"}}},
+                                {"rows", QJsonArray()}});
+    replies.prepend(primaryKeyReply(QStringLiteral("ArtIdiom"), {QStringLiteral("Artigo"), QStringLiteral("Idioma")}));
+    return replies;
+}
+
 WireTest::WireTest(const char* replies) : WireTest(QJsonDocument::fromJson(replies).array()) {}
 
 WireTest::WireTest(const QJsonArray& replies) : standIn(replies) {}
@@ -67,6 +89,17 @@ QList<CommittedWrite> WireTest::committed() const
          rs->MoveNext())
         writes.append({rs->Fields(0).text(), QJsonDocument::fromJson(rs->Fields(1).text().toUtf8()).array()});
     return writes;
+}
+
+void WireTest::grava(const QString& sql, const QString& idioma, const QString& descricao)
+{
+    const RecordsetPtr linha = bd.AbreRecordsetEdicao(sql);
+    if (linha->RecordCount() == 0)
+        linha->AddNew();
+    linha->Fields(QStringLiteral("Artigo")) = "ART01";
+    linha->Fields(QStringLiteral("Idioma")) = idioma;
+    linha->Fields(QStringLiteral("Descr")) = descricao;
+    linha->Update();
 }
 
 bool WireTest::sessionsClosed(int count) const

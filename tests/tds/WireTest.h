@@ -23,6 +23,12 @@ struct CommittedWrite {
     QJsonArray values;
 };
 
+// The stand-in's answer to the request for `table`'s primary key: its columns in order.
+QJsonObject primaryKeyReply(const QString& table, const QStringList& columns);
+// The articles' descriptions by language (ArtIdiom: their key, and no row
+// stored), then the replies of `json` (a JSON list).
+QJsonArray withArticleDescriptions(const char* json);
+
 // The program's data access through unixODBC and FreeTDS, over TCP to a
 // stand-in SQL Server that answers with `replies` and tells what arrived.
 class WireTest : public ::testing::Test {
@@ -42,6 +48,9 @@ protected:
     QList<CommittedWrite> committed() const;
     // True once `count` sessions have been closed by the program, within a few seconds.
     bool sessionsClosed(int count) const;
+    // A row opened by `sql` as a maintenance screen's confirm writes it: added
+    // when absent, an article's language and description set, saved.
+    void grava(const QString& sql, const QString& idioma, const QString& descricao);
 
     TdsStandIn standIn;
     zavCoreDataAccess2016 bd;
