@@ -15,7 +15,9 @@ namespace demo {
 //  - dates are DATETIME columns holding the text 'yyyy-mm-dd hh:mm:ss';
 //  - quantities are NUMERIC(19,4), amounts MONEY, flags and small codes SMALLINT;
 //  - non-key columns default to '' or 0, so a fixture names only what it needs.
-// The add-on's own zav_ tables are not here: the program creates them at start-up.
+// The add-on's own zav_ tables are not here: the program creates them at
+// start-up, and the demo company the one it fills, from the program's own
+// definitions (platform/data/TabelasAdicionais).
 class CompanySchema {
 public:
     // The tables, in the order they are created.

@@ -1,6 +1,7 @@
 #include "demo/FixtureWriter.h"
 
 #include "demo/SqliteConnection.h"
+#include "platform/data/WallClock.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -15,8 +16,10 @@ QVariant storedValue(const QVariant& value)
     switch (value.metaType().id()) {
     case QMetaType::QDate:
         return value.toDate().isValid() ? QVariant(FixtureWriter::dateText(value.toDate())) : QVariant();
-    case QMetaType::QDateTime:
-        return value.toDateTime().isValid() ? QVariant(FixtureWriter::dateTimeText(value.toDateTime())) : QVariant();
+    case QMetaType::QDateTime: {
+        const QDateTime stored = zav::wallclock::of(value.toDateTime());
+        return stored.isValid() ? QVariant(zav::wallclock::text(stored)) : QVariant();
+    }
     default:
         return value;
     }
@@ -54,9 +57,9 @@ void FixtureWriter::execute(const QString& sql) const
     executeSql(db_, sql);
 }
 
-QString FixtureWriter::dateTimeText(const QDateTime& value)
+QString FixtureWriter::dateText(const QDate& day)
 {
-    return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return zav::wallclock::text(zav::wallclock::of(day));
 }
 
 } // namespace demo

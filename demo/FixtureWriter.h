@@ -13,7 +13,8 @@ namespace demo {
 //   FixtureWriter rows(db);
 //   rows.insert("Artigos", {{"Codigo", "CM1001"}, {"TmHor", "LETRAS"}, {"TmVer", "CORES"}});
 // Columns left out take the schema's defaults. A QDate or QDateTime is stored
-// the way the ERP's dates are kept ('yyyy-mm-dd hh:mm:ss'); a null QVariant is NULL.
+// the way the ERP's dates are kept ('yyyy-mm-dd hh:mm:ss'), as the date and
+// time it reads whatever the machine's zone; a null QVariant is NULL.
 // A failure (unknown column, duplicate key) throws std::runtime_error.
 class FixtureWriter {
 public:
@@ -24,9 +25,8 @@ public:
     void insert(const QString& table, const Row& row) const;
     void execute(const QString& sql) const;
 
-    // 'yyyy-mm-dd hh:mm:ss', the stored form of a date.
-    static QString dateTimeText(const QDateTime& value);
-    static QString dateText(const QDate& day) { return dateTimeText(QDateTime(day, QTime(0, 0))); }
+    // 'yyyy-mm-dd 00:00:00', the stored form of a day.
+    static QString dateText(const QDate& day);
 
 private:
     QSqlDatabase db_;

@@ -2,6 +2,8 @@
 
 #include "demo/FixtureWriter.h"
 #include "demo/SqliteInsert.h"
+#include "platform/data/SqliteDialect.h"
+#include "platform/data/TabelasAdicionais.h"
 
 #include <algorithm>
 
@@ -35,12 +37,9 @@ QString compositionOf(const Reference& reference)
 
 int SampleCardWriter::write()
 {
-    sqliteExecute(db_, QStringLiteral(
-        "CREATE TABLE zav_FichaAmostra (Codigo VARCHAR(15) COLLATE NOCASE NOT NULL,"
-        " Fornec VARCHAR(50) COLLATE NOCASE, RefFRN VARCHAR(50) COLLATE NOCASE, Marca VARCHAR(50) COLLATE NOCASE,"
-        " NossRef VARCHAR(30) COLLATE NOCASE, Descr VARCHAR(50) COLLATE NOCASE,"
-        " TamAmostra VARCHAR(50) COLLATE NOCASE, DataEnc DATETIME, DataEntrega DATETIME,"
-        " Composicao VARCHAR(50) COLLATE NOCASE, PRIMARY KEY (Codigo))"));
+    // The program's own statement, as its SQLite connection runs it.
+    for (const TabelaAdicional& tabela : tabelasFichaAmostra())
+        sqliteExecute(db_, zav::SqliteDialect::translate(tabela.criacao));
     SqliteInsert cards(db_, QStringLiteral("zav_FichaAmostra"),
                        {"Codigo", "Fornec", "RefFRN", "Marca", "NossRef", "Descr", "TamAmostra", "DataEnc",
                         "DataEntrega", "Composicao"});

@@ -7,9 +7,9 @@ struct sqlite3;
 namespace demo {
 
 // The sample-card data the company has entered for its best-selling
-// references: the add-on's table zav_FichaAmostra, created here as the program
-// would create it, with one row for each of the first references of the
-// catalogue (those the orders favour), some dates left empty.
+// references: the add-on's table zav_FichaAmostra, created here by the
+// program's own statement, with one row for each of the first references of
+// the catalogue (those the orders favour), some dates left empty.
 class SampleCardWriter {
 public:
     static constexpr int Cards = 24;

@@ -3,6 +3,7 @@
 #include "maintenance/CampoValor.h"
 #include "maintenance/CamposAmostraSql.h"
 #include "maintenance/ChaveArtigo.h"
+#include "platform/data/WallClock.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "platform/widgets/SeletorData.h"
 #include "platform/widgets/Twips.h"
@@ -171,7 +172,7 @@ QVariant frmCamposAmostra::valorData(int index) const
     const QDate dia = Data[index]->date();
     if (dia.toString(FormatoData) == semData().toString(FormatoData))
         return QVariant();
-    return QDateTime(dia, QTime(0, 0));
+    return zav::wallclock::of(dia);
 }
 
 void frmCamposAmostra::GravaRegisto()

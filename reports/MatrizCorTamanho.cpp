@@ -20,10 +20,11 @@ zav::RecordsetPtr MatrizCorTamanho::CriaRsRefIndividual(zav::Recordset& tamanhos
     matriz_->appendField(QStringLiteral("IndiceCor"), zav::FieldType::SmallInt);
     matriz_->appendField(QStringLiteral("CodCor"), zav::FieldType::Text, 4);
     matriz_->appendField(QStringLiteral("Cor"), zav::FieldType::Text, 30);
-    numeroTamanhos_ = 0;
+    codigosTamanho_.clear();
     for (; !tamanhos.Eof(); tamanhos.MoveNext()) {
-        matriz_->appendField(tamanhos.Fields(QStringLiteral("CodMed")).text().trimmed(), zav::FieldType::Currency);
-        ++numeroTamanhos_;
+        const QString codigo = tamanhos.Fields(QStringLiteral("CodMed")).text();
+        matriz_->appendField(codigo.trimmed(), zav::FieldType::Currency);
+        codigosTamanho_ << codigo;
     }
     matriz_->appendField(QStringLiteral("Total"), zav::FieldType::Currency);
     for (const CampoExtraMatriz& campo : valores_.camposDepois)
@@ -123,9 +124,12 @@ void MatrizCorTamanho::colocaLinhas(const QList<LinhaMatriz>& linhas, const QLis
             textos[i] = rs.text(r, camposMatriz[i]);
         linhaDaChave[chaveDeTextos(textos)] = r;
     }
+    // By the size's code as stored, not by the field's trimmed name: the
+    // database joined the line to the size whose code equals its own, and a
+    // leading blank, a tab or a no-break space tells two codes apart.
     IndiceTexto campoDoTamanho;
-    for (int i = primeiroTamanho(); i < posicaoTotal(); ++i)
-        campoDoTamanho.emplace(zav::erptext::key(rs.Fields(i).name()), i);
+    for (int i = 0; i < codigosTamanho_.size(); ++i)
+        campoDoTamanho.emplace(zav::erptext::key(codigosTamanho_[i]), primeiroTamanho() + i);
 
     for (const LinhaMatriz& linha : linhas) {
         const auto onde = linhaDaChave.find(chaveDeTextos(linha.chave));
@@ -219,9 +223,11 @@ QList<zav::GridColumn> MatrizCorTamanho::colunas(zav::Recordset& tamanhos) const
     resultado << indice;
     resultado << colunaTexto(QStringLiteral("CodCor"), QStringLiteral("CodCor"), 1000, true);
     resultado << colunaTexto(QStringLiteral("Cor"), QStringLiteral("Cor/Tamanho"), valores_.larguraCor, false);
-    for (; !tamanhos.Eof(); tamanhos.MoveNext()) {
+    // Each size column by its field's number: two sizes whose trimmed codes
+    // coincide have fields of one name, and each column must show its own.
+    for (int campo = primeiroTamanho() + 1; !tamanhos.Eof(); tamanhos.MoveNext(), ++campo) {
         const QString codigo = tamanhos.Fields(QStringLiteral("CodMed")).text();
-        resultado << colunaQuantidade(codigo.trimmed(), codigo, valores_.larguraTamanho, FormatoTamanho);
+        resultado << colunaQuantidade(campo, codigo, valores_.larguraTamanho, FormatoTamanho);
     }
     resultado << colunaQuantidade(QStringLiteral("Total"), QStringLiteral("Total"), valores_.larguraTotal, FormatoTotal);
     for (const CampoExtraMatriz& campo : valores_.camposDepois)

@@ -91,10 +91,11 @@ public:
     // The order lines of `linhas` (the fields of `chave`, `MedHor`, `Quant`), from its first.
     static QList<LinhaMatriz> leLinhas(zav::Recordset& linhas, const QList<ChaveLinha>& chave = ChaveCor);
 
-    // Adds every line to the first row whose `chave` fields equal the line's
-    // (without regard to case), in the size field named exactly as the line's
-    // size, so that the cells always add up to the totals whatever order the
-    // lines come in. Lines whose row or size has no cell change nothing.
+    // Adds every line to the first row whose `chave` fields equal the line's,
+    // in the field of the size whose code equals the line's, both as the
+    // database compares them, so that the cells always add up to the totals
+    // whatever order the lines come in. Lines whose row or size has no cell
+    // change nothing.
     void colocaLinhas(const QList<LinhaMatriz>& linhas, const QList<ChaveLinha>& chave = ChaveCor);
     void colocaLinhas(zav::Recordset& linhas, const QList<ChaveLinha>& chave = ChaveCor)
     {
@@ -107,7 +108,7 @@ public:
 
     // The grid's columns: the extra fields and the colour's index and code
     // hidden, "Cor/Tamanho", one per size of `tamanhos` (from its current row,
-    // headed by the code as stored), "Total".
+    // headed by the code as stored, showing its field by number), "Total".
     QList<zav::GridColumn> colunas(zav::Recordset& tamanhos) const;
     // Puts those columns in the grid, in place of the ones it had.
     void Act_Grelha_Campos(zav::Grelha& grelha, zav::Recordset& tamanhos) const;
@@ -117,12 +118,12 @@ public:
 
 private:
     int primeiroTamanho() const { return int(valores_.camposAntes.size()) + 3; }
-    int posicaoTotal() const { return primeiroTamanho() + numeroTamanhos_; }
+    int posicaoTotal() const { return primeiroTamanho() + int(codigosTamanho_.size()); }
     void zeraQuantidades();
 
     ValoresMatriz valores_;
     zav::RecordsetPtr matriz_;
-    int numeroTamanhos_ = 0;
+    QStringList codigosTamanho_;  // as stored, in the order of their fields
 };
 
 // The look of every matrix grid; the heading row `alturaTitulosTwips` high

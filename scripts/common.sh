@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-base-dev libqt6sql6-sqlite libgl-dev qt6-translations-l10n
   libsqlite3-dev libicu-dev unixodbc unixodbc-dev tdsodbc libsqliteodbc
   googletest libgtest-dev libgmock-dev
-  python3 python3-xlrd python3-xlwt poppler-utils
+  python3 python3-xlrd python3-xlwt poppler-utils tzdata
 )
 
 install_missing_packages() {

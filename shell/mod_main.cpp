@@ -5,9 +5,9 @@
 #include "platform/data/PastasSistema.h"
 #include "platform/data/RuntimeError.h"
 #include "platform/data/StringLigacao.h"
+#include "platform/data/TabelasAdicionais.h"
 #include "platform/data/Versao.h"
 #include "platform/data/zavCoreDataAccess2016.h"
-#include "shell/TabelasAdicionais.h"
 #include "shell/Tools.h"
 
 #include <QCoreApplication>

@@ -4,6 +4,7 @@
 #include "platform/data/Decimal.h"
 #include "platform/data/ErpText.h"
 #include "platform/data/RuntimeError.h"
+#include "platform/data/WallClock.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -80,19 +81,32 @@ qint64 wholeNumber(const QVariant& value, qint64 min, qint64 max)
     return qint64(d);
 }
 
+// A date-time as the wall-clock value it reads, never through the machine's zone.
 QDateTime dateTimeFrom(const QVariant& value)
 {
     if (value.metaType().id() == QMetaType::QDateTime)
-        return value.toDateTime();
+        return wallclock::of(value.toDateTime());
     if (value.metaType().id() == QMetaType::QDate)
-        return value.toDate().startOfDay();
+        return wallclock::of(value.toDate());
     if (isTextual(value)) {
         const QString text = value.toString().trimmed();
-        for (const char* format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss",
-                                   "yyyy-MM-dd", "dd-MM-yyyy", "dd-MM-yyyy HH:mm:ss", "M/d/yyyy"}) {
-            const QDateTime dt = QDateTime::fromString(text, QLatin1StringView(format));
-            if (dt.isValid())
-                return dt;
+        if (const QDateTime stored = wallclock::fromText(text); stored.isValid())
+            return stored;
+        // Layouts written by other programs: a date, and the time after it.
+        struct Layout {
+            const char* date;
+            char beforeTime; // 0: the date alone
+        };
+        for (const Layout& layout : {Layout{"yyyy-MM-dd", 'T'}, Layout{"dd-MM-yyyy", 0}, Layout{"dd-MM-yyyy", ' '},
+                                     Layout{"M/d/yyyy", 0}}) {
+            const qsizetype split = layout.beforeTime ? text.indexOf(QLatin1Char(layout.beforeTime)) : text.size();
+            if (split < 0)
+                continue;
+            const QDate day = QDate::fromString(text.left(split), QLatin1StringView(layout.date));
+            const QTime clock = layout.beforeTime ? QTime::fromString(text.mid(split + 1), QStringLiteral("HH:mm:ss"))
+                                                  : QTime(0, 0);
+            if (day.isValid() && clock.isValid())
+                return wallclock::of(day, clock);
         }
     }
     typeMismatch(value);

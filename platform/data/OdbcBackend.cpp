@@ -3,6 +3,7 @@
 #include "platform/data/Currency.h"
 #include "platform/data/Decimal.h"
 #include "platform/data/RuntimeError.h"
+#include "platform/data/WallClock.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -176,7 +177,7 @@ QVariant readValue(const OdbcHandle& statement, SQLUSMALLINT column, const Colum
         return readFixed<double>(statement, column, SQL_C_DOUBLE, [](double d) { return d; });
     case FieldType::DateTime:
         return readFixed<SQL_TIMESTAMP_STRUCT>(statement, column, SQL_C_TYPE_TIMESTAMP, [](const SQL_TIMESTAMP_STRUCT& t) {
-            return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second, int(t.fraction / 1000000)));
+            return wallclock::of(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second, int(t.fraction / 1000000)));
         });
     default:
         return readPieces(statement, column, true);

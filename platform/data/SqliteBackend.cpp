@@ -6,8 +6,8 @@
 #include "platform/data/OutgrownIndexes.h"
 #include "platform/data/RuntimeError.h"
 #include "platform/data/SqliteDialect.h"
+#include "platform/data/WallClock.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -35,16 +35,23 @@ struct StatementDeleter {
 };
 using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 
-QVariant columnValue(sqlite3_stmt* s, int column)
+QVariant columnValue(sqlite3_stmt* s, int column, FieldType type)
 {
     switch (sqlite3_column_type(s, column)) {
     case SQLITE_INTEGER:
         return qlonglong(sqlite3_column_int64(s, column));
     case SQLITE_FLOAT:
         return sqlite3_column_double(s, column);
-    case SQLITE_TEXT:
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, column)),
-                                 sqlite3_column_bytes(s, column));
+    case SQLITE_TEXT: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, column));
+        const int size = sqlite3_column_bytes(s, column);
+        // A date in the stored layout becomes its value here; text of any
+        // other kind is left to settleResultTypes.
+        if (type == FieldType::DateTime)
+            if (const QDateTime stored = wallclock::fromText(QByteArrayView(text, size)); stored.isValid())
+                return stored;
+        return QString::fromUtf8(text, size);
+    }
     case SQLITE_BLOB:
         return QByteArray(static_cast<const char*>(sqlite3_column_blob(s, column)), sqlite3_column_bytes(s, column));
     default:
@@ -77,7 +84,8 @@ int bindValue(sqlite3_stmt* s, int index, const QVariant& v)
         return sqlite3_bind_double(s, index, v.toDouble());
     case QMetaType::QDateTime:
     case QMetaType::QDate: {
-        const QByteArray text = v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8();
+        const QDateTime value = v.metaType().id() == QMetaType::QDate ? wallclock::of(v.toDate()) : v.toDateTime();
+        const QByteArray text = wallclock::text(value).toLatin1();
         return sqlite3_bind_text(s, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
     }
     case QMetaType::QByteArray: {
@@ -185,18 +193,20 @@ QueryResult SqliteBackend::select(const QString& sql)
     QueryResult result;
     const int columns = sqlite3_column_count(raw);
     std::vector<bool> known(static_cast<size_t>(columns));
+    std::vector<FieldType> types;
     for (int c = 0; c < columns; ++c) {
         const char* declared = sqlite3_column_decltype(raw, c);
         bool isKnown = false;
         result.fields.append(fieldForDeclaredType(QString::fromUtf8(sqlite3_column_name(raw, c)),
                                                   QString::fromUtf8(declared ? declared : ""), &isKnown));
         known[size_t(c)] = isKnown;
+        types.push_back(result.fields.back().type);
     }
     int rc;
     while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
         std::vector<QVariant> row(static_cast<size_t>(columns));
         for (int c = 0; c < columns; ++c)
-            row[size_t(c)] = columnValue(raw, c);
+            row[size_t(c)] = columnValue(raw, c, types[size_t(c)]);
         result.rows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE)

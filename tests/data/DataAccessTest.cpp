@@ -1,5 +1,5 @@
+#include "platform/data/TabelasAdicionais.h"
 #include "platform/data/zavCoreDataAccess2016.h"
-#include "shell/TabelasAdicionais.h"
 #include "support/ErrorNumber.h"
 #include "support/TempDatabase.h"
 

@@ -1,8 +1,8 @@
 // The embedded database as the program opens it: which file, how text
 // compares, and how SQL Server's text is carried over.
 
+#include "platform/data/TabelasAdicionais.h"
 #include "platform/data/zavCoreDataAccess2016.h"
-#include "shell/TabelasAdicionais.h"
 #include "support/ErrorNumber.h"
 #include "support/PlainSqlite.h"
 #include "support/TempDatabase.h"

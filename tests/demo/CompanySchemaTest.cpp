@@ -4,6 +4,7 @@
 #include "demo/FixtureWriter.h"
 #include "demo/SqliteConnection.h"
 #include "platform/data/ErpCollation.h"
+#include "support/MachineZone.h"
 
 #include <QSqlQuery>
 #include <gtest/gtest.h>
@@ -93,6 +94,28 @@ TEST_F(CompanySchemaTest, FixtureDatesAreStoredAsTheErpKeepsThem)
                           " AND Data <= '2025-03-31 23:59:59'"),
               1);
     EXPECT_EQ(count(db(), "SELECT count(*) FROM DOCGCCAB WHERE Data > '2025-04-01 09:00:00'"), 1);
+}
+
+// A day and a date-time that the machine's clocks skipped (daylight saving
+// began) are stored as they read, as the ERP keeps them.
+TEST_F(CompanySchemaTest, FixtureDatesTheMachinesZoneSkipsAreStoredAsTheyRead)
+{
+    using namespace zav::test;
+    int numero = 0;
+    for (const SkippedTime& skipped : SkippedTimes) {
+        SCOPED_TRACE(skipped.zone);
+        const MachineZone zone(skipped.zone);
+        ASSERT_TRUE(MachineZone::skips(skipped));
+        rows.insert("DOCGCCAB", {{"TPDOC", "ENC"}, {"SERIE", "A"}, {"ANO", 2025}, {"NNUMDOC", ++numero},
+                                 {"Data", skipped.day}});
+        rows.insert("DOCGCCAB", {{"TPDOC", "ENC"}, {"SERIE", "A"}, {"ANO", 2025}, {"NNUMDOC", ++numero},
+                                 {"Data", QDateTime(skipped.day, skipped.time)}});
+        const auto stored = [&](int n) {
+            return scalar(db(), QStringLiteral("SELECT Data FROM DOCGCCAB WHERE NNUMDOC=%1").arg(n)).toString().toStdString();
+        };
+        EXPECT_EQ(stored(numero - 1), (skipped.day.toString(u"yyyy-MM-dd") + " 00:00:00").toStdString());
+        EXPECT_EQ(stored(numero), skipped.stored().toStdString());
+    }
 }
 
 } // namespace

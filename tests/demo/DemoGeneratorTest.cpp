@@ -3,6 +3,7 @@
 #include "demo/CompanySchema.h"
 #include "demo/DemoDatabase.h"
 #include "demo/SqliteConnection.h"
+#include "platform/data/TabelasAdicionais.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 
 #include <QTemporaryDir>
@@ -94,6 +95,23 @@ TEST_F(DemoCompanyTest, TheProgramReadsItThroughItsDataAccess)
         EXPECT_EQ(linha->Fields(quantity).type(), zav::FieldType::Decimal) << quantity;
     EXPECT_EQ(linha->Fields("Valor").type(), zav::FieldType::Currency);
     EXPECT_EQ(linha->Fields("NNUMDOC").type(), zav::FieldType::Long);
+}
+
+// The sample-card table the demo fills is the one the program creates at
+// start-up, column for column and comparison for comparison, so that the
+// screens find a card by its code as they find the article.
+TEST_F(DemoCompanyTest, ItsSampleCardTableIsTheOneTheProgramCreates)
+{
+    const QString programa = folder->filePath(QStringLiteral("programa.db"));
+    {
+        const SqliteConnection vazia(programa);
+        zav::zavCoreDataAccess2016 bd;
+        bd.AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + programa);
+        ASSERT_EQ(criaTabelasEmFalta(bd, tabelasFichaAmostra()), QStringList{"zav_FichaAmostra"});
+    }
+    const QString definicao = QStringLiteral("SELECT sql FROM sqlite_master WHERE name = 'zav_FichaAmostra'");
+    const SqliteConnection criadaPeloPrograma(programa);
+    EXPECT_EQ(scalar(db(), definicao).toString(), scalar(criadaPeloPrograma.database(), definicao).toString());
 }
 
 TEST_F(DemoCompanyTest, EveryLineBelongsToAHeaderAndNamesAnArticleOrIsText)

@@ -3,7 +3,7 @@
 #include "demo/CompanySchema.h"
 #include "demo/FixtureWriter.h"
 #include "demo/SqliteConnection.h"
-#include "shell/TabelasAdicionais.h"
+#include "platform/data/TabelasAdicionais.h"
 
 namespace manutencao {
 

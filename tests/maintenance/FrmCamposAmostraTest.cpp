@@ -3,10 +3,14 @@
 
 #include "FixtureManutencao.h"
 
+#include "demo/DemoDatabase.h"
 #include "maintenance/frmCamposAmostra.h"
+#include "platform/data/TabelasAdicionais.h"
 #include "platform/widgets/SeletorData.h"
-#include "shell/TabelasAdicionais.h"
+#include "samples/FichaAmostraDados.h"
+#include "support/AberturaEcra.h"
 #include "support/DataInteira.h"
+#include "support/MachineZone.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -202,6 +206,42 @@ TEST_F(FrmCamposAmostraTest, TabbingThroughAnEmptyDateLeavesItEmptyAndOnlyADateT
     EXPECT_TRUE(semData(0) && semData(1)) << "the reset empties both dates again";
 }
 
+// A date and time that the machine's clocks skipped (daylight saving began) is
+// shown as the day stored; the card confirmed as read keeps it, and that day
+// typed into an empty date is stored as typed.
+TEST_F(FrmCamposAmostraTest, ADateTheMachinesZoneSkipsShowsAndIsStoredAsItIs)
+{
+    using namespace zav::test;
+    for (const SkippedTime& skipped : SkippedTimes) {
+        SCOPED_TRACE(skipped.zone);
+        const MachineZone zone(skipped.zone);
+        ASSERT_TRUE(MachineZone::skips(skipped));
+        fixture.executa("delete from zav_FichaAmostra");
+        fixture.executa("insert into zav_FichaAmostra (Codigo, Fornec, DataEnc) values ('A1', 'f', '" + skipped.stored()
+                        + "')");
+        artigo("A1");
+        EXPECT_TRUE(ecra->Data[0]->isVisible() && !ecra->cmp(0).isVisible());
+        EXPECT_EQ(ecra->Data[0]->text(), skipped.shown());
+        ecra->campo(1).setText("g");
+        ecra->btConf_Click();
+        EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join('\n').toStdString();
+        EXPECT_EQ(fixture.linhas("select count(*) from zav_FichaAmostra where Fornec = 'g' and DataEnc = '"
+                                 + skipped.stored() + "' and DataEntrega is null"),
+                  QStringList{"1"});
+
+        artigo("B'1");
+        entraNaData();
+        QTest::keyClicks(ecra->Data[0], skipped.day.toString("ddMMyyyy"));
+        prime(Qt::Key_Tab);
+        ecra->btConf_Click();
+        EXPECT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join('\n').toStdString();
+        EXPECT_EQ(fixture.linhas("select DataEnc from zav_FichaAmostra where Codigo = 'B''1' and DataEnc = '"
+                                 + skipped.day.toString("yyyy-MM-dd") + " 00:00:00'"),
+                  QStringList{skipped.day.toString("yyyy-MM-dd")});
+        dialogos.mensagens.clear();
+    }
+}
+
 TEST_F(FrmCamposAmostraTest, EscInADateLeavesTheScreenOpenAndInATextFieldClosesItWithoutSaving)
 {
     artigo("A1");
@@ -252,4 +292,58 @@ TEST_F(FrmCamposAmostraTest, QuotesInEveryFieldAndTextsAtTheirLimitsAreStoredWho
     EXPECT_EQ(fichas(), QStringList{"B|fica||||||||"});
     EXPECT_TRUE(ecra->campo(0).isEnabled());
     EXPECT_TRUE(ecra->campo(1).Text().isEmpty());
+}
+
+namespace {
+
+// The screen on a demo company as tarvelo_demo_db makes it, opened as the
+// program opens one: the add-on's missing tables created first.
+class FrmCamposAmostraEmpresaDemoTest : public ::testing::Test {
+protected:
+    FrmCamposAmostraEmpresaDemoTest()
+    {
+        const QString caminho = pasta.filePath(QStringLiteral("demo.db"));
+        demo::DemoDatabase::create(caminho, demo::DemoOptions{1000, 3, QDate(2025, 6, 2)});
+        bd.AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + caminho);
+        criaTabelasEmFalta(bd, tabelasFichaAmostra());
+        ecra.bd = &bd;
+        zav::test::abreEcra(ecra);
+    }
+
+    QTemporaryDir pasta;
+    zav::zavCoreDataAccess2016 bd;
+    Dialogos dialogos;
+    frmCamposAmostra ecra;
+};
+
+} // namespace
+
+// The article's code typed in another case and with a trailing blank names
+// the same article to the database, and so the same sample-card row: the
+// screen shows that row, and a confirm updates it instead of adding another
+// that the sample card would never read.
+TEST_F(FrmCamposAmostraEmpresaDemoTest, ACodeTypedInAnotherCaseWithATrailingBlankFindsAndKeepsTheDemosCard)
+{
+    const zav::RecordsetPtr ficha = bd.AbreRecordset(QString(), "select Codigo, Descr from zav_FichaAmostra order by Codigo");
+    ASSERT_GT(ficha->RecordCount(), 0);
+    const QString codigo = ficha->Fields("Codigo").text();
+    const QString descricao = ficha->Fields("Descr").text();
+    ASSERT_NE(codigo, codigo.toLower()) << "a code with letters";
+    ASSERT_FALSE(descricao.isEmpty());
+
+    ecra.campo(0).setFocus();
+    QApplication::processEvents();
+    QTest::keyClicks(ecra.campo(0).editor(), codigo.toLower() + " ");
+    prime(Qt::Key_Tab);
+    ASSERT_TRUE(dialogos.mensagens.isEmpty()) << dialogos.mensagens.join(' ').toStdString();
+    EXPECT_EQ(ecra.campo(5).Text(), descricao);
+
+    ecra.campo(5).setText(u("Amostra revista"));
+    ecra.btConf_Click();
+    const QString daFicha = FichaAmostraDados::sqlFichaAmostra(codigo);
+    const zav::RecordsetPtr lida = bd.AbreRecordset(QString(), daFicha);
+    ASSERT_EQ(lida->RecordCount(), 1) << "one row for the article";
+    EXPECT_EQ(lida->Fields("Descr").text(), u("Amostra revista")) << "the row the sample card reads";
+    EXPECT_EQ(bd.AbreRecordset(QString(), "select count(*) as n from zav_FichaAmostra")->Fields("n").text(),
+              QString::number(ficha->RecordCount()));
 }

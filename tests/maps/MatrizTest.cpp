@@ -1,5 +1,7 @@
 #include "FixtureMapas.h"
 
+#include "platform/grid/GridContent.h"
+#include "platform/grid/Grelha.h"
 #include "reports/MapaEncForn.h"
 #include "reports/MapaRefCliente.h"
 #include "reports/MatrizCorTamanho.h"
@@ -59,6 +61,64 @@ protected:
                                                     "QtdOrig, Quant) values ('ENC', 'A', %1, 1, %2, '%3', %4, %4)")
                                          .arg(ano).arg(++linha).arg(maps::u(v.codigo)).arg(v.quantidade));
         }
+    }
+
+    // Reference R5 (supplier F1) of a size type of its own whose sizes are
+    // `tamanhos`, at print positions 1, 2, ... in that order, and the colours
+    // CORES; a white variant of it for each line (its size code as stored on
+    // the article, the quantity still open) on order 1 (C1, in the window).
+    void encomendaTamanhos(const QStringList& tamanhos, const QList<std::pair<QString, int>>& linhas)
+    {
+        zav::zavCoreDataAccess2016& bd = fixture.bd();
+        for (int i = 0; i < tamanhos.size(); ++i)
+            bd.ExecutaSQL(QString(), QStringLiteral("insert into MedTamCo (CodTipoM, CodMed, Descrica, PosImp) "
+                                                    "values ('PROPRIOS', '%1', 'Tamanho %2', %2)")
+                                         .arg(tamanhos[i])
+                                         .arg(i + 1));
+        bd.ExecutaSQL(QString(), "insert into Artigos (Codigo, CodRef, TmHor, TmVer, Grupo, Fornec) "
+                                 "values ('R5', '', 'PROPRIOS', 'CORES', 'G1', 'F1')");
+        const int ano = fixture.agora().date().year();
+        for (int i = 0; i < linhas.size(); ++i) {
+            const auto& [tamanho, quantidade] = linhas[i];
+            bd.ExecutaSQL(QString(), QStringLiteral("insert into Artigos (Codigo, MedHor, MedVert, CodRef, TmHor, TmVer, "
+                                                    "Grupo) values ('R5-%1', '%2', 'BR', 'R5', 'PROPRIOS', 'CORES', 'G1')")
+                                         .arg(i)
+                                         .arg(tamanho));
+            bd.ExecutaSQL(QString(), QStringLiteral("insert into DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NLinha, Artigo, "
+                                                    "QtdOrig, Quant) values ('ENC', 'A', %1, 1, %2, 'R5-%3', %4, %4)")
+                                         .arg(ano)
+                                         .arg(20 + i)
+                                         .arg(i)
+                                         .arg(quantidade));
+        }
+    }
+
+    // What the database's own join sums for R5's lines: each line with the size it is joined to.
+    QString somaDaBase()
+    {
+        const zav::RecordsetPtr soma = fixture.bd().AbreRecordset(
+            QString(), "select sum(l.Quant) as Quant from DOCGCLIN l inner join Artigos a on a.Codigo=l.Artigo"
+                       " inner join MedTamCo mh on mh.CodTipoM=a.TmHor and mh.CodMed=a.MedHor where a.CodRef='R5'");
+        return soma->Fields("Quant").text();
+    }
+
+    // The totals row as the grid shows it, each visible column "heading=figure".
+    static QStringList totaisNaGrelha(CargaMatriz& carga)
+    {
+        zav::Grelha grelha;
+        grelha.setDataSource(carga.matriz->partilhado());
+        carga.matriz->Act_Grelha_Campos(grelha, *carga.tamanhos);
+        grelha.rebind();
+        const zav::GridContent conteudo = grelha.content();
+        for (const zav::GridContent::Line& linha : conteudo.lines) {
+            if (linha.isGroupHeading || linha.texts.value(0) != "Total")
+                continue;
+            QStringList totais;
+            for (qsizetype i = 0; i < conteudo.columns.size(); ++i)
+                totais << conteudo.columns[i].heading + "=" + linha.values[i].toString();
+            return totais;
+        }
+        return {};
     }
 
     maps::FixtureMapas fixture;
@@ -133,6 +193,41 @@ TEST_F(MatrizTest, EveryMatrixPlacesALineInTheCellItsCodesWereJoinedTo)
         EXPECT_EQ(rs.Fields("XL").text(), "3") << mapa;
         rs.setFilter("IndiceCor = 99");
         EXPECT_EQ(rs.Fields("Total").text(), "22") << mapa;
+    }
+}
+
+// The database joins a line to its size by the codes as stored: a leading
+// blank, a tab or a no-break space is part of the code, and only case and
+// trailing blanks are not. Each line shows in the column of the size it was
+// joined to, headed by that size's code as stored, so the map adds up to what
+// the database sums.
+TEST_F(MatrizTest, EveryMatrixShowsEachLineInTheColumnOfTheSizeItWasJoinedTo)
+{
+    const QString nbsp(QChar(0x00A0));
+    encomendaTamanhos({" M", "L\t", "S" + nbsp}, {{" m", 11}, {"l\t", 33}, {"s" + nbsp, 66}});
+    ASSERT_EQ(somaDaBase(), "110");
+
+    for (const auto& [mapa, carregaMapa] : mapas(fixture.filtros("R5"))) {
+        CargaMatriz carga = carregaMapa();
+        ASSERT_TRUE(carga.carregada()) << mapa << ": " << carga.mensagem().toStdString();
+        EXPECT_EQ(totaisNaGrelha(carga),
+                  (QStringList{"Cor/Tamanho=Total", " M=11", "L\t=33", "S" + nbsp + "=66", "Total=110"}))
+            << mapa;
+    }
+}
+
+// Two sizes whose codes differ only by a leading blank are two sizes to the
+// database: each keeps its column, though both are named "M" once trimmed,
+// and its own quantities.
+TEST_F(MatrizTest, EveryMatrixKeepsTwoSizesWhoseTrimmedCodesCoincideApart)
+{
+    encomendaTamanhos({"M", " M"}, {{"m", 22}, {" m", 11}});
+    ASSERT_EQ(somaDaBase(), "33");
+
+    for (const auto& [mapa, carregaMapa] : mapas(fixture.filtros("R5"))) {
+        CargaMatriz carga = carregaMapa();
+        ASSERT_TRUE(carga.carregada()) << mapa << ": " << carga.mensagem().toStdString();
+        EXPECT_EQ(totaisNaGrelha(carga), (QStringList{"Cor/Tamanho=Total", "M=22", " M=11", "Total=33"})) << mapa;
     }
 }
 
@@ -248,10 +343,12 @@ TEST(MatrizCorTamanhoTest, ReusingMapsGroupDropZeroRowsAndPlaceByTheirOwnFilter)
               (QList<QStringList>{{"B/Bia", "B", "1", "C1", "Cor 1", "14", "0", "14", ""},
                                   {"null", "null", "99", "", "Total", "14", "0", "14", "null"}}));
     tamanhos->MoveFirst();
+    // Each column by the name of the field it shows, then its heading.
     QStringList visiveis;
     for (const zav::GridColumn& c : matriz.colunas(*tamanhos))
         if (!c.hidden)
-            visiveis << c.key.toString() + "|" + c.heading;
+            visiveis << (c.key.isNumber() ? matriz.recordset().fieldInfos()[c.key.number() - 1].name : c.key.toString())
+                    + "|" + c.heading;
     EXPECT_EQ(visiveis, (QStringList{"Cor|Cor/Tamanho", "S|S  ", "M|M", "Total|Total"}));
 }
 

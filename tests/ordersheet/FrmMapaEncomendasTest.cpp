@@ -8,6 +8,7 @@
 #include "reports/TitulosTamanho.h"
 #include "reports/frmMapaEncomendas.h"
 #include "support/AberturaEcra.h"
+#include "support/MachineZone.h"
 #include "support/OutsideReaders.h"
 
 #include <QApplication>
@@ -394,6 +395,27 @@ TEST_F(FrmMapaEncomendasTest, PreviewPrintsTheLoadedDocumentsHeaderWithItsTextLi
     EXPECT_TRUE(f.Visualizador->isHidden());
     EXPECT_TRUE(f.GroupBox1->isEnabled() && f.btCancelar->isEnabled() && f.btExcel->isEnabled());
     EXPECT_EQ(f.btImp->text(), "&Imprimir");
+}
+
+// A document dated at a time that the machine's clocks skipped (daylight
+// saving began) prints the day it is dated.
+TEST_F(FrmMapaEncomendasTest, ADocumentDatedAtATimeTheMachinesZoneSkipsPrintsItsDay)
+{
+    using namespace zav::test;
+    frmMapaEncomendas& f = abre();
+    for (const SkippedTime& skipped : SkippedTimes) {
+        SCOPED_TRACE(skipped.zone);
+        const MachineZone zone(skipped.zone);
+        ASSERT_TRUE(MachineZone::skips(skipped));
+        fixture.bd().ExecutaSQL(QString(), "update DocgcCab set Data = '" + skipped.stored()
+                                               + "' where TpDoc = 'ENC' and Serie = 'A' and Ano = 2025 and NNumDoc = 2");
+        ASSERT_TRUE(carrega("2"));
+        f.btImp_Click();
+        const QString texto = paginas();
+        EXPECT_TRUE(texto.contains("Encomenda ENC/2025/A/2 Data: " + skipped.shown() + " Vendedor - V2"))
+            << texto.toStdString();
+        f.btImp_Click();
+    }
 }
 
 // Printed from the screen's own text lines: the header's band holds every one

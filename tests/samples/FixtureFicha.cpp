@@ -4,7 +4,7 @@
 #include "demo/FixtureWriter.h"
 #include "demo/GifWriter.h"
 #include "demo/SqliteConnection.h"
-#include "shell/TabelasAdicionais.h"
+#include "platform/data/TabelasAdicionais.h"
 #include "support/EncomendaTeste.h"
 
 #include <QDir>

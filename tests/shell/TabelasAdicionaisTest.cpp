@@ -1,7 +1,7 @@
 // The add-on's own tables: created when missing, each on its own, in order.
 
 #include "demo/SqliteConnection.h"
-#include "shell/TabelasAdicionais.h"
+#include "platform/data/TabelasAdicionais.h"
 #include "shell/mod_main.h"
 #include "support/ErrorNumber.h"
 #include "support/TempDatabase.h"

@@ -1,4 +1,4 @@
-#include "shell/TabelasAdicionais.h"
+#include "platform/data/TabelasAdicionais.h"
 
 #include "platform/data/RuntimeError.h"
 #include "platform/data/zavCoreDataAccess2016.h"

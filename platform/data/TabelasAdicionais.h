@@ -9,7 +9,9 @@ class zavCoreDataAccess2016;
 }
 
 // One of the add-on's own tables in the company database: how to tell that it
-// is there, and how to create it.
+// is there, and how to create it. The one definition of each: the program
+// creates them at start-up, and the demo company the one it fills, from the
+// same statement, so both compare their texts as the ERP does.
 struct TabelaAdicional {
     QString nome;
     QString colunaChave;  // its first key column, read by the probe
