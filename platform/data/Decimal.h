@@ -26,8 +26,6 @@ public:
     // shortest text that reads back as the same double. Null is 0.
     static Decimal fromVariant(const QVariant& value);
 
-    int scale() const { return scale_; }
-    bool isNegative() const { return coefficient_ < 0; }
     double toDouble() const;
     // Plain: '.' as decimal separator, no grouping, no trailing zeros ("-1234.5", "0").
     QString toString() const;
