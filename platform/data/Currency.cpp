@@ -1,5 +1,6 @@
 #include "platform/data/Currency.h"
 
+#include "platform/data/Decimal.h"
 #include "platform/data/RuntimeError.h"
 
 #include <QMetaType>
@@ -46,6 +47,9 @@ Currency Currency::parse(const QString& text)
     if (i < s.size() && (s[i] == u'-' || s[i] == u'+'))
         negative = s[i++] == u'-';
 
+    // Accumulated with its sign, so that the most negative value, whose
+    // magnitude has no positive counterpart, is reached too.
+    const int sign = negative ? -1 : 1;
     std::int64_t units = 0;
     int digits = 0;
     int decimals = -1; // -1 until the separator is seen
@@ -65,7 +69,7 @@ Currency Currency::parse(const QString& text)
                 roundingDigit = d;
             continue;
         }
-        if (__builtin_mul_overflow(units, 10, &units) || __builtin_add_overflow(units, d, &units))
+        if (__builtin_mul_overflow(units, 10, &units) || __builtin_add_overflow(units, sign * d, &units))
             overflow();
         if (decimals >= 0)
             ++decimals;
@@ -75,9 +79,9 @@ Currency Currency::parse(const QString& text)
     for (int k = std::max(decimals, 0); k < 4; ++k)
         if (__builtin_mul_overflow(units, 10, &units))
             overflow();
-    if (roundingDigit >= 5 && __builtin_add_overflow(units, 1, &units))
+    if (roundingDigit >= 5 && __builtin_add_overflow(units, sign, &units)) // half away from zero
         overflow();
-    return fromUnits(negative ? -units : units);
+    return fromUnits(units);
 }
 
 Currency Currency::fromVariant(const QVariant& value)
@@ -105,8 +109,9 @@ Currency Currency::fromVariant(const QVariant& value)
     case QMetaType::Double:
     case QMetaType::Float: {
         const double scaled = std::round(value.toDouble() * Scale);
-        // 2^63 is exactly representable; anything at or beyond it does not fit.
-        if (!std::isfinite(scaled) || std::fabs(scaled) >= 9223372036854775808.0)
+        // 2^63 is exactly representable; anything at or beyond it does not
+        // fit, where -2^63 itself is the least value.
+        if (!std::isfinite(scaled) || scaled >= 9223372036854775808.0 || scaled < -9223372036854775808.0)
             overflow();
         return fromUnits(std::int64_t(scaled));
     }
@@ -118,6 +123,8 @@ Currency Currency::fromVariant(const QVariant& value)
     default:
         if (value.metaType() == QMetaType::fromType<Currency>())
             return value.value<Currency>();
+        if (value.metaType() == QMetaType::fromType<Decimal>()) // exact, or overflow beyond currency's range
+            return parse(value.value<Decimal>().toString());
         typeMismatch(QString::fromUtf8(value.typeName()));
     }
 }

@@ -23,7 +23,8 @@ public:
     // four decimals are rounded half away from zero. Throws type mismatch (13)
     // on anything else, overflow (6) when out of range.
     static Currency parse(const QString& text);
-    // A database value: integers and text exactly, doubles rounded to four decimals.
+    // A database value: integers, exact decimals and text exactly (beyond four
+    // places rounded as parse does), doubles rounded to four decimals.
     // A null or empty value is 0.
     static Currency fromVariant(const QVariant& value);
 

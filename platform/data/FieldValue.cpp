@@ -1,6 +1,7 @@
 #include "platform/data/FieldValue.h"
 
 #include "platform/data/Currency.h"
+#include "platform/data/Decimal.h"
 #include "platform/data/ErpText.h"
 #include "platform/data/RuntimeError.h"
 #include "platform/data/WallClock.h"
@@ -42,6 +43,8 @@ qint64 wholeNumber(const QVariant& value, qint64 min, qint64 max)
     double d;
     if (value.metaType() == QMetaType::fromType<Currency>()) {
         d = value.value<Currency>().toDouble();
+    } else if (value.metaType() == QMetaType::fromType<Decimal>()) {
+        return wholeNumber(value.value<Decimal>().toString(), min, max);
     } else if (value.metaType().id() == QMetaType::Bool) {
         return value.toBool() ? -1 : 0;
     } else if (isTextual(value)) {
@@ -138,9 +141,13 @@ QVariant convertForComparison(const QVariant& value, FieldType type)
         return int(wholeNumber(value, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()));
     case FieldType::BigInt:
         return qlonglong(wholeNumber(value, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max()));
+    case FieldType::Decimal:
+        return QVariant::fromValue(Decimal::fromVariant(value));
     case FieldType::Double: {
         if (value.metaType() == QMetaType::fromType<Currency>())
             return value.value<Currency>().toDouble();
+        if (value.metaType() == QMetaType::fromType<Decimal>())
+            return value.value<Decimal>().toDouble();
         bool ok = false;
         const double d = isTextual(value) ? value.toString().trimmed().replace(u',', u'.').toDouble(&ok) : value.toDouble(&ok);
         if (!ok)
@@ -191,6 +198,8 @@ QString plainText(const QVariant& value)
     default:
         if (value.metaType() == QMetaType::fromType<Currency>())
             return value.value<Currency>().toString();
+        if (value.metaType() == QMetaType::fromType<Decimal>())
+            return value.value<Decimal>().toString();
         return value.toString();
     }
 }
@@ -210,6 +219,8 @@ int compare(const QVariant& a, const QVariant& b, FieldType type)
     case FieldType::BigInt:
     case FieldType::Boolean:
         return order(a.toLongLong(), b.toLongLong());
+    case FieldType::Decimal:
+        return order(a.value<Decimal>(), b.value<Decimal>());
     case FieldType::Double:
         return order(a.toDouble(), b.toDouble());
     case FieldType::DateTime:

@@ -11,6 +11,7 @@ enum class FieldType {
     SmallInt,  // 16-bit integer
     Long,      // 32-bit integer
     BigInt,    // 64-bit integer (database results)
+    Decimal,   // zav::Decimal: exact, up to 38 digits (database results)
     Double,    // database results only
     DateTime,  // QDateTime
     Boolean,
@@ -21,11 +22,15 @@ struct FieldInfo {
     FieldType type = FieldType::Text;
     int size = 0;          // characters, for text; 0 means no limit
     bool nullable = true;
+    // The column's type as the database names it ("datetime", "money", ...),
+    // for writing a value back as the column holds it; empty for fields the
+    // program makes itself.
+    QString serverType;
 };
 
 // How a value is held in a field of a given type. Null is a null QVariant
 // throughout; text is QString, Currency zav::Currency, SmallInt and Long int,
-// BigInt qlonglong, Double double, DateTime QDateTime, Boolean bool.
+// BigInt qlonglong, Decimal zav::Decimal, Double double, DateTime QDateTime, Boolean bool.
 namespace fieldvalue {
 
 // Converts to the field's type; see Recordset for the faults it raises.

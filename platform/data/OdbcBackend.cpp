@@ -1,6 +1,7 @@
 #include "platform/data/OdbcBackend.h"
 
 #include "platform/data/Currency.h"
+#include "platform/data/Decimal.h"
 #include "platform/data/RuntimeError.h"
 #include "platform/data/WallClock.h"
 
@@ -44,6 +45,7 @@ SQLWCHAR* wide(const QString& text)
 
 struct Column {
     QString name;
+    QString typeName; // the server's: "money", "datetime2", ...
     SQLSMALLINT type = 0;
     SQLULEN size = 0;
     SQLSMALLINT digits = 0;
@@ -58,13 +60,20 @@ Column describe(const OdbcHandle& statement, SQLUSMALLINT number)
                           &column.size, &column.digits, &nullable),
           statement);
     column.name = QString::fromUtf16(reinterpret_cast<const char16_t*>(name), std::min<int>(nameLength, std::size(name) - 1));
+    // Money and decimal(19,4) are described alike, datetime and datetime2 too:
+    // the type's name tells them apart.
+    SQLWCHAR typeName[64] = {};
+    SQLSMALLINT typeNameBytes = 0;
+    check(SQLColAttributeW(statement.get(), number, SQL_DESC_TYPE_NAME, typeName, sizeof typeName, &typeNameBytes, nullptr),
+          statement);
+    column.typeName = QString::fromUtf16(reinterpret_cast<const char16_t*>(typeName)).toLower();
     return column;
 }
 
 // The field a column is read into; `known` is false for types held as they come.
 FieldInfo fieldFor(const Column& column, bool* known)
 {
-    FieldInfo field{column.name, FieldType::Text, 0, true};
+    FieldInfo field{column.name, FieldType::Text, 0, true, column.typeName};
     *known = true;
     switch (column.type) {
     case SQL_CHAR:
@@ -79,7 +88,7 @@ FieldInfo fieldFor(const Column& column, bool* known)
         break;
     case SQL_DECIMAL:
     case SQL_NUMERIC:
-        field.type = column.digits <= 4 ? FieldType::Currency : FieldType::Double;
+        field.type = numericFieldType(column.typeName, int(column.size), column.digits);
         break;
     case SQL_BIT:
         field.type = FieldType::Boolean;
@@ -262,6 +271,21 @@ private:
         return p;
     }
 
+    // A number as its digits, sent as a decimal of `precision` digits, `scale`
+    // of them after the point; by default as many as the text has.
+    static Parameter exactNumber(const QString& text, int precision = 0, int scale = -1)
+    {
+        Parameter p = typed(SQL_C_CHAR, SQL_DECIMAL);
+        p.bytes = text.toLatin1();
+        p.indicator = p.bytes.size();
+        const qsizetype point = p.bytes.indexOf('.');
+        const int places = point < 0 ? 0 : int(p.bytes.size() - point - 1);
+        const int digits = int(std::count_if(p.bytes.begin(), p.bytes.end(), [](char c) { return c >= '0' && c <= '9'; }));
+        p.digits = SQLSMALLINT(scale < 0 ? places : scale);
+        p.size = SQLULEN(precision > 0 ? precision : std::max(digits, places + 1));
+        return p;
+    }
+
     static Parameter parameterFor(const QVariant& v)
     {
         if (v.isNull()) { // as text, which SQL Server converts to any column type but binary
@@ -269,14 +293,10 @@ private:
             p.indicator = SQL_NULL_DATA;
             return p;
         }
-        if (v.metaType() == QMetaType::fromType<Currency>()) {
-            Parameter p = typed(SQL_C_CHAR, SQL_DECIMAL);
-            p.size = 19;
-            p.digits = 4;
-            p.bytes = v.value<Currency>().toString().toLatin1();
-            p.indicator = p.bytes.size();
-            return p;
-        }
+        if (v.metaType() == QMetaType::fromType<Currency>())
+            return exactNumber(v.value<Currency>().toString(), 19, 4); // the column's own digits, decimal(19,4)
+        if (v.metaType() == QMetaType::fromType<Decimal>())
+            return exactNumber(v.value<Decimal>().toString());
         Parameter p;
         switch (v.metaType().id()) {
         case QMetaType::Bool:
@@ -331,9 +351,13 @@ private:
 
 } // namespace
 
-OdbcBackend::OdbcBackend(const QString& odbcConnectionText) : environment_(OdbcHandle::environment())
+OdbcBackend::OdbcBackend(const QString& odbcConnectionText, OdbcTimeouts timeouts)
+    : timeouts_(timeouts), environment_(OdbcHandle::environment())
 {
     OdbcHandle connection(OdbcHandle::Kind::Connection, environment_);
+    check(SQLSetConnectAttrW(connection.get(), SQL_ATTR_LOGIN_TIMEOUT,
+                             reinterpret_cast<SQLPOINTER>(SQLULEN(timeouts_.loginSeconds)), SQL_IS_UINTEGER),
+          connection);
     const SQLRETURN rc = SQLDriverConnectW(connection.get(), nullptr, wide(odbcConnectionText), SQL_NTS, nullptr, 0,
                                            nullptr, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc))
@@ -365,6 +389,8 @@ quint32 OdbcBackend::providerNumber(const QList<OdbcDiagnostic>& diagnostics)
         return std::any_of(numbers.begin(), numbers.end(), [&](const char* n) { return codes.contains(QLatin1StringView(n)); });
     };
 
+    if (says("HYT00"))
+        return errors::QueryTimeout;
     if (coded({"208"}) || says("42S02") || says("no such table") || says("Invalid object name"))
         return errors::ObjectNotFound;
     if (says("23000") || says("constraint") || coded({"2627", "2601", "547", "515"}))
@@ -384,7 +410,11 @@ void OdbcBackend::requireOpen() const
 OdbcHandle OdbcBackend::newStatement() const
 {
     requireOpen();
-    return OdbcHandle(OdbcHandle::Kind::Statement, *connection_);
+    OdbcHandle statement(OdbcHandle::Kind::Statement, *connection_);
+    check(SQLSetStmtAttrW(statement.get(), SQL_ATTR_QUERY_TIMEOUT,
+                          reinterpret_cast<SQLPOINTER>(SQLULEN(timeouts_.statementSeconds)), SQL_IS_UINTEGER),
+          statement);
+    return statement;
 }
 
 QueryResult OdbcBackend::select(const QString& sql)
@@ -417,35 +447,15 @@ QStringList OdbcBackend::primaryKey(const QString& table)
     return columns;
 }
 
-void OdbcBackend::setAutocommit(bool on)
+QString OdbcBackend::comparedValue(const FieldInfo& field) const
 {
-    check(SQLSetConnectAttrW(connection_->get(), SQL_ATTR_AUTOCOMMIT,
-                             reinterpret_cast<SQLPOINTER>(on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF), SQL_IS_UINTEGER),
-          *connection_);
-}
-
-void OdbcBackend::endTransaction(short completion)
-{
-    check(SQLEndTran(SQL_HANDLE_DBC, connection_->get(), completion), *connection_);
-    setAutocommit(true);
-}
-
-void OdbcBackend::beginOutermost()
-{
-    requireOpen();
-    setAutocommit(false);
-}
-
-void OdbcBackend::commitOutermost()
-{
-    requireOpen();
-    endTransaction(SQL_COMMIT);
-}
-
-void OdbcBackend::rollbackOutermost()
-{
-    requireOpen();
-    endTransaction(SQL_ROLLBACK);
+    // FreeTDS sends every date and time as a datetime2(7), to which SQL Server
+    // widens a datetime column exactly (.997 becomes .9966667), so that the
+    // value read would never be found again: it is made a datetime first,
+    // rounded to the column's 1/300 s as the value read was.
+    if (sqlServer_ && field.type == FieldType::DateTime && field.serverType == u"datetime")
+        return QStringLiteral("CAST(? AS datetime)");
+    return SqlBackend::comparedValue(field);
 }
 
 void OdbcBackend::setSavepoint(const QString& name)
@@ -471,8 +481,13 @@ bool OdbcBackend::isOpen() const
 
 void OdbcBackend::close()
 {
-    if (connection_ && transactionLevel() > 0) // the server would refuse to disconnect
-        SQLEndTran(SQL_HANDLE_DBC, connection_->get(), SQL_ROLLBACK);
+    while (connection_ && transactionLevel() > 0) {
+        try {
+            rollbackTransaction();
+        } catch (const RuntimeError&) {
+            // the server rolls back what a closed connection left open
+        }
+    }
     connection_.reset();
 }
 

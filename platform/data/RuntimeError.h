@@ -43,6 +43,7 @@ constexpr quint32 ObjectNotFound = 0x80040E37;   // table or view does not exist
 constexpr quint32 CommandError = 0x80040E14;     // syntax error, unknown column, ...
 constexpr quint32 IntegrityViolation = 0x80040E2F;
 constexpr quint32 Unspecified = 0x80004005;
+constexpr quint32 QueryTimeout = 0x80040E31;     // the statement ran out of time
 constexpr quint32 ItemNotFound = 0x800A0CC1;     // no field by that name or position
 constexpr quint32 NoCurrentRecord = 0x800A0BCD;  // BOF or EOF is true
 constexpr quint32 MultipleStepError = 0x80040E21; // value does not fit its field

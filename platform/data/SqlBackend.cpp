@@ -6,6 +6,7 @@
 #include "platform/data/SqliteBackend.h"
 
 #include "platform/data/Currency.h"
+#include "platform/data/Decimal.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -81,6 +82,11 @@ QString SqlBackend::savepointName(int level)
     return QStringLiteral("zav_nivel%1").arg(level);
 }
 
+QString SqlBackend::comparedValue(const FieldInfo&) const
+{
+    return QStringLiteral("?");
+}
+
 void SqlBackend::beginOutermost() { execute(QStringLiteral("BEGIN TRANSACTION")); }
 void SqlBackend::commitOutermost() { execute(QStringLiteral("COMMIT TRANSACTION")); }
 void SqlBackend::rollbackOutermost() { execute(QStringLiteral("ROLLBACK TRANSACTION")); }
@@ -97,6 +103,19 @@ QStringList primaryKeyColumns(const QSqlDatabase& db, const QString& table)
     return columns;
 }
 
+namespace {
+constexpr int DefaultDecimalPrecision = 18; // a decimal declared without its digits
+} // namespace
+
+FieldType numericFieldType(const QString& typeName, int precision, int scale)
+{
+    constexpr int CurrencyPlaces = 4, CurrencyWholeDigits = 14; // 922337203685477.5807
+    if (typeName.compare(QLatin1StringView("money"), Qt::CaseInsensitive) == 0
+        || typeName.compare(QLatin1StringView("smallmoney"), Qt::CaseInsensitive) == 0)
+        return FieldType::Currency;
+    return scale <= CurrencyPlaces && precision - scale <= CurrencyWholeDigits ? FieldType::Currency : FieldType::Decimal;
+}
+
 FieldInfo fieldForDeclaredType(const QString& name, const QString& declaredType, bool* known)
 {
     static const QRegularExpression form(QStringLiteral("^\\s*([a-z_ ]*?)\\s*(?:\\(\\s*(\\w+)\\s*(?:,\\s*(\\d+)\\s*)?\\))?\\s*$"),
@@ -107,14 +126,13 @@ FieldInfo fieldForDeclaredType(const QString& name, const QString& declaredType,
     const QString size = m.captured(2);
     const int scale = m.capturedLength(3) ? m.captured(3).toInt() : 0;
     bool recognised = true;
+    field.serverType = type;
 
     if (type.contains(QLatin1StringView("char")) || type.contains(QLatin1StringView("text")) || type == u"clob"
         || type == u"uniqueidentifier" || type == u"xml")
         field.size = size.toInt(); // "max" and no size are both unlimited
-    else if (type == u"money" || type == u"smallmoney")
-        field.type = FieldType::Currency;
-    else if (type == u"decimal" || type == u"numeric")
-        field.type = scale <= 4 ? FieldType::Currency : FieldType::Double;
+    else if (type == u"money" || type == u"smallmoney" || type == u"decimal" || type == u"numeric")
+        field.type = numericFieldType(type, size.isEmpty() ? DefaultDecimalPrecision : size.toInt(), scale);
     else if (type == u"bit" || type == u"bool" || type == u"boolean")
         field.type = FieldType::Boolean;
     else if (type == u"tinyint" || type == u"smallint")
@@ -170,6 +188,7 @@ QMetaType storageOf(FieldType type)
     case FieldType::SmallInt:
     case FieldType::Long: return QMetaType::fromType<int>();
     case FieldType::BigInt: return QMetaType::fromType<qlonglong>();
+    case FieldType::Decimal: return QMetaType::fromType<Decimal>();
     case FieldType::Double: return QMetaType::fromType<double>();
     case FieldType::DateTime: return QMetaType::fromType<QDateTime>();
     case FieldType::Boolean: return QMetaType::fromType<bool>();

@@ -38,6 +38,10 @@ public:
     virtual int execute(const QString& sql, const std::vector<QVariant>& values = {}) = 0;
     // The primary key's columns of a table; empty when it has none.
     virtual QStringList primaryKey(const QString& table) = 0;
+    // What a statement compares a column of `field` with, for a value bound
+    // to its "?": the mark alone, unless the engine must be told the column's
+    // own type to find the value it gave.
+    virtual QString comparedValue(const FieldInfo& field) const;
     // Why the database can only be read for now, in the user's words; empty
     // when it can be written.
     virtual QString readOnlyReason() const { return {}; }
@@ -75,6 +79,13 @@ private:
 
 // The primary key's columns of a table as a Qt connection reports them.
 QStringList primaryKeyColumns(const QSqlDatabase& db, const QString& table);
+
+// The field a numeric column of the database's own types is read into:
+// currency for money and smallmoney, and for a decimal or numeric whose every
+// value currency holds (at most 4 places and 14 digits before the point);
+// any other decimal or numeric is an exact decimal. `precision` and `scale`
+// count a decimal's digits (for a bare "decimal", 18 and 0).
+FieldType numericFieldType(const QString& typeName, int precision, int scale);
 
 // Reads a column's declared type ("nvarchar(15)", "decimal(19,4)", "datetime",
 // ...) into a field; `known` tells whether the type name meant anything.

@@ -162,7 +162,7 @@ QString SqlRecordWriter::locator(const QList<FieldInfo>& fields, const std::vect
             terms << QStringLiteral("ROUND(%1, 4) = CAST(? AS decimal(19, 4))").arg(name);
             bound.push_back(original[size_t(i)]);
         } else {
-            terms << name + QStringLiteral(" = ?");
+            terms << name + QStringLiteral(" = ") + backend_->comparedValue(fields[i]);
             bound.push_back(original[size_t(i)]);
         }
     }

@@ -1,6 +1,7 @@
 #include "platform/data/SqliteBackend.h"
 
 #include "platform/data/Currency.h"
+#include "platform/data/Decimal.h"
 #include "platform/data/ErpCollation.h"
 #include "platform/data/OutgrownIndexes.h"
 #include "platform/data/RuntimeError.h"
@@ -66,6 +67,10 @@ int bindValue(sqlite3_stmt* s, int index, const QVariant& v)
         const Currency c = v.value<Currency>();
         return c.units() % Currency::Scale == 0 ? sqlite3_bind_int64(s, index, c.units() / Currency::Scale)
                                                 : sqlite3_bind_double(s, index, c.toDouble());
+    }
+    if (v.metaType() == QMetaType::fromType<Decimal>()) { // as text, which a numeric column turns into its number
+        const QByteArray text = v.value<Decimal>().toString().toLatin1();
+        return sqlite3_bind_text(s, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
     }
     switch (v.metaType().id()) {
     case QMetaType::Bool:

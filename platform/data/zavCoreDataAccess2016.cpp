@@ -89,6 +89,13 @@ void zavCoreDataAccess2016::AbreLigacao(const QString& connectionString)
     prefixoImagens_ = connection.databaseName();
 }
 
+void zavCoreDataAccess2016::AbreLigacao(std::shared_ptr<SqlBackend> backend)
+{
+    FechaLigacao();
+    backend_ = std::move(backend);
+    prefixoImagens_.clear();
+}
+
 RecordsetPtr zavCoreDataAccess2016::AbreRecordset(const QString& /*contexto*/, const QString& sql)
 {
     if (!backend_)

@@ -36,6 +36,9 @@ public:
     // opens the embedded database; any other provider goes through ODBC
     // ("Driver=", default FreeTDS; "Data Source", "Initial Catalog", "User ID", "Password").
     void AbreLigacao(const QString& connectionString);
+    // Over a connection its caller opened with settings of its own (the
+    // tests, with shorter waits for the server).
+    void AbreLigacao(std::shared_ptr<SqlBackend> backend);
 
     // A read recordset on its first row with an exact RecordCount.
     RecordsetPtr AbreRecordset(const QString& contexto, const QString& sql);

@@ -1,6 +1,7 @@
 #include "platform/grid/NumberFormat.h"
 
 #include "platform/data/Currency.h"
+#include "platform/data/Decimal.h"
 #include "platform/data/Recordset.h"
 
 #include <cmath>
@@ -69,6 +70,10 @@ bool toNumber(const QVariant& value, double& number)
         return false;
     if (value.canConvert<Currency>() && value.userType() == qMetaTypeId<Currency>()) {
         number = value.value<Currency>().toDouble();
+        return true;
+    }
+    if (value.userType() == qMetaTypeId<Decimal>()) {
+        number = value.value<Decimal>().toDouble();
         return true;
     }
     switch (value.typeId()) {

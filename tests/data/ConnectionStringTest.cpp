@@ -79,3 +79,15 @@ TEST(ConnectionString, OddPiecesAreIgnored)
     EXPECT_FALSE(cs.contains("Persist Security Info"));
     EXPECT_EQ(cs.value("Nothing"), QString());
 }
+
+// The driver's name is matched as the driver manager matches it, whatever its case.
+TEST(ConnectionString, FreeTdsTakesUnicodeWhateverTheCaseOfItsName)
+{
+    for (const char* driver : {"freetds", "FREETDS", "FreeTDS"})
+        EXPECT_TRUE(ConnectionString::parse(QStringLiteral("Data Provider=SQLOLEDB;Driver=%1;Data Source=h").arg(QLatin1StringView(driver)))
+                        .odbcConnectionText()
+                        .contains(QLatin1StringView(";ClientCharset=UTF-8;")))
+            << driver;
+    EXPECT_FALSE(ConnectionString::parse("Data Provider=SQLOLEDB;Driver=SQLite3;Data Source=h").odbcConnectionText().contains(
+        QLatin1StringView("ClientCharset")));
+}

@@ -60,3 +60,17 @@ TEST(Currency, BehavesInsideQVariant)
     EXPECT_DOUBLE_EQ(a.toDouble(), 2.5);
     EXPECT_EQ(Currency::fromVariant(a), Currency::fromUnits(25000));
 }
+
+TEST(Currency, HoldsItsLeastValueFromTextAndFromDouble)
+{
+    const Currency least = Currency::fromUnits(std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(Currency::parse(QStringLiteral("-922337203685477.5808")), least);
+    EXPECT_EQ(Currency::parse(QStringLiteral("-922337203685477.58075")), least); // rounds onto it, not past
+    EXPECT_EQ(Currency::parse(QStringLiteral("-922337203685477.5807")).units(), std::numeric_limits<std::int64_t>::min() + 1);
+    EXPECT_EQ(Currency::parse(least.toString()), least);
+    EXPECT_EQ(Currency::fromVariant(-922337203685477.5808), least); // -2^63 units, exactly a double
+    EXPECT_EQ(errorNumberOf([] { Currency::parse(QStringLiteral("-922337203685477.5809")); }), errors::Overflow);
+    EXPECT_EQ(errorNumberOf([] { Currency::parse(QStringLiteral("-922337203685477.58085")); }), errors::Overflow);
+    EXPECT_EQ(errorNumberOf([] { Currency::fromVariant(-922337203685478.0); }), errors::Overflow);
+    EXPECT_EQ(errorNumberOf([&] { (void)-least; }), errors::Overflow);
+}

@@ -88,7 +88,7 @@ TEST_F(CompanyDatabase, ResultsCarryTheirColumnsTypes)
     EXPECT_EQ(rs->Fields(QStringLiteral("TPDOC")).definedSize(), 5);
     EXPECT_EQ(rs->Fields(QStringLiteral("ANO")).type(), FieldType::Long);
     EXPECT_EQ(rs->Fields(QStringLiteral("nvias")).type(), FieldType::SmallInt);
-    EXPECT_EQ(rs->Fields(QStringLiteral("Quant")).type(), FieldType::Currency);
+    EXPECT_EQ(rs->Fields(QStringLiteral("Quant")).type(), FieldType::Decimal); // decimal(19,4) holds more than currency
     EXPECT_EQ(rs->Fields(QStringLiteral("Valor")).type(), FieldType::Currency);
     EXPECT_EQ(rs->Fields(QStringLiteral("Data")).value().toDateTime(), QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
 

@@ -1,4 +1,5 @@
 #include "platform/data/Currency.h"
+#include "platform/data/Decimal.h"
 #include "platform/data/RuntimeError.h"
 #include "platform/grid/GroupExpression.h"
 #include "platform/grid/NumberFormat.h"
@@ -51,4 +52,16 @@ TEST(GroupExpression, QuotesNumbersFormatsAndMistakes)
                               QStringLiteral("'a' & "), QStringLiteral("'a' 'b'")}) {
         EXPECT_THROW(zav::GroupExpression(bad).validate(), zav::RuntimeError) << bad.toStdString();
     }
+}
+
+TEST(NumberFormat, ExactDecimalsFormatAsNumbers)
+{
+    const QVariant big = QVariant::fromValue(zav::Decimal::parse(QStringLiteral("1234567.5")));
+    EXPECT_EQ(formatValue(big, QStringLiteral("## ###")), QStringLiteral("1 234 568"));
+    EXPECT_EQ(formatValue(big, QStringLiteral("Standard")), QStringLiteral("1 234 567,50"));
+    EXPECT_EQ(formatValue(QVariant::fromValue(zav::Decimal::parse(QStringLiteral("1234567890123456.78"))), QString()),
+              QStringLiteral("1234567890123456.78"));
+    double number = 0;
+    EXPECT_TRUE(zav::toNumber(big, number));
+    EXPECT_DOUBLE_EQ(number, 1234567.5);
 }

@@ -3,21 +3,17 @@
 #include "platform/data/Transacao.h"
 #include "platform/data/zavCoreDataAccess2016.h"
 #include "support/ErrorNumber.h"
-#include "tds/TdsStandIn.h"
+#include "tds/WireTest.h"
 
+#include <QFile>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <clocale>
 #include <gtest/gtest.h>
 
 using namespace zav;
 using namespace zav::test;
-
-// Texts as text in the failure messages.
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
@@ -48,54 +44,11 @@ const char* const Replies = R"json([
    "rows": [["Acção Ω 中 👕", "Acção €"]]}
 ])json";
 
-QString statementOf(const QJsonObject& rpc)
-{
-    return rpc[QLatin1StringView("params")].toArray().at(0)[QLatin1StringView("value")].toString();
-}
-
-QString transactionOf(const QJsonObject& request)
-{
-    return request[QLatin1StringView("transaction")].toString();
-}
-
 // Through the real stack: the program's data-access object, unixODBC and
 // FreeTDS, over TCP to the stand-in, which tells what arrived.
-class SqlServerWire : public ::testing::Test {
+class SqlServerWire : public WireTest {
 protected:
-    void TearDown() override
-    {
-        bd.FechaLigacao();
-        for (const QJsonObject& failure : standIn.requests(QStringLiteral("failure")))
-            ADD_FAILURE() << "the stand-in could not read a request: " << QJsonDocument(failure).toJson().constData();
-    }
-
-    // The connection string as start-up builds it from the configuration.
-    QString ligacao(const QString& utilizador, const QString& senha, const QString& baseDados) const
-    {
-        StringLigacao s;
-        s.Provider = QStringLiteral("MSDataShape");
-        s.Servidor = standIn.servidor();
-        s.BaseDados = baseDados;
-        s.Utilizador = utilizador;
-        s.Senha = senha;
-        return s.ConnectionString();
-    }
-
-    void open() { bd.AbreLigacao(ligacao(QStringLiteral("sa"), QStringLiteral("segredo"), QStringLiteral("EMPRESA01"))); }
-
-    // An article's description in one language, written as the articles
-    // screen's confirm writes it: the row opened by its full key, added when
-    // absent, its columns set, saved.
-    void grava(const QString& sql, const QString& idioma, const QString& descricao)
-    {
-        const RecordsetPtr linha = bd.AbreRecordsetEdicao(sql);
-        if (linha->RecordCount() == 0)
-            linha->AddNew();
-        linha->Fields(QStringLiteral("Artigo")) = "ART01";
-        linha->Fields(QStringLiteral("Idioma")) = idioma;
-        linha->Fields(QStringLiteral("Descr")) = descricao;
-        linha->Update();
-    }
+    SqlServerWire() : WireTest(Replies) {}
 
     QList<QJsonObject> writes() const
     {
@@ -113,18 +66,19 @@ protected:
                 << statementOf(rpc).toStdString();
     }
 
-    // The transaction requests that name `transaction`: "begin", "commit", "rollback".
+    // How `transaction` ended: "commit", "rollback", as many as were sent in it.
     QStringList endsOf(const QString& transaction) const
     {
         QStringList ends;
-        for (const QJsonObject& tm : standIn.requests(QStringLiteral("tm")))
-            if (transactionOf(tm) == transaction)
-                ends << tm[QLatin1StringView("request")].toString();
+        for (const QJsonObject& batch : standIn.requests(QStringLiteral("batch")))
+            if (transactionOf(batch) == transaction) {
+                const QString sql = batch[QLatin1StringView("sql")].toString();
+                if (sql == u"COMMIT TRANSACTION" || sql == u"ROLLBACK TRANSACTION")
+                    ends << sql.section(u' ', 0, 0).toLower();
+            }
         return ends;
     }
 
-    TdsStandIn standIn{QJsonDocument::fromJson(Replies).array()};
-    zavCoreDataAccess2016 bd;
 };
 
 TEST_F(SqlServerWire, TheLoginArrivesAsConfigured)
@@ -197,7 +151,7 @@ TEST_F(SqlServerWire, AConfirmWritesEveryTextWholeInOneTransaction)
     EXPECT_EQ(endsOf(transaction), QStringList{"commit"});
     const QList<QJsonObject> requests = standIn.requests();
     EXPECT_TRUE(std::any_of(requests.begin(), requests.begin() + requests.indexOf(inserts.first()), [](const QJsonObject& r) {
-        return r[QLatin1StringView("request")].toString() == QLatin1StringView("begin");
+        return r[QLatin1StringView("sql")].toString() == QLatin1StringView("BEGIN TRANSACTION");
     })) << "the transaction begins before the first write";
 }
 
@@ -285,6 +239,52 @@ TEST_F(SqlServerWire, FailuresCarryTheProvidersNumbers)
         description = e.description();
     }
     EXPECT_TRUE(description.contains(QLatin1StringView("Invalid object name 'zav_FichaAmostra'"))) << description.toStdString();
+}
+
+} // namespace
+
+namespace {
+
+// An environment variable for a scope.
+class Environment {
+public:
+    Environment(const char* name, const QByteArray& value) : name_(name), before_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
+    {
+        qputenv(name, value);
+    }
+    ~Environment()
+    {
+        if (had_)
+            qputenv(name_, before_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    QByteArray before_;
+    bool had_;
+};
+
+TEST_F(SqlServerWire, TheProtocolVersionIsChosenByTdsverInTheEnvironmentNotByFreetdsConf)
+{
+    const auto versionAsked = [&] {
+        zavCoreDataAccess2016 outro;
+        outro.AbreLigacao(ligacao());
+        return standIn.requests(QStringLiteral("login")).last()[QLatin1StringView("tds_version")].toString();
+    };
+    EXPECT_EQ(versionAsked(), QStringLiteral("74000004")) << "7.4, FreeTDS's own choice";
+    {
+        const Environment tdsver("TDSVER", "7.2");
+        EXPECT_EQ(versionAsked(), QStringLiteral("72090002"));
+    }
+    QTemporaryDir dir;
+    QFile conf(dir.filePath(QStringLiteral("freetds.conf")));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("[global]\n\ttds version = 7.2\n");
+    conf.close();
+    const Environment freetdsconf("FREETDSCONF", conf.fileName().toUtf8());
+    EXPECT_EQ(versionAsked(), QStringLiteral("74000004")) << "freetds.conf's [global] does not reach these connections";
 }
 
 } // namespace

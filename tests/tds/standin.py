@@ -4,23 +4,50 @@
 It listens on 127.0.0.1 (a port of the system's choosing, printed as the first
 line of its output), speaks enough TDS 7.2 to 7.4 for a driver to log in, and
 answers every request: a statement that one of the canned replies matches gets
-that reply (a result set, an error or a row count); any other gets "done", with
-one row counted for an INSERT, UPDATE or DELETE. Everything that arrives is
-written to the log, decoded, one JSON object a line.
+that reply (a result set, an error, a row count or silence); any other gets
+"done", with one row counted for an INSERT, UPDATE or DELETE. Everything that
+arrives is written to the log, decoded, one JSON object a line, each with the
+number of its session; a session's end is logged as "closed" when the client
+closed it.
+
+It refuses what SQL Server's grammar refuses and the program might send
+(SAVEPOINT, RELEASE, ROLLBACK TO: error 102), and keeps each session's
+transaction as SQL Server does: begun by the driver's transaction requests or
+by BEGIN TRANSACTION (which nests: only the outermost COMMIT commits), marked
+by SAVE TRANSACTION, rolled back to a savepoint by ROLLBACK TRANSACTION with
+its name (6401 for a name it does not know) or whole without one, committed
+or rolled back at its end (3902 and 3903 when none is open). The writes a transaction made are held until it commits; any
+session reads those committed so far, in their order, by a statement that
+names standin_committed: one row a write, its statement (Escrita) and its
+parameters' values as a JSON list (Valores).
 
     standin.py LOG REPLIES
 
 REPLIES is a JSON list of {"match": text, ...} taken in order: the first whose
 text is found (ignoring case) in a request's statement and parameter values
-answers it, with "columns" ([name, type] where type is "nvarchar(n)",
-"nvarchar(max)", "varchar(n)" in code page 1252, "int" or "smallint") and
-"rows", or "error" ({"number", "message"}), or "rowcount" (a number, or a list
-whose last number is the statement's and the others its trigger's). The
+answers it (a transaction request's text is "transaction begin", "transaction
+commit" or "transaction rollback", which only silence answers), with "columns"
+([name, type]) and "rows", or "error" ({"number",
+"message"}), or "rowcount" (a number, or a list whose last number is the
+statement's and the others its trigger's), or "silent": "statement" (no answer
+until the client's attention, which is then acknowledged) or "server" (no
+answer to anything more on that session, the attention included). A reply
+{"silent": "connection"} without "match" makes every session answer nothing at
+all, {"silent": "login"} everything but the PRELOGIN.
+
+Column types: "nvarchar(n)", "nvarchar(max)", "varchar(n)" (code page 1252),
+"tinyint", "smallint", "int", "bigint", "bit", "real", "float",
+"decimal(p,s)", "numeric(p,s)", "money", "smallmoney", "datetime",
+"smalldatetime", "datetime2(n)". Numbers may be given as JSON numbers or, to
+keep every digit, as text; dates as text, "2024-03-05 10:00:00.997". The
 process ends when its input closes.
 """
 
 import datetime
+import decimal
+import itertools
 import json
+import re
 import os
 import socket
 import struct
@@ -49,6 +76,7 @@ class Log:
     def __init__(self, path):
         self.file = open(path, "a", encoding="utf-8")
         self.lock = threading.Lock()
+        self.committed = []  # the writes of every session, once committed: (statement, values)
 
     def write(self, event):
         with self.lock:
@@ -158,7 +186,7 @@ def type_info(r):
         return "decimal(%d,%d)" % (precision, scale), lambda: decode("decimal", r.take(r.u8()) or None, {"scale": scale})
     if t == 0x2A:
         scale = r.u8()
-        return "datetime2", lambda: decode("datetime2", r.take(r.u8()) or None, {"scale": scale})
+        return "datetime2(%d)" % scale, lambda: decode("datetime2", r.take(r.u8()) or None, {"scale": scale})
     if t in (0xA7, 0xAF, 0xE7, 0xEF, 0xA5, 0xAD):
         size = r.u16()
         if t not in (0xA5, 0xAD):
@@ -292,20 +320,53 @@ def error_token(number, message):
     return b"\xAA" + struct.pack("<H", len(body)) + body
 
 
+INTEGERS = {"tinyint": 1, "smallint": 2, "int": 4, "bigint": 8}
+FIXED = {"bit": (0x68, 1), "real": (0x6D, 4), "float": (0x6D, 8), "money": (0x6E, 8), "smallmoney": (0x6E, 4),
+         "datetime": (0x6F, 8), "smalldatetime": (0x6F, 4)}
+
+
+def parsed_type(declared):
+    """("decimal", [19, 4]) for "decimal(19,4)"; "max" stays text."""
+    base, _, args = declared.partition("(")
+    return base.strip(), [a.strip() if a.strip() == "max" else int(a) for a in args.rstrip(")").split(",") if a.strip()]
+
+
+def decimal_bytes(precision):
+    return 5 if precision <= 9 else 9 if precision <= 19 else 13 if precision <= 28 else 17
+
+
+def time_bytes(scale):
+    return 3 if scale <= 2 else 4 if scale <= 4 else 5
+
+
 def column_type(declared):
-    base, _, size = declared.partition("(")
-    size = size.rstrip(")")
-    size = 0xFFFF if size == "max" else int(size or 0)
+    base, args = parsed_type(declared)
     if base == "nvarchar":
-        return b"\xE7" + struct.pack("<H", min(2 * size, 0xFFFF)) + CP1252_COLLATION
+        return b"\xE7" + struct.pack("<H", 0xFFFF if args[0] == "max" else 2 * args[0]) + CP1252_COLLATION
     if base == "varchar":
-        return b"\xA7" + struct.pack("<H", size) + CP1252_COLLATION
-    return b"\x26" + bytes([{"int": 4, "smallint": 2}[base]])
+        return b"\xA7" + struct.pack("<H", args[0]) + CP1252_COLLATION
+    if base in INTEGERS:
+        return b"\x26" + bytes([INTEGERS[base]])
+    if base in FIXED:
+        return bytes(FIXED[base])
+    if base in ("decimal", "numeric"):
+        precision, scale = (args + [18, 0][len(args):])[:2]
+        return bytes([0x6A if base == "decimal" else 0x6C, decimal_bytes(precision), precision, scale])
+    if base == "datetime2":
+        return b"\x2A" + bytes([args[0] if args else 7])
+    raise ValueError("column type %s is not served here" % declared)
+
+
+EXACT = decimal.Context(prec=80)  # beyond any column's 38 digits: no rounding
+
+
+def moment(value):
+    return datetime.datetime.fromisoformat(value)
 
 
 def column_value(declared, value):
-    base = declared.split("(")[0]
-    if declared.endswith("(max)"):
+    base, args = parsed_type(declared)
+    if args == ["max"]:
         if value is None:
             return b"\xFF" * 8
         data = value.encode("utf-16-le")
@@ -315,8 +376,39 @@ def column_value(declared, value):
             return b"\xFF\xFF"
         data = value.encode("utf-16-le" if base == "nvarchar" else "cp1252")
         return struct.pack("<H", len(data)) + data
-    size = {"int": 4, "smallint": 2}[base]
-    return b"\x00" if value is None else bytes([size]) + value.to_bytes(size, "little", signed=True)
+    if value is None:
+        return b"\x00"
+    if base in INTEGERS:
+        size = INTEGERS[base]
+        return bytes([size]) + int(value).to_bytes(size, "little", signed=base != "tinyint")
+    if base == "bit":
+        return b"\x01" + bytes([1 if value else 0])
+    if base in ("real", "float"):
+        return (b"\x04" + struct.pack("<f", float(value))) if base == "real" else (b"\x08" + struct.pack("<d", float(value)))
+    if base in ("money", "smallmoney"):
+        units = int(EXACT.to_integral_exact(EXACT.scaleb(decimal.Decimal(str(value)), 4)))
+        if base == "smallmoney":
+            return b"\x04" + struct.pack("<i", units)
+        return b"\x08" + struct.pack("<iI", units >> 32, units & 0xFFFFFFFF)
+    if base == "datetime":
+        since = moment(value) - datetime.datetime(1900, 1, 1)
+        ticks = round((since.seconds * 1000 + since.microseconds / 1000) * 3 / 10)  # 1/300 s
+        return b"\x08" + struct.pack("<iI", since.days, ticks)
+    if base == "smalldatetime":
+        since = moment(value) - datetime.datetime(1900, 1, 1)
+        return b"\x04" + struct.pack("<HH", since.days, since.seconds // 60)
+    if base in ("decimal", "numeric"):
+        precision, scale = (args + [18, 0][len(args):])[:2]
+        units = int(EXACT.to_integral_exact(EXACT.scaleb(decimal.Decimal(str(value)), scale)))
+        size = decimal_bytes(precision)
+        return bytes([size, 0 if units < 0 else 1]) + abs(units).to_bytes(size - 1, "little")
+    if base == "datetime2":
+        scale = args[0] if args else 7
+        since = moment(value) - datetime.datetime(1, 1, 1)
+        units = (since.seconds * 10 ** 6 + since.microseconds) * 10 ** scale // 10 ** 6
+        size = time_bytes(scale)
+        return bytes([size + 3]) + units.to_bytes(size, "little") + since.days.to_bytes(3, "little")
+    raise ValueError("column type %s is not served here" % declared)
 
 
 def result_set(columns, rows):
@@ -328,8 +420,26 @@ def result_set(columns, rows):
     return out
 
 
+def first_words(statement, n):
+    return " ".join(statement.split()[:n]).upper()
+
+
 def is_write(statement):
-    return statement.lstrip().split(" ", 1)[0].upper() in ("INSERT", "UPDATE", "DELETE")
+    return first_words(statement, 1) in ("INSERT", "UPDATE", "DELETE")
+
+
+REFUSED = re.compile(r"^\s*(SAVEPOINT|RELEASE|ROLLBACK\s+TO)\b", re.IGNORECASE)
+SAVE = re.compile(r"^\s*SAVE\s+TRAN(?:SACTION)?\s+(\w+)\s*$", re.IGNORECASE)
+ROLLBACK = re.compile(r"^\s*ROLLBACK(?:\s+TRAN(?:SACTION)?)?(?:\s+(\w+))?\s*$", re.IGNORECASE)
+COMMIT = re.compile(r"^\s*COMMIT(?:\s+TRAN(?:SACTION)?)?\s*$", re.IGNORECASE)
+BEGIN = re.compile(r"^\s*BEGIN\s+TRAN(?:SACTION)?\s*$", re.IGNORECASE)
+
+SESSIONS = itertools.count(1)
+TRANSACTIONS = itertools.count(1)
+
+
+class Silence(Exception):
+    """The session answers nothing more."""
 
 
 class Session:
@@ -337,8 +447,15 @@ class Session:
         self.conn = conn
         self.log = log
         self.replies = replies
+        self.number = next(SESSIONS)
         self.transaction = None
-        self.transactions = 0
+        self.depth = 0         # @@TRANCOUNT: each BEGIN TRANSACTION nests, only the outermost COMMIT commits
+        self.pending = []      # the open transaction's writes
+        self.savepoints = {}   # name: how many of them came before it
+        self.silent = None     # "statement" until an attention comes; "server" for good
+
+    def write(self, event):
+        self.log.write(dict(event, session=self.number))
 
     def send(self, payload, kind=TABULAR_RESULT):
         size = 4096 - 8
@@ -347,55 +464,167 @@ class Session:
             last = i == len(chunks) - 1
             self.conn.sendall(struct.pack(">BBHHBB", kind, 1 if last else 0, len(chunk) + 8, 0, i + 1, 0) + chunk)
 
+    # ---- the transaction, as the server keeps it ----
+
+    def begin(self):
+        self.transaction = struct.pack("<Q", 0x5A00 + next(TRANSACTIONS))
+        self.depth = 1
+        self.pending, self.savepoints = [], {}
+        return env_change(8, b"\x08" + self.transaction, b"\x00")
+
+    def end(self, commit):
+        """The ENVCHANGE that ends the open transaction, or None when none is open."""
+        if self.transaction is None:
+            return None
+        if commit:
+            with self.log.lock:
+                self.log.committed.extend(self.pending)
+        out = env_change(9 if commit else 10, b"\x00", b"\x08" + self.transaction)
+        self.transaction, self.depth, self.pending, self.savepoints = None, 0, [], {}
+        return out
+
+    def wrote(self, statement, values):
+        if self.transaction is not None:
+            self.pending.append((statement, values))
+        else:
+            with self.log.lock:
+                self.log.committed.append((statement, values))
+
+    def committed(self):
+        with self.log.lock:
+            rows = [[sql, json.dumps(values, ensure_ascii=False)] for sql, values in self.log.committed]
+        return result_set([["Escrita", "nvarchar(max)"], ["Valores", "nvarchar(max)"]], rows), DONE_COUNT, len(rows)
+
+    def control(self, statement):
+        """A statement about the transaction, answered as SQL Server does; None for any other."""
+        if REFUSED.match(statement):
+            word = statement.split()[0]
+            return error_token(102, "Incorrect syntax near '%s'." % word), DONE_ERROR, 0
+        if BEGIN.match(statement):
+            if self.transaction is None:
+                return self.begin(), 0, 0
+            self.depth += 1
+            return b"", 0, 0
+        if COMMIT.match(statement):
+            if self.depth > 1:
+                self.depth -= 1
+                return b"", 0, 0
+            ended = self.end(True)
+            if ended is None:
+                return error_token(3902, "The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."), DONE_ERROR, 0
+            return ended, 0, 0
+        save = SAVE.match(statement)
+        if save:
+            if self.transaction is None:
+                return error_token(628, "Cannot issue SAVE TRANSACTION when there is no active transaction."), DONE_ERROR, 0
+            self.savepoints[save.group(1).lower()] = len(self.pending)
+            return b"", 0, 0
+        rollback = ROLLBACK.match(statement)
+        if rollback:
+            name = (rollback.group(1) or "").lower()
+            if name in ("", "tran", "transaction"):
+                ended = self.end(False)
+                if ended is None:
+                    return error_token(3903, "The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION."), DONE_ERROR, 0
+                return ended, 0, 0
+            if name not in self.savepoints:
+                return (error_token(6401, "Cannot roll back %s. No transaction or savepoint of that name was found." % name),
+                        DONE_ERROR, 0)
+            del self.pending[self.savepoints[name]:]
+            return b"", 0, 0
+        return None
+
+    # ---- answers ----
+
     def answer(self, statement, values):
         """One statement's tokens before its "done", and that token's status and row count."""
-        target = "\n".join([statement] + [v for v in values if isinstance(v, str)]).lower()
+        reply = self.reply_for("\n".join([statement] + [v for v in values if isinstance(v, str)]))
+        control = self.control(statement)  # a transaction's statement: only silence overrides the server's answer
+        if control is not None:
+            return control
+        if "standin_committed" in statement.lower():
+            return self.committed()
+        if reply is not None:
+            if "error" in reply:
+                return error_token(reply["error"]["number"], reply["error"]["message"]), DONE_ERROR, 0
+            if "columns" in reply:
+                return result_set(reply["columns"], reply["rows"]), DONE_COUNT, len(reply["rows"])
+            # a list: the counts of a trigger's statements first, the statement's own last
+            counts = reply["rowcount"] if isinstance(reply["rowcount"], list) else [reply["rowcount"]]
+            inner = b"".join(done(DONEINPROC, DONE_COUNT | DONE_MORE, n) for n in counts[:-1])
+            if counts[-1] > 0 and is_write(statement):
+                self.wrote(statement, values)
+            return inner, DONE_COUNT, counts[-1]
+        if is_write(statement):
+            self.wrote(statement, values)
+            return b"", DONE_COUNT, 1
+        return b"", 0, 0
+
+    def reply_for(self, target):
+        """The first reply that matches; a silent one silences the session instead."""
         for reply in self.replies:
-            if reply["match"].lower() in target:
-                if "error" in reply:
-                    return error_token(reply["error"]["number"], reply["error"]["message"]), DONE_ERROR, 0
-                if "columns" in reply:
-                    return result_set(reply["columns"], reply["rows"]), DONE_COUNT, len(reply["rows"])
-                # a list: the counts of a trigger's statements first, the statement's own last
-                counts = reply["rowcount"] if isinstance(reply["rowcount"], list) else [reply["rowcount"]]
-                inner = b"".join(done(DONEINPROC, DONE_COUNT | DONE_MORE, n) for n in counts[:-1])
-                return inner, DONE_COUNT, counts[-1]
-        return (b"", DONE_COUNT, 1) if is_write(statement) else (b"", 0, 0)
+            if "match" in reply and reply["match"].lower() in target.lower():
+                if "silent" in reply:
+                    self.silent = reply["silent"]
+                    raise Silence()
+                return reply
+        return None
+
+    def silence_for(self, kind):
+        """True when a request of this kind is to go unanswered."""
+        for reply in self.replies:
+            if "match" not in reply and (reply.get("silent") == "connection"
+                                         or (reply.get("silent") == "login" and kind != PRELOGIN)):
+                return True
+        return self.silent is not None
 
     def serve(self):
         while True:
             kind, payload = read_message(self.conn)
             if kind is None:
+                self.write({"kind": "closed"})
                 return
-            if kind == PRELOGIN:
-                self.log.write({"kind": "prelogin"})
-                self.send(self.prelogin_reply())
-            elif kind == LOGIN7:
-                event = login7(payload)
-                self.log.write(dict(event, tds_version="%08X" % event["tds_version"]))
-                self.send(self.login_reply(event))
-            elif kind == SQL_BATCH:
-                r = Reader(payload)
-                transaction = transaction_of(r)
-                sql = r.take(r.left()).decode("utf-16-le")
-                self.log.write({"kind": "batch", "sql": sql, "transaction": transaction})
-                tokens, status, rowcount = self.answer(sql, [])
-                self.send(tokens + done(DONE, status, rowcount))
-            elif kind == RPC:
-                reply = b""
-                for call in rpcs(payload):
-                    self.log.write(call)
-                    reply += self.rpc_reply(call)
-                self.send(reply)
-            elif kind == TRANSACTION_MANAGER:
-                event = transaction_request(payload)
-                self.log.write(event)
-                self.send(self.transaction_reply(event))
-            elif kind == ATTENTION:
-                self.log.write({"kind": "attention"})
-                self.send(done(DONE, DONE_ATTN))
-            else:
-                raise ValueError("packet type 0x%02X is not served here" % kind)
+            if self.silent == "statement" and kind == ATTENTION:  # the statement is given up
+                self.silent = None
+            if self.silence_for(kind):
+                self.write({"kind": "unanswered", "packet": kind})
+                continue
+            try:
+                self.serve_one(kind, payload)
+            except Silence:
+                pass
+
+    def serve_one(self, kind, payload):
+        if kind == PRELOGIN:
+            self.write({"kind": "prelogin"})
+            self.send(self.prelogin_reply())
+        elif kind == LOGIN7:
+            event = login7(payload)
+            self.write(dict(event, tds_version="%08X" % event["tds_version"]))
+            self.send(self.login_reply(event))
+        elif kind == SQL_BATCH:
+            r = Reader(payload)
+            transaction = transaction_of(r)
+            sql = r.take(r.left()).decode("utf-16-le")
+            self.write({"kind": "batch", "sql": sql, "transaction": transaction})
+            tokens, status, rowcount = self.answer(sql, [])
+            self.send(tokens + done(DONE, status, rowcount))
+        elif kind == RPC:
+            reply = b""
+            for call in rpcs(payload):
+                self.write(call)
+                reply += self.rpc_reply(call)
+            self.send(reply)
+        elif kind == TRANSACTION_MANAGER:
+            event = transaction_request(payload)
+            self.write(event)
+            self.reply_for("transaction " + event["request"])  # only silence is served here
+            self.send(self.transaction_reply(event))
+        elif kind == ATTENTION:
+            self.write({"kind": "attention"})
+            self.send(done(DONE, DONE_ATTN))
+        else:
+            raise ValueError("packet type 0x%02X is not served here" % kind)
 
     def rpc_reply(self, call):
         values = [p["value"] for p in call["params"]]
@@ -410,13 +639,15 @@ class Session:
 
     def transaction_reply(self, event):
         out = b""
-        if event["request"] in ("commit", "rollback") and self.transaction:
-            out += env_change(9 if event["request"] == "commit" else 10, b"\x00", b"\x08" + self.transaction)
-            self.transaction = None
+        if event["request"] in ("commit", "rollback"):
+            ended = self.end(event["request"] == "commit")
+            if ended is None:
+                number = 3902 if event["request"] == "commit" else 3903
+                return (error_token(number, "The %s TRANSACTION request has no corresponding BEGIN TRANSACTION."
+                                    % event["request"].upper()) + done(DONE, DONE_ERROR))
+            out += ended
         if event["request"] == "begin" or event["begin_new"]:
-            self.transactions += 1
-            self.transaction = struct.pack("<Q", 0x5A00 + self.transactions)
-            out += env_change(8, b"\x08" + self.transaction, b"\x00")
+            out += self.begin()
         return out + done(DONE)
 
     @staticmethod
@@ -449,10 +680,13 @@ class Session:
 
 def serve_client(conn, log, replies):
     conn.settimeout(IDLE_SECONDS)
+    session = Session(conn, log, replies)
     try:
-        Session(conn, log, replies).serve()
+        session.serve()
+    except socket.timeout:
+        session.write({"kind": "idle"})
     except Exception as e:  # the client sees its connection closed, and the log says why
-        log.write({"kind": "failure", "what": repr(e)})
+        session.write({"kind": "failure", "what": repr(e)})
     finally:
         conn.close()
 
