@@ -14,6 +14,7 @@
 #include <QString>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -39,6 +40,19 @@ inline QString BaseDeDados(qint64 linhas = Linhas)
                     relogio.elapsed() / 1000.0);
     }
     return caminho;
+}
+
+// Screens are made without a window system unless the environment names one.
+inline void SemJanelas()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// How many times each piece is timed: the first argument, else `porOmissao`.
+inline int Vezes(int argc, char** argv, int porOmissao)
+{
+    return argc > 1 ? std::max(1, std::atoi(argv[1])) : porOmissao;
 }
 
 inline double Mediana(std::vector<double> tempos)

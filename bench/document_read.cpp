@@ -58,7 +58,7 @@ qint64 PeloMotor(sqlite3* db)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const int vezes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    const int vezes = bench::Vezes(argc, argv, 3);
     const QString caminho = bench::BaseDeDados();
 
     zav::zavCoreDataAccess2016 bd;

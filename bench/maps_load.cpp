@@ -90,10 +90,9 @@ void Mede(const char* nome, zav::zavCoreDataAccess2016& bd, int modo, const QStr
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::SemJanelas();
     QApplication app(argc, argv);
-    const int vezes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    const int vezes = bench::Vezes(argc, argv, 7);
 
     // A load's message (lines left out of the columns) is counted, not waited on.
     const bench::MensagensContadas mensagens;

@@ -165,10 +165,9 @@ void MedeEmpresa(qint64 linhas, int vezes, bool fichaSemIndices)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::SemJanelas();
     QApplication app(argc, argv);
-    const int vezes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const int vezes = bench::Vezes(argc, argv, 5);
 
     const bench::MensagensContadas mensagens;
 

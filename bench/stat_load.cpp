@@ -52,10 +52,9 @@ void Mede(const char* nome, zav::zavCoreDataAccess2016& bd, QDate primeira, QDat
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::SemJanelas();
     QApplication app(argc, argv);
-    const int vezes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+    const int vezes = bench::Vezes(argc, argv, 9);
 
     zav::zavCoreDataAccess2016 bd;
     bd.AbreLigacao(QStringLiteral("Data Provider=SQLite;Data Source=") + BaseDeDados());

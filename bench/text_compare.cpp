@@ -150,7 +150,7 @@ void Mede(const char* nome, QList<Ligacao>& ligacoes, int vezes, const std::func
 
 int main(int argc, char** argv)
 {
-    const int vezes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const int vezes = bench::Vezes(argc, argv, 5);
     QList<Ligacao> ligacoes{{"A-to-Z", "NOCASE"}};
     if (argc > 2)
         ligacoes << Ligacao{"earlier", "ERP_NOCASE"};
